@@ -1,0 +1,3 @@
+#include "shell/program.hpp"
+
+int main(int argc, char** argv) { return shell::RunProgram(argc, argv); }

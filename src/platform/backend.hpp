@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/bitmap.hpp"
+
+namespace platform {
+
+// The emulated device screen. A dpi of 0 takes the desktop rule: 192 on the
+// 480- and 640-pixel sizes, 96 on the others.
+struct ScreenConfig {
+  int width = 480;
+  int height = 640;
+  int dpiX = 0;
+  int dpiY = 0;
+};
+
+int DefaultDpiFor(int width, int height);
+
+// What the window system needs from a back end.
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual std::uint32_t Now() = 0;
+  // Waits until input may have arrived or the deadline passed; input found is
+  // handed to the window system. Never busy-waits.
+  virtual void WaitForInput(std::uint32_t deadline) = 0;
+  // Shows a composed frame; called at most once per display refresh.
+  virtual void Present(const Bitmap& screen) = 0;
+  // Whether a new frame may be shown now (one per display refresh).
+  virtual bool ReadyToPresent() = 0;
+  virtual void RaiseWindow() {}
+  virtual void SetTitle(const char* /*utf8*/) {}
+  // Text typed on the desktop keyboard is wanted (an edit field has the focus).
+  virtual void WantTextInput(bool /*on*/) {}
+};
+
+// Installs a back end for the emulated screen (the window system does not own it).
+void InstallBackend(Backend* backend, const ScreenConfig& screen);
+Backend* ActiveBackend();
+const ScreenConfig& ActiveScreen();
+
+}  // namespace platform

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+enum class QueryOutcome {
+  Read,      // the value fitted; its bytes are at the front of the buffer
+  Missing,   // no such value; the buffer is untouched
+  TooLong,   // the value is longer than the buffer; the buffer is untouched
+  Failed,    // the key is not open or the value could not be read
+};
+
+// One key of named binary values, in place of the registry the game was written for.
+class ValueStore {
+ public:
+  virtual ~ValueStore() = default;
+  // Opens (and creates) the key; false is the open failure the game reports.
+  virtual bool OpenKey() = 0;
+  virtual QueryOutcome QueryValue(std::string_view name, void* buffer, std::size_t size,
+                                  std::size_t* bytesRead) = 0;
+  // Replaces a value whole; false leaves the old value in place.
+  virtual bool SetValue(std::string_view name, const void* data, std::size_t size) = 0;
+  virtual void CloseKey() = 0;
+};
+
+// The store the game uses: the user's data folder, unless a test put another in place.
+ValueStore& ActiveStore();
+// nullptr goes back to the file store.
+void UseStore(ValueStore* store);
+
+// A store in memory, with the same outcomes as the file store.
+class MemoryStore : public ValueStore {
+ public:
+  bool OpenKey() override;
+  QueryOutcome QueryValue(std::string_view name, void* buffer, std::size_t size,
+                          std::size_t* bytesRead) override;
+  bool SetValue(std::string_view name, const void* data, std::size_t size) override;
+  void CloseKey() override;
+
+  bool failOpen = false;
+  std::map<std::string, std::vector<unsigned char>, std::less<>> values;
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/device_context.hpp"
+#include "platform/messages.hpp"
+
+namespace platform {
+
+class Window;
+using WindowProc = LResult (*)(Window* window, unsigned message, WParam wParam, LParam lParam);
+
+// The main window covers the whole emulated device screen. There is one.
+Window* CreateMainWindow(std::u16string_view title, WindowProc proc);
+Window* MainWindow();
+// Destroys a window: it receives Destroy, then its timers and surface go.
+void DestroyWindow(Window* window);
+LResult DefWindowProc(Window* window, unsigned message, WParam wParam, LParam lParam);
+
+// The window's rectangle in device pixels of the emulated screen.
+Rect WindowRect(const Window* window);
+
+// Invalidation only schedules a paint; it never clips the drawing of the paint.
+// A null rectangle invalidates the whole window.
+void InvalidateRect(Window* window, const Rect* rect);
+// The window's own persistent surface, with a fresh context. EndPaint validates
+// the window and marks the screen for presenting.
+DeviceContext BeginPaint(Window* window);
+void EndPaint(Window* window);
+// A context on the surface outside a paint (drawing shows at the next present).
+DeviceContext GetDC(Window* window);
+
+// Window timers. A period below 10 ms runs at 10 ms; a late timer fires once.
+void SetTimer(Window* window, unsigned id, unsigned periodMs);
+void KillTimer(Window* window, unsigned id);
+
+void PostMessage(Window* window, unsigned message, WParam wParam, LParam lParam);
+LResult SendMessage(Window* window, unsigned message, WParam wParam, LParam lParam);
+void PostQuitMessage(int exitCode);
+
+// Moves the focus, delivering KillFocus to the old and SetFocus to the new window.
+void SetFocus(Window* window);
+Window* GetFocus();
+
+// Runs until the quit message; returns its exit code.
+int RunMessageLoop();
+
+// The emulated device screen as the game measures it.
+int ScreenWidth();
+int ScreenHeight();
+int ScreenDpiX();
+int ScreenDpiY();
+
+}  // namespace platform
