@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/bitmap.hpp"
 
@@ -27,9 +28,15 @@ class Backend {
   virtual void WaitForInput(std::uint32_t deadline) = 0;
   // Shows a composed frame; called at most once per display refresh.
   virtual void Present(const Bitmap& screen) = 0;
-  // Whether a new frame may be shown now (one per display refresh).
-  virtual bool ReadyToPresent() = 0;
+  // Milliseconds between display refreshes: frames are shown no more often.
+  virtual std::uint32_t RefreshInterval() = 0;
+  // Pauses the program without handling messages.
+  virtual void Sleep(std::uint32_t ms) = 0;
+  // The game created its main window: the desktop shows one now.
+  virtual void CreateDesktopWindow(const char* /*utf8Title*/) {}
   virtual void RaiseWindow() {}
+  virtual bool ControlHeld() { return false; }
+  virtual std::string ClipboardText() { return {}; }
   virtual void SetTitle(const char* /*utf8*/) {}
   // Text typed on the desktop keyboard is wanted (an edit field has the focus).
   virtual void WantTextInput(bool /*on*/) {}

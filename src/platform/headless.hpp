@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/bitmap.hpp"
 #include "platform/backend.hpp"
+#include "platform/bitmap.hpp"
 
 // The headless back end: no window, a virtual clock that moves only when told,
 // injected stylus and keys. The whole program runs on it unchanged.

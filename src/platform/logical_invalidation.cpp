@@ -14,8 +14,12 @@ int Scaled(int logical, double scale) {
 
 }  // namespace
 
-int ScaleRuleX(int logical) { return Scaled(logical, Display.ScaleX); }
-int ScaleRuleY(int logical) { return Scaled(logical, Display.ScaleY); }
+int ScaleRuleX(int logical) {
+  return Scaled(logical, Display.ScaleX);
+}
+int ScaleRuleY(int logical) {
+  return Scaled(logical, Display.ScaleY);
+}
 int DoublingRule(int logical) {
   return IsVgaClass(Display.DisplayClass) ? logical * 2 : logical;
 }

@@ -45,7 +45,9 @@ constexpr LParam PackPoint(int x, int y) {
   return static_cast<LParam>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
                              static_cast<std::uint32_t>(x & 0xFFFF));
 }
-constexpr int PointX(LParam l) { return static_cast<int>(static_cast<std::uint32_t>(l) & 0xFFFF); }
+constexpr int PointX(LParam l) {
+  return static_cast<int>(static_cast<std::uint32_t>(l) & 0xFFFF);
+}
 constexpr int PointY(LParam l) {
   return static_cast<int>((static_cast<std::uint32_t>(l) >> 16) & 0xFFFF);
 }

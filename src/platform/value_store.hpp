@@ -9,10 +9,10 @@
 namespace platform {
 
 enum class QueryOutcome {
-  Read,      // the value fitted; its bytes are at the front of the buffer
-  Missing,   // no such value; the buffer is untouched
-  TooLong,   // the value is longer than the buffer; the buffer is untouched
-  Failed,    // the key is not open or the value could not be read
+  Read,     // the value fitted; its bytes are at the front of the buffer
+  Missing,  // no such value; the buffer is untouched
+  TooLong,  // the value is longer than the buffer; the buffer is untouched
+  Failed,   // the key is not open or the value could not be read
 };
 
 // One key of named binary values, in place of the registry the game was written for.

@@ -1,0 +1,275 @@
+#include "platform/desktop.hpp"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/text_drawing.hpp"
+#include "platform/window_system_internal.hpp"
+
+namespace platform {
+
+namespace {
+
+// Keys of the desktop keyboard as the game's virtual-key codes.
+unsigned VirtualKeyOf(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return vk::Return;
+    case SDLK_ESCAPE:
+      return vk::Escape;
+    case SDLK_LEFT:
+      return vk::Left;
+    case SDLK_UP:
+      return vk::Up;
+    case SDLK_RIGHT:
+      return vk::Right;
+    case SDLK_DOWN:
+      return vk::Down;
+    case SDLK_BACKSPACE:
+      return 8;
+    case SDLK_TAB:
+      return 9;
+    case SDLK_END:
+      return 35;
+    case SDLK_HOME:
+      return 36;
+    case SDLK_DELETE:
+      return 46;
+    default:
+      if (key >= SDLK_a && key <= SDLK_z) return static_cast<unsigned>('A' + (key - SDLK_a));
+      return 0;
+  }
+}
+
+class SdlBackend final : public Backend {
+ public:
+  explicit SdlBackend(const DesktopOptions& options) : options_(options) {}
+
+  ~SdlBackend() override {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+  }
+
+  std::uint32_t Now() override { return SDL_GetTicks(); }
+
+  void WaitForInput(std::uint32_t deadline) override {
+    int timeout = -1;
+    if (deadline != UINT32_MAX) {
+      const auto remaining = static_cast<std::int32_t>(deadline - Now());
+      timeout = std::max(remaining, 0);
+    }
+    SDL_Event event;
+    if (!SDL_WaitEventTimeout(&event, timeout)) return;
+    Handle(event);
+    while (SDL_PollEvent(&event)) Handle(event);
+  }
+
+  void Present(const Bitmap& screen) override {
+    if (!renderer_) return;
+    SDL_UpdateTexture(texture_, nullptr, screen.Pixels().data(), screen.Width() * 4);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    const SDL_Rect dest = DestinationInPixels();
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
+    SDL_RenderPresent(renderer_);
+  }
+
+  std::uint32_t RefreshInterval() override { return refreshInterval_; }
+  void Sleep(std::uint32_t ms) override { SDL_Delay(ms); }
+
+  void CreateDesktopWindow(const char* title) override {
+    if (window_) return;
+    const ScreenConfig& screen = ActiveScreen();
+    int zoom = options_.zoom;
+    if (zoom <= 0) zoom = FittingZoom(screen);
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (options_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               screen.width * zoom, screen.height * zoom, flags);
+    if (!window_) {
+      std::fprintf(stderr, "fandriass: cannot open a window: %s\n", SDL_GetError());
+      return;
+    }
+    SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+      std::fprintf(stderr, "fandriass: cannot draw in the window: %s\n", SDL_GetError());
+      return;
+    }
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING,
+                                 screen.width, screen.height);
+    SDL_DisplayMode mode;
+    if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) == 0 &&
+        mode.refresh_rate > 0) {
+      refreshInterval_ = static_cast<std::uint32_t>(std::max(1000 / mode.refresh_rate, 1));
+    }
+    MarkScreenChanged();
+  }
+
+  void RaiseWindow() override {
+    if (!window_) return;
+    SDL_RestoreWindow(window_);
+    SDL_RaiseWindow(window_);
+  }
+
+  bool ControlHeld() override { return (SDL_GetModState() & KMOD_CTRL) != 0; }
+
+  std::string ClipboardText() override {
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+  }
+
+  void WantTextInput(bool on) override {
+    if (on) {
+      SDL_StartTextInput();
+    } else {
+      SDL_StopTextInput();
+    }
+  }
+
+ private:
+  static int FittingZoom(const ScreenConfig& screen) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    // Leave room for the window frame.
+    const int zoom = std::min((usable.w - 16) / screen.width, (usable.h - 48) / screen.height);
+    return std::max(zoom, 1);
+  }
+
+  // Where the emulated screen sits in the window: the largest whole zoom that
+  // fits, centred; a window too small for that gets a letterboxed fit.
+  SDL_Rect DestinationIn(int windowWidth, int windowHeight) const {
+    const ScreenConfig& screen = ActiveScreen();
+    const int zoom = std::min(windowWidth / screen.width, windowHeight / screen.height);
+    int w = screen.width * zoom;
+    int h = screen.height * zoom;
+    if (zoom < 1) {
+      const double scale = std::min(static_cast<double>(windowWidth) / screen.width,
+                                    static_cast<double>(windowHeight) / screen.height);
+      w = std::max(static_cast<int>(screen.width * scale), 1);
+      h = std::max(static_cast<int>(screen.height * scale), 1);
+    }
+    return SDL_Rect{(windowWidth - w) / 2, (windowHeight - h) / 2, w, h};
+  }
+
+  SDL_Rect DestinationInPixels() const {
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    return DestinationIn(w, h);
+  }
+
+  // Window coordinates to device pixels of the emulated screen, clamped to it.
+  Point ToDevice(int x, int y) const {
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const SDL_Rect dest = DestinationIn(w, h);
+    const ScreenConfig& screen = ActiveScreen();
+    int dx = static_cast<int>(static_cast<long long>(x - dest.x) * screen.width / dest.w);
+    int dy = static_cast<int>(static_cast<long long>(y - dest.y) * screen.height / dest.h);
+    dx = std::clamp(dx, 0, screen.width - 1);
+    dy = std::clamp(dy, 0, screen.height - 1);
+    return Point{dx, dy};
+  }
+
+  bool InsideScreen(int x, int y) const {
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const SDL_Rect dest = DestinationIn(w, h);
+    return x >= dest.x && y >= dest.y && x < dest.x + dest.w && y < dest.y + dest.h;
+  }
+
+  void Handle(const SDL_Event& event) {
+    switch (event.type) {
+      case SDL_QUIT:
+        DesktopCloseRequested();
+        break;
+      case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+          case SDL_WINDOWEVENT_FOCUS_GAINED:
+            DesktopFocusChanged(true);
+            break;
+          case SDL_WINDOWEVENT_FOCUS_LOST:
+            DesktopFocusChanged(false);
+            break;
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+            MarkScreenChanged();
+            break;
+          default:
+            break;
+        }
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT && window_ &&
+            InsideScreen(event.button.x, event.button.y)) {
+          const Point p = ToDevice(event.button.x, event.button.y);
+          QueueStylus(msg::StylusDown, p.x, p.y);
+        }
+        break;
+      case SDL_MOUSEMOTION:
+        if ((event.motion.state & SDL_BUTTON_LMASK) && window_) {
+          const Point p = ToDevice(event.motion.x, event.motion.y);
+          QueueStylus(msg::StylusMove, p.x, p.y);
+        }
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT && window_) {
+          const Point p = ToDevice(event.button.x, event.button.y);
+          QueueStylus(msg::StylusUp, p.x, p.y);
+        }
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        if (const unsigned key = VirtualKeyOf(event.key.keysym.sym)) {
+          QueueKey(event.type == SDL_KEYDOWN ? msg::KeyDown : msg::KeyUp, key);
+        }
+        break;
+      case SDL_TEXTINPUT:
+        for (char16_t unit : Utf8ToUtf16(event.text.text)) QueueChar(unit);
+        break;
+      default:
+        break;
+    }
+  }
+
+  DesktopOptions options_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  std::uint32_t refreshInterval_ = 16;
+};
+
+SdlBackend* desktop = nullptr;
+
+}  // namespace
+
+bool StartDesktop(const DesktopOptions& options) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "fandriass: cannot start SDL: %s\n", SDL_GetError());
+    return false;
+  }
+  desktop = new SdlBackend(options);
+  InstallBackend(desktop, options.screen);
+  return true;
+}
+
+void StopDesktop() {
+  ResetWindowSystem();
+  InstallBackend(nullptr, ScreenConfig{});
+  delete desktop;
+  desktop = nullptr;
+  SDL_Quit();
+}
+
+}  // namespace platform

@@ -1,0 +1,457 @@
+#include <algorithm>
+#include <climits>
+#include <deque>
+#include <memory>
+
+#include "platform/backend.hpp"
+#include "platform/text_drawing.hpp"
+#include "platform/window_system_internal.hpp"
+
+namespace platform {
+
+namespace {
+
+struct QueuedMessage {
+  Window* window;  // null for input, which is routed when it is taken from the queue
+  unsigned message;
+  WParam wParam;
+  LParam lParam;
+};
+
+struct WindowSystem {
+  std::vector<Window*> topLevel;
+  std::vector<std::unique_ptr<Window>> owned;  // kept until reset, so stale pointers stay safe
+  Window* main = nullptr;
+  Window* focus = nullptr;
+  Window* capture = nullptr;
+  bool stylusHeld = false;
+  std::deque<QueuedMessage> queue;
+  std::vector<InputFilter> filters;
+  std::vector<OverlayPainter> overlays;
+  bool quit = false;
+  int exitCode = 0;
+  int modalDepth = 0;
+  bool screenChanged = true;
+  std::uint32_t lastPresent = 0;
+  bool presentedOnce = false;
+  Bitmap composed;
+};
+
+WindowSystem& System() {
+  static WindowSystem system;
+  return system;
+}
+
+bool IsInput(unsigned message) {
+  return (message >= msg::KeyDown && message <= msg::Char) ||
+         (message >= msg::StylusMove && message <= msg::StylusUp);
+}
+
+Window* WindowAt(int x, int y) {
+  auto& windows = System().topLevel;
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    Window* w = *it;
+    if (w->alive && w->visible && w->rect.Contains(x, y)) return w;
+  }
+  return nullptr;
+}
+
+void RouteInput(const QueuedMessage& m) {
+  WindowSystem& s = System();
+  for (InputFilter filter : std::vector<InputFilter>(s.filters)) {
+    if (filter(m.message, m.wParam, m.lParam)) return;
+  }
+  if (m.message >= msg::StylusMove && m.message <= msg::StylusUp) {
+    const int x = PointX(m.lParam);
+    const int y = PointY(m.lParam);
+    Window* target = nullptr;
+    if (m.message == msg::StylusDown) {
+      target = WindowAt(x, y);
+      s.capture = target;
+      s.stylusHeld = true;
+    } else {
+      // A touch screen reports movement only while the stylus touches it.
+      if (!s.stylusHeld) return;
+      target = s.capture;
+      if (m.message == msg::StylusUp) {
+        s.stylusHeld = false;
+        s.capture = nullptr;
+      }
+    }
+    if (!target || !target->alive) return;
+    Deliver(target, m.message, m.wParam, PackPoint(x - target->rect.left, y - target->rect.top));
+    return;
+  }
+  Window* target = (s.focus && s.focus->alive) ? s.focus : s.main;
+  if (target) Deliver(target, m.message, m.wParam, m.lParam);
+}
+
+bool PaintOne() {
+  auto& windows = System().topLevel;
+  for (Window* w : std::vector<Window*>(windows)) {
+    if (!w->alive || w->invalid.Empty()) continue;
+    Deliver(w, msg::Paint, 0, 0);
+    // A procedure that did not paint still validates, as the default handling does.
+    if (!w->painting) w->invalid = Rect{};
+    w->painting = false;
+    return true;
+  }
+  return false;
+}
+
+bool FireDueTimer() {
+  const std::uint32_t now = ActiveBackend()->Now();
+  Window* bestWindow = nullptr;
+  WindowTimer* best = nullptr;
+  for (Window* w : System().topLevel) {
+    if (!w->alive) continue;
+    for (WindowTimer& t : w->timers) {
+      if (static_cast<std::int32_t>(now - t.due) < 0) continue;
+      if (!best || static_cast<std::int32_t>(t.due - best->due) < 0) {
+        best = &t;
+        bestWindow = w;
+      }
+    }
+  }
+  if (!best) return false;
+  // A late timer fires once and starts a fresh period: no burst after a stall.
+  best->due = now + best->period;
+  Deliver(bestWindow, msg::Timer, best->id, 0);
+  return true;
+}
+
+}  // namespace
+
+std::vector<Window*>& TopLevelWindows() {
+  return System().topLevel;
+}
+
+Window* CreateWindowOfKind(WindowKind kind, const Rect& rect, WindowProc proc) {
+  WindowSystem& s = System();
+  auto window = std::make_unique<Window>();
+  window->kind = kind;
+  window->proc = proc;
+  window->rect = rect;
+  window->surface = Bitmap(std::max(rect.Width(), 1), std::max(rect.Height(), 1));
+  window->invalid = Rect{0, 0, rect.Width(), rect.Height()};
+  Window* w = window.get();
+  s.owned.push_back(std::move(window));
+  s.topLevel.push_back(w);
+  s.screenChanged = true;
+  Deliver(w, msg::Create, 0, 0);
+  return w;
+}
+
+Window* CreateMainWindow(std::u16string_view title, WindowProc proc) {
+  WindowSystem& s = System();
+  const ScreenConfig& screen = ActiveScreen();
+  if (Backend* backend = ActiveBackend()) backend->CreateDesktopWindow(Utf16ToUtf8(title).c_str());
+  Window* w = CreateWindowOfKind(WindowKind::Main, Rect{0, 0, screen.width, screen.height}, proc);
+  s.main = w;
+  s.focus = w;
+  Deliver(w, msg::SetFocus, 0, 0);
+  return w;
+}
+
+Window* MainWindow() {
+  Window* w = System().main;
+  return (w && w->alive) ? w : nullptr;
+}
+
+void BringToFront(Window* window) {
+  auto& windows = System().topLevel;
+  auto it = std::find(windows.begin(), windows.end(), window);
+  if (it == windows.end()) return;
+  windows.erase(it);
+  windows.push_back(window);
+  System().screenChanged = true;
+}
+
+void DestroyWindow(Window* window) {
+  WindowSystem& s = System();
+  if (!window || !window->alive) return;
+  Deliver(window, msg::Destroy, 0, 0);
+  window->alive = false;
+  window->timers.clear();
+  auto& windows = s.topLevel;
+  windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+  if (s.capture == window) {
+    s.capture = nullptr;
+    s.stylusHeld = false;
+  }
+  s.screenChanged = true;
+  if (window == s.main) {
+    s.main = nullptr;
+    if (s.focus == window) s.focus = nullptr;
+  } else if (s.focus == window) {
+    // The window under it gets the focus back, as the device handed it back.
+    s.focus = nullptr;
+    Window* next = nullptr;
+    for (auto it = windows.rbegin(); it != windows.rend() && !next; ++it) {
+      if ((*it)->alive && (*it)->visible) next = *it;
+    }
+    if (next) {
+      Deliver(next, msg::Activate, 1, 0);
+      SetFocus(next);
+    }
+  }
+}
+
+LResult Deliver(Window* window, unsigned message, WParam wParam, LParam lParam) {
+  if (!window || !window->alive || !window->proc) return 0;
+  return window->proc(window, message, wParam, lParam);
+}
+
+LResult DefWindowProc(Window* window, unsigned message, WParam, LParam) {
+  if (message == msg::Close) DestroyWindow(window);
+  return 0;
+}
+
+Rect WindowRect(const Window* window) {
+  return window ? window->rect : Rect{};
+}
+
+void InvalidateRect(Window* window, const Rect* rect) {
+  if (!window || !window->alive) return;
+  const Rect whole{0, 0, window->rect.Width(), window->rect.Height()};
+  const Rect r = rect ? Intersect(*rect, whole) : whole;
+  window->invalid = Union(window->invalid, r);
+}
+
+DeviceContext BeginPaint(Window* window) {
+  DeviceContext dc;
+  if (!window || !window->alive) return dc;
+  window->painting = true;
+  window->invalid = Rect{};
+  dc.surface = &window->surface;
+  return dc;
+}
+
+void EndPaint(Window* window) {
+  if (!window) return;
+  System().screenChanged = true;
+}
+
+DeviceContext GetDC(Window* window) {
+  DeviceContext dc;
+  if (!window || !window->alive) return dc;
+  dc.surface = &window->surface;
+  System().screenChanged = true;
+  return dc;
+}
+
+void SetTimer(Window* window, unsigned id, unsigned periodMs) {
+  if (!window || !window->alive) return;
+  const std::uint32_t period = std::max(periodMs, 10u);
+  const std::uint32_t due = ActiveBackend()->Now() + period;
+  for (WindowTimer& t : window->timers) {
+    if (t.id == id) {
+      t.period = period;
+      t.due = due;
+      return;
+    }
+  }
+  window->timers.push_back(WindowTimer{id, period, due});
+}
+
+void KillTimer(Window* window, unsigned id) {
+  if (!window) return;
+  auto& timers = window->timers;
+  timers.erase(std::remove_if(timers.begin(), timers.end(),
+                              [id](const WindowTimer& t) { return t.id == id; }),
+               timers.end());
+}
+
+void PostMessage(Window* window, unsigned message, WParam wParam, LParam lParam) {
+  System().queue.push_back(QueuedMessage{window, message, wParam, lParam});
+}
+
+LResult SendMessage(Window* window, unsigned message, WParam wParam, LParam lParam) {
+  return Deliver(window, message, wParam, lParam);
+}
+
+void PostQuitMessage(int exitCode) {
+  System().quit = true;
+  System().exitCode = exitCode;
+}
+
+void SetFocus(Window* window) {
+  WindowSystem& s = System();
+  if (window == s.focus) return;
+  Window* old = s.focus;
+  s.focus = window;
+  if (old && old->alive) Deliver(old, msg::KillFocus, 0, 0);
+  if (window) Deliver(window, msg::SetFocus, 0, 0);
+}
+
+Window* GetFocus() {
+  return System().focus;
+}
+
+void QueueStylus(unsigned message, int x, int y) {
+  System().queue.push_back(QueuedMessage{nullptr, message, 0, PackPoint(x, y)});
+}
+
+void QueueKey(unsigned message, unsigned virtualKey) {
+  System().queue.push_back(QueuedMessage{nullptr, message, virtualKey, 0});
+}
+
+void QueueChar(char16_t unit) {
+  System().queue.push_back(QueuedMessage{nullptr, msg::Char, unit, 0});
+}
+
+void DesktopFocusChanged(bool gained) {
+  Window* w = System().focus ? System().focus : MainWindow();
+  if (!w) return;
+  if (gained) {
+    Deliver(w, msg::Activate, 1, 0);
+    Deliver(w, msg::SetFocus, 0, 0);
+  } else {
+    Deliver(w, msg::KillFocus, 0, 0);
+  }
+}
+
+void DesktopCloseRequested() {
+  if (Window* w = MainWindow()) {
+    PostMessage(w, msg::Close, 0, 0);
+  } else {
+    PostQuitMessage(0);
+  }
+}
+
+void AddInputFilter(InputFilter filter) {
+  System().filters.push_back(filter);
+}
+void RemoveInputFilter(InputFilter filter) {
+  auto& f = System().filters;
+  f.erase(std::remove(f.begin(), f.end(), filter), f.end());
+}
+void AddOverlayPainter(OverlayPainter painter) {
+  System().overlays.push_back(painter);
+}
+void RemoveOverlayPainter(OverlayPainter painter) {
+  auto& o = System().overlays;
+  o.erase(std::remove(o.begin(), o.end(), painter), o.end());
+}
+
+void ComposeScreen(Bitmap& screen) {
+  const ScreenConfig& config = ActiveScreen();
+  if (screen.Width() != config.width || screen.Height() != config.height) {
+    screen = Bitmap(config.width, config.height);
+  }
+  for (Window* w : System().topLevel) {
+    if (!w->alive || !w->visible) continue;
+    const Rect dest = Intersect(w->rect, Rect{0, 0, config.width, config.height});
+    for (int y = dest.top; y < dest.bottom; ++y) {
+      const Colour* src = w->surface.Row(y - w->rect.top) + (dest.left - w->rect.left);
+      std::copy(src, src + dest.Width(), screen.Row(y) + dest.left);
+    }
+  }
+  for (OverlayPainter painter : System().overlays) painter(screen);
+}
+
+void MarkScreenChanged() {
+  System().screenChanged = true;
+}
+
+bool DispatchOne() {
+  WindowSystem& s = System();
+  if (!s.queue.empty()) {
+    QueuedMessage m = s.queue.front();
+    s.queue.pop_front();
+    if (m.window == nullptr && IsInput(m.message)) {
+      RouteInput(m);
+    } else {
+      Deliver(m.window, m.message, m.wParam, m.lParam);
+    }
+    return true;
+  }
+  if (PaintOne()) return true;
+  return FireDueTimer();
+}
+
+std::uint32_t NextTimerDue() {
+  std::uint32_t best = UINT32_MAX;
+  for (Window* w : System().topLevel) {
+    if (!w->alive) continue;
+    for (const WindowTimer& t : w->timers) best = std::min(best, t.due);
+  }
+  return best;
+}
+
+namespace {
+
+std::uint32_t NextPresentDue() {
+  WindowSystem& s = System();
+  if (!s.screenChanged) return UINT32_MAX;
+  if (!s.presentedOnce) return 0;
+  return s.lastPresent + ActiveBackend()->RefreshInterval();
+}
+
+// Blocks until the next timer, a due frame or input.
+void Wait() {
+  const std::uint32_t deadline = std::min(NextTimerDue(), NextPresentDue());
+  ActiveBackend()->WaitForInput(deadline);
+}
+
+}  // namespace
+
+void PresentIfDue() {
+  WindowSystem& s = System();
+  Backend* backend = ActiveBackend();
+  if (!backend || !s.screenChanged) return;
+  const std::uint32_t now = backend->Now();
+  if (s.presentedOnce && now - s.lastPresent < backend->RefreshInterval()) return;
+  ComposeScreen(s.composed);
+  backend->Present(s.composed);
+  s.lastPresent = now;
+  s.presentedOnce = true;
+  s.screenChanged = false;
+}
+
+bool RunModalLoop(const bool& done) {
+  WindowSystem& s = System();
+  ++s.modalDepth;
+  while (!done && !s.quit) {
+    if (!DispatchOne()) {
+      PresentIfDue();
+      Wait();
+    } else {
+      PresentIfDue();
+    }
+  }
+  --s.modalDepth;
+  return !s.quit;
+}
+
+int ModalDepth() {
+  return System().modalDepth;
+}
+
+int RunMessageLoop() {
+  WindowSystem& s = System();
+  while (!s.quit) {
+    if (!DispatchOne()) {
+      PresentIfDue();
+      Wait();
+    } else {
+      PresentIfDue();
+    }
+  }
+  return s.exitCode;
+}
+
+bool QuitRequested() {
+  return System().quit;
+}
+int QuitExitCode() {
+  return System().exitCode;
+}
+
+void ResetWindowSystem() {
+  WindowSystem& s = System();
+  for (auto& w : s.owned) w->alive = false;
+  s = WindowSystem{};
+}
+
+}  // namespace platform

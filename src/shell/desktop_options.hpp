@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "platform/desktop.hpp"
+
+namespace shell {
+
+struct ParsedOptions {
+  platform::DesktopOptions desktop;
+  bool showHelp = false;
+  bool showVersion = false;
+  std::string error;  // non-empty when the command line could not be understood
+};
+
+ParsedOptions ParseDesktopOptions(int argc, const char* const* argv);
+const char* UsageText();
+
+}  // namespace shell

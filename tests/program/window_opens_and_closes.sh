@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The real binary opens its window under X, and closing the window ends it with code 0.
+set -u
+game=$1
+tool=$2
+. "$(dirname "$0")/xvfb.bash"
+start_xvfb || exit 1
+trap stop_xvfb EXIT
+export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
+"$game" --zoom 1 &
+pid=$!
+has_window() { [ "$("$tool" count "Fandriass II")" = 1 ]; }
+if ! wait_until 100 has_window; then
+  echo "no window titled Fandriass II appeared"
+  kill "$pid"
+  exit 1
+fi
+"$tool" close "Fandriass II"
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+if ! wait_until 100 exited; then
+  echo "the game did not end when its window was closed"
+  kill "$pid"
+  exit 1
+fi
+wait "$pid"
+code=$?
+[ "$code" = 0 ] || { echo "exit code $code"; exit 1; }
+echo "window opened and closed, exit code 0"

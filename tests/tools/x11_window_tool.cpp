@@ -1,0 +1,70 @@
+// Test helper for the whole-program tests under Xvfb:
+//   x11_window_tool count NAME   prints how many mapped top-level windows carry NAME
+//   x11_window_tool close NAME   asks every such window to close, as a window manager would
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void Collect(Display* display, Window window, const char* name, std::vector<Window>& found) {
+  char* windowName = nullptr;
+  if (XFetchName(display, window, &windowName) && windowName) {
+    XWindowAttributes attributes;
+    if (std::strcmp(windowName, name) == 0 && XGetWindowAttributes(display, window, &attributes) &&
+        attributes.map_state == IsViewable) {
+      found.push_back(window);
+    }
+    XFree(windowName);
+  }
+  Window root = 0;
+  Window parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return;
+  for (unsigned i = 0; i < count; ++i) Collect(display, children[i], name, found);
+  if (children) XFree(children);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s count|close NAME\n", argv[0]);
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fprintf(stderr, "no display\n");
+    return 2;
+  }
+  std::vector<Window> found;
+  Collect(display, DefaultRootWindow(display), argv[2], found);
+  if (std::strcmp(argv[1], "count") == 0) {
+    std::printf("%zu\n", found.size());
+  } else {
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    for (Window w : found) {
+      XEvent event{};
+      event.xclient.type = ClientMessage;
+      event.xclient.window = w;
+      event.xclient.message_type = protocols;
+      event.xclient.format = 32;
+      event.xclient.data.l[0] = static_cast<long>(deleteWindow);
+      event.xclient.data.l[1] = CurrentTime;
+      XSendEvent(display, w, False, NoEventMask, &event);
+    }
+    XFlush(display);
+    if (found.empty()) {
+      XCloseDisplay(display);
+      return 1;
+    }
+  }
+  XCloseDisplay(display);
+  return 0;
+}
