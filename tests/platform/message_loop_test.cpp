@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/headless.hpp"
+#include "platform/runtime.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/window.hpp"
+#include "platform/window_system_internal.hpp"
+#include "support/headless_fixture.hpp"
+
+namespace {
+
+using namespace platform;
+
+struct Seen {
+  unsigned message;
+  WParam wParam;
+  LParam lParam;
+  std::uint32_t time;
+};
+std::vector<Seen> seen;
+bool paintWholeSurface = false;
+
+LResult RecordingProc(Window* window, unsigned message, WParam wParam, LParam lParam) {
+  seen.push_back(Seen{message, wParam, lParam, headless::Now()});
+  if (message == msg::Paint) {
+    DeviceContext dc = BeginPaint(window);
+    if (paintWholeSurface) FillRect(dc, Rect{0, 0, 240, 320}, Rgb(10, 200, 30));
+    EndPaint(window);
+  }
+  return DefWindowProc(window, message, wParam, lParam);
+}
+
+std::vector<unsigned> Messages() {
+  std::vector<unsigned> out;
+  for (const Seen& s : seen) out.push_back(s.message);
+  return out;
+}
+
+class MessageLoopTest : public testing_support::HeadlessTest {
+ protected:
+  void SetUp() override {
+    seen.clear();
+    paintWholeSurface = false;
+    testing_support::StartScreen(240, 320);
+    window = CreateMainWindow(u"Fandriass II", &RecordingProc);
+    headless::Pump();
+    seen.clear();
+  }
+  Window* window = nullptr;
+};
+
+TEST_F(MessageLoopTest, InputComesBeforePaintAndPaintBeforeADueTimer) {
+  SetTimer(window, 1, 10);
+  headless::Advance(9);
+  InvalidateRect(window, nullptr);
+  headless::Tap(5, 6);
+  headless::Advance(1);
+  ASSERT_EQ(Messages(),
+            (std::vector<unsigned>{msg::StylusDown, msg::StylusUp, msg::Paint, msg::Timer}));
+  EXPECT_EQ(PointX(seen[0].lParam), 5);
+  EXPECT_EQ(PointY(seen[0].lParam), 6);
+}
+
+TEST_F(MessageLoopTest, ShortTimersRunAtTenMillisecondsAndNeverBurst) {
+  SetTimer(window, 1324, 2);
+  headless::Advance(100);
+  std::vector<std::uint32_t> times;
+  for (const Seen& s : seen) {
+    if (s.message == msg::Timer) times.push_back(s.time);
+  }
+  ASSERT_EQ(times.size(), 10u);
+  for (std::size_t i = 1; i < times.size(); ++i) EXPECT_GE(times[i] - times[i - 1], 10u);
+
+  // A stall of many periods is followed by a single tick, not a catch-up burst.
+  seen.clear();
+  Sleep(95);
+  headless::Pump();
+  EXPECT_EQ(Messages(), std::vector<unsigned>{msg::Timer});
+  seen.clear();
+  headless::Advance(9);
+  EXPECT_TRUE(seen.empty());
+
+  KillTimer(window, 1324);
+  headless::Advance(100);
+  EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(MessageLoopTest, DesktopFocusLossAndGainArriveAsKillFocusActivateSetFocus) {
+  headless::FocusLost();
+  headless::FocusGained();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::KillFocus, msg::Activate, msg::SetFocus}));
+}
+
+TEST_F(MessageLoopTest, StylusMovesOnlyWhileTheStylusTouches) {
+  headless::StylusMove(10, 10);
+  headless::StylusDown(20, 20);
+  headless::StylusMove(30, 30);
+  headless::StylusUp(40, 40);
+  headless::StylusMove(50, 50);
+  headless::Pump();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::StylusDown, msg::StylusMove, msg::StylusUp}));
+}
+
+TEST_F(MessageLoopTest, APaintIsNotClippedToWhatWasInvalidated) {
+  paintWholeSurface = true;
+  Rect small{0, 0, 4, 4};
+  InvalidateRect(window, &small);
+  headless::Pump();
+  EXPECT_EQ(headless::Screen().Pixel(200, 300), Rgb(10, 200, 30));
+}
+
+TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOncePerRefresh) {
+  headless::Advance(200);
+  const int idle = headless::PresentCount();
+  headless::Advance(500);
+  EXPECT_EQ(headless::PresentCount(), idle);
+
+  SetTimer(window, 1, 10);  // every tick invalidates through the recording proc below
+  for (int i = 0; i < 16; ++i) {
+    InvalidateRect(window, nullptr);
+    headless::Advance(10);
+  }
+  const int shown = headless::PresentCount() - idle;
+  EXPECT_GE(shown, 8);
+  EXPECT_LE(shown, 11);  // 160 ms at one frame per 16 ms refresh
+}
+
+TEST_F(MessageLoopTest, AnOverlayWindowStaysAboveTheMainWindowsPaints) {
+  Window* popup = CreateWindowOfKind(WindowKind::Popup, Rect{0, 38, 240, 200}, &RecordingProc);
+  headless::Pump();
+  DeviceContext dc = GetDC(popup);
+  FillRect(dc, Rect{0, 0, 240, 162}, Rgb(1, 2, 3));
+  paintWholeSurface = true;
+  InvalidateRect(window, nullptr);
+  headless::Pump();
+  const Bitmap screen = headless::Screen();
+  EXPECT_EQ(screen.Pixel(100, 100), Rgb(1, 2, 3));
+  EXPECT_EQ(screen.Pixel(100, 250), Rgb(10, 200, 30));
+
+  // A tap on the popup reaches it in its own coordinates.
+  seen.clear();
+  headless::Tap(10, 48);
+  headless::Pump();
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(PointY(seen[0].lParam), 10);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "platform/font.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/text_drawing.hpp"
+
+namespace {
+
+using namespace platform;
+
+constexpr Colour kWhite = Rgb(255, 255, 255);
+constexpr Colour kRed = Rgb(255, 0, 0);
+constexpr Colour kBlue = Rgb(0, 0, 255);
+
+int CountColour(const Bitmap& b, Colour c) {
+  int n = 0;
+  for (Colour p : b.Pixels()) n += p == c;
+  return n;
+}
+
+TEST(SoftwareDrawing, RectanglesExcludeTheirRightAndBottomEdges) {
+  Bitmap b(10, 10, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  FillRect(dc, Rect{2, 3, 5, 7}, kRed);
+  EXPECT_EQ(CountColour(b, kRed), 3 * 4);
+  EXPECT_EQ(b.Pixel(4, 6), kRed);
+  EXPECT_EQ(b.Pixel(5, 6), kWhite);
+  EXPECT_EQ(b.Pixel(4, 7), kWhite);
+
+  dc.pen = Pen{Pen::Style::Solid, 1, kBlue};
+  dc.brush = Brush{false, kRed};
+  Bitmap framed(10, 10, kWhite);
+  DeviceContext fdc = MemoryContext(framed);
+  fdc.pen = dc.pen;
+  fdc.brush = dc.brush;
+  DrawRectangle(fdc, 0, 0, 5, 5);
+  EXPECT_EQ(framed.Pixel(0, 0), kBlue);
+  EXPECT_EQ(framed.Pixel(4, 4), kBlue);
+  EXPECT_EQ(framed.Pixel(2, 2), kRed);
+  EXPECT_EQ(framed.Pixel(5, 5), kWhite);
+
+  // A null pen leaves only the brush.
+  fdc.pen.style = Pen::Style::Null;
+  DrawRectangle(fdc, 5, 5, 10, 10);
+  EXPECT_EQ(framed.Pixel(5, 5), kRed);
+}
+
+TEST(SoftwareDrawing, RoundedCornersStayClearAndWidePensStayInside) {
+  Bitmap b(20, 20, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  dc.pen = Pen{Pen::Style::Solid, 3, kBlue};
+  dc.brush = Brush{false, kRed};
+  DrawRoundRect(dc, 0, 0, 20, 20, 10, 10);
+  EXPECT_EQ(b.Pixel(0, 0), kWhite);
+  EXPECT_EQ(b.Pixel(19, 19), kWhite);
+  EXPECT_EQ(b.Pixel(10, 0), kBlue);
+  EXPECT_EQ(b.Pixel(10, 2), kBlue);
+  EXPECT_EQ(b.Pixel(10, 3), kRed);
+  EXPECT_EQ(b.Pixel(10, 10), kRed);
+}
+
+TEST(SoftwareDrawing, PolylinesLeaveOutTheirLastPoint) {
+  Bitmap b(10, 10, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  dc.pen = Pen{Pen::Style::Solid, 1, kBlue};
+  const Point line[] = {{1, 1}, {6, 1}, {6, 5}};
+  DrawPolyline(dc, line);
+  EXPECT_EQ(CountColour(b, kBlue), 5 + 4);
+  EXPECT_EQ(b.Pixel(6, 1), kBlue);
+  EXPECT_EQ(b.Pixel(6, 5), kWhite);
+}
+
+TEST(SoftwareDrawing, CopiesClipToSourceAndDestination) {
+  Bitmap source(4, 4, kRed);
+  source.SetPixel(0, 0, kBlue);
+  source.SetPixel(3, 3, kBlue);
+  Bitmap dest(6, 6, kWhite);
+  DeviceContext dc = MemoryContext(dest);
+  // Partly off the top-left, and asking for more than the source holds.
+  CopyBits(dc, -2, -2, 10, 10, source, 0, 0);
+  EXPECT_EQ(dest.Pixel(0, 0), kRed);
+  EXPECT_EQ(dest.Pixel(1, 1), kBlue);
+  EXPECT_EQ(dest.Pixel(2, 2), kWhite);
+  EXPECT_EQ(CountColour(dest, kWhite), 36 - 4);
+
+  // Off the bottom-right edge of the destination.
+  Bitmap edge(6, 6, kWhite);
+  DeviceContext edc = MemoryContext(edge);
+  CopyBits(edc, 4, 4, 4, 4, source, 0, 0);
+  EXPECT_EQ(edge.Pixel(4, 4), kBlue);
+  EXPECT_EQ(CountColour(edge, kWhite), 36 - 4);
+}
+
+TEST(SoftwareDrawing, KeyedCopiesSkipOnlyTheExactKeyAndStretchesDouble) {
+  const Colour key = Rgb(255, 204, 255);
+  Bitmap source(2, 1, key);
+  source.SetPixel(1, 0, Rgb(255, 204, 254));  // one step off the key is drawn
+  Bitmap dest(4, 2, kWhite);
+  DeviceContext dc = MemoryContext(dest);
+  CopyBitsKeyed(dc, 0, 0, 4, 2, source, 0, 0, 2, 1, key);
+  EXPECT_EQ(dest.Pixel(0, 0), kWhite);
+  EXPECT_EQ(dest.Pixel(1, 1), kWhite);
+  EXPECT_EQ(dest.Pixel(2, 0), Rgb(255, 204, 254));
+  EXPECT_EQ(dest.Pixel(3, 1), Rgb(255, 204, 254));
+}
+
+TEST(TextDrawing, FontsHaveTheAskedCellHeightAndTextWrapsAtSpaces) {
+  for (int height : {14, 15, 18, 20, 27, 39}) {
+    Font font = Font::Create(height, 700);
+    ASSERT_FALSE(font.Empty());
+    EXPECT_EQ(font.CellHeight(), height);
+  }
+  Font font = Font::Create(15, 400);
+  Bitmap b(200, 100, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  dc.font = &font;
+  dc.backgroundMode = BackgroundMode::Transparent;
+  const int width = MeasureText(font, u"Paint the balls");
+  ASSERT_GT(width, 40);
+  EXPECT_EQ(DrawText(dc, u"Paint the balls", Rect{0, 0, width, 100}, 0), 15);
+  EXPECT_EQ(DrawText(dc, u"Paint the balls", Rect{0, 0, width - 1, 100}, text_format::WordBreak),
+            30);
+  EXPECT_EQ(DrawText(dc, u"one\ntwo\nthree", Rect{0, 0, 200, 100}, 0), 45);
+}
+
+TEST(TextDrawing, TextStaysInsideItsRectangleAndCentres) {
+  Font font = Font::Create(18, 700);
+  Bitmap b(100, 40, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  dc.font = &font;
+  dc.textColour = kBlue;
+  dc.backgroundMode = BackgroundMode::Transparent;
+  // A word far longer than the line is clipped at the rectangle.
+  DrawText(dc, u"Wwwwwwwwwwwwwwwwwwww", Rect{10, 10, 50, 30}, text_format::WordBreak);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      if (b.Pixel(x, y) != kWhite) {
+        ASSERT_TRUE(Rect({10, 10, 50, 30}).Contains(x, y)) << x << "," << y;
+      }
+    }
+  }
+  // Centred text leaves the same margin on both sides, give or take a pixel.
+  Bitmap c(100, 30, kWhite);
+  DeviceContext cdc = MemoryContext(c);
+  cdc.font = &font;
+  cdc.backgroundMode = BackgroundMode::Opaque;
+  cdc.backgroundColour = kRed;
+  DrawText(cdc, u"HI", Rect{0, 0, 100, 30}, text_format::Centre | text_format::VerticalCentre);
+  int left = 100, right = -1, top = 30, bottom = -1;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      if (c.Pixel(x, y) == kWhite) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  EXPECT_NEAR(left, 99 - right, 1);
+  EXPECT_EQ(bottom - top + 1, 18);  // the opaque background covers one cell
+  EXPECT_NEAR(top, 29 - bottom, 1);
+}
+
+TEST(TextDrawing, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {
+  const std::u16string text = u"Zo\u00eb \U0001F600";
+  EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+  const char16_t lone[] = {u'a', 0xD800, u'b', 0};
+  EXPECT_EQ(Utf16ToUtf8(lone),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");
+}
+
+}  // namespace

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include "platform/logical_invalidation.hpp"
+#include "platform/window.hpp"
+#include "platform/window_system_internal.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/screen_offsets.hpp"
+#include "support/headless_fixture.hpp"
+
+namespace {
+
+using namespace platform;
+using namespace render;
+
+constexpr Colour kWhite = Rgb(255, 255, 255);
+
+class DrawingPrimitivesTest : public testing_support::HeadlessTest {
+ protected:
+  void TearDown() override {
+    Primitives = PrimitiveResources{};
+    ScreenOffsetY = 0;
+    HeadlessTest::TearDown();
+  }
+};
+
+LResult Quiet(Window*, unsigned, WParam, LParam) {
+  return 0;
+}
+
+Rect Bounds(const Bitmap& b, Colour c) {
+  Rect r{b.Width(), b.Height(), -1, -1};
+  for (int y = 0; y < b.Height(); ++y) {
+    for (int x = 0; x < b.Width(); ++x) {
+      if (b.Pixel(x, y) != c) continue;
+      r = Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+               std::max(r.bottom, y + 1)};
+    }
+  }
+  return r;
+}
+
+TEST_F(DrawingPrimitivesTest, LogicalInvalidationScalesExceptOnTheSquareScreen) {
+  testing_support::StartScreen(480, 640);
+  Window* w = CreateMainWindow(u"Fandriass II", &Quiet);
+  w->invalid = Rect{};
+  InvalidateLogicalRect(w, 10, 20, 30, 40);
+  EXPECT_EQ(w->invalid, (Rect{20, 40, 60, 80}));
+
+  // Class 7 takes logical values as device pixels, whatever the scales say.
+  testing_support::StartScreen(320, 320, 192);
+  ASSERT_EQ(Display.ScaleX, 2.0);
+  w = CreateMainWindow(u"Fandriass II", &Quiet);
+  w->invalid = Rect{};
+  InvalidateLogicalRect(w, 10, 20, 30, 40);
+  EXPECT_EQ(w->invalid, (Rect{10, 20, 30, 40}));
+
+  // A VGA screen at 131 dpi draws unscaled.
+  testing_support::StartScreen(480, 640, 131);
+  w = CreateMainWindow(u"Fandriass II", &Quiet);
+  w->invalid = Rect{};
+  InvalidateLogicalRect(w, 10, 20, 30, 40);
+  EXPECT_EQ(w->invalid, (Rect{10, 20, 30, 40}));
+  InvalidateScreen(w, 9);
+  EXPECT_EQ(w->invalid, (Rect{10, 20, 30, 40}));
+}
+
+TEST_F(DrawingPrimitivesTest, FillDoublesOnVgaAndEndsBeforeRightAndBottom) {
+  testing_support::StartScreen(480, 640);
+  Bitmap screen(480, 640, kWhite);
+  DeviceContext dc = MemoryContext(screen);
+  FillRectRGB(dc, 0, 0, 0, 0, 0, 240, 320);
+  EXPECT_EQ(Bounds(screen, Rgb(0, 0, 0)), (Rect{0, 0, 480, 640}));
+
+  testing_support::StartScreen(240, 320);
+  Bitmap small(240, 320, kWhite);
+  DeviceContext sdc = MemoryContext(small);
+  FillRectRGB(sdc, 9, 9, 9, 10, 10, 20, 15);
+  EXPECT_EQ(Bounds(small, Rgb(9, 9, 9)), (Rect{10, 10, 20, 15}));
+}
+
+TEST_F(DrawingPrimitivesTest, KeyedPicturesDoubleTheirPositionButNotTheirSize) {
+  testing_support::StartScreen(480, 640);
+  Bitmap picture(36, 46, Rgb(1, 1, 1));
+  picture.SetPixel(0, 0, Rgb(255, 204, 255));
+  Bitmap screen(480, 640, kWhite);
+  DeviceContext dc = MemoryContext(screen);
+  DrawBitmapKeyed(dc, &picture, 12, 24, 5, 7, 255, 204, 255);
+  EXPECT_EQ(Bounds(screen, Rgb(1, 1, 1)), (Rect{10, 14, 22, 38}));
+  EXPECT_EQ(screen.Pixel(10, 14), kWhite);  // the key stays transparent
+
+  // The opaque picture draw doubles its size as well, and clips at the screen.
+  Bitmap full(480, 640, kWhite);
+  DeviceContext fdc = MemoryContext(full);
+  DrawBitmap(fdc, &picture, 18, 23, -4, 310);
+  EXPECT_EQ(Bounds(full, Rgb(1, 1, 1)), (Rect{0, 620, 28, 640}));
+}
+
+TEST_F(DrawingPrimitivesTest, LinesAreTwoPixelsOnVgaAndOneElsewhere) {
+  for (auto [w, h, thickness] :
+       {std::tuple{480, 640, 2}, std::tuple{240, 320, 1}, std::tuple{320, 320, 1}}) {
+    testing_support::StartScreen(w, h);
+    Bitmap screen(w, h, kWhite);
+    DeviceContext dc = MemoryContext(screen);
+    DrawLineRGB(dc, 0, 0, 255, 10, 20, 50, 20);
+    const Rect r = Bounds(screen, Rgb(0, 0, 255));
+    EXPECT_EQ(r.Height(), thickness) << w << "x" << h;
+    EXPECT_EQ(r.left, IsVgaClass(Display.DisplayClass) ? 20 : 10);
+  }
+}
+
+TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
+  testing_support::StartScreen(240, 320);
+  Bitmap quiet(12, 23, Rgb(1, 0, 0)), medium(12, 23, Rgb(2, 0, 0)), loud(12, 23, Rgb(3, 0, 0));
+  Bitmap track(113, 23, Rgb(4, 0, 0)), knob(13, 23, Rgb(5, 0, 0));
+  Primitives.sliderQuiet = &quiet;
+  Primitives.sliderMedium = &medium;
+  Primitives.sliderLoud = &loud;
+  Primitives.sliderTrack = &track;
+  Primitives.sliderKnob = &knob;
+  ScreenOffsetY = 30;
+  for (auto [level, expected] : {std::pair{0, 1}, std::pair{40, 1}, std::pair{41, 2},
+                                 std::pair{79, 2}, std::pair{80, 3}, std::pair{100, 3}}) {
+    Bitmap screen(240, 320, kWhite);
+    DeviceContext dc = MemoryContext(screen);
+    DrawVolumeSlider(dc, level);
+    EXPECT_EQ(screen.Pixel(35, 200), Rgb(expected, 0, 0)) << level;
+    // The knob travels over the track's first 100 pixels.
+    EXPECT_EQ(Bounds(screen, Rgb(5, 0, 0)), (Rect{56 + level, 200, 69 + level, 223})) << level;
+  }
+}
+
+TEST_F(DrawingPrimitivesTest, PanelFramesRepeatTheirSideStripsByPanelHeight) {
+  testing_support::StartScreen(240, 320);
+  Bitmap left(4, 30, Rgb(7, 0, 0)), right(4, 30, Rgb(8, 0, 0)), bottom(240, 4, Rgb(9, 0, 0));
+  // The first row of each strip is marked, so the strips drawn can be counted.
+  left.SetPixel(0, 0, Rgb(17, 0, 0));
+  right.SetPixel(0, 0, Rgb(18, 0, 0));
+  Primitives.panelLeft = &left;
+  Primitives.panelRight = &right;
+  Primitives.panelBottom = &bottom;
+  Bitmap panel(240, 290, kWhite);
+  DeviceContext dc = MemoryContext(panel);
+  DrawPanelFrame(dc, u"Help", 200, 210, 220);
+  int leftStrips = 0, rightStrips = 0;
+  for (int y = 0; y < 290; ++y) {
+    leftStrips += panel.Pixel(0, y) == Rgb(17, 0, 0);
+    rightStrips += panel.Pixel(236, y) == Rgb(18, 0, 0);
+  }
+  EXPECT_EQ(leftStrips, 9);
+  EXPECT_EQ(rightStrips, 9);
+  EXPECT_EQ(panel.Pixel(0, 26 + 8 * 30), Rgb(17, 0, 0));
+  EXPECT_EQ(Bounds(panel, Rgb(9, 0, 0)), (Rect{0, 286, 240, 290}));
+  EXPECT_EQ(panel.Pixel(120, 100), Rgb(200, 210, 220));
+}
+
+TEST_F(DrawingPrimitivesTest, ButtonsBoxesBlitsAndNumbersFollowTheirScalingRule) {
+  struct Case {
+    int w, h, scale;
+  };
+  for (const Case& c : {Case{240, 320, 1}, Case{480, 640, 2}, Case{320, 320, 1}}) {
+    testing_support::StartScreen(c.w, c.h);
+    Font bold = Font::Create(IsVgaClass(Display.DisplayClass) ? 29 : 15, 700);
+    Primitives.font15Bold = &bold;
+    Bitmap screen(c.w, c.h, kWhite);
+    DeviceContext dc = MemoryContext(screen);
+    DrawRoundButton(dc, u"OK", 20, 30, 60, 20, 8, 8, 0, 128, 0, 255, 255, 0);
+    const Rect button = Bounds(screen, Rgb(0, 0, 0));  // the black pen
+    EXPECT_EQ(button.left, 20 * c.scale);
+    EXPECT_EQ(button.right, 80 * c.scale);
+    EXPECT_EQ(button.bottom, 50 * c.scale);
+    EXPECT_EQ(screen.Pixel(21 * c.scale + 3, 40 * c.scale), Rgb(0, 128, 0));
+    EXPECT_NE(Bounds(screen, Rgb(255, 255, 0)).right, -1) << "the label is drawn";
+
+    // The round box takes device pixels from its caller; only the pen scales.
+    Bitmap box(c.w, c.h, kWhite);
+    DeviceContext bdc = MemoryContext(box);
+    DrawRoundBox(bdc, 2, 10, 10, 40, 30, 0, 0, 255, 0, 0, 0, 0, 255);
+    EXPECT_EQ(Bounds(box, Rgb(0, 0, 255)),
+              (Rect{10 + 2 * c.scale, 10 + 2 * c.scale, 50 - 2 * c.scale, 40 - 2 * c.scale}));
+
+    // Back buffers are copied with the scale rule on all six values.
+    Bitmap buffer(c.w, c.h, Rgb(3, 3, 3));
+    buffer.SetPixel(5 * c.scale, 6 * c.scale, Rgb(4, 4, 4));
+    Bitmap target(c.w, c.h, kWhite);
+    DeviceContext tdc = MemoryContext(target);
+    BlitScaled(tdc, buffer, 5, 6, 100, 110, 10, 10);
+    EXPECT_EQ(Bounds(target, Rgb(4, 4, 4)).left, 100 * c.scale);
+    EXPECT_EQ(Bounds(target, Rgb(3, 3, 3)).right, 110 * c.scale);
+
+    // A stretched picture doubles its position only; the sizes are device pixels.
+    Bitmap wheel(4, 4, Rgb(6, 6, 6));
+    Bitmap stretched(c.w, c.h, kWhite);
+    DeviceContext sdc = MemoryContext(stretched);
+    StretchBitmap(sdc, &wheel, 4, 4, 10, 10, 16, 8);
+    const int at = IsVgaClass(Display.DisplayClass) ? 20 : 10;
+    EXPECT_EQ(Bounds(stretched, Rgb(6, 6, 6)), (Rect{at, at, at + 16, at + 8}));
+
+    Bitmap number(c.w, c.h, kWhite);
+    DeviceContext ndc = MemoryContext(number);
+    ndc.font = &bold;
+    DrawNumberRect(ndc, -1234, 0, 0, 0, 200, 0, 0, 0, 0, 100, 20, 0, 0);
+    EXPECT_EQ(Bounds(number, Rgb(200, 0, 0)).left, 0) << "opaque background";
+    EXPECT_LE(Bounds(number, Rgb(0, 0, 0)).right, 100 * (IsVgaClass(Display.DisplayClass) ? 2 : 1));
+    Primitives.font15Bold = nullptr;
+  }
+}
+
+TEST_F(DrawingPrimitivesTest, CellOriginsFollowTheBoardGridAndIgnoreStrayIndices) {
+  Point p{-1, -1};
+  CellOrigin(0, p);
+  EXPECT_EQ(p, (Point{18, 18}));
+  CellOrigin(35, p);
+  EXPECT_EQ(p, (Point{168, 168}));
+  CellOrigin(36, p);
+  EXPECT_EQ(p, (Point{168, 168}));
+  CellOriginFromOne(8, p);
+  EXPECT_EQ(p, (Point{48, 48}));
+  CellOriginFromOne(0, p);
+  EXPECT_EQ(p, (Point{48, 48}));
+}
+
+}  // namespace
