@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace records {
 
@@ -79,6 +80,24 @@ static_assert(offsetof(GameStatusRecord, WordSlot) == 0x1E8);
 static_assert(offsetof(GameStatusRecord, PanicTime) == 0x20C);
 static_assert(offsetof(GameStatusRecord, PipeActive) == 0x214);
 static_assert(offsetof(GameStatusRecord, StereoSound) == 0x274);
+// The unnamed places travel with the record too; pin them so no field ever slides over one.
+static_assert(offsetof(GameStatusRecord, reserved0) == 0x000);
+static_assert(offsetof(GameStatusRecord, reserved4) == 0x004);
+static_assert(offsetof(GameStatusRecord, padding9) == 0x009);
+static_assert(offsetof(GameStatusRecord, reserved10) == 0x010);
+static_assert(offsetof(GameStatusRecord, reserved2E) == 0x02E);
+static_assert(offsetof(GameStatusRecord, reserved34) == 0x034);
+static_assert(offsetof(GameStatusRecord, padding45) == 0x045);
+static_assert(offsetof(GameStatusRecord, spare174) == 0x174);
+static_assert(offsetof(GameStatusRecord, spare190) == 0x190);
+static_assert(offsetof(GameStatusRecord, spare1AC) == 0x1AC);
+static_assert(offsetof(GameStatusRecord, spare1C8) == 0x1C8);
+static_assert(offsetof(GameStatusRecord, spare1E4) == 0x1E4);
+static_assert(offsetof(GameStatusRecord, spare210) == 0x210);
+static_assert(offsetof(GameStatusRecord, padding275) == 0x275);
+static_assert(std::is_trivially_copyable_v<GameStatusRecord> &&
+                  std::has_unique_object_representations_v<GameStatusRecord>,
+              "the record is copied and stored as raw bytes");
 
 // The one record, static for the whole run; all zero until the records are loaded.
 extern GameStatusRecord GameStatus;

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/game_status_record.hpp"
+#include "records/hiscore_table.hpp"
+#include "records/record_store.hpp"
+#include "records_test_support.hpp"
+
+using records::GameStatus;
+using records::HiScoreTables;
+using records_test::BytesOf;
+
+namespace {
+
+std::vector<unsigned char> AllRecords() {
+  std::vector<unsigned char> image = records_test::StatusBytes();
+  const auto tables = BytesOf(HiScoreTables, sizeof HiScoreTables);
+  image.insert(image.end(), tables.begin(), tables.end());
+  return image;
+}
+
+class RecordStoreTest : public records_test::RecordsTest {};
+
+TEST_F(RecordStoreTest, SaveThenLoadIsByteIdenticalForAllSixValues) {
+  // Odd bytes everywhere (names without their zero, stray indexes, padding),
+  // then settings and a kept game a player could have.
+  auto* bytes = reinterpret_cast<unsigned char*>(&GameStatus);
+  for (std::size_t i = 0; i < sizeof GameStatus; ++i) bytes[i] = static_cast<unsigned char>(i * 37);
+  bytes = reinterpret_cast<unsigned char*>(HiScoreTables);
+  for (std::size_t i = 0; i < sizeof HiScoreTables; ++i)
+    bytes[i] = static_cast<unsigned char>(i * 53);
+  records::GameStatusRecord& r = GameStatus;
+  r.Initialised = r.HelpEnabled = r.UseJoystick = r.SoundOn = r.StereoSound = 1;
+  r.VolumePercent = 37;
+  r.GameSpeed = r.BallStyle = 3;
+  r.Mode = 5, r.Level = 9, r.SupplyStart = 0, r.PaintColour = 7, r.Reserve = 0, r.PanicTime = 0;
+  for (int i = 0; i < 36; ++i) r.BallColour[i] = 1 + i % 7, r.BallLetter[i] = i % 8;
+  for (int i = 0; i < 6; ++i) {
+    r.PipeHeatTop[i] = r.PipeHeatBottom[i] = r.PipeHeatLeft[i] = r.PipeHeatRight[i] = i;
+  }
+  for (std::int32_t& flag : r.WordSlot) flag = 1;
+  for (std::int32_t& flag : r.PipeActive) flag = 0;
+  const std::vector<unsigned char> image = AllRecords();
+
+  Restart();
+  EXPECT_EQ(AllRecords(), image);
+  EXPECT_EQ(store.values.size(), 6u);
+  EXPECT_EQ(store.values["GameStatus"], BytesOf(&GameStatus, 632));
+  EXPECT_EQ(store.values["PrefsHeat"], BytesOf(&HiScoreTables[3], 144));
+
+  // With no kept game, its fields are not looked at and come back as they were.
+  GameStatus.Mode = 0, GameStatus.Level = -77, GameStatus.BallColour[5] = 1000;
+  const std::vector<unsigned char> idle = AllRecords();
+  Restart();
+  EXPECT_EQ(AllRecords(), idle);
+}
+
+TEST_F(RecordStoreTest, AFirstRunGetsTheDefaultsAndWritesNothing) {
+  records::LoadAllRecords();
+  EXPECT_TRUE(store.values.empty());
+  const records::GameStatusRecord& r = GameStatus;
+  EXPECT_EQ(r.Initialised, 1);
+  EXPECT_EQ(r.VolumePercent, 100);
+  EXPECT_EQ(r.HelpEnabled + r.UseJoystick + r.SoundOn, 3);
+  EXPECT_EQ(r.StereoSound, 0);
+  EXPECT_EQ(r.GameSpeed, 1u);
+  EXPECT_EQ(r.BallStyle, 1u);
+  EXPECT_EQ(r.Mode, 0);
+  for (const records::HiScoreTable& table : HiScoreTables) EXPECT_EQ(table.LastInsertIndex, 4);
+  EXPECT_EQ(HiScoreTables[4].Entry[0].Score, 2435);
+}
+
+TEST_F(RecordStoreTest, ARecordNeverSetUpGetsTheDefaultsWhateverElseIsStored) {
+  records::LoadAllRecords();
+  GameStatus.Initialised = 0;
+  GameStatus.GamesPlayed = 9, GameStatus.reserved0 = GameStatus.reserved4 = 5;
+  GameStatus.Mode = 2;
+  HiScoreTables[2].Entry[0].Score = 99999;
+  Restart();
+  EXPECT_EQ(GameStatus.GamesPlayed, 0u);
+  EXPECT_EQ(GameStatus.reserved0 | GameStatus.reserved4, 0);
+  EXPECT_EQ(GameStatus.Mode, 0);
+  EXPECT_EQ(HiScoreTables[2].Entry[0].Score, 7695);
+}
+
+TEST_F(RecordStoreTest, MissingShortAndOverlongValuesNeverOverrunTheirRecords) {
+  records::LoadAllRecords();
+  records::SaveAllRecords();
+  store.values.erase("PrefsHeat");          // missing: stays as it was
+  store.values["Prefs"].assign(145, 0x41);  // too long: not read at all
+  store.values["PrefsHard"].assign(28, 0);  // short: only its own bytes
+  HiScoreTables[3].Entry[0].Score = 1;
+  records::LoadAllRecords();
+  EXPECT_EQ(HiScoreTables[3].Entry[0].Score, 1);
+  EXPECT_EQ(HiScoreTables[0].Entry[0].Score, 8569);
+  EXPECT_EQ(HiScoreTables[1].Entry[0].Score, 0);
+  EXPECT_EQ(HiScoreTables[1].Entry[1].Score, 5695);
+
+  // On a start-up, a missing table is an empty one.
+  records_test::ClearRecords();
+  records::LoadAllRecords();
+  EXPECT_EQ(BytesOf(&HiScoreTables[3], 144), std::vector<unsigned char>(144, 0));
+}
+
+TEST_F(RecordStoreTest, AStoreThatCannotBeOpenedIsReportedAndTheGameCarriesOn) {
+  store.values["GameStatus"].assign(632, 1);
+  store.failOpen = true;
+  testing::internal::CaptureStderr();
+  records::LoadAllRecords();
+  records::SaveAllRecords();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("Cannot read values"), said.rfind("Cannot read values"));  // twice
+  EXPECT_EQ(GameStatus.VolumePercent, 100);
+  EXPECT_EQ(store.values.size(), 1u);
+  EXPECT_EQ(store.values["GameStatus"], std::vector<unsigned char>(632, 1));
+}
+
+}  // namespace
