@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "platform/mixer.hpp"
+#include "platform/wave_clip.hpp"
+
+namespace platform {
+
+// Where a speaker's mix goes. Automatic takes the sound card when the desktop
+// window system runs (falling back to the null sink when the card cannot be
+// opened) and the null sink everywhere else, so tests and replays stay silent
+// and deterministic. The null sink plays nothing and notes every clip started.
+enum class SpeakerOutput { Automatic, Device, NullSink };
+
+// The output the game's effects are played through, in place of the closed
+// sound library the game was written against: any number of clips may sound
+// at once, up to the voice count given at open; beyond that the clip that
+// started longest ago makes room. A clip asked for again just after it started
+// restarts rather than doubling (see RestartWindowFrames).
+class Speaker {
+ public:
+  static constexpr unsigned MinVoices = 8;
+  static constexpr unsigned MaxVoices = 32;
+
+  Speaker() = default;
+  ~Speaker() { Close(); }
+  Speaker(const Speaker&) = delete;
+  Speaker& operator=(const Speaker&) = delete;
+
+  // The clips' rate and sample width (only 22050 Hz and 8 bits are played),
+  // stereo or mono output, flags (none are defined) and the number of voices
+  // (at least 8, at most 32). An open speaker is closed first.
+  bool Open(unsigned rate, unsigned bits, bool stereo, unsigned flags, unsigned voices,
+            SpeakerOutput output = SpeakerOutput::Automatic);
+  // Silences everything and lets the sound card go.
+  void Close();
+  bool IsOpen() const { return open_; }
+  bool PlaysOnDevice() const { return device_ != 0; }
+
+  // Starts the clip at once at the clip's volume, mixed with those already
+  // sounding. The flags say nothing to this speaker: every clip plays once.
+  // False when the speaker is closed or the clip is empty.
+  bool PlaySound(const SoundClip& clip, unsigned flags);
+
+  // The next frames of the mix as the sound card would take them (signed
+  // 16-bit stereo, left first). The card's own callback does this; on the null
+  // sink nothing moves unless a test asks here.
+  void Render(std::span<std::int16_t> stereoOut);
+  int SoundingVoices() const;
+
+ private:
+  void MixInto(std::span<std::int16_t> out);
+  static void DeviceCallback(void* self, std::uint8_t* stream, int bytes);
+
+  std::array<Voice, MaxVoices> voices_{};
+  unsigned voiceCount_ = 0;
+  std::uint32_t starts_ = 0;
+  std::uint32_t device_ = 0;
+  bool open_ = false;
+  bool stereo_ = true;
+};
+
+// The player's loudness, standing in for the device's wave-out volume that the
+// game sets from its percent and restores on the way out. One level 0..65535
+// applies to both channels alike: the old device read the right channel from
+// the high word, which the game leaves 0, and taking it literally would
+// silence every right-only clip. Values above 65535 are taken as full.
+// It starts full, as a device does before anyone changes it.
+void SetWaveOutVolume(std::uint32_t level);
+std::uint32_t GetWaveOutVolume();
+
+}  // namespace platform
