@@ -1,0 +1,137 @@
+#include "render/bitmap_catalogue.hpp"
+
+#include "platform/display_profile.hpp"
+#include "platform/resources.hpp"
+#include "render/drawing_primitives.hpp"
+
+namespace render {
+
+platform::Font FontTable[FontCount];
+platform::Bitmap Pictures[PictureCount];
+platform::Bitmap BackBuffers[BackBufferCount];
+const platform::Bitmap* BallSet[kBallSetSize] = {};
+std::uint32_t BallSetStyle = BallStyleShiny;
+
+namespace {
+
+struct FontSpec {
+  int smallHeight;
+  int vgaHeight;
+  int weight;
+};
+
+constexpr FontSpec kFonts[FontCount] = {
+    {14, 27, 700}, {14, 27, 400}, {15, 29, 400}, {15, 29, 700}, {15, 29, 900}, {16, 31, 700},
+    {16, 31, 900}, {18, 35, 700}, {18, 35, 900}, {20, 39, 400}, {20, 39, 700},
+};
+
+// The bonus word "Fandriass" by letter code: F A N D R I A S S.
+constexpr int kWordLetters[9] = {1, 2, 3, 4, 5, 6, 2, 7, 7};
+
+// The first entry of each style's joker and balls.
+int BallGroupOf(std::uint32_t style) {
+  switch (style) {
+    case BallStyleMoon:
+      return MoonBalls;
+    case BallStyleRock:
+      return RockBalls;
+    default:
+      return ShinyBalls;
+  }
+}
+
+int JokerOf(std::uint32_t style) {
+  switch (style) {
+    case BallStyleMoon:
+      return JokerBalls;
+    case BallStyleRock:
+      return JokerBalls + 1;
+    default:
+      return JokerBalls + 2;
+  }
+}
+
+// The primitives draw panel frames and the volume slider from the catalogue.
+void ConnectPrimitives() {
+  Primitives.font15Bold = &FontTable[Font15Bold];
+  Primitives.font15Heavy = &FontTable[Font15Heavy];
+  Primitives.panelTitleBar = &Pictures[PanelTitleBar];
+  Primitives.panelLeft = &Pictures[PanelLeft];
+  Primitives.panelRight = &Pictures[PanelRight];
+  Primitives.panelBottom = &Pictures[PanelBottom];
+  Primitives.sliderSpeaker = &Pictures[VolumeSpeaker];
+  Primitives.sliderLoud = &Pictures[VolumeLoud];
+  Primitives.sliderMedium = &Pictures[VolumeMedium];
+  Primitives.sliderQuiet = &Pictures[VolumeQuiet];
+  Primitives.sliderTrack = &Pictures[VolumeTrack];
+  Primitives.sliderKnob = &Pictures[VolumeKnob];
+}
+
+}  // namespace
+
+void LoadCatalogue() {
+  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  if (displayClass < 1 || displayClass > 7) return;
+  const bool vga = platform::IsVgaClass(displayClass);
+  for (int i = 0; i < FontCount; ++i)
+    FontTable[i] =
+        platform::Font::Create(vga ? kFonts[i].vgaHeight : kFonts[i].smallHeight, kFonts[i].weight);
+  for (int entry = 0; entry < PictureCount; ++entry) {
+    const int id = vga ? kPictureTable[entry].vgaId : kPictureTable[entry].smallId;
+    // Entries with no picture in this set (the 320x320 pictures on VGA) stay empty.
+    Pictures[entry] = id != 0 ? platform::LoadBitmapResource(id) : platform::Bitmap{};
+  }
+  ConnectPrimitives();
+  ApplyBallStyle(BallSetStyle);
+}
+
+void ReleaseCatalogue() {
+  for (platform::Font& font : FontTable) font = platform::Font{};
+  for (platform::Bitmap& picture : Pictures) picture = platform::Bitmap{};
+  for (platform::Bitmap& buffer : BackBuffers) buffer = platform::Bitmap{};
+  Primitives = PrimitiveResources{};
+}
+
+void ApplyBallStyle(std::uint32_t style) {
+  BallSetStyle = (style == BallStyleMoon || style == BallStyleRock) ? style : BallStyleShiny;
+  const int group = BallGroupOf(BallSetStyle);
+  for (int i = 0; i < kBallsPerStyle; ++i) BallSet[i] = &Pictures[group + i];
+  BallSet[kBallSetSize - 1] = &Pictures[group + kBallsPerStyle - 1];
+}
+
+const platform::Bitmap* PictureOf(int entry) {
+  if (entry < 0 || entry >= PictureCount || Pictures[entry].Empty()) return nullptr;
+  return &Pictures[entry];
+}
+
+const platform::Bitmap* BallPicture(int colour, int heat) {
+  if (colour < 1 || colour > 7) return nullptr;
+  if (heat >= 10) return PictureOf(JokerOf(BallSetStyle));
+  const platform::Bitmap* ball = BallSet[2 * (colour - 1)];
+  return ball && !ball->Empty() ? ball : nullptr;
+}
+
+const platform::Bitmap* PipePicture(int heat, int frame, int side) {
+  if (frame < 1 || frame > 6 || side < 1 || side > 4) return nullptr;
+  // Tint offsets by side (1 top .. 4 left) and heat: 0-3, 4-6, 7-9, 10 and more.
+  static constexpr int kTintOffsets[5][4] = {
+      {0, 0, 0, 0}, {84, 72, 90, 78}, {60, 48, 66, 54}, {36, 24, 42, 30}, {12, 0, 18, 6},
+  };
+  const int tint = heat <= 3 ? 0 : heat <= 6 ? 1 : heat <= 9 ? 2 : 3;
+  return PictureOf(VerticalPipes + kTintOffsets[side][tint] + frame - 1);
+}
+
+const platform::Bitmap* LetterCoin(int letterCode, bool bright) {
+  if (letterCode < 1 || letterCode > kLetterCount) return nullptr;
+  return PictureOf((bright ? BrightCoins : DimCoins) + letterCode - 1);
+}
+
+int LetterCodeAtPosition(int position) {
+  return position >= 0 && position < 9 ? kWordLetters[position] : 0;
+}
+
+const platform::Bitmap* WordPositionCoin(int position, bool bright) {
+  return LetterCoin(LetterCodeAtPosition(position), bright);
+}
+
+}  // namespace render
