@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/resources.hpp"
+#include "platform/single_instance.hpp"
 #include "platform/text_drawing.hpp"
 #include "platform/window_system_internal.hpp"
 
@@ -62,10 +64,17 @@ class SdlBackend final : public Backend {
       const auto remaining = static_cast<std::int32_t>(deadline - Now());
       timeout = std::max(remaining, 0);
     }
+    // A second copy may knock at any time; look for it a few times a second.
+    const bool listening = SingleInstanceClaimed();
+    if (listening && (timeout < 0 || timeout > static_cast<int>(SingleInstancePollMs))) {
+      timeout = static_cast<int>(SingleInstancePollMs);
+    }
     SDL_Event event;
-    if (!SDL_WaitEventTimeout(&event, timeout)) return;
-    Handle(event);
-    while (SDL_PollEvent(&event)) Handle(event);
+    if (SDL_WaitEventTimeout(&event, timeout)) {
+      Handle(event);
+      while (SDL_PollEvent(&event)) Handle(event);
+    }
+    if (listening) PollSingleInstance();
   }
 
   void Present(const Bitmap& screen) override {
@@ -95,6 +104,7 @@ class SdlBackend final : public Backend {
       return;
     }
     SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
+    SetIcon();
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -136,6 +146,18 @@ class SdlBackend final : public Backend {
   }
 
  private:
+  void SetIcon() {
+    Bitmap icon = LoadIconResource(MainIconId);
+    if (icon.Empty()) return;
+    // The pixels are red + 256 green + 65536 blue in a 32-bit word, as XBGR8888 packs them.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Colour*>(icon.Pixels().data()), icon.Width(), icon.Height(), 32,
+        icon.Width() * 4, SDL_PIXELFORMAT_XBGR8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+  }
+
   static int FittingZoom(const ScreenConfig& screen) {
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;

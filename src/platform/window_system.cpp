@@ -164,12 +164,19 @@ void BringToFront(Window* window) {
   if (it == windows.end()) return;
   windows.erase(it);
   windows.push_back(window);
+  // Child controls travel with their parent, staying just above it.
+  std::stable_partition(windows.begin(), windows.end(),
+                        [window](const Window* w) { return w->parent != window; });
   System().screenChanged = true;
 }
 
 void DestroyWindow(Window* window) {
   WindowSystem& s = System();
   if (!window || !window->alive) return;
+  // A window's child controls go first, as they went with their parent on the device.
+  for (Window* child : std::vector<Window*>(s.topLevel)) {
+    if (child->parent == window) DestroyWindow(child);
+  }
   Deliver(window, msg::Destroy, 0, 0);
   window->alive = false;
   window->timers.clear();
@@ -183,12 +190,16 @@ void DestroyWindow(Window* window) {
   if (window == s.main) {
     s.main = nullptr;
     if (s.focus == window) s.focus = nullptr;
+  } else if (s.focus == window && window->parent) {
+    // A control that had the focus hands it to its parent, which stays active.
+    s.focus = nullptr;
+    SetFocus(window->parent);
   } else if (s.focus == window) {
     // The window under it gets the focus back, as the device handed it back.
     s.focus = nullptr;
     Window* next = nullptr;
     for (auto it = windows.rbegin(); it != windows.rend() && !next; ++it) {
-      if ((*it)->alive && (*it)->visible) next = *it;
+      if ((*it)->alive && (*it)->visible && (*it)->kind != WindowKind::Child) next = *it;
     }
     if (next) {
       Deliver(next, msg::Activate, 1, 0);

@@ -16,7 +16,8 @@ struct WindowTimer {
   std::uint32_t due = 0;
 };
 
-enum class WindowKind { Main, Popup, Overlay };
+// Child: a control drawn over its parent; it sits just above the parent in z order.
+enum class WindowKind { Main, Popup, Overlay, Child };
 
 class Window {
  public:
@@ -29,6 +30,7 @@ class Window {
   bool visible = true;
   bool alive = true;
   std::vector<WindowTimer> timers;
+  Window* parent = nullptr;  // set for a child control only
   // Whatever a service (popup, message box, control host) keeps for the window.
   void* userData = nullptr;
 };

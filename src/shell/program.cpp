@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/display_profile.hpp"
+#include "platform/single_instance.hpp"
 #include "platform/software_drawing.hpp"
 #include "platform/window.hpp"
 #include "shell/desktop_options.hpp"
@@ -50,8 +51,14 @@ int RunProgram(int argc, char** argv) {
   if (!desktop) platform::InstallBackend(nullptr, options.desktop.screen);
   if (!platform::MeasureDisplay()) return 0;
   if (!desktop) return 1;
+  // A second start hands over to the copy already running and leaves quietly.
+  if (!platform::ClaimSingleInstance()) {
+    platform::StopDesktop();
+    return 0;
+  }
   platform::CreateMainWindow(u"Fandriass II", &MainWndProc);
   const int code = platform::RunMessageLoop();
+  platform::ReleaseSingleInstance();
   platform::StopDesktop();
   return code;
 }

@@ -1,17 +1,20 @@
 # Sourced by the whole-program tests: starts a private Xvfb and stops it on exit.
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
+  local numberFile
+  numberFile=$(mktemp)
+  # Xvfb picks a free display itself and writes its number once it accepts
+  # clients, so tests running side by side never share or race for a display.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if [ -s "$numberFile" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+      rm -f "$numberFile"
+      return 0
+    fi
+    sleep 0.1
   done
+  rm -f "$numberFile"
   echo "could not start Xvfb" >&2
   return 1
 }

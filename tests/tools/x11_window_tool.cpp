@@ -11,15 +11,22 @@
 
 namespace {
 
+// Compares WM_NAME's bytes whatever type it claims: SDL's own message boxes label
+// theirs "UTF-8", which neither XFetchName nor the Xutf8 conversions accept.
+bool NameIs(Display* display, Window window, const char* name) {
+  XTextProperty property{};
+  if (!XGetWMName(display, window, &property) || !property.value) return false;
+  const bool same = property.format == 8 && property.nitems == std::strlen(name) &&
+                    std::memcmp(property.value, name, property.nitems) == 0;
+  XFree(property.value);
+  return same;
+}
+
 void Collect(Display* display, Window window, const char* name, std::vector<Window>& found) {
-  char* windowName = nullptr;
-  if (XFetchName(display, window, &windowName) && windowName) {
-    XWindowAttributes attributes;
-    if (std::strcmp(windowName, name) == 0 && XGetWindowAttributes(display, window, &attributes) &&
-        attributes.map_state == IsViewable) {
-      found.push_back(window);
-    }
-    XFree(windowName);
+  XWindowAttributes attributes;
+  if (NameIs(display, window, name) && XGetWindowAttributes(display, window, &attributes) &&
+      attributes.map_state == IsViewable) {
+    found.push_back(window);
   }
   Window root = 0;
   Window parent = 0;

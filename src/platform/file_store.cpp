@@ -1,0 +1,212 @@
+#include "platform/file_store.hpp"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kKeyPath = "/kestrelnet/Quillmoor/Fandriass2";
+// Temporary files start with this; whatever a crash left behind is swept away
+// at the next opening of the key.
+constexpr const char* kTemporaryPrefix = ".saving-";
+
+// A value name becomes a file name, so it must stay one plain name inside the folder.
+bool UsableName(std::string_view name) {
+  if (name.empty() || name.size() > 200 || name.front() == '.') return false;
+  for (char c : name) {
+    if (c == '/' || c == '\0') return false;
+  }
+  return true;
+}
+
+bool IsAbsolute(const char* path) {
+  return path != nullptr && path[0] == '/';
+}
+
+// Like mkdir -p, private to the user as a data folder should be.
+bool MakeFolders(const std::string& path) {
+  if (path.empty()) return false;
+  std::size_t position = 0;
+  while (position != std::string::npos) {
+    position = path.find('/', position + 1);
+    const std::string prefix = path.substr(0, position);
+    if (prefix.empty()) continue;
+    if (mkdir(prefix.c_str(), 0700) == 0) continue;
+    if (errno != EEXIST) return false;
+    struct stat info {};
+    if (stat(prefix.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  }
+  return true;
+}
+
+void SweepTemporaryFiles(int folderFd) {
+  const int listFd = dup(folderFd);
+  if (listFd < 0) return;
+  DIR* listing = fdopendir(listFd);
+  if (listing == nullptr) {
+    close(listFd);
+    return;
+  }
+  const std::size_t prefixLength = std::strlen(kTemporaryPrefix);
+  while (const dirent* entry = readdir(listing)) {
+    if (std::strncmp(entry->d_name, kTemporaryPrefix, prefixLength) == 0) {
+      unlinkat(folderFd, entry->d_name, 0);
+    }
+  }
+  closedir(listing);
+}
+
+bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, bytes, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DefaultStoreFolder() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (IsAbsolute(dataHome)) return std::string(dataHome) + kKeyPath;
+  const char* home = std::getenv("HOME");
+  if (!IsAbsolute(home)) {
+    const passwd* user = getpwuid(getuid());
+    home = user != nullptr ? user->pw_dir : nullptr;
+  }
+  if (!IsAbsolute(home)) return {};
+  return std::string(home) + "/.local/share" + kKeyPath;
+}
+
+FileStore::FileStore(std::string folder) : folder_(std::move(folder)) {
+  folderGiven_ = !folder_.empty();
+}
+
+FileStore::~FileStore() {
+  CloseKey();
+}
+
+bool FileStore::OpenKey() {
+  CloseKey();
+  if (!folderGiven_) folder_ = DefaultStoreFolder();
+  if (!MakeFolders(folder_)) return false;
+  folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd_ < 0) return false;
+  // The key was opened for all access: a folder we cannot write to is an open failure,
+  // not a surprise at the first save.
+  if (faccessat(folderFd_, ".", R_OK | W_OK | X_OK, AT_EACCESS) != 0) {
+    CloseKey();
+    return false;
+  }
+  SweepTemporaryFiles(folderFd_);
+  return true;
+}
+
+void FileStore::CloseKey() {
+  if (folderFd_ >= 0) close(folderFd_);
+  folderFd_ = -1;
+}
+
+QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::size_t size,
+                                   std::size_t* bytesRead) {
+  if (folderFd_ < 0 || !UsableName(name)) return QueryOutcome::Failed;
+  const std::string fileName(name);
+  const int fd = openat(folderFd_, fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
+
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return QueryOutcome::Failed;
+  }
+  // Read into a scratch copy first: a value that turns out too long, or a read
+  // error half way, must leave the caller's record as it was.
+  std::vector<unsigned char> bytes;
+  unsigned char chunk[4096];
+  bool failed = false;
+  while (bytes.size() <= size) {
+    const ssize_t got = read(fd, chunk, sizeof chunk);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      failed = true;
+      break;
+    }
+    if (got == 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  }
+  close(fd);
+  if (failed) return QueryOutcome::Failed;
+  if (bytes.size() > size) return QueryOutcome::TooLong;
+  if (!bytes.empty()) std::memcpy(buffer, bytes.data(), bytes.size());
+  if (bytesRead != nullptr) *bytesRead = bytes.size();
+  return QueryOutcome::Read;
+}
+
+bool FileStore::SetValue(std::string_view name, const void* data, std::size_t size) {
+  if (folderFd_ < 0 || !UsableName(name)) return false;
+  const std::string fileName(name);
+  std::string temporary = folder_ + "/" + kTemporaryPrefix + fileName + "-XXXXXX";
+  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  const std::string temporaryName = temporary.substr(folder_.size() + 1);
+
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  bool written;
+  if (interruption == Interruption::DiskFull) {
+    WriteAll(fd, bytes, size / 2);
+    errno = ENOSPC;
+    written = false;
+  } else {
+    written = WriteAll(fd, bytes, size);
+  }
+  written = written && fsync(fd) == 0;
+  // close reports delayed write errors on some file systems.
+  written = close(fd) == 0 && written;
+  if (!written) {
+    unlinkat(folderFd_, temporaryName.c_str(), 0);
+    return false;
+  }
+  if (interruption == Interruption::AfterTemporaryFile) return false;
+
+  if (renameat(folderFd_, temporaryName.c_str(), folderFd_, fileName.c_str()) != 0) {
+    unlinkat(folderFd_, temporaryName.c_str(), 0);
+    return false;
+  }
+  // The rename itself must reach the disk, or a crash could bring the old file back
+  // (or none). The new value is in place either way, so this cannot fail the save.
+  fsync(folderFd_);
+  return true;
+}
+
+namespace {
+
+ValueStore* chosenStore = nullptr;
+
+}  // namespace
+
+ValueStore& ActiveStore() {
+  static FileStore userStore;
+  return chosenStore != nullptr ? *chosenStore : userStore;
+}
+
+void UseStore(ValueStore* store) {
+  chosenStore = store;
+}
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#include <cstring>
+
+#include "platform/value_store.hpp"
+
+namespace platform {
+
+bool MemoryStore::OpenKey() {
+  open_ = !failOpen;
+  return open_;
+}
+
+QueryOutcome MemoryStore::QueryValue(std::string_view name, void* buffer, std::size_t size,
+                                     std::size_t* bytesRead) {
+  if (!open_) return QueryOutcome::Failed;
+  const auto found = values.find(name);
+  if (found == values.end()) return QueryOutcome::Missing;
+  const std::vector<unsigned char>& bytes = found->second;
+  if (bytes.size() > size) return QueryOutcome::TooLong;
+  if (!bytes.empty()) std::memcpy(buffer, bytes.data(), bytes.size());
+  if (bytesRead != nullptr) *bytesRead = bytes.size();
+  return QueryOutcome::Read;
+}
+
+bool MemoryStore::SetValue(std::string_view name, const void* data, std::size_t size) {
+  if (!open_) return false;
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  values[std::string(name)].assign(bytes, bytes + size);
+  return true;
+}
+
+void MemoryStore::CloseKey() {
+  open_ = false;
+}
+
+}  // namespace platform

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/child_controls.hpp"
+#include "platform/control_style.hpp"
+#include "platform/headless.hpp"
+#include "platform/message_box.hpp"
+#include "platform/message_box_log.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/window.hpp"
+#include "platform/window_system_internal.hpp"
+#include "support/headless_fixture.hpp"
+
+namespace {
+
+using namespace platform;
+
+constexpr Colour kGreen = Rgb(10, 200, 30);
+
+std::vector<unsigned> seen;
+std::vector<int> answers;
+std::vector<int> paintsDuringBox;  // ModalDepth() at each paint of the main window
+unsigned boxFlags = message_box::YesNo | message_box::IconExclamation;
+Bitmap screenDuringBox;
+Rect boxRect;
+bool probeArmed = false;
+
+LResult OwnerProc(Window* window, unsigned message, WParam, LParam) {
+  seen.push_back(message);
+  if (message == msg::Paint) {
+    paintsDuringBox.push_back(ModalDepth());
+    DeviceContext dc = BeginPaint(window);
+    FillRect(dc, Rect{0, 0, 240, 320}, kGreen);
+    EndPaint(window);
+  } else if (message == msg::StylusDown) {
+    // A confirmation asked from a tap, while the main window still wants a repaint.
+    InvalidateRect(window, nullptr);
+    answers.push_back(
+        MessageBox(window, u"Do you want to exit the game?", u"Exit the Game?", boxFlags));
+  }
+  return 0;
+}
+
+// Sees input before the box does. When the box has painted and waits, the headless
+// back end offers it Escape: the probe looks at the screen then and taps the last
+// button instead.
+bool Probe(unsigned message, WParam wParam, LParam) {
+  if (!probeArmed || message != msg::KeyDown || wParam != vk::Escape) return false;
+  probeArmed = false;
+  boxRect = TopLevelWindows().back()->rect;
+  screenDuringBox = headless::Screen();
+  const int u = style::Unit();
+  const int x = boxRect.left + boxRect.Width() / 2 + ((boxFlags & 0xF) ? 33 * u : 0);
+  const int y = boxRect.bottom - 8 * u - 11 * u;
+  QueueStylus(msg::StylusDown, x, y);
+  QueueStylus(msg::StylusUp, x, y);
+  return true;
+}
+
+class MessageBoxTest : public testing_support::HeadlessTest {
+ protected:
+  void SetUp() override {
+    seen.clear();
+    answers.clear();
+    paintsDuringBox.clear();
+    boxFlags = message_box::YesNo | message_box::IconExclamation;
+    probeArmed = false;
+    testing_support::StartScreen(240, 320);
+    AddInputFilter(&Probe);
+    owner = CreateMainWindow(u"Fandriass II", &OwnerProc);
+    headless::Pump();
+    seen.clear();
+    paintsDuringBox.clear();
+    TakeShownMessageBoxes();
+  }
+  void TearDown() override {
+    ForgetMessageBoxAnswers();
+    HeadlessTest::TearDown();
+  }
+  Window* owner = nullptr;
+};
+
+TEST_F(MessageBoxTest, OwnerLosesTheFocusWhileShownAndIsActivatedAfter) {
+  headless::Tap(20, 20);
+  headless::Key(vk::Return);
+  headless::Pump();
+  EXPECT_EQ(answers, std::vector<int>{IdYes});
+  // The tap's own release and the answering key never reach the owner.
+  const std::vector<unsigned> expected = {msg::StylusDown, msg::KillFocus, msg::Activate,
+                                          msg::SetFocus, msg::Paint};
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(GetFocus(), owner);
+
+  const auto shown = TakeShownMessageBoxes();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].owned);
+  EXPECT_EQ(shown[0].caption, u"Exit the Game?");
+  EXPECT_EQ(headless::Screen().Pixel(120, 160), kGreen) << "the box is gone from the screen";
+}
+
+TEST_F(MessageBoxTest, EscapeChoosesTheLastButtonAndItsKeyUpStaysWithTheBox) {
+  headless::Tap(20, 20);
+  headless::Key(vk::Escape);
+  headless::Pump();
+  EXPECT_EQ(answers, std::vector<int>{IdNo});
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), msg::KeyUp), 0);
+
+  // With nobody to answer, the box takes the Escape way out instead of hanging.
+  boxFlags = message_box::Ok;
+  headless::Tap(20, 20);
+  headless::Pump();
+  EXPECT_EQ(answers, (std::vector<int>{IdNo, IdOk}));
+}
+
+TEST_F(MessageBoxTest, KeepsPaintingIsDrawnOverTheWindowAndAnswersATap) {
+  probeArmed = true;
+  headless::Tap(20, 20);
+  headless::Pump();
+  EXPECT_EQ(answers, std::vector<int>{IdNo});
+  EXPECT_FALSE(probeArmed);
+  EXPECT_EQ(paintsDuringBox.front(), 1) << "the owner is painted by the box's own loop";
+
+  ASSERT_FALSE(boxRect.Empty());
+  EXPECT_LE(boxRect.Width(), 240);
+  EXPECT_EQ(screenDuringBox.Pixel(boxRect.left + 3, boxRect.top + 3), style::Highlight);
+  EXPECT_EQ(screenDuringBox.Pixel(boxRect.left + 3, boxRect.bottom - 3), style::Paper);
+  EXPECT_EQ(screenDuringBox.Pixel(boxRect.left - 1, boxRect.top), kGreen);
+  bool yellow = false;
+  for (int y = boxRect.top; y < boxRect.bottom && !yellow; ++y) {
+    for (int x = boxRect.left; x < boxRect.left + 40; ++x) {
+      yellow = yellow || screenDuringBox.Pixel(x, y) == Rgb(255, 200, 0);
+    }
+  }
+  EXPECT_TRUE(yellow) << "the exclamation icon";
+}
+
+TEST_F(MessageBoxTest, ScriptedAnswersAndBoxesWithoutAWindow) {
+  AnswerNextMessageBox(IdYes);
+  headless::Tap(20, 20);
+  headless::Pump();
+  EXPECT_EQ(answers, std::vector<int>{IdYes});
+
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(MessageBox(nullptr, u"Cannot read values", u"", message_box::Ok), IdOk);
+  AnswerNextMessageBox(IdYes);
+  EXPECT_EQ(MessageBox(nullptr, u"Sure?", u"Question", message_box::YesNo), IdYes);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("Cannot read values"), std::string::npos);
+  EXPECT_NE(err.find("Question: Sure?"), std::string::npos);
+  const auto shown = TakeShownMessageBoxes();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_FALSE(shown[1].owned);
+}
+
+TEST_F(MessageBoxTest, FocusGoesBackToTheFieldThatHadIt) {
+  Window* edit = CreateEditField(owner, u"Ann", Rect{30, 140, 210, 162}, 1310);
+  SetFocus(edit);
+  headless::Pump();
+  seen.clear();
+  AnswerNextMessageBox(IdOk);
+  MessageBox(owner, u"Saved.", u"Hi-Scores", message_box::Ok);
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(seen, (std::vector<unsigned>{msg::Activate}));
+}
+
+}  // namespace

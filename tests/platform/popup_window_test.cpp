@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/child_controls.hpp"
+#include "platform/headless.hpp"
+#include "platform/popup_window.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/window.hpp"
+#include "platform/window_system_internal.hpp"
+#include "support/headless_fixture.hpp"
+
+namespace {
+
+using namespace platform;
+
+struct Seen {
+  Window* window;
+  unsigned message;
+  WParam wParam;
+  LParam lParam;
+};
+std::vector<Seen> seen;
+
+LResult FillingProc(Window* window, unsigned message, WParam wParam, LParam lParam) {
+  seen.push_back(Seen{window, message, wParam, lParam});
+  if (message == msg::Paint) {
+    DeviceContext dc = BeginPaint(window);
+    const bool main = window == MainWindow();
+    FillRect(dc, Rect{0, 0, 240, 320}, main ? Rgb(0, 0, 0) : Rgb(200, 0, 0));
+    EndPaint(window);
+  }
+  return 0;
+}
+
+std::vector<unsigned> MessagesTo(Window* window) {
+  std::vector<unsigned> out;
+  for (const Seen& s : seen) {
+    if (s.window == window && s.message != msg::Paint) out.push_back(s.message);
+  }
+  return out;
+}
+
+class PopupWindowTest : public testing_support::HeadlessTest {
+ protected:
+  void SetUp() override {
+    seen.clear();
+    testing_support::StartScreen(240, 320);
+    main = CreateMainWindow(u"Fandriass II", &FillingProc);
+    headless::Pump();
+    seen.clear();
+  }
+  Window* main = nullptr;
+};
+
+TEST_F(PopupWindowTest, TakesTheFocusAndInputAndGivesThemBack) {
+  Window* popup = CreatePopupWindow(Rect{0, 38, 240, 278}, &FillingProc);
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(MessagesTo(main), std::vector<unsigned>{msg::KillFocus});
+  EXPECT_EQ(MessagesTo(popup), (std::vector<unsigned>{msg::Create, msg::Activate, msg::SetFocus}));
+  EXPECT_EQ(GetActiveWindow(), popup);
+
+  seen.clear();
+  SetTimer(popup, 1324, 10000);
+  headless::Tap(100, 50);   // on the popup: its own coordinates
+  headless::Tap(100, 300);  // below it: the main window's
+  headless::Key(vk::Return);
+  headless::Advance(10000);
+  EXPECT_EQ(MessagesTo(popup), (std::vector<unsigned>{msg::StylusDown, msg::StylusUp, msg::KeyDown,
+                                                      msg::KeyUp, msg::Timer}));
+  EXPECT_EQ(PointY(seen[0].lParam), 12);
+  EXPECT_EQ(MessagesTo(main), (std::vector<unsigned>{msg::StylusDown, msg::StylusUp}));
+
+  const Bitmap screen = headless::Screen();
+  EXPECT_EQ(screen.Pixel(10, 40), Rgb(200, 0, 0));
+  EXPECT_EQ(screen.Pixel(10, 300), Rgb(0, 0, 0));
+
+  seen.clear();
+  Window* ok = CreatePushButton(popup, u"OK", Rect{80, 146, 160, 168}, 58632);
+  DestroyWindow(popup);
+  EXPECT_FALSE(ok->alive) << "controls go with their window";
+  EXPECT_EQ(MessagesTo(main), (std::vector<unsigned>{msg::Activate, msg::SetFocus}));
+  EXPECT_EQ(GetFocus(), main);
+}
+
+TEST_F(PopupWindowTest, ShowingItAgainBringsItToTheFrontAndActivatesIt) {
+  Window* popup = CreatePopupWindow(Rect{0, 0, 240, 240}, &FillingProc);
+  Window* button = CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
+  Window* other = CreatePopupWindow(Rect{0, 100, 240, 300}, &FillingProc);
+  SetActiveWindow(main);
+  seen.clear();
+
+  ShowWindow(popup);
+  const auto& windows = TopLevelWindows();
+  ASSERT_EQ(windows.size(), 4u);
+  EXPECT_EQ(windows[2], popup);
+  EXPECT_EQ(windows[3], button) << "the button stays on its popup";
+  EXPECT_EQ(windows[1], other);
+  EXPECT_EQ(MessagesTo(main), std::vector<unsigned>{msg::KillFocus});
+  EXPECT_EQ(MessagesTo(popup), (std::vector<unsigned>{msg::Activate, msg::SetFocus}));
+
+  // Activating the window that is already active sends nothing.
+  seen.clear();
+  ShowWindow(popup);
+  SetActiveWindow(button);
+  EXPECT_TRUE(seen.empty());
+}
+
+}  // namespace
