@@ -5,12 +5,21 @@
 #include "platform/display_profile.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/software_drawing.hpp"
+#include "platform/speaker.hpp"
 #include "platform/window.hpp"
+#include "records/game_status_record.hpp"
+#include "records/record_store.hpp"
+#include "records/settings.hpp"
+#include "render/bitmap_catalogue.hpp"
 #include "shell/desktop_options.hpp"
+#include "sound/sound_bank.hpp"
 
 namespace shell {
 
 namespace {
+
+// The device volume found at start-up, put back on the way out.
+std::uint32_t savedWaveVolume = 0;
 
 platform::LResult MainWndProc(platform::Window* window, unsigned message, platform::WParam wParam,
                               platform::LParam lParam) {
@@ -24,6 +33,9 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       return 0;
     }
     case platform::msg::Destroy:
+      render::ReleaseCatalogue();
+      platform::SetWaveOutVolume(savedWaveVolume);
+      sound::CloseSpeaker();
       platform::PostQuitMessage(0);
       return 0;
     default:
@@ -56,7 +68,15 @@ int RunProgram(int argc, char** argv) {
     platform::StopDesktop();
     return 0;
   }
+  sound::LoadSoundBank();
+  sound::OpenSpeaker();
+  savedWaveVolume = platform::GetWaveOutVolume();
   platform::CreateMainWindow(u"Fandriass II", &MainWndProc);
+  render::LoadCatalogue();
+  records::LoadAllRecords();
+  records::ApplySettings();
+  render::ApplyBallStyle(records::ActiveBallStyle);
+  platform::SetWaveOutVolume(records::WaveVolumeOfPercent(records::GameStatus.VolumePercent));
   const int code = platform::RunMessageLoop();
   platform::ReleaseSingleInstance();
   platform::StopDesktop();
