@@ -1,0 +1,167 @@
+#include "engine/game_tick.hpp"
+
+#include "engine/difficulty_schedule.hpp"
+#include "engine/game_state.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "engine/new_game_and_supply.hpp"
+#include "engine/scoring.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/window.hpp"
+#include "records/hiscore_table.hpp"
+
+namespace engine {
+
+namespace {
+
+constexpr int ScreenHiScoreTable = 2;
+constexpr int ScreenNewHiScore = 3;
+
+GameOverHandler gameOverHandler = nullptr;
+
+void Invalidate(platform::Window* window, int left, int top, int right, int bottom) {
+  platform::InvalidateLogicalRect(window, left, top, right, bottom);
+}
+
+void PlayingTick(platform::Window* window) {
+  const int sx = Layout.ScreenOffsetX;
+  const int sy = Layout.ScreenOffsetY;
+  std::int32_t* countdown = Game.TickCountdown;
+
+  SupplyAndGravity();
+  if (countdown[2] == 0) {
+    DetectGroups();
+    ResolveGroups();
+    countdown[2] = 100;
+  }
+  if (countdown[3] == 0) {
+    Invalidate(window, 101, 284, 131, 308);
+    Invalidate(window, 46, 0, 77, 8);
+    Invalidate(window, 164, 281, 193, 311);
+    Game.DecorationsRedraw = 1;
+    countdown[3] = 30;
+  }
+  if (countdown[0] == 0) {
+    WordBlink();
+    if (Game.WordRedraw == 1) {
+      Invalidate(window, sx + 9, 247 - sy, sx + 131, 265 - sy);
+      Game.WordRedraw = 2;
+    }
+    ReserveStep(window);
+    Game.DripRedraw = 1;
+    if (platform::Display.DisplayClass == 7) {
+      Invalidate(window, 248, 276, 267, 300);
+    } else {
+      Invalidate(window, sx + 217, 276 - sy, sx + 236, 300 - sy);
+    }
+    countdown[0] = 6;
+  }
+  if (countdown[1] == 0) {
+    DifficultyStep(window);
+    if (Kept.Mode == mode::Panic) {
+      const int bx = Layout.BoardOriginX;
+      const int by = Layout.BoardOriginY;
+      Invalidate(window, bx + 210, by + 216, bx + 240, by + 241);
+    }
+    countdown[1] = 100;
+  }
+  Invalidate(window, sx + 217, 48 - sy, sx + 235, 73 - sy);
+  if (Game.LevelUpPending == 1) Invalidate(window, sx + 216, 217 - sy, sx + 236, 237 - sy);
+  for (int i = 0; i < 4; ++i) {
+    if (countdown[i] > 0) countdown[i] -= 1;
+  }
+}
+
+void EndOfShow(platform::Window* window) {
+  Game.RunOutCounter = 0;
+  platform::KillTimer(window, GameTimer);
+  const int finishedMode = Kept.Mode;
+  int nextScreen = -1;
+  if (finishedMode >= mode::Easy && finishedMode <= mode::Chroma) {
+    nextScreen = records::EarnsHiScorePlace(finishedMode, Kept.Score) ? ScreenNewHiScore
+                                                                      : ScreenHiScoreTable;
+  }
+  if (gameOverHandler) gameOverHandler(finishedMode, nextScreen);
+  Kept.reserved34 = 0;
+  Game.GameOverStep = 0;
+  Game.Phase = phase::Start;
+  Kept.Mode = mode::None;
+}
+
+}  // namespace
+
+void SetGameOverHandler(GameOverHandler handler) {
+  gameOverHandler = handler;
+}
+
+void GameTick(platform::Window* window) {
+  switch (Game.Phase) {
+    case phase::Start:
+      if (!Game.RestoreKeptGame) NewGame();
+      platform::SetTimer(window, GameTimer, 2);
+      Game.Phase = phase::Playing;
+      break;
+    case phase::Playing:
+      PlayingTick(window);
+      break;
+    case phase::GameOver:
+      // Keeps the score box painted during the show.
+      DifficultyStep(window);
+      if (Game.RunOutCounter == 10) EndOfShow(window);
+      break;
+    default:
+      break;
+  }
+  const int bx = Layout.BoardOriginX;
+  const int by = Layout.BoardOriginY;
+  Invalidate(window, bx, by, bx + 216, by + 216);
+}
+
+void ReserveStep(platform::Window* window) {
+  if (Game.RefillPending > 0) {
+    Game.RefillPending -= 1;
+    AddClamped(Kept.Reserve, 1);
+  }
+  if (Game.DrainPending > 0) {
+    AddClamped(Kept.Reserve, -1);
+    Game.DrainPending -= 1;
+  }
+  if (Kept.Reserve >= 77 && Kept.Reserve <= 99) {
+    Kept.Reserve = 68;
+    Game.DrainPending = 37;
+    Game.LevelUpPending = 1;
+    if (Kept.Level == 9) AddScore(5000);
+  }
+  if (Kept.Reserve <= 0) Game.Phase = phase::GameOver;
+
+  if (Kept.Mode == mode::Hard || Kept.Mode == mode::Panic) {
+    bool drip = false;
+    if (Game.DripCountdown == 0) Game.DripCountdown = Game.DripInterval;
+    if (Game.DripCountdown <= 0) {
+      drip = true;
+    } else {
+      Game.DripCountdown -= 1;
+      drip = Game.DripCountdown == 0;
+    }
+    if (drip) AddClamped(Game.DrainPending, 1);
+    if (Kept.Reserve < 30 || Kept.Reserve > 68) Game.PaintCost = 3;
+  }
+
+  Game.GaugeRedraw = 1;
+  const int sx = Layout.ScreenOffsetX;
+  const int sy = Layout.ScreenOffsetY;
+  Invalidate(window, sx + 220, 92 - sy, sx + 233, 208 - sy);
+}
+
+void PanicSecond() {
+  // Only a game in play runs out of time: during the show the score box is
+  // repainted every tick, and a game lost on paint must keep its banner.
+  if (Kept.Mode != mode::Panic || Game.Phase != phase::Playing) return;
+  if (Kept.PanicTime > 0) Kept.PanicTime -= 1;
+  if (Kept.PanicTime <= 0) {
+    Game.TimeOut = 1;
+    Game.Phase = phase::GameOver;
+  }
+}
+
+}  // namespace engine

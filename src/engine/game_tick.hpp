@@ -1,0 +1,27 @@
+#pragma once
+
+namespace platform {
+class Window;
+}
+
+namespace engine {
+
+// One tick of the game timer (and the first call, from the game screen's full
+// redraw, which starts the game and its timer).
+void GameTick(platform::Window* window);
+
+// The 6-tick reserve gauge step.
+void ReserveStep(platform::Window* window);
+
+// One second of the PANIC clock: the score box painter applies it each time it
+// serves the score-box request.
+void PanicSecond();
+
+// The screens above the engine take over when the game-over show is done. The
+// handler is called with the finished game's mode and the screen to show: 3 for
+// the name entry when the score beats the mode's fifth place, 2 for the
+// hi-score table, or -1 when the mode has no table.
+using GameOverHandler = void (*)(int gameMode, int nextScreen);
+void SetGameOverHandler(GameOverHandler handler);
+
+}  // namespace engine

@@ -1,0 +1,72 @@
+#include "engine/painting.hpp"
+
+#include "engine/game_state.hpp"
+#include "sound/sound_effects.hpp"
+
+namespace engine {
+
+namespace {
+
+// Rows: ball colour 1..7; columns: paint colour 1..7. Two primaries give the
+// secondary between them, a primary and a secondary containing it give the
+// paint, two secondaries give the primary they share, opposites give black,
+// paint on black stays paint and black paint stays black. Equal colours never
+// mix (the tap is refused); they are listed as the paint.
+constexpr int kMixing[8][8] = {
+    {0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 6, 5, 7, 5, 6, 7},  // Red
+    {0, 6, 2, 4, 4, 7, 6, 7},                            // Yellow
+    {0, 5, 4, 3, 4, 5, 7, 7},                            // Blue
+    {0, 7, 2, 3, 4, 3, 2, 7},                            // Green
+    {0, 1, 7, 3, 3, 5, 1, 7},                            // Purple
+    {0, 1, 2, 7, 2, 1, 6, 7},                            // Orange
+    {0, 1, 2, 3, 4, 5, 6, 7},                            // Black
+};
+
+bool IsBallColour(int value) {
+  return value >= 1 && value <= 7;
+}
+
+}  // namespace
+
+int MixedColour(int ball, int paint) {
+  if (!IsBallColour(ball) || !IsBallColour(paint)) return paint;
+  return kMixing[ball][paint];
+}
+
+void PaintCell(int c) {
+  if (c < 0 || c >= CellCount) return;
+  const int ball = Kept.BallColour[c];
+  const bool resting = c >= 30 || Kept.BallColour[c + 6] != colour::None;
+  if (ball == colour::None || ball == Kept.PaintColour || !resting) {
+    sound::PlaySoundEffect(sound::effect::PaintRefused);
+    return;
+  }
+  MixPaint(c);
+  Game.PaintStep[c] = 1;
+  AddClamped(Game.TapCredit, 1);
+  AddClamped(Game.DrainPending, Game.PaintCost);
+}
+
+void MixPaint(int c) {
+  Game.PaintBeforeMix = Kept.PaintColour;
+  if (Kept.Mode == mode::Chroma) {
+    Kept.PaintColour = MixedColour(Kept.BallColour[c], Kept.PaintColour);
+    Game.SwatchRedraw = 1;
+  }
+}
+
+void RollPaintColour() {
+  Kept.PaintColour = Draw(5) + 1;
+  Game.SwatchRedraw = 1;
+}
+
+void CompletePaint(int c) {
+  if (c < 0 || c >= CellCount) return;
+  // The ball may have been sucked away or have fallen while the splash ran;
+  // the paint then lands on nothing and must not make a ball of thin air.
+  if (Kept.BallColour[c] != colour::None) Kept.BallColour[c] = Kept.PaintColour;
+  Game.PaintStep[c] = 0;
+  RollPaintColour();
+}
+
+}  // namespace engine

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "engine/game_state.hpp"
+#include "platform/runtime.hpp"
+#include "sound/sound_effects.hpp"
+
+namespace engine_test {
+
+inline std::vector<int> Events;
+inline int CountEvents(int event) {
+  return static_cast<int>(std::count(Events.begin(), Events.end(), event));
+}
+
+// Every test starts from the program's start-up state, playing, at level 1.
+class GameEngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    engine::InitialiseGameState();
+    records::GameStatus = records::GameStatusRecord{};
+    engine::Kept.Level = 1;
+    engine::Game.Phase = engine::phase::Playing;
+    platform::Srand(12345);
+    Events.clear();
+    sound::SetEventObserver([](int event) { Events.push_back(event); });
+  }
+  void TearDown() override { sound::SetEventObserver(nullptr); }
+
+  // Rows top to bottom, one colour digit per cell, '.' for empty.
+  static void SetBoard(const char* rows) {
+    ASSERT_EQ(std::strlen(rows), 36u);
+    for (int c = 0; c < engine::CellCount; ++c) {
+      engine::Kept.BallColour[c] = rows[c] == '.' ? 0 : rows[c] - '0';
+      engine::Kept.BallLetter[c] = 0;
+    }
+  }
+};
+
+}  // namespace engine_test

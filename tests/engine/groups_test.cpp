@@ -1,0 +1,145 @@
+#include "engine/board_geometry.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "engine_fixture.hpp"
+
+namespace {
+
+using namespace engine;
+using engine_test::GameEngineTest;
+
+// On equal length a row beats a column, a left line the right line of its row
+// and a bottom line the top line of its column; lines need not cross to compete.
+TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
+  struct Contest {
+    int pipe, length, rival, rivalLength;
+    bool pipeKept, rivalKept;
+  };
+  const Contest contests[] = {
+      {LeftPipe(5), 3, TopPipe(5), 3, true, false},
+      {LeftPipe(5), 3, TopPipe(5), 4, false, true},
+      {LeftPipe(0), 6, RightPipe(0), 6, true, false},
+      {LeftPipe(0), 3, RightPipe(0), 4, false, true},
+      {LeftPipe(2), 3, RightPipe(4), 5, true, true},
+      {TopPipe(2), 4, BottomPipe(2), 4, false, true},
+      {TopPipe(2), 5, BottomPipe(2), 4, true, false},
+      {TopPipe(1), 4, BottomPipe(4), 5, true, true},
+      {RightPipe(3), 3, BottomPipe(0), 3, true, false},
+      {RightPipe(3), 3, TopPipe(4), 4, false, true},
+      {LeftPipe(1), 4, BottomPipe(3), 4, true, false},
+  };
+  for (const Contest& c : contests) {
+    SetUp();
+    Game.RunLength[c.pipe] = c.length;
+    Game.RunLength[c.rival] = c.rivalLength;
+    ResolveGroups();
+    EXPECT_EQ(Game.RunLength[c.pipe] != 0, c.pipeKept) << c.pipe << " vs " << c.rival;
+    EXPECT_EQ(Game.RunLength[c.rival] != 0, c.rivalKept) << c.pipe << " vs " << c.rival;
+    EXPECT_EQ(Kept.Score, 32 * (c.pipeKept * c.length + c.rivalKept * c.rivalLength));
+  }
+  SetUp();  // a run still being sucked from an earlier pass competes too
+  Game.RunLength[TopPipe(0)] = 5;
+  Game.RunHandled[TopPipe(0)] = 1;
+  Game.RunLength[LeftPipe(3)] = 4;
+  ResolveGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(3)], 0);
+}
+
+TEST_F(GameEngineTest, LinesMustRestAndBlackNeverCounts) {
+  SetBoard(
+      "777..."
+      "222..."
+      "3.3..."
+      "111117"
+      "444444"
+      "556666");
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(0)], 0);  // black never starts a group
+  EXPECT_EQ(Game.RunLength[LeftPipe(1)], 0);  // its middle ball would fall
+  EXPECT_EQ(Game.RunLength[LeftPipe(3)], 5);  // black ends it
+  EXPECT_EQ(Game.RunLength[RightPipe(4)], 6);
+  EXPECT_EQ(Game.RunLength[RightPipe(5)], 4);
+  Kept.BallColour[13] = colour::Blue;
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(1)], 3);
+
+  // A column line from the top rests only on a ball under its end.
+  SetBoard(
+      "..3..."
+      "..3..."
+      "..3..."
+      "......"
+      "......"
+      "..1...");
+  for (std::int32_t& run : Game.RunLength) run = 0;
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[TopPipe(2)], 0);
+  Kept.BallColour[20] = colour::Red;
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[TopPipe(2)], 3);
+}
+
+TEST_F(GameEngineTest, GroupsPayByLevelAndHeatOnlyTakesHotPipes) {
+  SetBoard(
+      "......"
+      "......"
+      "11112."
+      "333333"
+      "444444"
+      "555555");
+  Kept.Level = 3;
+  DetectGroups();
+  ResolveGroups();
+  EXPECT_EQ(Kept.Score, 384 + 3 * 576);  // row 2, then rows 3..5 (their right lines lose)
+  EXPECT_EQ(Game.RefillPending, 8 + 36);
+
+  SetUp();
+  Kept.Mode = mode::Heat;
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "......"
+      "222...");
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(5)], 0);
+  PipeActive(LeftPipe(5)) = 1;
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(5)], 3);
+}
+
+TEST_F(GameEngineTest, ExtraHotPipesPayWhilePlayingOnly) {
+  Kept.Level = 2;
+  for (int gamePhase : {phase::Playing, phase::GameOver}) {
+    SetBoard(
+        "......"
+        "......"
+        "......"
+        "......"
+        "......"
+        "2222..");
+    Game.Phase = gamePhase;
+    Game.RunLength[LeftPipe(5)] = 4;
+    PipeHeat(LeftPipe(5)) = 9;
+    const int before = Kept.Score;
+    for (int i = 0; i < 4; ++i) SwallowBall(LeftPipe(5));
+    EXPECT_EQ(PipeHeat(LeftPipe(5)), 10);
+    EXPECT_EQ(Kept.Score - before, gamePhase == phase::Playing ? 3 * 428 : 0);
+    for (int c = 30; c < 36; ++c) EXPECT_EQ(Kept.BallColour[c], 0);
+  }
+  EXPECT_EQ(Game.RefillPending, 3 * 2);
+}
+
+TEST_F(GameEngineTest, TheFirstHeatGameHasHotPipes) {
+  Kept.Mode = mode::Heat;
+  Game.Phase = phase::Start;
+  DrawHotPipes();
+  int hot = 0;
+  for (int p = 1; p <= PipeCount; ++p) {
+    hot += PipeActive(p);
+    EXPECT_EQ(PipeHeat(p), PipeActive(p) ? 10 : 0);
+  }
+  EXPECT_TRUE(hot >= 1 && hot <= 7);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "engine/scoring.hpp"
+#include "engine/board_geometry.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "engine_fixture.hpp"
+
+namespace {
+
+using namespace engine;
+using engine_test::CountEvents;
+using engine_test::GameEngineTest;
+
+void Collect(int code) {
+  Kept.BallColour[0] = colour::Red;
+  Kept.BallLetter[0] = code;
+  CollectLetter(0);
+}
+
+int FilledPositions() {
+  int mask = 0;
+  for (int p = 1; p <= 9; ++p) mask |= WordSlot(p) << (p - 1);
+  return mask;
+}
+
+TEST_F(GameEngineTest, SharedLettersFillTheirSecondPositionThenOnlyPay) {
+  Kept.Level = 4;
+  for (int i = 0; i < 3; ++i) Collect(2);
+  EXPECT_EQ(FilledPositions(), 0b001000010);  // positions 2 and 7
+  for (int i = 0; i < 3; ++i) Collect(7);
+  EXPECT_EQ(FilledPositions(), 0b111000010);  // and 8, 9
+  EXPECT_EQ(Kept.Score, 6 * 284 * 4);
+  EXPECT_EQ(CountEvents(sound::effect::LetterCollected), 4);
+  EXPECT_EQ(Game.WordRedraw, 1);
+}
+
+TEST_F(GameEngineTest, CompletingTheWordReplacesThePendingRefillAndBlinks) {
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = p != 5;
+  Kept.Reserve = 50;
+  Game.RefillPending = 30;
+  Collect(5);
+  EXPECT_EQ(Game.RefillPending, 22);
+  EXPECT_EQ(Kept.Score, 20284);
+  EXPECT_EQ(CountEvents(sound::effect::WordComplete), 1);
+
+  // Letters taken while the word blinks pay and wait for the next word.
+  Collect(3);
+  EXPECT_EQ(Kept.Score, 20568);
+  const int expected[24] = {0x1FF, 0x1FE, 0x1FC, 0x1F8, 0x1F0, 0x1E0, 0x1C0, 0x180,
+                            0x100, 0x000, 0x100, 0x180, 0x1C0, 0x1E0, 0x1F0, 0x1F8,
+                            0x1FC, 0x1FE, 0x1FF, 0x0FE, 0x07C, 0x038, 0x010, 0x000};
+  for (int step = 1; step <= 24; ++step) {
+    EXPECT_EQ(FilledPositions(), expected[step - 1]) << step;
+    WordBlink();
+  }
+  EXPECT_EQ(Game.WordBlinkStep, 24);  // stays over until the game screen clears it
+  Game.WordBlinkStep = 26;
+  EXPECT_TRUE(EndWordBlinkIfOver());
+  Collect(1);
+  EXPECT_EQ(FilledPositions(), 0b101);
+}
+
+TEST_F(GameEngineTest, BonusCellAtACornerPaysForBothLinesInOneCheck) {
+  Kept.Level = 2;
+  Game.BonusCell = 1;
+  Game.BonusLife = 7;
+  Game.RunLength[LeftPipe(0)] = 3;
+  Game.RunLength[TopPipe(0)] = 3;
+  ResolveGroups();
+  EXPECT_EQ(Game.RefillPending, 6 + 2 * 4);
+  EXPECT_EQ(CountEvents(sound::effect::BonusCell), 2);
+  EXPECT_EQ(Game.BonusTakenCell, 1);
+
+  // A line that does not reach the cell pays nothing, and the mark still goes.
+  SetUp();
+  Game.BonusCell = 4;  // row 0, column 3
+  Game.BonusLife = 7;
+  Game.RunLength[LeftPipe(0)] = 3;
+  ResolveGroups();
+  EXPECT_EQ(Game.RefillPending, 6);
+  EXPECT_EQ(Game.BonusShow, 0);
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell, 4);
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell, 0);
+}
+
+}  // namespace

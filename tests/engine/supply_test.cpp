@@ -1,0 +1,95 @@
+#include "engine/animation_steps.hpp"
+#include "engine/board_geometry.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "engine/new_game_and_supply.hpp"
+#include "engine_fixture.hpp"
+
+namespace {
+
+using namespace engine;
+using engine_test::CountEvents;
+using engine_test::GameEngineTest;
+
+struct Decisions {
+  int colours[8] = {}, lettered = 0, blackLettered = 0, code2 = 0;
+};
+
+Decisions Decide(int gameMode, int count) {
+  Kept.Mode = gameMode;
+  Decisions d;
+  for (int i = 0; i < count; ++i) {
+    Game.SupplyReady[3] = 0;
+    SupplyColumn(3);
+    const int ball = Game.IncomingColour[3], letter = Game.IncomingLetter[3];
+    d.colours[ball] += 1;
+    d.lettered += letter != 0;
+    d.blackLettered += letter != 0 && ball == colour::Black;
+    d.code2 += letter == 2;
+  }
+  return d;
+}
+
+TEST_F(GameEngineTest, SupplyColoursAndLettersByMode) {
+  for (int m : {mode::Panic, mode::Heat}) EXPECT_EQ(Decide(m, 20000).colours[7], 0) << m;
+  const Decisions chroma = Decide(mode::Chroma, 40000);
+  for (int c = 0; c <= 7; ++c) EXPECT_NEAR(chroma.colours[c], 5000, 400) << c;
+  EXPECT_EQ(chroma.blackLettered, 0);
+  EXPECT_NEAR(chroma.lettered, 40000 * 7 / 8 * 7 / 240, 150);
+
+  // With eight positions collected half the letters are the missing one.
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = p != 7;
+  const Decisions eight = Decide(mode::Easy, 60000);
+  EXPECT_NEAR(double(eight.code2) / eight.lettered, 0.5 + 0.5 / 7, 0.04);
+  WordSlot(1) = 0;
+  const Decisions seven = Decide(mode::Easy, 60000);
+  EXPECT_NEAR(double(seven.code2) / seven.lettered, 1.0 / 7, 0.04);
+}
+
+TEST_F(GameEngineTest, AnExpiredSupplyWaitAlwaysReleasesTheColumn) {
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(Game.SupplyWait[k], 10);
+  Game.SupplyReady[1] = 1;  // no ball, its wait already used up (a resumed game)
+  Game.SupplyWait[1] = 0;
+  SupplyColumn(1);
+  EXPECT_EQ(Game.SupplyReady[1], 0);
+}
+
+TEST_F(GameEngineTest, MovesKeepTheirProgressAndMoveOnlyTheBallThatIsThere) {
+  SetBoard("4.7................................3");
+  Kept.BallLetter[0] = 5;
+  Game.SupplyReady[2] = 1;
+  Game.IncomingColour[2] = colour::Green;
+  SupplyAndGravity();
+  StepFall(2, 6);
+  StepDrop(2, 6);
+  SupplyAndGravity();
+  EXPECT_EQ(Game.FallRecord[2].Progress, 24);
+  EXPECT_EQ(Game.DropRecord[2].Position, 42);
+  Kept.BallColour[2] = colour::None;  // black balls leave at a level-up
+  for (int i = 0; i < 4; ++i) {
+    StepFall(2, 6);
+    StepFall(14, 10);
+  }
+  EXPECT_EQ(Kept.BallColour[6], colour::Green);
+  EXPECT_EQ(Kept.BallLetter[6] * 10 + Kept.BallLetter[0], 50);
+  EXPECT_EQ(Kept.BallColour[8], colour::None);
+  EXPECT_EQ(CountEvents(sound::effect::BallLanded), 0);
+}
+
+TEST_F(GameEngineTest, ATopLineBeingSuckedDoesNotFall) {
+  SetBoard("2.....2.....2.....3.....4.....3.....");
+  Kept.BallLetter[0] = 4;
+  DetectGroups();
+  ResolveGroups();
+  ASSERT_EQ(Game.RunLength[TopPipe(0)], 3);
+  Game.SupplyReady[1] = 1;  // no new balls
+  Game.SupplyWait[1] = 1000;
+  for (int frame = 0; frame < 100 && Game.RunLength[TopPipe(0)] > 0; ++frame) {
+    SupplyAndGravity();
+    for (int slot = 1; slot <= 36; ++slot) StepFall(slot, 6);
+    StepSuction(TopPipe(0), 6);
+  }
+  for (int row = 0; row < 6; ++row) EXPECT_EQ(Kept.BallColour[6 * row], "000343"[row] - '0');
+  EXPECT_EQ(WordSlot(4), 1);
+}
+
+}  // namespace
