@@ -99,7 +99,7 @@ constexpr std::int32_t kWheelKey = KeyRgb(100, 100, 100);
 constexpr std::int32_t kExportKeyVga = KeyRgb(254, 203, 254);
 
 // Identifier 0 and size 0x0 mean "no picture in this set".
-struct PictureSpec {
+struct PictureRow {
   int smallId;
   int vgaId;
   int smallWidth;
@@ -111,7 +111,7 @@ struct PictureSpec {
 };
 
 // clang-format off
-inline constexpr PictureSpec kPictureTable[PictureCount] = {
+inline constexpr PictureRow kPictureTable[PictureCount] = {
     // Sound icons: off, on.
     {768, 765, 17, 17, 34, 34, kColourKey, kColourKey},
     {766, 767, 17, 17, 34, 34, kColourKey, kColourKey},

@@ -84,16 +84,16 @@ int CountOf(const Bitmap& b, Colour c) {
 // Every entry of the set is there at its size, the small-only ones absent on VGA.
 void ExpectSetComplete(bool vga) {
   for (int entry = 0; entry < PictureCount; ++entry) {
-    const PictureSpec& spec = kPictureTable[entry];
-    const int id = vga ? spec.vgaId : spec.smallId;
+    const PictureRow& row = kPictureTable[entry];
+    const int id = vga ? row.vgaId : row.smallId;
     SCOPED_TRACE(testing::Message() << "entry " << entry << " id " << id);
     if (id == 0) {
       EXPECT_EQ(PictureOf(entry), nullptr);
       continue;
     }
     ASSERT_NE(PictureOf(entry), nullptr);
-    EXPECT_EQ(Pictures[entry].Width(), vga ? spec.vgaWidth : spec.smallWidth);
-    EXPECT_EQ(Pictures[entry].Height(), vga ? spec.vgaHeight : spec.smallHeight);
+    EXPECT_EQ(Pictures[entry].Width(), vga ? row.vgaWidth : row.smallWidth);
+    EXPECT_EQ(Pictures[entry].Height(), vga ? row.vgaHeight : row.smallHeight);
   }
 }
 
@@ -120,13 +120,13 @@ TEST_F(CatalogueTest, VgaClassesLoadDoubleSizesAndLeaveTheSmallOnlyEntriesEmpty)
 TEST_F(CatalogueTest, TableKeepsEveryIdentifierDistinctExceptTheSharedPictures) {
   std::set<int> ids;
   int shared = 0, total = 0;
-  for (const PictureSpec& spec : kPictureTable) {
-    ids.insert(spec.smallId);
+  for (const PictureRow& row : kPictureTable) {
+    ids.insert(row.smallId);
     ++total;
-    if (spec.vgaId == spec.smallId) {
+    if (row.vgaId == row.smallId) {
       ++shared;
-    } else if (spec.vgaId != 0) {
-      ids.insert(spec.vgaId);
+    } else if (row.vgaId != 0) {
+      ids.insert(row.vgaId);
       ++total;
     }
   }
@@ -169,8 +169,8 @@ TEST_F(CatalogueTest, FontsTakeTheSmallOrTheVgaHeights) {
 // Keys sit in the corners and nowhere inside, in both sets.
 void ExpectKeysClean(bool vga) {
   for (int entry = 0; entry < PictureCount; ++entry) {
-    const PictureSpec& spec = kPictureTable[entry];
-    const std::int32_t rawKey = vga ? spec.vgaKey : spec.smallKey;
+    const PictureRow& picture = kPictureTable[entry];
+    const std::int32_t rawKey = vga ? picture.vgaKey : picture.smallKey;
     const Bitmap* b = PictureOf(entry);
     if (rawKey < 0 || !b) continue;
     const Colour key = KeyColour(rawKey);

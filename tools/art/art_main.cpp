@@ -35,21 +35,21 @@ bool DrawOne(const art::Recipe& recipe, int index, int w, int h, int scale, std:
 int DrawAll(const std::string& dir) {
   int written = 0;
   for (int entry = 0; entry < render::PictureCount; ++entry) {
-    const render::PictureSpec& spec = render::kPictureTable[entry];
+    const render::PictureRow& row = render::kPictureTable[entry];
     int index = 0;
     const art::Recipe recipe = art::RecipeFor(entry, &index);
     if (!recipe.draw) {
       std::fprintf(stderr, "no drawing for catalogue entry %d\n", entry);
       return -1;
     }
-    if (!DrawOne(recipe, index, spec.smallWidth, spec.smallHeight, 1, spec.smallKey,
-                 PathFor(dir, spec.smallId)))
+    if (!DrawOne(recipe, index, row.smallWidth, row.smallHeight, 1, row.smallKey,
+                 PathFor(dir, row.smallId)))
       return -1;
     ++written;
     // A VGA entry that shares the small picture's identifier is that picture.
-    if (spec.vgaId != 0 && spec.vgaId != spec.smallId) {
-      if (!DrawOne(recipe, index, spec.smallWidth, spec.smallHeight, 2, spec.vgaKey,
-                   PathFor(dir, spec.vgaId)))
+    if (row.vgaId != 0 && row.vgaId != row.smallId) {
+      if (!DrawOne(recipe, index, row.smallWidth, row.smallHeight, 2, row.vgaKey,
+                   PathFor(dir, row.vgaId)))
         return -1;
       ++written;
     }

@@ -57,8 +57,8 @@ Rgba Shiny(int colour, double dx, double dy) {
   c = Scale(c, 1.0 - 0.3 * std::pow(d2, 3));
   const double bounce = std::pow(std::max(0.0, Dot(n, kBounce)), 3) * 0.35;
   c = Mix(c, Pale(base, 0.35), bounce);
-  const double spec = std::pow(std::max(0.0, Dot(n, kHalf)), 40);
-  c = Mix(c, kWhite, std::min(1.0, spec * 0.9));
+  const double glint = std::pow(std::max(0.0, Dot(n, kHalf)), 40);
+  c = Mix(c, kWhite, std::min(1.0, glint * 0.9));
   // The crisp window reflection, top left.
   const double sx = (dx + 0.36) / 0.22, sy = (dy + 0.42) / 0.15;
   const double spot = sx * sx + sy * sy;

@@ -74,14 +74,14 @@ void Blit(cairo_t* cr, cairo_surface_t* s, double x, double y) {
 
 bool WriteSheet(const std::string& dir, bool vga, const std::string& path) {
   std::vector<Loaded> items;
-  for (const PictureSpec& spec : kPictureTable) {
-    const int id = vga ? spec.vgaId : spec.smallId;
+  for (const PictureRow& row : kPictureTable) {
+    const int id = vga ? row.vgaId : row.smallId;
     if (id == 0) continue;
     Loaded l;
     l.id = id;
     l.raw = Load(dir, id);
     if (!l.raw) return false;
-    const std::int32_t key = vga ? spec.vgaKey : spec.smallKey;
+    const std::int32_t key = vga ? row.vgaKey : row.smallKey;
     if (key >= 0) l.keyed = Keyed(l.raw, key);
     items.push_back(l);
   }
@@ -139,7 +139,7 @@ struct PictureSet {
   const std::string& dir;
   bool vga;
   cairo_surface_t* Get(int entry) const {
-    const PictureSpec& s = kPictureTable[entry];
+    const PictureRow& s = kPictureTable[entry];
     return Load(dir, vga ? s.vgaId : s.smallId);
   }
   std::int32_t Key(int entry) const {

@@ -121,8 +121,8 @@ Rgba PipePixel(int side, int tint, int frame, double u, double v) {
   // Specular streak along the tube.
   const double hx = kLx, hy = kLy, hz = kLz + 1.3;
   const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-  const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 24);
-  c = Mix(c, kWhite, spec * (tint == 3 ? 0.45 : 0.7));
+  const double glint = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 24);
+  c = Mix(c, kWhite, glint * (tint == 3 ? 0.45 : 0.7));
   if (tint == 3) {
     // A hot pipe glows from inside and catches an orange rim light.
     c = Mix(c, Rgb8(255, 120, 30), 0.18);
