@@ -1,3 +1,5 @@
 #include "shell/program.hpp"
 
-int main(int argc, char** argv) { return shell::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+  return shell::RunProgram(argc, argv);
+}
