@@ -411,6 +411,11 @@ void PresentIfDue() {
   WindowSystem& s = System();
   Backend* backend = ActiveBackend();
   if (!backend || !s.screenChanged) return;
+  // A frame shown while a paint is still pending would show a window half
+  // drawn (a new box still blank): show frames only between rounds of paints.
+  for (const Window* w : s.topLevel) {
+    if (w->alive && w->visible && !w->invalid.Empty()) return;
+  }
   const std::uint32_t now = backend->Now();
   if (s.presentedOnce && now - s.lastPresent < backend->RefreshInterval()) return;
   ComposeScreen(s.composed);

@@ -127,6 +127,17 @@ TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOnceP
   EXPECT_LE(shown, 11);  // 160 ms at one frame per 16 ms refresh
 }
 
+TEST_F(MessageLoopTest, NoFrameIsShownWhileAPaintIsPending) {
+  headless::Advance(100);
+  const int before = headless::PresentCount();
+  // A window that has not painted yet would show as a blank box.
+  CreateWindowOfKind(WindowKind::Popup, Rect{0, 38, 240, 200}, &RecordingProc);
+  PresentIfDue();
+  EXPECT_EQ(headless::PresentCount(), before);
+  headless::Pump();
+  EXPECT_EQ(headless::PresentCount(), before + 1);
+}
+
 TEST_F(MessageLoopTest, AnOverlayWindowStaysAboveTheMainWindowsPaints) {
   Window* popup = CreateWindowOfKind(WindowKind::Popup, Rect{0, 38, 240, 200}, &RecordingProc);
   headless::Pump();
