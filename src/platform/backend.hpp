@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/bitmap.hpp"
 
@@ -17,6 +20,28 @@ struct ScreenConfig {
 };
 
 int DefaultDpiFor(int width, int height);
+
+// Fills the next `samples` signed 16-bit samples of a sound card's buffer,
+// left first when the card has two channels. Runs on the card's own thread.
+using AudioFill = void (*)(void* user, std::int16_t* out, std::size_t samples);
+
+// A sound card opened at 22050 Hz for the speaker's mix. Letting it go waits
+// for a fill in progress, so nothing is read after that.
+class AudioOutput {
+ public:
+  virtual ~AudioOutput() = default;
+  // Keeps the card's thread out of the fill while the caller changes what it reads.
+  virtual void Lock() = 0;
+  virtual void Unlock() = 0;
+};
+
+// A message shown before any window exists, in the desktop's own box.
+struct DesktopBox {
+  std::string_view utf8Text;
+  std::string_view utf8Caption;
+  bool yesNo = false;    // Yes and No rather than OK
+  bool warning = false;  // the exclamation icon
+};
 
 // What the window system needs from a back end.
 class Backend {
@@ -37,9 +62,16 @@ class Backend {
   virtual void RaiseWindow() {}
   virtual bool ControlHeld() { return false; }
   virtual std::string ClipboardText() { return {}; }
-  virtual void SetTitle(const char* /*utf8*/) {}
   // Text typed on the desktop keyboard is wanted (an edit field has the focus).
   virtual void WantTextInput(bool /*on*/) {}
+  // The sound card for the speaker, or null for the null sink, which keeps
+  // tests and replays silent and deterministic.
+  virtual std::unique_ptr<AudioOutput> OpenAudio(bool /*stereo*/, AudioFill /*fill*/,
+                                                 void* /*user*/) {
+    return nullptr;
+  }
+  // The chosen button's id, or 0 when the desktop has no box to show.
+  virtual int ShowDesktopBox(const DesktopBox& /*box*/) { return 0; }
 };
 
 // Installs a back end for the emulated screen (the window system does not own it).

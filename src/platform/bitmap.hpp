@@ -34,7 +34,4 @@ class Bitmap {
   std::vector<Colour> pixels_;
 };
 
-// Writes the bitmap as a PNG file (for tests, reviews and the contact sheets).
-bool SavePng(const Bitmap& bitmap, const char* path);
-
 }  // namespace platform

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/message_box.hpp"
 #include "platform/resources.hpp"
+#include "platform/sdl_audio.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/text_drawing.hpp"
+#include "platform/viewport_mapping.hpp"
 #include "platform/window_system_internal.hpp"
 
 namespace platform {
@@ -78,12 +81,15 @@ class SdlBackend final : public Backend {
   }
 
   void Present(const Bitmap& screen) override {
-    if (!renderer_) return;
+    if (!texture_) return;
     SDL_UpdateTexture(texture_, nullptr, screen.Pixels().data(), screen.Width() * 4);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    const SDL_Rect dest = DestinationInPixels();
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
+    const Rect picture = Mapping().picture;
+    if (!picture.Empty()) {
+      const SDL_Rect dest{picture.left, picture.top, picture.Width(), picture.Height()};
+      SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
+    }
     SDL_RenderPresent(renderer_);
   }
 
@@ -106,14 +112,12 @@ class SdlBackend final : public Backend {
     SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
     SetIcon();
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) {
+    // A renderer that cannot hold the screen's texture (too large for the card,
+    // say) is no use: the software one always can.
+    if (!CreateRenderer(SDL_RENDERER_ACCELERATED) && !CreateRenderer(SDL_RENDERER_SOFTWARE)) {
       std::fprintf(stderr, "fandriass: cannot draw in the window: %s\n", SDL_GetError());
       return;
     }
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING,
-                                 screen.width, screen.height);
     SDL_DisplayMode mode;
     if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) == 0 &&
         mode.refresh_rate > 0) {
@@ -135,6 +139,31 @@ class SdlBackend final : public Backend {
     std::string result = text ? text : "";
     SDL_free(text);
     return result;
+  }
+
+  std::unique_ptr<AudioOutput> OpenAudio(bool stereo, AudioFill fill, void* user) override {
+    return OpenSdlAudio(stereo, fill, user);
+  }
+
+  int ShowDesktopBox(const DesktopBox& box) override {
+    const std::string text(box.utf8Text);
+    const std::string caption(box.utf8Caption);
+    const Uint32 both =
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+    const SDL_MessageBoxButtonData yesNo[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IdYes, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IdNo, "No"}};
+    const SDL_MessageBoxButtonData ok[] = {{both, IdOk, "OK"}};
+    SDL_MessageBoxData data{};
+    data.flags = box.warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+    data.window = window_;
+    data.title = caption.c_str();
+    data.message = text.c_str();
+    data.numbuttons = box.yesNo ? 2 : 1;
+    data.buttons = box.yesNo ? yesNo : ok;
+    int chosen = 0;
+    if (SDL_ShowMessageBox(&data, &chosen) != 0) return 0;
+    return chosen > 0 ? chosen : 0;
   }
 
   void WantTextInput(bool on) override {
@@ -166,49 +195,28 @@ class SdlBackend final : public Backend {
     return std::max(zoom, 1);
   }
 
-  // Where the emulated screen sits in the window: the largest whole zoom that
-  // fits, centred; a window too small for that gets a letterboxed fit.
-  SDL_Rect DestinationIn(int windowWidth, int windowHeight) const {
+  bool CreateRenderer(Uint32 flags) {
     const ScreenConfig& screen = ActiveScreen();
-    const int zoom = std::min(windowWidth / screen.width, windowHeight / screen.height);
-    int w = screen.width * zoom;
-    int h = screen.height * zoom;
-    if (zoom < 1) {
-      const double scale = std::min(static_cast<double>(windowWidth) / screen.width,
-                                    static_cast<double>(windowHeight) / screen.height);
-      w = std::max(static_cast<int>(screen.width * scale), 1);
-      h = std::max(static_cast<int>(screen.height * scale), 1);
-    }
-    return SDL_Rect{(windowWidth - w) / 2, (windowHeight - h) / 2, w, h};
+    renderer_ = SDL_CreateRenderer(window_, -1, flags);
+    if (!renderer_) return false;
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING,
+                                 screen.width, screen.height);
+    if (texture_) return true;
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+    return false;
   }
 
-  SDL_Rect DestinationInPixels() const {
-    int w = 0;
-    int h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    return DestinationIn(w, h);
-  }
-
-  // Window coordinates to device pixels of the emulated screen, clamped to it.
-  Point ToDevice(int x, int y) const {
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
-    const SDL_Rect dest = DestinationIn(w, h);
+  // Drawing and taps both go through this, so they agree on every display.
+  ViewportMapping Mapping() const {
+    int windowW = 0;
+    int windowH = 0;
+    int drawableW = 0;
+    int drawableH = 0;
+    if (window_) SDL_GetWindowSize(window_, &windowW, &windowH);
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &drawableW, &drawableH);
     const ScreenConfig& screen = ActiveScreen();
-    int dx = static_cast<int>(static_cast<long long>(x - dest.x) * screen.width / dest.w);
-    int dy = static_cast<int>(static_cast<long long>(y - dest.y) * screen.height / dest.h);
-    dx = std::clamp(dx, 0, screen.width - 1);
-    dy = std::clamp(dy, 0, screen.height - 1);
-    return Point{dx, dy};
-  }
-
-  bool InsideScreen(int x, int y) const {
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
-    const SDL_Rect dest = DestinationIn(w, h);
-    return x >= dest.x && y >= dest.y && x < dest.x + dest.w && y < dest.y + dest.h;
+    return MapViewport(windowW, windowH, drawableW, drawableH, screen.width, screen.height);
   }
 
   void Handle(const SDL_Event& event) {
@@ -232,22 +240,28 @@ class SdlBackend final : public Backend {
             break;
         }
         break;
-      case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT && window_ &&
-            InsideScreen(event.button.x, event.button.y)) {
-          const Point p = ToDevice(event.button.x, event.button.y);
+      // A press in the letterbox touches nothing. A stylus that went down on
+      // the screen is followed to its edge and lifted there, so whatever it
+      // holds (a button, the volume slider) is let go.
+      case SDL_MOUSEBUTTONDOWN: {
+        Point p;
+        if (event.button.button == SDL_BUTTON_LEFT &&
+            Mapping().ToDevice(event.button.x, event.button.y, p)) {
+          stylusDown_ = true;
           QueueStylus(msg::StylusDown, p.x, p.y);
         }
         break;
+      }
       case SDL_MOUSEMOTION:
-        if ((event.motion.state & SDL_BUTTON_LMASK) && window_) {
-          const Point p = ToDevice(event.motion.x, event.motion.y);
+        if (stylusDown_ && (event.motion.state & SDL_BUTTON_LMASK)) {
+          const Point p = Mapping().ToDeviceClamped(event.motion.x, event.motion.y);
           QueueStylus(msg::StylusMove, p.x, p.y);
         }
         break;
       case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT && window_) {
-          const Point p = ToDevice(event.button.x, event.button.y);
+        if (stylusDown_ && event.button.button == SDL_BUTTON_LEFT) {
+          stylusDown_ = false;
+          const Point p = Mapping().ToDeviceClamped(event.button.x, event.button.y);
           QueueStylus(msg::StylusUp, p.x, p.y);
         }
         break;
@@ -270,6 +284,7 @@ class SdlBackend final : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::uint32_t refreshInterval_ = 16;
+  bool stylusDown_ = false;  // the left button went down on the screen
 };
 
 SdlBackend* desktop = nullptr;

@@ -10,8 +10,9 @@ struct DesktopOptions {
   bool fullscreen = false;
 };
 
-// Starts the SDL back end: video, the real window, audio. False when SDL could
-// not start (the reason is on standard error).
+// Starts SDL and installs the desktop back end. The real window opens when the
+// game creates its main window, the sound card when the speaker opens. False
+// when SDL could not start (the reason is on standard error).
 bool StartDesktop(const DesktopOptions& options);
 void StopDesktop();
 

@@ -1,7 +1,5 @@
 #include "platform/message_box.hpp"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -262,22 +260,12 @@ int DesktopMessageBox(std::u16string_view text, std::u16string_view caption, uns
   std::fflush(stderr);
 
   int answer = LastAnswer(flags);
-  if (TakeScripted(answer) || SDL_WasInit(SDL_INIT_VIDEO) == 0) return answer;
-  const Uint32 both =
-      SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
-  const SDL_MessageBoxButtonData yesNo[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IdYes, "Yes"},
-                                            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IdNo, "No"}};
-  const SDL_MessageBoxButtonData ok[] = {{both, IdOk, "OK"}};
-  SDL_MessageBoxData data{};
-  data.flags = (flags & message_box::IconExclamation) == message_box::IconExclamation
-                   ? SDL_MESSAGEBOX_WARNING
-                   : SDL_MESSAGEBOX_INFORMATION;
-  data.title = caption8.c_str();
-  data.message = text8.c_str();
-  data.numbuttons = IsYesNo(flags) ? 2 : 1;
-  data.buttons = IsYesNo(flags) ? yesNo : ok;
-  int chosen = 0;
-  if (SDL_ShowMessageBox(&data, &chosen) == 0 && chosen > 0) answer = chosen;
+  if (TakeScripted(answer)) return answer;
+  if (Backend* backend = ActiveBackend()) {
+    const DesktopBox box{text8, caption8, IsYesNo(flags),
+                         (flags & message_box::IconExclamation) == message_box::IconExclamation};
+    if (const int chosen = backend->ShowDesktopBox(box); chosen > 0) answer = chosen;
+  }
   return answer;
 }
 

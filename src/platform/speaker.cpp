@@ -1,7 +1,5 @@
 #include "platform/speaker.hpp"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <atomic>
 
@@ -13,30 +11,21 @@ namespace {
 
 std::atomic<unsigned> waveOutLevel{MasterFull};
 
-// About 23 ms at 22050 Hz: short enough that a tap and its sound feel as one,
-// long enough not to starve on a busy desktop.
-constexpr Uint16 DeviceBufferFrames = 512;
-
-std::uint32_t OpenDevice(void* self, bool stereo, void (*callback)(void*, Uint8*, int)) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-  SDL_AudioSpec want{};
-  want.freq = WaveSampleRate;
-  want.format = AUDIO_S16SYS;
-  want.channels = stereo ? 2 : 1;
-  want.samples = DeviceBufferFrames;
-  want.callback = callback;
-  want.userdata = self;
-  // No changes allowed: SDL converts to whatever the card wants, so the
-  // callback always fills exactly this format.
-  SDL_AudioSpec have{};
-  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (device == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return 0;
+// Holds the sound card's thread out of the voices while the caller touches them.
+class CardLock {
+ public:
+  explicit CardLock(AudioOutput* output) : output_(output) {
+    if (output_) output_->Lock();
   }
-  SDL_PauseAudioDevice(device, 0);
-  return device;
-}
+  ~CardLock() {
+    if (output_) output_->Unlock();
+  }
+  CardLock(const CardLock&) = delete;
+  CardLock& operator=(const CardLock&) = delete;
+
+ private:
+  AudioOutput* output_;
+};
 
 }  // namespace
 
@@ -48,40 +37,29 @@ std::uint32_t GetWaveOutVolume() {
   return waveOutLevel.load();
 }
 
-bool Speaker::Open(unsigned rate, unsigned bits, bool stereo, unsigned /*flags*/, unsigned voices,
-                   SpeakerOutput output) {
+bool Speaker::Open(unsigned rate, unsigned bits, bool stereo, unsigned /*flags*/, unsigned voices) {
   Close();
   if (rate != WaveSampleRate || bits != WaveBitsPerSample) return false;
   stereo_ = stereo;
   voiceCount_ = std::clamp(voices, MinVoices, MaxVoices);
   voices_.fill(Voice{});
-  if (output == SpeakerOutput::Automatic && SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-    output = SpeakerOutput::NullSink;
-  }
-  if (output != SpeakerOutput::NullSink) {
-    device_ = OpenDevice(this, stereo, &Speaker::DeviceCallback);
-    // A desktop without a sound card plays on in silence.
-    if (device_ == 0 && output == SpeakerOutput::Device) return false;
-  }
+  if (Backend* backend = ActiveBackend())
+    output_ = backend->OpenAudio(stereo, &Speaker::Fill, this);
   open_ = true;
   return true;
 }
 
 void Speaker::Close() {
-  if (device_ != 0) {
-    // Closing waits for a callback in progress, so no voice is touched after this.
-    SDL_CloseAudioDevice(device_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    device_ = 0;
-  }
+  // Letting the card go waits for a fill in progress, so no voice is touched after this.
+  output_.reset();
   voices_.fill(Voice{});
   open_ = false;
 }
 
 bool Speaker::PlaySound(const SoundClip& clip, unsigned /*flags*/) {
   if (!open_ || clip.Empty()) return false;
-  if (device_ == 0) NoteClipStarted(clip.Tag());
-  if (device_ != 0) SDL_LockAudioDevice(device_);
+  if (!output_) NoteClipStarted(clip.Tag());
+  const CardLock lock(output_.get());
   Voice& voice = ClaimVoice(std::span(voices_.data(), voiceCount_), clip.Samples().data());
   voice.samples = clip.Samples().data();
   voice.frames = static_cast<std::uint32_t>(clip.Frames());
@@ -89,7 +67,6 @@ bool Speaker::PlaySound(const SoundClip& clip, unsigned /*flags*/) {
   voice.channels = clip.Channels();
   voice.gain = clip.Volume();
   voice.startedAt = starts_++;
-  if (device_ != 0) SDL_UnlockAudioDevice(device_);
   return true;
 }
 
@@ -99,23 +76,19 @@ void Speaker::MixInto(std::span<std::int16_t> out) {
 }
 
 void Speaker::Render(std::span<std::int16_t> stereoOut) {
-  if (device_ != 0) SDL_LockAudioDevice(device_);
+  const CardLock lock(output_.get());
   MixInto(stereoOut);
-  if (device_ != 0) SDL_UnlockAudioDevice(device_);
 }
 
 int Speaker::SoundingVoices() const {
-  if (device_ != 0) SDL_LockAudioDevice(device_);
+  const CardLock lock(output_.get());
   const auto sounding = std::count_if(voices_.begin(), voices_.end(),
                                       [](const Voice& v) { return v.samples != nullptr; });
-  if (device_ != 0) SDL_UnlockAudioDevice(device_);
   return static_cast<int>(sounding);
 }
 
-void Speaker::DeviceCallback(void* self, std::uint8_t* stream, int bytes) {
+void Speaker::Fill(void* self, std::int16_t* out, std::size_t samples) {
   auto* speaker = static_cast<Speaker*>(self);
-  auto* out = reinterpret_cast<std::int16_t*>(stream);
-  const std::size_t samples = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
   if (speaker->stereo_) {
     speaker->MixInto(std::span(out, samples));
     return;

@@ -1,25 +1,25 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 
+#include "platform/backend.hpp"
 #include "platform/mixer.hpp"
 #include "platform/wave_clip.hpp"
 
 namespace platform {
-
-// Where a speaker's mix goes. Automatic takes the sound card when the desktop
-// window system runs (falling back to the null sink when the card cannot be
-// opened) and the null sink everywhere else, so tests and replays stay silent
-// and deterministic. The null sink plays nothing and notes every clip started.
-enum class SpeakerOutput { Automatic, Device, NullSink };
 
 // The output the game's effects are played through, in place of the closed
 // sound library the game was written against: any number of clips may sound
 // at once, up to the voice count given at open; beyond that the clip that
 // started longest ago makes room. A clip asked for again just after it started
 // restarts rather than doubling (see RestartWindowFrames).
+// The running back end decides where the mix goes: the desktop's sound card,
+// or the null sink (headless, no back end, or no card), which plays nothing
+// and notes every clip started.
 class Speaker {
  public:
   static constexpr unsigned MinVoices = 8;
@@ -33,12 +33,11 @@ class Speaker {
   // The clips' rate and sample width (only 22050 Hz and 8 bits are played),
   // stereo or mono output, flags (none are defined) and the number of voices
   // (at least 8, at most 32). An open speaker is closed first.
-  bool Open(unsigned rate, unsigned bits, bool stereo, unsigned flags, unsigned voices,
-            SpeakerOutput output = SpeakerOutput::Automatic);
+  bool Open(unsigned rate, unsigned bits, bool stereo, unsigned flags, unsigned voices);
   // Silences everything and lets the sound card go.
   void Close();
   bool IsOpen() const { return open_; }
-  bool PlaysOnDevice() const { return device_ != 0; }
+  bool PlaysOnDevice() const { return output_ != nullptr; }
 
   // Starts the clip at once at the clip's volume, mixed with those already
   // sounding. The flags say nothing to this speaker: every clip plays once.
@@ -53,12 +52,12 @@ class Speaker {
 
  private:
   void MixInto(std::span<std::int16_t> out);
-  static void DeviceCallback(void* self, std::uint8_t* stream, int bytes);
+  static void Fill(void* self, std::int16_t* out, std::size_t samples);
 
   std::array<Voice, MaxVoices> voices_{};
   unsigned voiceCount_ = 0;
   std::uint32_t starts_ = 0;
-  std::uint32_t device_ = 0;
+  std::unique_ptr<AudioOutput> output_;
   bool open_ = false;
   bool stereo_ = true;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/child_controls.hpp"
@@ -152,6 +154,49 @@ TEST_F(MessageBoxTest, ScriptedAnswersAndBoxesWithoutAWindow) {
   const auto shown = TakeShownMessageBoxes();
   ASSERT_EQ(shown.size(), 3u);
   EXPECT_FALSE(shown[1].owned);
+}
+
+// A desktop whose own message box answers as told and remembers what it showed.
+class BoxDesktop final : public Backend {
+ public:
+  std::uint32_t Now() override { return 0; }
+  void WaitForInput(std::uint32_t) override {}
+  void Present(const Bitmap&) override {}
+  std::uint32_t RefreshInterval() override { return 16; }
+  void Sleep(std::uint32_t) override {}
+  int ShowDesktopBox(const DesktopBox& box) override {
+    shown.push_back(std::string(box.utf8Caption) + "|" + std::string(box.utf8Text) + "|" +
+                    (box.yesNo ? "yes/no" : "ok") + (box.warning ? "|warning" : ""));
+    return answer;
+  }
+  int answer = 0;
+  std::vector<std::string> shown;
+};
+
+TEST(WindowlessMessageBox, GoesToTheBackEndsDesktopBox) {
+  BoxDesktop desktop;
+  InstallBackend(&desktop, ScreenConfig{});
+  testing::internal::CaptureStderr();
+  desktop.answer = IdYes;
+  EXPECT_EQ(MessageBox(nullptr, u"Gr\u00fc\u00dfe?", u"Leave",
+                       message_box::YesNo | message_box::IconExclamation),
+            IdYes);
+  // A desktop that cannot show a box leaves the answer Escape would give.
+  desktop.answer = 0;
+  EXPECT_EQ(MessageBox(nullptr, u"Unsupported screen", u"", message_box::Ok), IdOk);
+  EXPECT_EQ(MessageBox(nullptr, u"Again?", u"Q", message_box::YesNo), IdNo);
+  const std::string err = testing::internal::GetCapturedStderr();
+  InstallBackend(nullptr, ScreenConfig{});
+  TakeShownMessageBoxes();
+  EXPECT_EQ(desktop.shown, (std::vector<std::string>{"Leave|Gr\u00fc\u00dfe?|yes/no|warning",
+                                                     "|Unsupported screen|ok", "Q|Again?|yes/no"}));
+  EXPECT_NE(err.find("Leave: Gr\u00fc\u00dfe?"), std::string::npos);
+
+  // With no back end at all there is only standard error.
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(MessageBox(nullptr, u"Sure?", u"Q", message_box::YesNo), IdNo);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Q: Sure?"), std::string::npos);
+  TakeShownMessageBoxes();
 }
 
 TEST_F(MessageBoxTest, FocusGoesBackToTheFieldThatHadIt) {

@@ -1,9 +1,13 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
+#include "platform/headless.hpp"
+#include "platform/sdl_audio.hpp"
 #include "platform/speaker.hpp"
 #include "platform/speaker_null_sink.hpp"
 #include "sound/wave_bytes.hpp"
@@ -12,7 +16,6 @@ namespace {
 
 using platform::SoundClip;
 using platform::Speaker;
-using platform::SpeakerOutput;
 
 // A clip holding the given samples (interleaved when stereo).
 SoundClip ClipOf(int tag, const std::vector<std::uint8_t>& samples, int channels) {
@@ -37,9 +40,54 @@ class SpeakerTest : public ::testing::Test {
  protected:
   void SetUp() override { platform::headless::ClearStartedClips(); }
   void TearDown() override {
+    platform::InstallBackend(nullptr, platform::ScreenConfig{});
     platform::SetWaveOutVolume(platform::MasterFull);
     platform::headless::ClearStartedClips();
   }
+};
+
+// A back end with a sound card the test can look into. `sdl` takes SDL's
+// audio instead, to run the desktop's own card path.
+class CardBackend final : public platform::Backend {
+ public:
+  struct Card final : platform::AudioOutput {
+    explicit Card(CardBackend& b) : backend(b) {}
+    ~Card() override { backend.card = nullptr; }
+    void Lock() override { backend.everLocked = ++backend.locks == 1 || backend.everLocked; }
+    void Unlock() override { --backend.locks; }
+    CardBackend& backend;
+  };
+
+  std::uint32_t Now() override { return 0; }
+  void WaitForInput(std::uint32_t) override {}
+  void Present(const platform::Bitmap&) override {}
+  std::uint32_t RefreshInterval() override { return 16; }
+  void Sleep(std::uint32_t) override {}
+  std::unique_ptr<platform::AudioOutput> OpenAudio(bool isStereo, platform::AudioFill f,
+                                                   void* u) override {
+    if (sdl) return platform::OpenSdlAudio(isStereo, f, u);
+    stereo = isStereo;
+    fill = f;
+    user = u;
+    auto opened = std::make_unique<Card>(*this);
+    card = opened.get();
+    return opened;
+  }
+
+  // What the card would ask for next.
+  std::vector<std::int16_t> Pull(std::size_t samples) const {
+    std::vector<std::int16_t> out(samples, 999);
+    fill(user, out.data(), samples);
+    return out;
+  }
+
+  bool sdl = false;
+  Card* card = nullptr;
+  int locks = 0;
+  bool everLocked = false;
+  bool stereo = false;
+  platform::AudioFill fill = nullptr;
+  void* user = nullptr;
 };
 
 TEST_F(SpeakerTest, NullSinkNotesWhatStartsOnlyWhileOpen) {
@@ -47,9 +95,9 @@ TEST_F(SpeakerTest, NullSinkNotesWhatStartsOnlyWhileOpen) {
   Speaker speaker;
   EXPECT_FALSE(speaker.PlaySound(a, 0x10000000));
   // Only the clips' own format is played.
-  EXPECT_FALSE(speaker.Open(44100, 8, true, 0, 8, SpeakerOutput::NullSink));
-  EXPECT_FALSE(speaker.Open(22050, 16, true, 0, 8, SpeakerOutput::NullSink));
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8, SpeakerOutput::NullSink));
+  EXPECT_FALSE(speaker.Open(44100, 8, true, 0, 8));
+  EXPECT_FALSE(speaker.Open(22050, 16, true, 0, 8));
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   EXPECT_FALSE(speaker.PlaysOnDevice());
   EXPECT_TRUE(speaker.PlaySound(a, 0x10000000));
   EXPECT_FALSE(speaker.PlaySound(empty, 0x10000000));
@@ -67,7 +115,7 @@ TEST_F(SpeakerTest, ANinthClipSilencesTheOldestAndAllSoundTogether) {
   std::vector<SoundClip> others;
   for (int i = 0; i < 8; ++i) others.push_back(Clip(2 + i, 138, 1000));
   Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8, SpeakerOutput::NullSink));
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   speaker.PlaySound(first, 0);
   const auto alone = Render(speaker, 1);
   EXPECT_EQ(alone[0], 16255);
@@ -82,7 +130,7 @@ TEST_F(SpeakerTest, ANinthClipSilencesTheOldestAndAllSoundTogether) {
 TEST_F(SpeakerTest, AClipAskedForAgainAtOnceRestartsInsteadOfDoubling) {
   const SoundClip knock = Clip(750, 200, 5000);
   Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8, SpeakerOutput::NullSink));
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   for (int i = 0; i < 6; ++i) speaker.PlaySound(knock, 0);
   EXPECT_EQ(speaker.SoundingVoices(), 1);
   EXPECT_EQ(platform::headless::StartedClips().size(), 6u);  // every request is still noted
@@ -99,7 +147,7 @@ TEST_F(SpeakerTest, WaveOutVolumeIsOneLevelForBothChannels) {
   for (std::size_t i = 1; i < right.size(); i += 2) right[i] = 228;
   const SoundClip rightOnly = ClipOf(757, right, 2);
   Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8, SpeakerOutput::NullSink));
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   platform::SetWaveOutVolume(24247);  // what the game sets for 37 %
   EXPECT_EQ(platform::GetWaveOutVolume(), 24247u);
   speaker.PlaySound(rightOnly, 0);
@@ -111,21 +159,94 @@ TEST_F(SpeakerTest, WaveOutVolumeIsOneLevelForBothChannels) {
   EXPECT_EQ(platform::GetWaveOutVolume(), platform::MasterFull);
 }
 
-TEST_F(SpeakerTest, OpensAndPlaysOnARealSoundDevice) {
-  // SDL's dummy driver takes the place of a sound card: the whole device path
-  // runs, and a machine without audio does not fail the test.
+TEST_F(SpeakerTest, TheBackEndChoosesWhereTheMixGoes) {
+  const SoundClip clip = Clip(750, 200);
+  Speaker speaker;
+  // No back end: the null sink.
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+
+  // The headless back end stays silent even where SDL's video and a sound
+  // card are up: nothing guesses the back end from what SDL has started.
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  platform::headless::Start();
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+  EXPECT_TRUE(speaker.PlaySound(clip, 0));
+  speaker.Close();
+  platform::headless::Stop();
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  unsetenv("SDL_VIDEODRIVER");
+  EXPECT_EQ(platform::headless::StartedClips(), (std::vector<int>{750}));
+
+  // A back end with a card: the mix goes there, under the card's lock.
+  CardBackend backend;
+  platform::InstallBackend(&backend, platform::ScreenConfig{});
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  ASSERT_NE(backend.card, nullptr);
+  EXPECT_TRUE(speaker.PlaysOnDevice());
+  EXPECT_TRUE(backend.stereo);
+  EXPECT_TRUE(speaker.PlaySound(clip, 0));
+  EXPECT_TRUE(backend.everLocked);
+  EXPECT_EQ(backend.locks, 0);
+  EXPECT_EQ(backend.Pull(4), (std::vector<std::int16_t>{9215, 9215, 9215, 9215}));
+  EXPECT_EQ(platform::headless::StartedClips(), (std::vector<int>{750}));  // nothing new noted
+  // Closing lets the card go; a speaker that goes away does too.
+  speaker.Close();
+  EXPECT_EQ(backend.card, nullptr);
+  {
+    Speaker another;
+    ASSERT_TRUE(another.Open(22050, 8, false, 0, 8));
+    EXPECT_NE(backend.card, nullptr);
+  }
+  EXPECT_EQ(backend.card, nullptr);
+  unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST_F(SpeakerTest, AMonoCardHearsBothSidesAtHalfWeight) {
+  // Left only at +100 for 600 frames: more than one round of the mono fill.
+  // At full level +100 is 12799 on the left and nothing on the right.
+  std::vector<std::uint8_t> left(1200, 128);
+  for (std::size_t i = 0; i < left.size(); i += 2) left[i] = 228;
+  const SoundClip clip = ClipOf(736, left, 2);
+  CardBackend backend;
+  platform::InstallBackend(&backend, platform::ScreenConfig{});
+  Speaker speaker;
+  ASSERT_TRUE(speaker.Open(22050, 8, false, 0, 8));
+  EXPECT_FALSE(backend.stereo);
+  speaker.PlaySound(clip, 0);
+  const auto first = backend.Pull(599);
+  EXPECT_EQ(first, std::vector<std::int16_t>(599, 6399));
+  EXPECT_EQ(speaker.SoundingVoices(), 1);
+  const auto last = backend.Pull(3);
+  EXPECT_EQ(last, (std::vector<std::int16_t>{6399, 0, 0}));
+  EXPECT_EQ(speaker.SoundingVoices(), 0);
+}
+
+TEST_F(SpeakerTest, OpensAndPlaysOnARealSoundDevice) {
+  // SDL's dummy driver takes the place of a sound card: the whole desktop card
+  // path runs, and a machine without audio does not fail the test.
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  CardBackend backend;
+  backend.sdl = true;
+  platform::InstallBackend(&backend, platform::ScreenConfig{});
   const SoundClip clip = Clip(750, 200, 2205);
   Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8, SpeakerOutput::Device));
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   EXPECT_TRUE(speaker.PlaysOnDevice());
   EXPECT_TRUE(speaker.PlaySound(clip, 0x10000000));
   speaker.Close();
   EXPECT_FALSE(speaker.IsOpen());
-  // A closed device can be opened again, and the device path notes nothing.
-  ASSERT_TRUE(speaker.Open(22050, 8, false, 0, 8, SpeakerOutput::Device));
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+  // A closed card can be opened again, and the card path notes nothing.
+  ASSERT_TRUE(speaker.Open(22050, 8, false, 0, 8));
+  EXPECT_TRUE(speaker.PlaysOnDevice());
   EXPECT_TRUE(speaker.PlaySound(clip, 0));
   EXPECT_TRUE(platform::headless::StartedClips().empty());
+  speaker.Close();
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);  // the card gave SDL's audio back
   unsetenv("SDL_AUDIODRIVER");
 }
 
