@@ -11,8 +11,8 @@ err=$(mktemp)
 "$game" --screen 800x480 2>"$err" &
 pid=$!
 # With a display the warning is also a desktop message box: answer it.
-exited() { ! kill -0 "$pid" 2>/dev/null; }
-for _ in $(seq 100); do
+exited() { ended "$pid"; }
+for _ in $(seq 300); do
   exited && break
   [ "$("$tool" count "Fandriass II")" = 0 ] || { echo "a game window opened"; kill "$pid"; exit 1; }
   if [ "$("$tool" count "Warning!")" != 0 ]; then

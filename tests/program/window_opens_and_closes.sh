@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # The real binary opens its window under X, and closing the window ends it with code 0.
+# Waits are for conditions, with bounds generous enough for a busy machine.
 set -u
 game=$1
 tool=$2
@@ -10,14 +11,14 @@ export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=d
 "$game" --zoom 1 &
 pid=$!
 has_window() { [ "$("$tool" count "Fandriass II")" = 1 ]; }
-if ! wait_until 100 has_window; then
+if ! wait_until 300 has_window; then
   echo "no window titled Fandriass II appeared"
   kill "$pid"
   exit 1
 fi
-"$tool" close "Fandriass II"
-exited() { ! kill -0 "$pid" 2>/dev/null; }
-if ! wait_until 100 exited; then
+wait_until 300 "$tool" close "Fandriass II"
+exited() { ended "$pid"; }
+if ! wait_until 300 exited; then
   echo "the game did not end when its window was closed"
   kill "$pid"
   exit 1

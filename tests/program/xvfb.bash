@@ -29,3 +29,10 @@ wait_until() {
   done
   return 1
 }
+# True once a process has ended, also while it waits to be reaped.
+ended() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
+  case "$state" in Z*) return 0 ;; esac
+  return 1
+}

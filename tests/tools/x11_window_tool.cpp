@@ -5,6 +5,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -37,6 +39,22 @@ void Collect(Display* display, Window window, const char* name, std::vector<Wind
   if (children) XFree(children);
 }
 
+// Windows come and go while the tree is walked (a starting program makes and
+// drops helper windows): one that is gone is simply not counted. Xlib's own
+// handler would end the tool mid-walk, before any close was sent.
+int IgnoreErrors(Display*, XErrorEvent*) {
+  return 0;
+}
+
+// A busy server may be slow to take a new client; it is asked again for a while.
+Display* OpenDisplay() {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (Display* display = XOpenDisplay(nullptr)) return display;
+    usleep(100000);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,7 +62,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s count|close NAME\n", argv[0]);
     return 2;
   }
-  Display* display = XOpenDisplay(nullptr);
+  XSetErrorHandler(&IgnoreErrors);
+  Display* display = OpenDisplay();
   if (!display) {
     std::fprintf(stderr, "no display\n");
     return 2;
@@ -66,7 +85,7 @@ int main(int argc, char** argv) {
       event.xclient.data.l[1] = CurrentTime;
       XSendEvent(display, w, False, NoEventMask, &event);
     }
-    XFlush(display);
+    XSync(display, False);
     if (found.empty()) {
       XCloseDisplay(display);
       return 1;
