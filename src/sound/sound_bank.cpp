@@ -4,10 +4,6 @@
 
 namespace sound {
 
-const int SoundBankOrder[SoundBankSize] = {744, 745, 746, 747, 748, 749, 750, 751,
-                                           752, 753, 754, 755, 756, 757, 735, 736,
-                                           737, 738, 739, 740, 741, 742, 743};
-
 // The clips are defined before the speaker so that, at the end of the process,
 // the speaker stops playing before any clip it plays from goes away.
 platform::SoundClip SoundBank[SoundBankSize];
@@ -18,7 +14,7 @@ void LoadSoundBank() {
   // from samples that have gone. At start-up it is not open yet anyway.
   Speaker.Close();
   for (int slot = 0; slot < SoundBankSize; ++slot) {
-    const int id = SoundBankOrder[slot];
+    const int id = kSoundTable[slot].id;
     SoundBank[slot].Load(platform::WaveResource(id), id);
   }
 }
@@ -34,7 +30,7 @@ void CloseSpeaker() {
 
 const platform::SoundClip* BankSound(int resourceId) {
   for (int slot = 0; slot < SoundBankSize; ++slot) {
-    if (SoundBankOrder[slot] == resourceId) return &SoundBank[slot];
+    if (kSoundTable[slot].id == resourceId) return &SoundBank[slot];
   }
   return nullptr;
 }

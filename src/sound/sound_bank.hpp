@@ -2,12 +2,11 @@
 
 #include "platform/speaker.hpp"
 #include "platform/wave_clip.hpp"
+#include "sound/sound_table.hpp"
 
 namespace sound {
 
-// Every effect the game has, one slot per WAVE resource, in load order.
-constexpr int SoundBankSize = 23;
-extern const int SoundBankOrder[SoundBankSize];
+// Every effect the game has, one slot per row of the sound table, in its order.
 extern platform::SoundClip SoundBank[SoundBankSize];
 
 // The one output the effects go through, for the whole run.

@@ -3,6 +3,7 @@
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"
 #include "sound/sound_bank.hpp"
+#include "sound/sound_table.hpp"
 
 namespace sound {
 
@@ -19,45 +20,39 @@ constexpr unsigned PlayOnce = 0x10000000;
 constexpr int SideRight = 3;
 constexpr int SideLeft = 4;
 
-// Pipe sounds by heat class 1..4: the centre clip, and the stereo variants
-// that sound only in the ear of the side the pipe is on.
-constexpr int PipeCentre[4] = {754, 755, 735, 738};
-constexpr int PipeRight[4] = {743, 757, 737, 740};
-constexpr int PipeLeft[4] = {742, 756, 736, 739};
-
 int PipeSound() {
   if (PipeSoundClass < 1 || PipeSoundClass > 4) return 0;
   const int row = PipeSoundClass - 1;
   if (records::GameStatus.StereoSound == 1) {
-    if (PipeSoundSide == SideRight) return PipeRight[row];
-    if (PipeSoundSide == SideLeft) return PipeLeft[row];
+    if (PipeSoundSide == SideRight) return kPipeRightSound[row];
+    if (PipeSoundSide == SideLeft) return kPipeLeftSound[row];
   }
-  return PipeCentre[row];
+  return kPipeCentreSound[row];
 }
 
 int SoundOfEvent(int event) {
   switch (event) {
     case effect::BallLanded:
       // Only the shiny balls knock; moon and rock balls land without a sound.
-      return records::GameStatus.BallStyle == records::ball_style::Shiny ? 750 : 0;
+      return records::GameStatus.BallStyle == records::ball_style::Shiny ? BallLandedSound : 0;
     case effect::BallDropping:
-      return 746;
+      return BallDroppingSound;
     case effect::PipeSuction:
       return PipeSound();
     case effect::PaintRefused:
-      return 745;
+      return PaintRefusedSound;
     case effect::PaintSplash:
-      return 753;
+      return PaintSplashSound;
     case effect::LevelUp:
-      return 748;
+      return LevelUpSound;
     case effect::GameOver:
-      return 747;
+      return GameOverSound;
     case effect::BonusCell:
-      return 744;
+      return BonusCellSound;
     case effect::LetterCollected:
-      return 741;
+      return LetterCollectedSound;
     case effect::WordComplete:
-      return 749;
+      return WordCompleteSound;
     default:
       return 0;
   }

@@ -39,7 +39,8 @@ class SoundEffectsTest : public ::testing::Test {
   // Loads the bank from a pack of tiny clips, one of them damaged if asked.
   void Load(int damagedId) {
     std::vector<platform::PackEntry> entries;
-    for (int id : sound::SoundBankOrder) {
+    for (const sound::SoundRow& row : sound::kSoundTable) {
+      const int id = row.id;
       // Each clip's samples say which resource it is.
       auto wave =
           wave_bytes::Wave({}, std::vector<std::uint8_t>(2, static_cast<std::uint8_t>(id - 600)));
