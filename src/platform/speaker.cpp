@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 
 #include "platform/speaker_null_sink.hpp"
 
@@ -94,9 +95,11 @@ void Speaker::Fill(void* self, std::int16_t* out, std::size_t samples) {
     return;
   }
   // A mono card hears both sides of the mix at half weight each.
-  std::int16_t stereo[2 * 256];
+  // The round's length comes from the buffer itself, so the two cannot disagree.
+  std::int16_t stereo[512];
+  constexpr std::size_t RoundFrames = std::size(stereo) / 2;
   for (std::size_t done = 0; done < samples;) {
-    const std::size_t frames = std::min<std::size_t>(samples - done, 256);
+    const std::size_t frames = std::min(samples - done, RoundFrames);
     speaker->MixInto(std::span(stereo, 2 * frames));
     for (std::size_t i = 0; i < frames; ++i) {
       out[done + i] = static_cast<std::int16_t>((stereo[2 * i] + stereo[2 * i + 1]) / 2);
