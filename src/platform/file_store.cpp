@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -65,6 +66,20 @@ void SweepTemporaryFiles(int folderFd) {
     }
   }
   closedir(listing);
+}
+
+// The player should hear why a value is never read: it is left where it is, untouched.
+QueryOutcome RefuseValue(const std::string& folder, const std::string& fileName) {
+  std::fprintf(stderr, "Fandriass II: %s/%s is not a plain file; it is left alone and not read\n",
+               folder.c_str(), fileName.c_str());
+  return QueryOutcome::Failed;
+}
+
+// A save that does not happen loses the player's latest results, so it is never silent.
+bool ReportUnsaved(const std::string& folder, const std::string& fileName, int error) {
+  std::fprintf(stderr, "Fandriass II: cannot save %s/%s: %s\n", folder.c_str(), fileName.c_str(),
+               std::strerror(error));
+  return false;
 }
 
 bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
@@ -127,13 +142,21 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
                                    std::size_t* bytesRead) {
   if (folderFd_ < 0 || !UsableName(name)) return QueryOutcome::Failed;
   const std::string fileName(name);
-  const int fd = openat(folderFd_, fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
-
+  // A pipe, a device, a socket or a folder under a value's name is nobody's value:
+  // look before opening, so a device is never opened at all, and open so that a
+  // pipe cannot hold the start-up and a link cannot lead elsewhere. The check that
+  // counts is the one on the opened file, which nothing can swap underneath.
   struct stat info {};
+  if (fstatat(folderFd_, fileName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
+  }
+  if (!S_ISREG(info.st_mode)) return RefuseValue(folder_, fileName);
+  const int fd = openat(folderFd_, fileName.c_str(),
+                        O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+  if (fd < 0) return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
-    return QueryOutcome::Failed;
+    return RefuseValue(folder_, fileName);
   }
   // Read into a scratch copy first: a value that turns out too long, or a read
   // error half way, must leave the caller's record as it was.
@@ -163,7 +186,7 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   const std::string fileName(name);
   std::string temporary = folder_ + "/" + kTemporaryPrefix + fileName + "-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return ReportUnsaved(folder_, fileName, errno);
   const std::string temporaryName = temporary.substr(folder_.size() + 1);
 
   const auto* bytes = static_cast<const unsigned char*>(data);
@@ -176,17 +199,23 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
     written = WriteAll(fd, bytes, size);
   }
   written = written && fsync(fd) == 0;
+  int writeError = errno;
   // close reports delayed write errors on some file systems.
-  written = close(fd) == 0 && written;
+  if (close(fd) != 0 && written) {
+    written = false;
+    writeError = errno;
+  }
   if (!written) {
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return false;
+    return ReportUnsaved(folder_, fileName, writeError);
   }
   if (interruption == Interruption::AfterTemporaryFile) return false;
 
+  // A folder under the value's name makes this fail every time, so it must be heard.
   if (renameat(folderFd_, temporaryName.c_str(), folderFd_, fileName.c_str()) != 0) {
+    const int renameError = errno;
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return false;
+    return ReportUnsaved(folder_, fileName, renameError);
   }
   // The rename itself must reach the disk, or a crash could bring the old file back
   // (or none). The new value is in place either way, so this cannot fail the save.
