@@ -32,10 +32,11 @@ TEST_F(SettingsTest, VolumeIsPercentTimes655Point35TruncatedAndNeverLeavesTheLow
 TEST_F(SettingsTest, ForeignSettingsAreReadAsTheNearestSensibleValues) {
   records::LoadAllRecords();
   GameStatus.HelpEnabled = 0xFF, GameStatus.UseJoystick = 2, GameStatus.SoundOn = 0x80;
+  GameStatus.StereoSound = 0x40;
   GameStatus.VolumePercent = -40, GameStatus.GameSpeed = 9, GameStatus.BallStyle = 0;
   GameStatus.reserved2E = 0xAB;
   records::GameStatusRecord expected = GameStatus;
-  expected.HelpEnabled = expected.UseJoystick = expected.SoundOn = 1;
+  expected.HelpEnabled = expected.UseJoystick = expected.SoundOn = expected.StereoSound = 1;
   expected.VolumePercent = 0, expected.GameSpeed = 1, expected.BallStyle = 1;
   Restart();
   EXPECT_EQ(records_test::StatusBytes(), records_test::BytesOf(&expected, sizeof expected));
