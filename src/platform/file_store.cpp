@@ -43,22 +43,19 @@ bool MakeFolders(const std::string& path) {
     position = path.find('/', position + 1);
     const std::string prefix = path.substr(0, position);
     if (prefix.empty()) continue;
-    if (mkdir(prefix.c_str(), 0700) == 0) continue;
-    if (errno != EEXIST) return false;
     struct stat info {};
-    if (stat(prefix.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    if (stat(prefix.c_str(), &info) == 0) {
+      if (!S_ISDIR(info.st_mode)) return false;
+    } else if (mkdir(prefix.c_str(), 0700) != 0) {
+      return false;
+    }
   }
   return true;
 }
 
-void SweepTemporaryFiles(int folderFd) {
-  const int listFd = dup(folderFd);
-  if (listFd < 0) return;
-  DIR* listing = fdopendir(listFd);
-  if (listing == nullptr) {
-    close(listFd);
-    return;
-  }
+void SweepTemporaryFiles(const std::string& folder, int folderFd) {
+  DIR* listing = opendir(folder.c_str());
+  if (listing == nullptr) return;
   const std::size_t prefixLength = std::strlen(kTemporaryPrefix);
   while (const dirent* entry = readdir(listing)) {
     if (std::strncmp(entry->d_name, kTemporaryPrefix, prefixLength) == 0) {
@@ -82,13 +79,11 @@ bool ReportUnsaved(const std::string& folder, const std::string& fileName, int e
   return false;
 }
 
+// Writes to a local file are not cut short by signals, so any failure is final.
 bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
   while (size > 0) {
     const ssize_t written = write(fd, bytes, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (written < 0) return false;
     bytes += written;
     size -= static_cast<std::size_t>(written);
   }
@@ -121,15 +116,12 @@ bool FileStore::OpenKey() {
   CloseKey();
   if (!folderGiven_) folder_ = DefaultStoreFolder();
   if (!MakeFolders(folder_)) return false;
-  folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd_ < 0) return false;
   // The key was opened for all access: a folder we cannot write to is an open failure,
   // not a surprise at the first save.
-  if (faccessat(folderFd_, ".", R_OK | W_OK | X_OK, AT_EACCESS) != 0) {
-    CloseKey();
-    return false;
-  }
-  SweepTemporaryFiles(folderFd_);
+  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) return false;
+  folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd_ < 0) return false;
+  SweepTemporaryFiles(folder_, folderFd_);
   return true;
 }
 
@@ -153,7 +145,7 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
   if (!S_ISREG(info.st_mode)) return RefuseValue(folder_, fileName);
   const int fd = openat(folderFd_, fileName.c_str(),
                         O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
-  if (fd < 0) return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
+  if (fd < 0) return QueryOutcome::Failed;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
     return RefuseValue(folder_, fileName);
@@ -163,14 +155,13 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
   std::vector<unsigned char> bytes;
   unsigned char chunk[4096];
   bool failed = false;
+  // Reads of a local file are not cut short by signals either.
   while (bytes.size() <= size) {
     const ssize_t got = read(fd, chunk, sizeof chunk);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      failed = true;
+    if (got <= 0) {
+      failed = got < 0;
       break;
     }
-    if (got == 0) break;
     bytes.insert(bytes.end(), chunk, chunk + got);
   }
   close(fd);
@@ -189,15 +180,7 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   if (fd < 0) return ReportUnsaved(folder_, fileName, errno);
   const std::string temporaryName = temporary.substr(folder_.size() + 1);
 
-  const auto* bytes = static_cast<const unsigned char*>(data);
-  bool written;
-  if (interruption == Interruption::DiskFull) {
-    WriteAll(fd, bytes, size / 2);
-    errno = ENOSPC;
-    written = false;
-  } else {
-    written = WriteAll(fd, bytes, size);
-  }
+  bool written = WriteAll(fd, static_cast<const unsigned char*>(data), size);
   written = written && fsync(fd) == 0;
   int writeError = errno;
   // close reports delayed write errors on some file systems.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -56,6 +58,51 @@ class EnvironmentGuard {
   const char* name_;
   std::optional<std::string> saved_;
 };
+
+// Lets no file grow past `bytes`, as a disk that fills up does, until the guard ends.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the tests
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = SIG_DFL;
+};
+
+// Lets the process open no more descriptors until the guard ends.
+class NoMoreDescriptors {
+ public:
+  NoMoreDescriptors() {
+    getrlimit(RLIMIT_NOFILE, &saved_);
+    const int lowestFree = dup(0);
+    close(lowestFree);
+    rlimit limit = saved_;
+    limit.rlim_cur = static_cast<rlim_t>(lowestFree);
+    setrlimit(RLIMIT_NOFILE, &limit);
+  }
+  ~NoMoreDescriptors() { setrlimit(RLIMIT_NOFILE, &saved_); }
+  NoMoreDescriptors(const NoMoreDescriptors&) = delete;
+  NoMoreDescriptors& operator=(const NoMoreDescriptors&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+
+std::ptrdiff_t OpenDescriptors() {
+  return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+}
 
 // Sends the game back to its own store however the test ends.
 struct StoreGuard {
@@ -152,6 +199,15 @@ TEST_F(FileStoreTest, ShorterValueFillsTheFrontAndLongerOneLeavesTheBufferAlone)
   EXPECT_EQ(store.QueryValue("../escape", table.data(), table.size(), &got),
             platform::QueryOutcome::Failed);
   EXPECT_FALSE(store.SetValue("../escape", table.data(), table.size()));
+  fs::create_directory(folder_ / "inner");
+  { std::ofstream(folder_ / "inner" / "Prefs") << "not a value"; }
+  EXPECT_EQ(store.QueryValue("inner/Prefs", table.data(), table.size(), &got),
+            platform::QueryOutcome::Failed);
+  EXPECT_FALSE(store.SetValue("inner/Prefs", table.data(), table.size()));
+  EXPECT_EQ(
+      store.QueryValue(std::string_view("PrefsHard\0x", 11), table.data(), table.size(), &got),
+      platform::QueryOutcome::Failed);
+  EXPECT_EQ(store.QueryValue("PrefsHard", table.data(), 0, &got), platform::QueryOutcome::TooLong);
 
   // Rewriting with a shorter value truncates: no tail of the old one survives.
   ASSERT_TRUE(store.SetValue("PrefsPanic", shortValue.data(), shortValue.size()));
@@ -188,9 +244,18 @@ TEST_F(FileStoreTest, InterruptedSaveKeepsTheOldValue) {
 
     store.interruption = platform::FileStore::Interruption::AfterTemporaryFile;
     EXPECT_FALSE(store.SetValue("GameStatus", newValue.data(), newValue.size()));
-    store.interruption = platform::FileStore::Interruption::DiskFull;
-    EXPECT_FALSE(store.SetValue("GameStatus", newValue.data(), newValue.size()));
-    EXPECT_FALSE(store.SetValue("Prefs", newValue.data(), newValue.size()));
+    store.interruption = platform::FileStore::Interruption::None;
+    testing::internal::CaptureStderr();
+    {
+      const FileSizeLimit diskFull(300);
+      EXPECT_FALSE(store.SetValue("GameStatus", newValue.data(), newValue.size()));
+      EXPECT_FALSE(store.SetValue("Prefs", newValue.data(), newValue.size()));
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    // A disk that fills up is heard of, with the value's path and the reason.
+    EXPECT_NE(said.find((folder_ / "GameStatus").string() + ": " + std::strerror(EFBIG)),
+              std::string::npos)
+        << said;
   }
   EXPECT_EQ(FileBytes(folder_ / "GameStatus"), oldValue);
   EXPECT_FALSE(fs::exists(folder_ / "Prefs"));
@@ -280,15 +345,57 @@ TEST_F(FileStoreTest, ASaveAFolderStandsInTheWayOfIsReportedWithItsPath) {
   // The folder and what it holds stay; no half-made value is left beside them.
   EXPECT_TRUE(fs::is_directory(folder_ / "PrefsHeat" / "player's"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+}
 
-  // A disk that fills up is heard of the same way.
-  store.interruption = platform::FileStore::Interruption::DiskFull;
+TEST_F(FileStoreTest, NoDescriptorIsKeptAndRunningOutOfThemLosesNothing) {
+  const auto table = Pattern(144, 5);
+  {
+    platform::FileStore store(folder_.string());
+    ASSERT_TRUE(store.OpenKey());
+    ASSERT_TRUE(store.SetValue("Prefs", table.data(), table.size()));
+  }
+  { std::ofstream(folder_ / ".saving-Prefs-leftover") << "crash"; }
+  std::array<unsigned char, 144> buffer{};
+  std::size_t got = 0;
+  const std::ptrdiff_t before = OpenDescriptors();
+  {
+    platform::FileStore store(folder_.string());
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_TRUE(store.OpenKey());  // opening again closes the key first
+      EXPECT_EQ(store.QueryValue("Prefs", buffer.data(), buffer.size(), &got),
+                platform::QueryOutcome::Read);
+      EXPECT_EQ(store.QueryValue("PrefsHard", buffer.data(), buffer.size(), &got),
+                platform::QueryOutcome::Missing);
+      EXPECT_TRUE(store.SetValue("Prefs", table.data(), table.size()));
+    }
+    store.CloseKey();
+    EXPECT_EQ(OpenDescriptors(), before);
+  }
+
+  platform::FileStore store(folder_.string());
+  ASSERT_TRUE(store.OpenKey());
+  buffer.fill(0xEE);
+  const auto other = Pattern(144, 6);
+  platform::QueryOutcome outcome;
+  bool saved = true;
+  bool reopened = true;
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(store.SetValue("GameStatus", table.data(), table.size()));
-  const std::string full = testing::internal::GetCapturedStderr();
-  EXPECT_NE(full.find((folder_ / "GameStatus").string() + ": " + std::strerror(ENOSPC)),
+  {
+    const NoMoreDescriptors none;
+    outcome = store.QueryValue("Prefs", buffer.data(), buffer.size(), &got);
+    saved = store.SetValue("Prefs", other.data(), other.size());
+    platform::FileStore again(folder_.string());
+    reopened = again.OpenKey();
+  }
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(outcome, platform::QueryOutcome::Failed);
+  for (unsigned char b : buffer) ASSERT_EQ(b, 0xEE);
+  EXPECT_FALSE(saved);
+  EXPECT_FALSE(reopened);
+  EXPECT_NE(said.find((folder_ / "Prefs").string() + ": " + std::strerror(EMFILE)),
             std::string::npos)
-      << full;
+      << said;
+  EXPECT_EQ(FileBytes(folder_ / "Prefs"), table);
 }
 
 TEST(DefaultStoreFolder, FollowsXdgDataHomeElseHome) {

@@ -86,6 +86,10 @@ TEST_F(HiScoreTableTest, TheSameResultJustAboveIsRefused) {
   EXPECT_EQ(Name(2), u"Ann");
   EXPECT_EQ(Name(3), u"Ann");
   EXPECT_EQ(Name(4), u"ann");
+  InsertHiScore(u"Ann", 360, false, 1);  // unchecked, the same result goes in again
+  EXPECT_EQ(Name(3), u"Ann");
+  EXPECT_EQ(easy.Entry[3].Score, 360);
+  EXPECT_EQ(easy.LastInsertIndex, 3);
 }
 
 TEST_F(HiScoreTableTest, NamesAreCutToTenUnitsAndTheRestOfTheFieldIsKept) {
@@ -129,6 +133,8 @@ TEST_F(HiScoreTableTest, ANameNeverEndsInHalfASurrogatePair) {
       {{u'A', 0xDC00}, u"A"},  // a second half on its own
       {{0xDFFF, 0xDC00}, u""},
       {u"A" + pair, u"A" + pair},
+      {pair, pair},
+      {{0, u'A'}, u""},  // an empty name, whatever lies behind its zero
       {{u'A', 0xD800, 0xD800, 0xDC00}, {u'A', 0xD800, 0xD800, 0xDC00}},  // ends in a whole pair
       {{u'A', 0xD7FF}, {u'A', 0xD7FF}},  // either side of the halves is plain text
       {{u'A', 0xE000}, {u'A', 0xE000}},

@@ -78,11 +78,12 @@ TEST_F(RecordStoreTest, ARecordNeverSetUpGetsTheDefaultsWhateverElseIsStored) {
   records::LoadAllRecords();
   GameStatus.Initialised = 0;
   GameStatus.GamesPlayed = 9, GameStatus.reserved0 = GameStatus.reserved4 = 5;
+  GameStatus.reserved2E = 0x7F;
   GameStatus.Mode = 2;
   HiScoreTables[2].Entry[0].Score = 99999;
   Restart();
   EXPECT_EQ(GameStatus.GamesPlayed, 0u);
-  EXPECT_EQ(GameStatus.reserved0 | GameStatus.reserved4, 0);
+  EXPECT_EQ(GameStatus.reserved0 | GameStatus.reserved4 | GameStatus.reserved2E, 0);
   EXPECT_EQ(GameStatus.Mode, 0);
   EXPECT_EQ(HiScoreTables[2].Entry[0].Score, 99999);  // the table's own value was whole
 }

@@ -41,7 +41,7 @@ TEST_F(SettingsTest, ForeignSettingsAreReadAsTheNearestSensibleValues) {
   Restart();
   EXPECT_EQ(records_test::StatusBytes(), records_test::BytesOf(&expected, sizeof expected));
 
-  GameStatus.VolumePercent = 250;
+  GameStatus.VolumePercent = 101;
   Restart();
   EXPECT_EQ(GameStatus.VolumePercent, 100);
 }
