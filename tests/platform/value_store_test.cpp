@@ -144,6 +144,9 @@ TEST_F(FileStoreTest, CreatesTheKeyAndRoundTripsEveryByte) {
   platform::FileStore store(folder_.string());
   ASSERT_TRUE(store.OpenKey());
   EXPECT_TRUE(fs::is_directory(folder_));
+  // Made private to the player, every folder of the way that was not there before.
+  EXPECT_EQ(fs::status(folder_).permissions(), fs::perms::owner_all);
+  EXPECT_EQ(fs::status(root_ / "kestrelnet").permissions(), fs::perms::owner_all);
 
   const auto status = Pattern(632, 3);
   const auto table = Pattern(144, 200);
@@ -252,6 +255,8 @@ TEST_F(FileStoreTest, InterruptedSaveKeepsTheOldValue) {
       EXPECT_FALSE(store.SetValue("Prefs", newValue.data(), newValue.size()));
     }
     const std::string said = testing::internal::GetCapturedStderr();
+    // A failed write takes its half-made value away at once.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
     // A disk that fills up is heard of, with the value's path and the reason.
     EXPECT_NE(said.find((folder_ / "GameStatus").string() + ": " + std::strerror(EFBIG)),
               std::string::npos)
