@@ -35,22 +35,14 @@ bool IsAbsolute(const char* path) {
   return path != nullptr && path[0] == '/';
 }
 
-// Like mkdir -p, private to the user as a data folder should be.
+// Like mkdir -p, private to the user as a data folder should be. Whatever already
+// stands in the way is judged when the folder is opened.
 bool MakeFolders(const std::string& path) {
-  if (path.empty()) return false;
-  std::size_t position = 0;
-  while (position != std::string::npos) {
-    position = path.find('/', position + 1);
-    const std::string prefix = path.substr(0, position);
-    if (prefix.empty()) continue;
-    struct stat info {};
-    if (stat(prefix.c_str(), &info) == 0) {
-      if (!S_ISDIR(info.st_mode)) return false;
-    } else if (mkdir(prefix.c_str(), 0700) != 0) {
-      return false;
-    }
-  }
-  return true;
+  struct stat info {};
+  if (path.empty() || stat(path.c_str(), &info) == 0) return true;
+  const std::size_t slash = path.rfind('/');
+  if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
+  return mkdir(path.c_str(), 0700) == 0;
 }
 
 void SweepTemporaryFiles(const std::string& folder, int folderFd) {

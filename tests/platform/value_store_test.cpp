@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -170,6 +171,38 @@ TEST_F(FileStoreTest, CreatesTheKeyAndRoundTripsEveryByte) {
 
   EXPECT_EQ(again.QueryValue("PrefsHeat", record.data(), record.size(), &got),
             platform::QueryOutcome::Missing);
+
+  // The smallest values, and the longest name a value may have.
+  const std::string longest(200, 'v');
+  const unsigned char one = 0x5A;
+  ASSERT_TRUE(again.SetValue("One", &one, 1));
+  ASSERT_TRUE(again.SetValue("None", &one, 0));
+  ASSERT_TRUE(again.SetValue(longest, &one, 1));
+  EXPECT_FALSE(again.SetValue(longest + "v", &one, 1));
+  EXPECT_EQ(again.QueryValue("One", record.data(), record.size(), &got),
+            platform::QueryOutcome::Read);
+  EXPECT_EQ(got, 1u);
+  EXPECT_EQ(record[0], 0x5A);
+  EXPECT_EQ(again.QueryValue("None", record.data(), record.size(), &got),
+            platform::QueryOutcome::Read);
+  EXPECT_EQ(got, 0u);
+  EXPECT_EQ(FileBytes(folder_ / longest), std::vector<unsigned char>{0x5A});
+
+  // A closed key reads and writes nothing.
+  again.CloseKey();
+  EXPECT_EQ(again.QueryValue("One", record.data(), record.size(), &got),
+            platform::QueryOutcome::Failed);
+  EXPECT_FALSE(again.SetValue("Two", &one, 1));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 5);
+}
+
+TEST_F(FileStoreTest, WithoutAFolderGivenTheKeyIsInTheUsersDataFolder) {
+  const EnvironmentGuard dataGuard("XDG_DATA_HOME");
+  setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  platform::FileStore store;
+  ASSERT_TRUE(store.OpenKey());
+  EXPECT_EQ(store.Folder(), folder_.string());
+  EXPECT_TRUE(fs::is_directory(folder_));
 }
 
 TEST_F(FileStoreTest, ShorterValueFillsTheFrontAndLongerOneLeavesTheBufferAlone) {
@@ -373,9 +406,8 @@ TEST_F(FileStoreTest, NoDescriptorIsKeptAndRunningOutOfThemLosesNothing) {
                 platform::QueryOutcome::Missing);
       EXPECT_TRUE(store.SetValue("Prefs", table.data(), table.size()));
     }
-    store.CloseKey();
-    EXPECT_EQ(OpenDescriptors(), before);
   }
+  EXPECT_EQ(OpenDescriptors(), before);
 
   platform::FileStore store(folder_.string());
   ASSERT_TRUE(store.OpenKey());
@@ -416,6 +448,12 @@ TEST(DefaultStoreFolder, FollowsXdgDataHomeElseHome) {
   unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(platform::DefaultStoreFolder(),
             "/home/player/.local/share/kestrelnet/Quillmoor/Fandriass2");
+  // Without a usable HOME, the user's entry in the password database says where home is.
+  unsetenv("HOME");
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(platform::DefaultStoreFolder(),
+            std::string(user->pw_dir) + "/.local/share/kestrelnet/Quillmoor/Fandriass2");
 }
 
 TEST(MemoryStore, HasTheFileStoreOutcomes) {
