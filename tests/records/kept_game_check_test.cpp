@@ -45,6 +45,8 @@ TEST_F(KeptGameTest, AnUnplayableKeptGameIsDroppedAndNothingElseChanges) {
       {"heat", [](R r) { r.PipeHeatRight[5] = 11; }},
       {"heat", [](R r) { r.PipeHeatBottom[0] = -1; }},
       {"heat", [](R r) { r.PipeHeatBottom[2] = 11; }},
+      {"heat", [](R r) { r.PipeHeatTop[1] = 11; }},
+      {"heat", [](R r) { r.PipeHeatLeft[4] = 11; }},
       {"reserve", [](R r) { r.Reserve = 100; }},
       {"reserve", [](R r) { r.Reserve = -19; }},
       {"reserve", [](R r) { r.Reserve = INT32_MIN; }},
@@ -80,6 +82,7 @@ TEST_F(KeptGameTest, TheEdgesOfWhatPlayLeavesStillResume) {
        [](R r) { std::fill_n(r.BallColour, 36, 7), std::fill_n(r.BallLetter, 36, 0); }},
       {"top values", [](R r) { r.Level = 9, r.PaintColour = 7, r.SupplyStart = 1; }},
       {"bottom values", [](R r) { r.Level = 1, r.PaintColour = 1; }},
+      {"first mode", [](R r) { r.Mode = 1; }},
       {"clock out", [](R r) { r.Mode = 3, r.PanicTime = 0; }},
   };
   for (const auto& [name, edge] : edges) {
@@ -111,6 +114,8 @@ TEST_F(KeptGameTest, LettersOnEmptyCellsAreClearedUnlessTheGameIsDropped) {
 
 TEST_F(KeptGameTest, TheCheckSaysWhetherAKeptGameRemains) {
   PrepareGame();
+  EXPECT_TRUE(records::CheckKeptGame());
+  GameStatus.Mode = 1;
   EXPECT_TRUE(records::CheckKeptGame());
   GameStatus.Level = 10;
   EXPECT_FALSE(records::CheckKeptGame());

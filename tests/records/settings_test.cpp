@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"
 #include "records_test_support.hpp"
@@ -21,6 +24,23 @@ TEST_F(SettingsTest, SpeedAndStyleBecomeStepsAndBallSetWithUnknownValuesAsTheFir
     EXPECT_EQ(records::FallStep, steps[i]) << values[i];
     EXPECT_EQ(records::ActiveBallStyle, styles[i]) << values[i];
   }
+}
+
+// Runs death-style checks in a fresh run of the test binary until the guard ends.
+struct FreshProcessChecks {
+  FreshProcessChecks() { ::testing::GTEST_FLAG(death_test_style) = "threadsafe"; }
+  ~FreshProcessChecks() { ::testing::GTEST_FLAG(death_test_style) = saved; }
+  const std::string saved = ::testing::GTEST_FLAG(death_test_style);
+};
+
+TEST(SettingsAtStart, BallsMoveAtNormalSpeedUntilTheSettingsAreApplied) {
+  // Other tests change the derived values, so they are read in a run of their own.
+  const FreshProcessChecks fresh;
+  EXPECT_EXIT(std::exit(records::BallStep == 6 && records::FallStep == 6 &&
+                                records::ActiveBallStyle == records::ball_style::Shiny
+                            ? 0
+                            : 1),
+              ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SettingsTest, VolumeIsPercentTimes655Point35TruncatedAndNeverLeavesTheLowWord) {
