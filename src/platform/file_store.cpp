@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -34,30 +35,19 @@ bool IsAbsolute(const char* path) {
   return path != nullptr && path[0] == '/';
 }
 
-// Like mkdir -p, private to the user as a data folder should be.
+// Like mkdir -p, private to the user as a data folder should be. Whatever already
+// stands in the way is judged when the folder is opened.
 bool MakeFolders(const std::string& path) {
-  if (path.empty()) return false;
-  std::size_t position = 0;
-  while (position != std::string::npos) {
-    position = path.find('/', position + 1);
-    const std::string prefix = path.substr(0, position);
-    if (prefix.empty()) continue;
-    if (mkdir(prefix.c_str(), 0700) == 0) continue;
-    if (errno != EEXIST) return false;
-    struct stat info {};
-    if (stat(prefix.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
-  }
-  return true;
+  struct stat info {};
+  if (path.empty() || stat(path.c_str(), &info) == 0) return true;
+  const std::size_t slash = path.rfind('/');
+  if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
+  return mkdir(path.c_str(), 0700) == 0;
 }
 
-void SweepTemporaryFiles(int folderFd) {
-  const int listFd = dup(folderFd);
-  if (listFd < 0) return;
-  DIR* listing = fdopendir(listFd);
-  if (listing == nullptr) {
-    close(listFd);
-    return;
-  }
+void SweepTemporaryFiles(const std::string& folder, int folderFd) {
+  DIR* listing = opendir(folder.c_str());
+  if (listing == nullptr) return;
   const std::size_t prefixLength = std::strlen(kTemporaryPrefix);
   while (const dirent* entry = readdir(listing)) {
     if (std::strncmp(entry->d_name, kTemporaryPrefix, prefixLength) == 0) {
@@ -67,13 +57,25 @@ void SweepTemporaryFiles(int folderFd) {
   closedir(listing);
 }
 
+// The player should hear why a value is never read: it is left where it is, untouched.
+QueryOutcome RefuseValue(const std::string& folder, const std::string& fileName) {
+  std::fprintf(stderr, "Fandriass II: %s/%s is not a plain file; it is left alone and not read\n",
+               folder.c_str(), fileName.c_str());
+  return QueryOutcome::Failed;
+}
+
+// A save that does not happen loses the player's latest results, so it is never silent.
+bool ReportUnsaved(const std::string& folder, const std::string& fileName, int error) {
+  std::fprintf(stderr, "Fandriass II: cannot save %s/%s: %s\n", folder.c_str(), fileName.c_str(),
+               std::strerror(error));
+  return false;
+}
+
+// Writes to a local file are not cut short by signals, so any failure is final.
 bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
   while (size > 0) {
     const ssize_t written = write(fd, bytes, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (written < 0) return false;
     bytes += written;
     size -= static_cast<std::size_t>(written);
   }
@@ -106,15 +108,12 @@ bool FileStore::OpenKey() {
   CloseKey();
   if (!folderGiven_) folder_ = DefaultStoreFolder();
   if (!MakeFolders(folder_)) return false;
-  folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd_ < 0) return false;
   // The key was opened for all access: a folder we cannot write to is an open failure,
   // not a surprise at the first save.
-  if (faccessat(folderFd_, ".", R_OK | W_OK | X_OK, AT_EACCESS) != 0) {
-    CloseKey();
-    return false;
-  }
-  SweepTemporaryFiles(folderFd_);
+  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) return false;
+  folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd_ < 0) return false;
+  SweepTemporaryFiles(folder_, folderFd_);
   return true;
 }
 
@@ -127,27 +126,34 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
                                    std::size_t* bytesRead) {
   if (folderFd_ < 0 || !UsableName(name)) return QueryOutcome::Failed;
   const std::string fileName(name);
-  const int fd = openat(folderFd_, fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
-
+  // A pipe, a device, a socket or a folder under a value's name is nobody's value:
+  // look before opening, so a device is never opened at all, and open so that a
+  // pipe cannot hold the start-up and a link cannot lead elsewhere. The check that
+  // counts is the one on the opened file, which nothing can swap underneath.
   struct stat info {};
+  if (fstatat(folderFd_, fileName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
+  }
+  if (!S_ISREG(info.st_mode)) return RefuseValue(folder_, fileName);
+  const int fd = openat(folderFd_, fileName.c_str(),
+                        O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+  if (fd < 0) return QueryOutcome::Failed;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
-    return QueryOutcome::Failed;
+    return RefuseValue(folder_, fileName);
   }
   // Read into a scratch copy first: a value that turns out too long, or a read
   // error half way, must leave the caller's record as it was.
   std::vector<unsigned char> bytes;
   unsigned char chunk[4096];
   bool failed = false;
+  // Reads of a local file are not cut short by signals either.
   while (bytes.size() <= size) {
     const ssize_t got = read(fd, chunk, sizeof chunk);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      failed = true;
+    if (got <= 0) {
+      failed = got < 0;
       break;
     }
-    if (got == 0) break;
     bytes.insert(bytes.end(), chunk, chunk + got);
   }
   close(fd);
@@ -163,30 +169,28 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   const std::string fileName(name);
   std::string temporary = folder_ + "/" + kTemporaryPrefix + fileName + "-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return ReportUnsaved(folder_, fileName, errno);
   const std::string temporaryName = temporary.substr(folder_.size() + 1);
 
-  const auto* bytes = static_cast<const unsigned char*>(data);
-  bool written;
-  if (interruption == Interruption::DiskFull) {
-    WriteAll(fd, bytes, size / 2);
-    errno = ENOSPC;
-    written = false;
-  } else {
-    written = WriteAll(fd, bytes, size);
-  }
+  bool written = WriteAll(fd, static_cast<const unsigned char*>(data), size);
   written = written && fsync(fd) == 0;
+  int writeError = errno;
   // close reports delayed write errors on some file systems.
-  written = close(fd) == 0 && written;
+  if (close(fd) != 0 && written) {
+    written = false;
+    writeError = errno;
+  }
   if (!written) {
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return false;
+    return ReportUnsaved(folder_, fileName, writeError);
   }
   if (interruption == Interruption::AfterTemporaryFile) return false;
 
+  // A folder under the value's name makes this fail every time, so it must be heard.
   if (renameat(folderFd_, temporaryName.c_str(), folderFd_, fileName.c_str()) != 0) {
+    const int renameError = errno;
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return false;
+    return ReportUnsaved(folder_, fileName, renameError);
   }
   // The rename itself must reach the disk, or a crash could bring the old file back
   // (or none). The new value is in place either way, so this cannot fail the save.

@@ -25,11 +25,10 @@ class FileStore : public ValueStore {
   // The folder the key lives in, once opened (or as given).
   const std::string& Folder() const { return folder_; }
 
-  // Where a test stops a save, to show what a crash or a full disk leaves behind.
+  // Where a test stops a save, to show what a crash leaves behind.
   enum class Interruption {
     None,
     AfterTemporaryFile,  // the new bytes are written and synced, the rename never happens
-    DiskFull,            // writing the temporary file fails half way
   };
   Interruption interruption = Interruption::None;
 

@@ -11,7 +11,7 @@ bool MemoryStore::OpenKey() {
 
 QueryOutcome MemoryStore::QueryValue(std::string_view name, void* buffer, std::size_t size,
                                      std::size_t* bytesRead) {
-  if (!open_) return QueryOutcome::Failed;
+  if (!open_ || unreadable.contains(name)) return QueryOutcome::Failed;
   const auto found = values.find(name);
   if (found == values.end()) return QueryOutcome::Missing;
   const std::vector<unsigned char>& bytes = found->second;

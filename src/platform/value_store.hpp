@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,8 @@ enum class QueryOutcome {
   Read,     // the value fitted; its bytes are at the front of the buffer
   Missing,  // no such value; the buffer is untouched
   TooLong,  // the value is longer than the buffer; the buffer is untouched
-  Failed,   // the key is not open or the value could not be read
+  Failed,   // the key is not open, the value could not be read, or it is no plain value;
+            // the buffer is untouched
 };
 
 // One key of named binary values, in place of the registry the game was written for.
@@ -44,6 +46,9 @@ class MemoryStore : public ValueStore {
 
   bool failOpen = false;
   std::map<std::string, std::vector<unsigned char>, std::less<>> values;
+  // Values that exist but cannot be read (Failed), as a damaged file or one
+  // that is not a plain file would be in the file store.
+  std::set<std::string, std::less<>> unreadable;
 
  private:
   bool open_ = false;

@@ -26,18 +26,21 @@ constexpr DefaultEntry DefaultTables[5][HiScoreEntries] = {
 
 }  // namespace
 
-void ResetHiScores() {
-  for (int mode = 1; mode <= 5; ++mode) {
-    HiScoreTable& table = HiScoreTables[mode - 1];
-    for (HiScoreEntry& entry : table.Entry) {
-      entry.Name[0] = 0;
-      entry.Score = 0;
-    }
-    // Best first, so each lands just below the one before and the index ends at 4.
-    for (const DefaultEntry& entry : DefaultTables[mode - 1]) {
-      InsertHiScore(entry.name, entry.score, true, mode);
-    }
+void ResetHiScoreTable(int mode) {
+  HiScoreTable* table = TableOfMode(mode);
+  if (table == nullptr) return;
+  for (HiScoreEntry& entry : table->Entry) {
+    entry.Name[0] = 0;
+    entry.Score = 0;
   }
+  // Best first, so each lands just below the one before and the index ends at 4.
+  for (const DefaultEntry& entry : DefaultTables[mode - 1]) {
+    InsertHiScore(entry.name, entry.score, true, mode);
+  }
+}
+
+void ResetHiScores() {
+  for (int mode = 1; mode <= 5; ++mode) ResetHiScoreTable(mode);
 }
 
 std::int32_t BestDefaultScore(int mode) {

@@ -10,16 +10,23 @@ bool IsHighSurrogate(char16_t unit) {
   return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
+bool IsLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
 // A name's first `limit` units at most, stopping at a zero unit, and never
-// keeping the first half of a pair whose second half was cut off.
+// ending in half a surrogate pair: neither the first half of a pair whose
+// second half was cut off (or never typed), nor a second half on its own.
+// Halves can come in runs from a foreign record, so each is looked at in turn.
 std::u16string_view BoundedName(const char16_t* units, std::size_t available, std::size_t limit) {
   std::size_t length = 0;
   while (length < available && units[length] != 0) ++length;
-  if (length > limit) {
-    length = limit;
-    if (IsHighSurrogate(units[length - 1])) --length;
-  } else if (length > 0 && IsHighSurrogate(units[length - 1])) {
-    --length;  // a lone half at the end is nothing a player typed
+  if (length > limit) length = limit;
+  while (length > 0) {
+    const char16_t last = units[length - 1];
+    const bool pairEnds = IsLowSurrogate(last) && length >= 2 && IsHighSurrogate(units[length - 2]);
+    if (pairEnds || (!IsHighSurrogate(last) && !IsLowSurrogate(last))) break;
+    --length;
   }
   return {units, length};
 }

@@ -3,9 +3,10 @@
 namespace records {
 
 // Reads the six stored values once at start-up, in their fixed order, into
-// GameStatus and the five tables. A record never set up gets the first-run
-// defaults; a foreign one is made safe (settings read sensibly, an unplayable
-// kept game dropped). Nothing is written here.
+// GameStatus and the five tables. A GameStatus never set up gets the first-run
+// settings, and then only the tables not stored whole get their defaults; a
+// foreign record is made safe (settings read sensibly, an unplayable kept game
+// dropped). Nothing is written here.
 void LoadAllRecords();
 
 // Writes the six values back, unchanged in form, in the same order. The

@@ -86,6 +86,10 @@ TEST_F(HiScoreTableTest, TheSameResultJustAboveIsRefused) {
   EXPECT_EQ(Name(2), u"Ann");
   EXPECT_EQ(Name(3), u"Ann");
   EXPECT_EQ(Name(4), u"ann");
+  InsertHiScore(u"Ann", 360, false, 1);  // unchecked, the same result goes in again
+  EXPECT_EQ(Name(3), u"Ann");
+  EXPECT_EQ(easy.Entry[3].Score, 360);
+  EXPECT_EQ(easy.LastInsertIndex, 3);
 }
 
 TEST_F(HiScoreTableTest, NamesAreCutToTenUnitsAndTheRestOfTheFieldIsKept) {
@@ -119,6 +123,40 @@ TEST_F(HiScoreTableTest, ForeignNameFieldsAndIndexesAreReadWithinTheTable) {
     EXPECT_TRUE(records::LastInsertedName(1).empty()) << index;
   }
   EXPECT_TRUE(records::LastInsertedName(6).empty());
+}
+
+TEST_F(HiScoreTableTest, ANameNeverEndsInHalfASurrogatePair) {
+  const std::u16string pair = u"\U0001F600";  // D83D DE00
+  const std::pair<std::u16string, std::u16string> names[] = {
+      {{0xD800, 0xD800}, u""},  // two first halves: the whole name was halves
+      {{u'A', u'B', 0xDBFF, 0xD800}, u"AB"},
+      {{u'A', 0xDC00}, u"A"},  // a second half on its own
+      {{0xDFFF, 0xDC00}, u""},
+      {u"A" + pair, u"A" + pair},
+      {pair, pair},
+      {{0, u'A'}, u""},  // an empty name, whatever lies behind its zero
+      {{u'A', 0xD800, 0xD800, 0xDC00}, {u'A', 0xD800, 0xD800, 0xDC00}},  // ends in a whole pair
+      {{u'A', 0xD7FF}, {u'A', 0xD7FF}},  // either side of the halves is plain text
+      {{u'A', 0xE000}, {u'A', 0xE000}},
+  };
+  for (const auto& [stored, shown] : names) {
+    std::fill_n(easy.Entry[0].Name, records::NameFieldUnits, 0);
+    std::copy(stored.begin(), stored.end(), easy.Entry[0].Name);
+    easy.LastInsertIndex = 0;
+    EXPECT_EQ(records::LastInsertedName(1), shown) << stored.size();
+    EXPECT_EQ(Name(0), shown) << stored.size();
+  }
+
+  // What the name entry proposes is what gets stored.
+  std::fill_n(easy.Entry[0].Name, records::NameFieldUnits, 0);
+  easy.Entry[0].Name[0] = u'Z';
+  easy.Entry[0].Name[1] = 0xD800;
+  easy.Entry[0].Name[2] = 0xD800;
+  const std::u16string proposed(records::LastInsertedName(1));
+  InsertHiScore(proposed, 50, true, 1);
+  EXPECT_EQ(proposed, u"Z");
+  EXPECT_EQ(Name(0), u"Z");
+  EXPECT_EQ(easy.Entry[0].Name[1], 0);
 }
 
 }  // namespace

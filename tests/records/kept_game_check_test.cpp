@@ -44,6 +44,9 @@ TEST_F(KeptGameTest, AnUnplayableKeptGameIsDroppedAndNothingElseChanges) {
       {"level", [](R r) { r.Level = 10; }},
       {"heat", [](R r) { r.PipeHeatRight[5] = 11; }},
       {"heat", [](R r) { r.PipeHeatBottom[0] = -1; }},
+      {"heat", [](R r) { r.PipeHeatBottom[2] = 11; }},
+      {"heat", [](R r) { r.PipeHeatTop[1] = 11; }},
+      {"heat", [](R r) { r.PipeHeatLeft[4] = 11; }},
       {"reserve", [](R r) { r.Reserve = 100; }},
       {"reserve", [](R r) { r.Reserve = -19; }},
       {"reserve", [](R r) { r.Reserve = INT32_MIN; }},
@@ -54,6 +57,7 @@ TEST_F(KeptGameTest, AnUnplayableKeptGameIsDroppedAndNothingElseChanges) {
       {"supply flag", [](R r) { r.SupplyStart = 2; }},
       {"word flag", [](R r) { r.WordSlot[8] = 2; }},
       {"hot flag", [](R r) { r.PipeActive[23] = -1; }},
+      {"hot flag", [](R r) { r.PipeActive[0] = 2; }},
   };
   for (const auto& [name, fault] : faults) {
     PrepareGame();
@@ -77,6 +81,8 @@ TEST_F(KeptGameTest, TheEdgesOfWhatPlayLeavesStillResume) {
       {"all black",
        [](R r) { std::fill_n(r.BallColour, 36, 7), std::fill_n(r.BallLetter, 36, 0); }},
       {"top values", [](R r) { r.Level = 9, r.PaintColour = 7, r.SupplyStart = 1; }},
+      {"bottom values", [](R r) { r.Level = 1, r.PaintColour = 1; }},
+      {"first mode", [](R r) { r.Mode = 1; }},
       {"clock out", [](R r) { r.Mode = 3, r.PanicTime = 0; }},
   };
   for (const auto& [name, edge] : edges) {
@@ -91,8 +97,10 @@ TEST_F(KeptGameTest, TheEdgesOfWhatPlayLeavesStillResume) {
 TEST_F(KeptGameTest, LettersOnEmptyCellsAreClearedUnlessTheGameIsDropped) {
   PrepareGame();
   GameStatus.BallLetter[3] = 5;  // cell 3 is empty
+  GameStatus.BallColour[0] = 0;  // the first cell counts too
   records::GameStatusRecord expected = GameStatus;
   expected.BallLetter[3] = 0;
+  expected.BallLetter[0] = 0;
   Restart();
   EXPECT_EQ(records_test::StatusBytes(), records_test::BytesOf(&expected, sizeof expected));
 
@@ -102,6 +110,17 @@ TEST_F(KeptGameTest, LettersOnEmptyCellsAreClearedUnlessTheGameIsDropped) {
   Restart();
   EXPECT_EQ(GameStatus.Mode, 0);
   EXPECT_EQ(GameStatus.BallLetter[3], 5);
+}
+
+TEST_F(KeptGameTest, TheCheckSaysWhetherAKeptGameRemains) {
+  PrepareGame();
+  EXPECT_TRUE(records::CheckKeptGame());
+  GameStatus.Mode = 1;
+  EXPECT_TRUE(records::CheckKeptGame());
+  GameStatus.Level = 10;
+  EXPECT_FALSE(records::CheckKeptGame());
+  EXPECT_EQ(GameStatus.Mode, 0);
+  EXPECT_FALSE(records::CheckKeptGame());  // no game at all
 }
 
 TEST_F(KeptGameTest, TheFixtureLaysOutTheGameAndRefusesMalformedText) {

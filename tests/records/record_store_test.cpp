@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "records/game_status_record.hpp"
@@ -76,13 +78,65 @@ TEST_F(RecordStoreTest, ARecordNeverSetUpGetsTheDefaultsWhateverElseIsStored) {
   records::LoadAllRecords();
   GameStatus.Initialised = 0;
   GameStatus.GamesPlayed = 9, GameStatus.reserved0 = GameStatus.reserved4 = 5;
+  GameStatus.reserved2E = 0x7F;
   GameStatus.Mode = 2;
   HiScoreTables[2].Entry[0].Score = 99999;
   Restart();
   EXPECT_EQ(GameStatus.GamesPlayed, 0u);
-  EXPECT_EQ(GameStatus.reserved0 | GameStatus.reserved4, 0);
+  EXPECT_EQ(GameStatus.reserved0 | GameStatus.reserved4 | GameStatus.reserved2E, 0);
   EXPECT_EQ(GameStatus.Mode, 0);
-  EXPECT_EQ(HiScoreTables[2].Entry[0].Score, 7695);
+  EXPECT_EQ(HiScoreTables[2].Entry[0].Score, 99999);  // the table's own value was whole
+}
+
+TEST_F(RecordStoreTest, ADamagedGameStatusCostsOnlyTheTablesThatAreDamagedThemselves) {
+  records::ResetHiScores();
+  const std::vector<unsigned char> defaults = BytesOf(HiScoreTables, sizeof HiScoreTables);
+  const std::vector<std::pair<const char*, std::function<void()>>> damages = {
+      {"missing", [&] { store.values.erase("GameStatus"); }},
+      {"short", [&] { store.values["GameStatus"].resize(8); }},
+      {"overlong", [&] { store.values["GameStatus"].push_back(0); }},
+      {"unreadable", [&] { store.unreadable.insert("GameStatus"); }},
+      {"never set up", [&] { store.values["GameStatus"][8] = 0; }},
+  };
+  for (const auto& [damage, apply] : damages) {
+    // The player's own tables, each with its own latest insertion.
+    store.values.clear();
+    store.unreadable.clear();
+    records_test::ClearRecords();
+    records::LoadAllRecords();
+    for (int t = 0; t < 5; ++t) {
+      records::InsertHiScore(u"Player", 9000 + t, true, t + 1);
+      records::InsertHiScore(u"Second", 8900 + t, true, t + 1);
+    }
+    GameStatus.VolumePercent = 30;
+    records::SaveAllRecords();
+    store.unreadable.clear();
+    const std::vector<unsigned char> easy = store.values["Prefs"];
+    const std::vector<unsigned char> chroma = store.values["PrefsChroma"];
+    // Beside the damaged GameStatus, three tables are damaged in their own ways.
+    store.values["PrefsHard"].pop_back();
+    store.values["PrefsPanic"].push_back(0);
+    store.unreadable.insert("PrefsHeat");
+    apply();
+
+    records_test::ClearRecords();
+    records::LoadAllRecords();
+    EXPECT_EQ(GameStatus.VolumePercent, 100) << damage;
+    EXPECT_EQ(BytesOf(&HiScoreTables[0], 144), easy) << damage;
+    EXPECT_EQ(HiScoreTables[0].LastInsertIndex, 1) << damage;
+    EXPECT_EQ(BytesOf(&HiScoreTables[4], 144), chroma) << damage;
+    for (int t = 1; t <= 3; ++t) {
+      EXPECT_EQ(
+          BytesOf(&HiScoreTables[t], 144),
+          std::vector<unsigned char>(defaults.begin() + 144 * t, defaults.begin() + 144 * (t + 1)))
+          << damage << " " << t;
+    }
+    // The next exit writes the kept tables back as they were.
+    store.unreadable.clear();
+    records::SaveAllRecords();
+    EXPECT_EQ(store.values["Prefs"], easy) << damage;
+    EXPECT_EQ(store.values["PrefsChroma"], chroma) << damage;
+  }
 }
 
 TEST_F(RecordStoreTest, MissingShortAndOverlongValuesNeverOverrunTheirRecords) {

@@ -9,6 +9,7 @@
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
+#include "records/settings.hpp"
 
 namespace records_test {
 
@@ -27,7 +28,8 @@ inline std::vector<unsigned char> StatusBytes() {
   return BytesOf(&records::GameStatus, sizeof records::GameStatus);
 }
 
-// Every test runs on a store in memory, from zeroed records.
+// Every test runs on a store in memory, from zeroed records; the values derived
+// from the settings are put back afterwards, however the test ended.
 class RecordsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,6 +39,9 @@ class RecordsTest : public ::testing::Test {
   void TearDown() override {
     platform::UseStore(nullptr);
     ClearRecords();
+    records::BallStep = savedBallStep_;
+    records::FallStep = savedFallStep_;
+    records::ActiveBallStyle = savedBallStyle_;
   }
   // Saves, forgets and loads again, as an exit and the next start do.
   void Restart() {
@@ -46,6 +51,11 @@ class RecordsTest : public ::testing::Test {
   }
 
   platform::MemoryStore store;
+
+ private:
+  const std::int32_t savedBallStep_ = records::BallStep;
+  const std::int32_t savedFallStep_ = records::FallStep;
+  const std::uint32_t savedBallStyle_ = records::ActiveBallStyle;
 };
 
 }  // namespace records_test

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"
 #include "records_test_support.hpp"
@@ -23,6 +26,23 @@ TEST_F(SettingsTest, SpeedAndStyleBecomeStepsAndBallSetWithUnknownValuesAsTheFir
   }
 }
 
+// Runs death-style checks in a fresh run of the test binary until the guard ends.
+struct FreshProcessChecks {
+  FreshProcessChecks() { ::testing::GTEST_FLAG(death_test_style) = "threadsafe"; }
+  ~FreshProcessChecks() { ::testing::GTEST_FLAG(death_test_style) = saved; }
+  const std::string saved = ::testing::GTEST_FLAG(death_test_style);
+};
+
+TEST(SettingsAtStart, BallsMoveAtNormalSpeedUntilTheSettingsAreApplied) {
+  // Other tests change the derived values, so they are read in a run of their own.
+  const FreshProcessChecks fresh;
+  EXPECT_EXIT(std::exit(records::BallStep == 6 && records::FallStep == 6 &&
+                                records::ActiveBallStyle == records::ball_style::Shiny
+                            ? 0
+                            : 1),
+              ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(SettingsTest, VolumeIsPercentTimes655Point35TruncatedAndNeverLeavesTheLowWord) {
   const std::int32_t percents[] = {37, 100, 1, 0, -1, INT32_MIN, 101, INT32_MAX};
   const std::uint32_t volumes[] = {24247, 65535, 655, 0, 0, 0, 65535, 65535};
@@ -32,15 +52,16 @@ TEST_F(SettingsTest, VolumeIsPercentTimes655Point35TruncatedAndNeverLeavesTheLow
 TEST_F(SettingsTest, ForeignSettingsAreReadAsTheNearestSensibleValues) {
   records::LoadAllRecords();
   GameStatus.HelpEnabled = 0xFF, GameStatus.UseJoystick = 2, GameStatus.SoundOn = 0x80;
+  GameStatus.StereoSound = 0x40;
   GameStatus.VolumePercent = -40, GameStatus.GameSpeed = 9, GameStatus.BallStyle = 0;
   GameStatus.reserved2E = 0xAB;
   records::GameStatusRecord expected = GameStatus;
-  expected.HelpEnabled = expected.UseJoystick = expected.SoundOn = 1;
+  expected.HelpEnabled = expected.UseJoystick = expected.SoundOn = expected.StereoSound = 1;
   expected.VolumePercent = 0, expected.GameSpeed = 1, expected.BallStyle = 1;
   Restart();
   EXPECT_EQ(records_test::StatusBytes(), records_test::BytesOf(&expected, sizeof expected));
 
-  GameStatus.VolumePercent = 250;
+  GameStatus.VolumePercent = 101;
   Restart();
   EXPECT_EQ(GameStatus.VolumePercent, 100);
 }
