@@ -40,7 +40,11 @@ std::vector<Box*> openBoxes;
 // The key that answered a box: its key-up belongs to the box, not to the window
 // that gets the focus back (Escape on the main menu would ask again).
 unsigned swallowKeyUp = 0;
-std::deque<int> scriptedAnswers;
+struct ScriptedAnswer {
+  int id;
+  std::u16string text;  // empty: for any box
+};
+std::deque<ScriptedAnswer> scriptedAnswers;
 std::vector<ShownMessageBox> shownLog;
 
 bool IsYesNo(unsigned flags) {
@@ -246,9 +250,11 @@ void Log(std::u16string_view text, std::u16string_view caption, unsigned flags, 
       ShownMessageBox{std::u16string(text), std::u16string(caption), flags, owned, answer});
 }
 
-bool TakeScripted(int& answer) {
+bool TakeScripted(std::u16string_view text, int& answer) {
   if (scriptedAnswers.empty()) return false;
-  answer = scriptedAnswers.front();
+  const ScriptedAnswer& next = scriptedAnswers.front();
+  if (!next.text.empty() && next.text != text) return false;
+  answer = next.id;
   scriptedAnswers.pop_front();
   return true;
 }
@@ -262,7 +268,7 @@ int DesktopMessageBox(std::u16string_view text, std::u16string_view caption, uns
   std::fflush(stderr);
 
   int answer = LastAnswer(flags);
-  if (TakeScripted(answer) || SDL_WasInit(SDL_INIT_VIDEO) == 0) return answer;
+  if (TakeScripted(text, answer) || SDL_WasInit(SDL_INIT_VIDEO) == 0) return answer;
   const Uint32 both =
       SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
   const SDL_MessageBoxButtonData yesNo[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IdYes, "Yes"},
@@ -307,7 +313,7 @@ int WindowMessageBox(Window* owner, std::u16string_view text, std::u16string_vie
   Window* previousFocus = GetFocus();
   SetFocus(window);
   int scripted = 0;
-  if (TakeScripted(scripted)) {
+  if (TakeScripted(text, scripted)) {
     Answer(box, scripted);
   } else {
     RunModalLoop(box.done);
@@ -346,8 +352,12 @@ std::vector<ShownMessageBox> TakeShownMessageBoxes() {
   return shown;
 }
 
-void AnswerNextMessageBox(int id) {
-  scriptedAnswers.push_back(id);
+void AnswerNextMessageBox(int id, std::u16string_view text) {
+  scriptedAnswers.push_back(ScriptedAnswer{id, std::u16string(text)});
+}
+
+std::size_t MessageBoxAnswersLeft() {
+  return scriptedAnswers.size();
 }
 
 void ForgetMessageBoxAnswers() {

@@ -52,11 +52,12 @@ class MessageLoopTest : public testing_support::HeadlessTest {
 };
 
 TEST_F(MessageLoopTest, InputComesBeforePaintAndPaintBeforeADueTimer) {
+  // All three wait at the same moment: the tap, the invalid window, the due timer.
   SetTimer(window, 1, 10);
-  headless::Advance(9);
   InvalidateRect(window, nullptr);
   headless::Tap(5, 6);
-  headless::Advance(1);
+  Sleep(10);
+  headless::Pump();
   ASSERT_EQ(Messages(),
             (std::vector<unsigned>{msg::StylusDown, msg::StylusUp, msg::Paint, msg::Timer}));
   EXPECT_EQ(PointX(seen[0].lParam), 5);
@@ -93,6 +94,25 @@ TEST_F(MessageLoopTest, DesktopFocusLossAndGainArriveAsKillFocusActivateSetFocus
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::KillFocus, msg::Activate, msg::SetFocus}));
 }
 
+TEST_F(MessageLoopTest, AWindowThatNeverStopsPaintingIsAFaultNotAHang) {
+  struct Restless {
+    static LResult Proc(Window* w, unsigned message, WParam, LParam) {
+      if (message == msg::Paint) {
+        BeginPaint(w);
+        EndPaint(w);
+        InvalidateRect(w, nullptr);
+      }
+      return 0;
+    }
+  };
+  CreateWindowOfKind(WindowKind::Popup, Rect{0, 0, 10, 10}, &Restless::Proc);
+  headless::Advance(10);
+  const auto faults = headless::TakeFaults();
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("never went idle"), std::string::npos);
+  EXPECT_TRUE(headless::QuitPosted());
+}
+
 TEST_F(MessageLoopTest, StylusMovesOnlyWhileTheStylusTouches) {
   headless::StylusMove(10, 10);
   headless::StylusDown(20, 20);
@@ -117,7 +137,6 @@ TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOnceP
   headless::Advance(500);
   EXPECT_EQ(headless::PresentCount(), idle);
 
-  SetTimer(window, 1, 10);  // every tick invalidates through the recording proc below
   for (int i = 0; i < 16; ++i) {
     InvalidateRect(window, nullptr);
     headless::Advance(10);
@@ -156,6 +175,28 @@ TEST_F(MessageLoopTest, AnOverlayWindowStaysAboveTheMainWindowsPaints) {
   headless::Pump();
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(PointY(seen[0].lParam), 10);
+}
+
+// The tick count wraps after 49.7 days; timers and waits carry on across it.
+TEST_F(MessageLoopTest, TimersAndWaitsCarryOnAcrossTheClocksWrap) {
+  headless::Stop();
+  headless::Start(ScreenConfig{240, 320, 0, 0}, 0xFFFFFFFFu - 2999);  // 3 s before the wrap
+  window = CreateMainWindow(u"Fandriass II", &RecordingProc);
+  headless::Pump();
+  seen.clear();
+
+  SetTimer(window, 1, 2000);         // falls due at 3 s - 2000 ms before the wrap ...
+  SetTimer(window, 2, 5000);         // ... and this one 2 s after it
+  SetTimer(window, 3, 0xFFFFFFFFu);  // a period too long to compare across the wrap
+  headless::Advance(10000);
+  std::vector<std::pair<WParam, std::uint32_t>> fired;
+  for (const Seen& s : seen) {
+    if (s.message == msg::Timer) fired.emplace_back(s.wParam, s.time);
+  }
+  const std::vector<std::pair<WParam, std::uint32_t>> expected = {
+      {1, 0xFFFFFFFFu - 999}, {1, 1000}, {2, 2000}, {1, 3000}, {1, 5000}, {1, 7000}, {2, 7000}};
+  EXPECT_EQ(fired, expected);
+  EXPECT_EQ(headless::Now(), 7000u);
 }
 
 }  // namespace
