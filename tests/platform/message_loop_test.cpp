@@ -146,6 +146,58 @@ TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOnceP
   EXPECT_LE(shown, 11);  // 160 ms at one frame per 16 ms refresh
 }
 
+TEST_F(MessageLoopTest, TheFirstFrameIsShownAtOnceAndALaterChangeAtTheNextRefresh) {
+  EXPECT_EQ(headless::PresentCount(), 1);
+  EXPECT_EQ(headless::Now(), 0u);
+  headless::Advance(100);
+  MarkScreenChanged();  // as when a window is shown again or hidden
+  headless::Advance(1);
+  EXPECT_EQ(headless::PresentCount(), 2);
+}
+
+TEST_F(MessageLoopTest, WindowsPartlyOffTheScreenAndHiddenOnesAreComposedAsSeen) {
+  // Each surface column x is painted in colour x, so a shifted copy shows.
+  struct Striped {
+    static LResult Proc(Window* w, unsigned message, WParam, LParam) {
+      if (message == msg::Paint) {
+        DeviceContext dc = BeginPaint(w);
+        for (int x = 0; x < 40; ++x) FillRect(dc, Rect{x, 0, x + 1, 40}, Rgb(x, 7, 9));
+        EndPaint(w);
+      }
+      return 0;
+    }
+  };
+  paintWholeSurface = true;
+  InvalidateRect(window, nullptr);
+  Window* left = CreateWindowOfKind(WindowKind::Popup, Rect{-10, -5, 30, 35}, &Striped::Proc);
+  Window* right = CreateWindowOfKind(WindowKind::Popup, Rect{220, 300, 260, 340}, &Striped::Proc);
+  Window* hidden = CreateWindowOfKind(WindowKind::Popup, Rect{100, 100, 140, 140}, &Striped::Proc);
+  hidden->visible = false;
+  headless::Pump();
+  const Bitmap screen = headless::Screen();
+  EXPECT_EQ(screen.Pixel(0, 0), Rgb(10, 7, 9));
+  EXPECT_EQ(screen.Pixel(29, 29), Rgb(39, 7, 9));
+  EXPECT_EQ(screen.Pixel(30, 0), Rgb(10, 200, 30));
+  EXPECT_EQ(screen.Pixel(220, 300), Rgb(0, 7, 9));
+  EXPECT_EQ(screen.Pixel(239, 319), Rgb(19, 7, 9));
+  EXPECT_EQ(screen.Pixel(120, 120), Rgb(10, 200, 30)) << "a hidden window is not seen";
+  DestroyWindow(left);
+  DestroyWindow(right);
+}
+
+TEST_F(MessageLoopTest, ClosingTheDesktopWindowClosesTheMainWindowOrQuits) {
+  EXPECT_FALSE(headless::QuitPosted());
+  EXPECT_EQ(headless::QuitCode(), 0);
+  DesktopCloseRequested();
+  headless::Pump();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
+  EXPECT_EQ(MainWindow(), nullptr);
+  EXPECT_FALSE(headless::QuitPosted()) << "the main window's procedure decides";
+  DesktopCloseRequested();
+  EXPECT_TRUE(headless::QuitPosted());
+  EXPECT_EQ(headless::QuitCode(), 0);
+}
+
 TEST_F(MessageLoopTest, NoFrameIsShownWhileAPaintIsPending) {
   headless::Advance(100);
   const int before = headless::PresentCount();
