@@ -21,10 +21,11 @@ struct Seen {
 };
 std::vector<Seen> seen;
 bool paintWholeSurface = false;
+bool skipBeginPaint = false;
 
 LResult RecordingProc(Window* window, unsigned message, WParam wParam, LParam lParam) {
   seen.push_back(Seen{message, wParam, lParam, headless::Now()});
-  if (message == msg::Paint) {
+  if (message == msg::Paint && !skipBeginPaint) {
     DeviceContext dc = BeginPaint(window);
     if (paintWholeSurface) FillRect(dc, Rect{0, 0, 240, 320}, Rgb(10, 200, 30));
     EndPaint(window);
@@ -43,6 +44,7 @@ class MessageLoopTest : public testing_support::HeadlessTest {
   void SetUp() override {
     seen.clear();
     paintWholeSurface = false;
+    skipBeginPaint = false;
     testing_support::StartScreen(240, 320);
     window = CreateMainWindow(u"Fandriass II", &RecordingProc);
     headless::Pump();
@@ -121,6 +123,22 @@ TEST_F(MessageLoopTest, StylusMovesOnlyWhileTheStylusTouches) {
   headless::StylusMove(50, 50);
   headless::Pump();
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::StylusDown, msg::StylusMove, msg::StylusUp}));
+}
+
+TEST_F(MessageLoopTest, APaintThatDoesNotBeginPaintingStillValidatesTheWindow) {
+  InvalidateRect(window, nullptr);
+  headless::Pump();
+  skipBeginPaint = true;
+  InvalidateRect(window, nullptr);
+  headless::Pump();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Paint, msg::Paint}));
+}
+
+TEST_F(MessageLoopTest, AMessagePostedToNoWindowReachesNobody) {
+  PostMessage(nullptr, msg::Command, 5, 0);
+  PostMessage(nullptr, msg::Timer, 1, 0);
+  headless::Pump();
+  EXPECT_TRUE(seen.empty());
 }
 
 TEST_F(MessageLoopTest, APaintIsNotClippedToWhatWasInvalidated) {
