@@ -210,7 +210,13 @@ TEST_F(MessageLoopTest, ClosingTheDesktopWindowClosesTheMainWindowOrQuits) {
   headless::Pump();
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
   EXPECT_EQ(MainWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
   EXPECT_FALSE(headless::QuitPosted()) << "the main window's procedure decides";
+  // With no focus anywhere, a new window can still take it.
+  Window* popup = CreateWindowOfKind(WindowKind::Popup, Rect{0, 0, 240, 100}, &RecordingProc);
+  SetFocus(popup);
+  EXPECT_EQ(GetFocus(), popup);
+  EXPECT_EQ(SendMessage(popup, msg::Command, 1, 0), 0) << "the default handling answers 0";
   DesktopCloseRequested();
   EXPECT_TRUE(headless::QuitPosted());
   EXPECT_EQ(headless::QuitCode(), 0);

@@ -84,6 +84,15 @@ TEST_F(PopupWindowTest, TakesTheFocusAndInputAndGivesThemBack) {
   EXPECT_EQ(GetFocus(), main);
 }
 
+TEST_F(PopupWindowTest, AControlWithoutTheFocusGoesQuietly) {
+  Window* popup = CreatePopupWindow(Rect{0, 0, 240, 240}, &FillingProc);
+  Window* button = CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
+  seen.clear();
+  DestroyWindow(button);
+  EXPECT_EQ(GetFocus(), popup);
+  EXPECT_EQ(MessagesTo(popup), std::vector<unsigned>{});
+}
+
 TEST_F(PopupWindowTest, ShowingItAgainBringsItToTheFrontAndActivatesIt) {
   Window* popup = CreatePopupWindow(Rect{0, 0, 240, 240}, &FillingProc);
   Window* button = CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
@@ -125,6 +134,12 @@ TEST_F(PopupWindowTest, ClosedPopupsAndBoxesGiveTheirMemoryBack) {
   };
   openAndClose(10);
   const std::size_t before = RetainedWindowBytes();
+  // The count sees a live window's pixels and timers, and sees them go.
+  Window* popup = CreatePopupWindow(Rect{0, 38, 240, 158}, &FillingProc);
+  for (unsigned id = 0; id < 100; ++id) SetTimer(popup, id, 10);
+  EXPECT_GE(RetainedWindowBytes(), before + 240 * 120 * 4 + 100 * sizeof(WindowTimer));
+  DestroyWindow(popup);
+  EXPECT_LT(RetainedWindowBytes() - before, 256u);
   for (int round = 0; round < 20; ++round) {
     openAndClose(500);
     // A closed window keeps only its small record; its pixels were 115 KB.
