@@ -43,14 +43,18 @@ struct DesktopBox {
   bool warning = false;  // the exclamation icon
 };
 
+// Waits and timer periods stay below 2^31 ms, so times compare across the wrap.
+constexpr std::uint32_t kLongestWait = 0x7FFFFFFF;
+constexpr std::uint32_t kForever = 0xFFFFFFFF;
+
 // What the window system needs from a back end.
 class Backend {
  public:
   virtual ~Backend() = default;
   virtual std::uint32_t Now() = 0;
-  // Waits until input may have arrived or the deadline passed; input found is
-  // handed to the window system. Never busy-waits.
-  virtual void WaitForInput(std::uint32_t deadline) = 0;
+  // Waits until input may have arrived or timeoutMs passed (kForever: no limit);
+  // input found is handed to the window system. Never busy-waits.
+  virtual void WaitForInput(std::uint32_t timeoutMs) = 0;
   // Shows a composed frame; called at most once per display refresh.
   virtual void Present(const Bitmap& screen) = 0;
   // Milliseconds between display refreshes: frames are shown no more often.

@@ -61,12 +61,8 @@ class SdlBackend final : public Backend {
 
   std::uint32_t Now() override { return SDL_GetTicks(); }
 
-  void WaitForInput(std::uint32_t deadline) override {
-    int timeout = -1;
-    if (deadline != UINT32_MAX) {
-      const auto remaining = static_cast<std::int32_t>(deadline - Now());
-      timeout = std::max(remaining, 0);
-    }
+  void WaitForInput(std::uint32_t timeoutMs) override {
+    int timeout = timeoutMs == kForever ? -1 : static_cast<int>(std::min(timeoutMs, kLongestWait));
     // A second copy may knock at any time; look for it a few times a second.
     const bool listening = SingleInstanceClaimed();
     if (listening && (timeout < 0 || timeout > static_cast<int>(SingleInstancePollMs))) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/backend.hpp"
 #include "platform/bitmap.hpp"
@@ -10,15 +12,28 @@
 // injected stylus and keys. The whole program runs on it unchanged.
 namespace platform::headless {
 
-void Start(const ScreenConfig& screen = {});
-// Destroys every window and forgets queue, timers, focus and clock.
+// The clock starts at clockStart milliseconds (a test may start it just before
+// the wrap of the 32-bit tick count).
+void Start(const ScreenConfig& screen = {}, std::uint32_t clockStart = 0);
+// Destroys every window and forgets queue, timers, focus, clock and wait handler.
 void Stop();
 
 std::uint32_t Now();
-// Delivers everything that is due now, without moving the clock.
+// Runs the program's message loop over everything due now, without moving the clock.
 void Pump();
-// Moves the clock forward, delivering every message as it falls due on the way.
+// Runs the program's message loop while the clock moves forward ms milliseconds,
+// delivering every message as it falls due on the way.
 void Advance(std::uint32_t ms);
+
+// What went wrong that a test would not see otherwise, oldest first (emptied by
+// the call): a message box nobody answered, a loop that never went idle, a wait
+// for input that can never come. Each is also written to standard error.
+std::vector<std::string> TakeFaults();
+// Called when a modal box waits and the time given to Advance is used up: it
+// may look at the screen and queue the input that answers the box. Without one
+// the wait is a fault and the box is answered with Escape.
+using ModalWaitHandler = void (*)();
+void SetModalWaitHandler(ModalWaitHandler handler);
 
 // Input in device pixels of the emulated screen.
 void StylusDown(int x, int y);

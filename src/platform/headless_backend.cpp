@@ -1,5 +1,7 @@
-#include <climits>
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "platform/headless.hpp"
 #include "platform/text_drawing.hpp"
@@ -9,57 +11,100 @@ namespace platform::headless {
 
 namespace {
 
+// A loop that dispatches this many messages without the clock moving is stuck:
+// a window that invalidates itself from its own paint, say.
+constexpr int kMostBusyRounds = 1000000;
+
+std::vector<std::string> faults;
+ModalWaitHandler modalWaitHandler = nullptr;
+
+void Fault(std::string what) {
+  std::fprintf(stderr, "headless: %s\n", what.c_str());
+  faults.push_back(std::move(what));
+}
+
+// The back ends differ only here, in how they wait: this one moves its clock to
+// the deadline, within the span a test gave to Advance.
 class HeadlessBackend final : public Backend {
  public:
   std::uint32_t Now() override { return now; }
 
-  void WaitForInput(std::uint32_t deadline) override {
+  void WaitForInput(std::uint32_t timeoutMs) override {
+    if (timeoutMs == 0) {
+      // The loop is busy and only looking for input.
+      if (++busyPolls >= kMostBusyRounds / kRoundsBetweenPolls) {
+        busyPolls = 0;
+        Fault("the message loop never went idle: a window keeps asking for work");
+        PostQuitMessage(-1);
+      }
+      return;
+    }
+    busyPolls = 0;
+    if (!advancing) {
+      // The program's own loop runs on the virtual clock, as fast as it can.
+      if (timeoutMs != kForever) {
+        now += timeoutMs;
+      } else if (ModalDepth() > 0) {
+        BoxWaits();
+      } else {
+        Fault("the program waits for input that will never come");
+        PostQuitMessage(-1);
+      }
+      return;
+    }
+    const std::uint32_t left = target - now;
+    if (timeoutMs <= left) {
+      now += timeoutMs;
+      return;
+    }
+    now = target;
     if (ModalDepth() > 0) {
-      // Nobody can answer a modal box here unless a test scripted it: take
-      // the way out it would take with Escape rather than hang.
-      QueueKey(msg::KeyDown, vk::Escape);
-      QueueKey(msg::KeyUp, vk::Escape);
-      return;
+      BoxWaits();
+    } else {
+      reached = true;
     }
-    if (deadline == UINT32_MAX) {
-      std::fputs("headless: the program waits for input that will never come\n", stderr);
-      PostQuitMessage(-1);
-      return;
-    }
-    if (static_cast<std::int32_t>(deadline - now) > 0) now = deadline;
   }
 
   void Present(const Bitmap&) override { ++presents; }
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t ms) override { now += ms; }
 
+  // A modal box waits for an answer and the time given is used up: a test that
+  // expects a box answers it in advance, or looks at it from its wait handler.
+  void BoxWaits() {
+    if (modalWaitHandler) {
+      modalWaitHandler();
+      return;
+    }
+    Fault("a message box waits for an answer that no test gave");
+    // Escape is the way out a player could always take; the program goes on.
+    QueueKey(msg::KeyDown, vk::Escape);
+    QueueKey(msg::KeyUp, vk::Escape);
+  }
+
   std::uint32_t now = 0;
+  std::uint32_t target = 0;
+  bool advancing = false;
+  bool reached = false;
+  int busyPolls = 0;
   int presents = 0;
 };
 
 HeadlessBackend* backend = nullptr;
 
-// Delivers everything pending at the current time, presenting as a display would.
-void Drain() {
-  // A window that invalidates itself from its own paint would never let the
-  // clock move; the bound keeps such a fault from hanging a test.
-  for (int guard = 0; guard < 1000000 && !QuitRequested(); ++guard) {
-    if (!DispatchOne()) break;
-    PresentIfDue();
-  }
-  PresentIfDue();
-}
-
 }  // namespace
 
-void Start(const ScreenConfig& screen) {
+void Start(const ScreenConfig& screen, std::uint32_t clockStart) {
   Stop();
+  faults.clear();
   backend = new HeadlessBackend();
+  backend->now = clockStart;
   InstallBackend(backend, screen);
 }
 
 void Stop() {
   ResetWindowSystem();
+  modalWaitHandler = nullptr;
   if (backend) {
     InstallBackend(nullptr, ScreenConfig{});
     delete backend;
@@ -72,22 +117,23 @@ std::uint32_t Now() {
 }
 
 void Pump() {
-  if (backend) Drain();
+  Advance(0);
 }
 
 void Advance(std::uint32_t ms) {
   if (!backend) return;
-  const std::uint32_t target = backend->now + ms;
-  for (;;) {
-    Drain();
-    if (QuitRequested()) break;
-    std::uint32_t next = NextTimerDue();
-    // A frame waiting for the next refresh is shown when its time comes.
-    if (next == UINT32_MAX || static_cast<std::int32_t>(next - target) > 0) break;
-    if (static_cast<std::int32_t>(next - backend->now) > 0) backend->now = next;
-  }
-  backend->now = target;
-  Drain();
+  HeadlessBackend& b = *backend;
+  const std::uint32_t outerTarget = b.target;
+  const bool outerAdvancing = b.advancing;
+  b.target = b.now + std::min(ms, kLongestWait);
+  b.advancing = true;
+  b.reached = false;
+  RunLoopUntil(b.reached);
+  // A quit ends the loop early; the time still passes.
+  b.now = b.target;
+  b.target = outerTarget;
+  b.advancing = outerAdvancing;
+  b.reached = false;
 }
 
 void StylusDown(int x, int y) {
@@ -132,6 +178,16 @@ Bitmap Screen() {
 int PresentCount() {
   return backend ? backend->presents : 0;
 }
+std::vector<std::string> TakeFaults() {
+  std::vector<std::string> taken;
+  taken.swap(faults);
+  return taken;
+}
+
+void SetModalWaitHandler(ModalWaitHandler handler) {
+  modalWaitHandler = handler;
+}
+
 bool QuitPosted() {
   return QuitRequested();
 }

@@ -38,7 +38,11 @@ std::vector<Box*> openBoxes;
 // The key that answered a box: its key-up belongs to the box, not to the window
 // that gets the focus back (Escape on the main menu would ask again).
 unsigned swallowKeyUp = 0;
-std::deque<int> scriptedAnswers;
+struct ScriptedAnswer {
+  int id;
+  std::u16string text;  // empty: for any box
+};
+std::deque<ScriptedAnswer> scriptedAnswers;
 std::vector<ShownMessageBox> shownLog;
 
 bool IsYesNo(unsigned flags) {
@@ -244,9 +248,11 @@ void Log(std::u16string_view text, std::u16string_view caption, unsigned flags, 
       ShownMessageBox{std::u16string(text), std::u16string(caption), flags, owned, answer});
 }
 
-bool TakeScripted(int& answer) {
+bool TakeScripted(std::u16string_view text, int& answer) {
   if (scriptedAnswers.empty()) return false;
-  answer = scriptedAnswers.front();
+  const ScriptedAnswer& next = scriptedAnswers.front();
+  if (!next.text.empty() && next.text != text) return false;
+  answer = next.id;
   scriptedAnswers.pop_front();
   return true;
 }
@@ -260,7 +266,7 @@ int DesktopMessageBox(std::u16string_view text, std::u16string_view caption, uns
   std::fflush(stderr);
 
   int answer = LastAnswer(flags);
-  if (TakeScripted(answer)) return answer;
+  if (TakeScripted(text, answer)) return answer;
   if (Backend* backend = ActiveBackend()) {
     const DesktopBox box{text8, caption8, IsYesNo(flags),
                          (flags & message_box::IconExclamation) == message_box::IconExclamation};
@@ -295,7 +301,7 @@ int WindowMessageBox(Window* owner, std::u16string_view text, std::u16string_vie
   Window* previousFocus = GetFocus();
   SetFocus(window);
   int scripted = 0;
-  if (TakeScripted(scripted)) {
+  if (TakeScripted(text, scripted)) {
     Answer(box, scripted);
   } else {
     RunModalLoop(box.done);
@@ -334,8 +340,12 @@ std::vector<ShownMessageBox> TakeShownMessageBoxes() {
   return shown;
 }
 
-void AnswerNextMessageBox(int id) {
-  scriptedAnswers.push_back(id);
+void AnswerNextMessageBox(int id, std::u16string_view text) {
+  scriptedAnswers.push_back(ScriptedAnswer{id, std::u16string(text)});
+}
+
+std::size_t MessageBoxAnswersLeft() {
+  return scriptedAnswers.size();
 }
 
 void ForgetMessageBoxAnswers() {

@@ -13,7 +13,8 @@ using WindowProc = LResult (*)(Window* window, unsigned message, WParam wParam, 
 // The main window covers the whole emulated device screen. There is one.
 Window* CreateMainWindow(std::u16string_view title, WindowProc proc);
 Window* MainWindow();
-// Destroys a window: it receives Destroy, then its timers and surface go.
+// Destroys a window and its controls: each receives Destroy, then its surface
+// and timers are freed. The pointer stays safe to pass on: it reads as gone.
 void DestroyWindow(Window* window);
 LResult DefWindowProc(Window* window, unsigned message, WParam wParam, LParam lParam);
 
@@ -23,8 +24,8 @@ Rect WindowRect(const Window* window);
 // Invalidation only schedules a paint; it never clips the drawing of the paint.
 // A null rectangle invalidates the whole window.
 void InvalidateRect(Window* window, const Rect* rect);
-// The window's own persistent surface, with a fresh context. EndPaint validates
-// the window and marks the screen for presenting.
+// The window's own persistent surface, with a fresh context. BeginPaint
+// validates the window; EndPaint marks the screen for presenting.
 DeviceContext BeginPaint(Window* window);
 void EndPaint(Window* window);
 // A context on the surface outside a paint (drawing shows at the next present).

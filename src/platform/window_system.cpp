@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <climits>
 #include <deque>
 #include <memory>
 
@@ -20,7 +19,9 @@ struct QueuedMessage {
 
 struct WindowSystem {
   std::vector<Window*> topLevel;
-  std::vector<std::unique_ptr<Window>> owned;  // kept until reset, so stale pointers stay safe
+  // Every window ever made, until reset: a destroyed one keeps only its small
+  // record (its surface and timers go), so a stale pointer still reads as dead.
+  std::vector<std::unique_ptr<Window>> owned;
   Window* main = nullptr;
   Window* focus = nullptr;
   Window* capture = nullptr;
@@ -31,6 +32,7 @@ struct WindowSystem {
   bool quit = false;
   int exitCode = 0;
   int modalDepth = 0;
+  int roundsSincePoll = 0;
   bool screenChanged = true;
   std::uint32_t lastPresent = 0;
   bool presentedOnce = false;
@@ -179,7 +181,10 @@ void DestroyWindow(Window* window) {
   }
   Deliver(window, msg::Destroy, 0, 0);
   window->alive = false;
-  window->timers.clear();
+  // The pixels and timers go now; a program that opens a popup or a box now and
+  // then would otherwise hold every one it ever showed.
+  window->surface = Bitmap{};
+  std::vector<WindowTimer>().swap(window->timers);
   auto& windows = s.topLevel;
   windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
   if (s.capture == window) {
@@ -253,7 +258,8 @@ DeviceContext GetDC(Window* window) {
 
 void SetTimer(Window* window, unsigned id, unsigned periodMs) {
   if (!window || !window->alive) return;
-  const std::uint32_t period = std::max(periodMs, 10u);
+  // Times are compared across the clock's wrap, which holds for spans below 2^31 ms.
+  const std::uint32_t period = std::clamp(periodMs, 10u, kLongestWait);
   const std::uint32_t due = ActiveBackend()->Now() + period;
   for (WindowTimer& t : window->timers) {
     if (t.id == id) {
@@ -381,31 +387,26 @@ bool DispatchOne() {
   return FireDueTimer();
 }
 
-std::uint32_t NextTimerDue() {
-  std::uint32_t best = UINT32_MAX;
-  for (Window* w : System().topLevel) {
+std::uint32_t TimeUntilNextDue() {
+  const std::uint32_t now = ActiveBackend()->Now();
+  std::uint32_t wait = kForever;
+  // Due times are compared by their distance from now, never as plain numbers:
+  // a timer set just before the clock wraps falls due at a small number.
+  const auto until = [now](std::uint32_t due) {
+    const auto ahead = static_cast<std::int32_t>(due - now);
+    return static_cast<std::uint32_t>(std::max(ahead, 0));
+  };
+  for (const Window* w : System().topLevel) {
     if (!w->alive) continue;
-    for (const WindowTimer& t : w->timers) best = std::min(best, t.due);
+    for (const WindowTimer& t : w->timers) wait = std::min(wait, until(t.due));
   }
-  return best;
+  const WindowSystem& s = System();
+  if (s.screenChanged) {
+    wait = std::min(
+        wait, s.presentedOnce ? until(s.lastPresent + ActiveBackend()->RefreshInterval()) : 0u);
+  }
+  return wait;
 }
-
-namespace {
-
-std::uint32_t NextPresentDue() {
-  WindowSystem& s = System();
-  if (!s.screenChanged) return UINT32_MAX;
-  if (!s.presentedOnce) return 0;
-  return s.lastPresent + ActiveBackend()->RefreshInterval();
-}
-
-// Blocks until the next timer, a due frame or input.
-void Wait() {
-  const std::uint32_t deadline = std::min(NextTimerDue(), NextPresentDue());
-  ActiveBackend()->WaitForInput(deadline);
-}
-
-}  // namespace
 
 void PresentIfDue() {
   WindowSystem& s = System();
@@ -425,19 +426,33 @@ void PresentIfDue() {
   s.screenChanged = false;
 }
 
+bool RunLoopUntil(const bool& done) {
+  WindowSystem& s = System();
+  while (!done && !s.quit) {
+    if (DispatchOne()) {
+      PresentIfDue();
+      // A window that keeps invalidating itself never lets the loop wait; the
+      // desktop is still asked for its input now and then, so the program
+      // stays responsive (and the headless back end notices the spin).
+      if (++s.roundsSincePoll >= kRoundsBetweenPolls) {
+        s.roundsSincePoll = 0;
+        ActiveBackend()->WaitForInput(0);
+      }
+      continue;
+    }
+    PresentIfDue();
+    s.roundsSincePoll = 0;
+    ActiveBackend()->WaitForInput(TimeUntilNextDue());
+  }
+  return !s.quit;
+}
+
 bool RunModalLoop(const bool& done) {
   WindowSystem& s = System();
   ++s.modalDepth;
-  while (!done && !s.quit) {
-    if (!DispatchOne()) {
-      PresentIfDue();
-      Wait();
-    } else {
-      PresentIfDue();
-    }
-  }
+  const bool ended = RunLoopUntil(done);
   --s.modalDepth;
-  return !s.quit;
+  return ended;
 }
 
 int ModalDepth() {
@@ -445,16 +460,9 @@ int ModalDepth() {
 }
 
 int RunMessageLoop() {
-  WindowSystem& s = System();
-  while (!s.quit) {
-    if (!DispatchOne()) {
-      PresentIfDue();
-      Wait();
-    } else {
-      PresentIfDue();
-    }
-  }
-  return s.exitCode;
+  const bool never = false;
+  RunLoopUntil(never);
+  return System().exitCode;
 }
 
 bool QuitRequested() {
@@ -462,6 +470,15 @@ bool QuitRequested() {
 }
 int QuitExitCode() {
   return System().exitCode;
+}
+
+std::size_t RetainedWindowBytes() {
+  std::size_t bytes = 0;
+  for (const auto& w : System().owned) {
+    bytes += sizeof(Window) + w->surface.Pixels().capacity() * sizeof(Colour) +
+             w->timers.capacity() * sizeof(WindowTimer);
+  }
+  return bytes + System().owned.capacity() * sizeof(std::unique_ptr<Window>);
 }
 
 void ResetWindowSystem() {

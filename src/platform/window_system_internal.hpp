@@ -3,6 +3,7 @@
 // Shared by the window system's own files and the back ends; game code never
 // includes this.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -69,17 +70,26 @@ void MarkScreenChanged();
 // One round of the loop: delivers the most urgent pending message.
 // Returns false when nothing was pending.
 bool DispatchOne();
-// Runs the loop until done becomes true or the quit message arrives (a modal
-// box uses this). Returns false when the loop ended by quit.
+// The one message loop, for the program and for modal boxes alike: runs until
+// done becomes true or the quit message arrives, waiting through the back end
+// whenever nothing is pending. Returns false when it ended by quit.
+bool RunLoopUntil(const bool& done);
+// The loop of a modal box (counted in ModalDepth while it runs).
 bool RunModalLoop(const bool& done);
 int ModalDepth();
-// The earliest time any timer falls due, or UINT32_MAX.
-std::uint32_t NextTimerDue();
+// Milliseconds until the next timer or frame falls due (0 if one is due now),
+// or kForever.
+std::uint32_t TimeUntilNextDue();
+// A busy loop asks the back end for input, with a wait of 0, after this many
+// rounds without an idle moment.
+constexpr int kRoundsBetweenPolls = 1000;
 // Presents a frame if the screen changed and the back end is ready for one.
 void PresentIfDue();
 bool QuitRequested();
 int QuitExitCode();
 // Forgets every window, message, timer and hook (back end shut down).
 void ResetWindowSystem();
+// What the window system holds for its windows, live and destroyed, in bytes.
+std::size_t RetainedWindowBytes();
 
 }  // namespace platform

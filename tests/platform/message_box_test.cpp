@@ -27,7 +27,6 @@ std::vector<int> paintsDuringBox;  // ModalDepth() at each paint of the main win
 unsigned boxFlags = message_box::YesNo | message_box::IconExclamation;
 Bitmap screenDuringBox;
 Rect boxRect;
-bool probeArmed = false;
 
 LResult OwnerProc(Window* window, unsigned message, WParam, LParam) {
   seen.push_back(message);
@@ -45,12 +44,9 @@ LResult OwnerProc(Window* window, unsigned message, WParam, LParam) {
   return 0;
 }
 
-// Sees input before the box does. When the box has painted and waits, the headless
-// back end offers it Escape: the probe looks at the screen then and taps the last
-// button instead.
-bool Probe(unsigned message, WParam wParam, LParam) {
-  if (!probeArmed || message != msg::KeyDown || wParam != vk::Escape) return false;
-  probeArmed = false;
+// Called when the box has painted and waits for the player: looks at the
+// screen then and taps the last button.
+void LookAndTapTheLastButton() {
   boxRect = TopLevelWindows().back()->rect;
   screenDuringBox = headless::Screen();
   const int u = style::Unit();
@@ -58,7 +54,6 @@ bool Probe(unsigned message, WParam wParam, LParam) {
   const int y = boxRect.bottom - 8 * u - 11 * u;
   QueueStylus(msg::StylusDown, x, y);
   QueueStylus(msg::StylusUp, x, y);
-  return true;
 }
 
 class MessageBoxTest : public testing_support::HeadlessTest {
@@ -68,18 +63,12 @@ class MessageBoxTest : public testing_support::HeadlessTest {
     answers.clear();
     paintsDuringBox.clear();
     boxFlags = message_box::YesNo | message_box::IconExclamation;
-    probeArmed = false;
     testing_support::StartScreen(240, 320);
-    AddInputFilter(&Probe);
     owner = CreateMainWindow(u"Fandriass II", &OwnerProc);
     headless::Pump();
     seen.clear();
     paintsDuringBox.clear();
     TakeShownMessageBoxes();
-  }
-  void TearDown() override {
-    ForgetMessageBoxAnswers();
-    HeadlessTest::TearDown();
   }
   Window* owner = nullptr;
 };
@@ -108,20 +97,14 @@ TEST_F(MessageBoxTest, EscapeChoosesTheLastButtonAndItsKeyUpStaysWithTheBox) {
   headless::Pump();
   EXPECT_EQ(answers, std::vector<int>{IdNo});
   EXPECT_EQ(std::count(seen.begin(), seen.end(), msg::KeyUp), 0);
-
-  // With nobody to answer, the box takes the Escape way out instead of hanging.
-  boxFlags = message_box::Ok;
-  headless::Tap(20, 20);
-  headless::Pump();
-  EXPECT_EQ(answers, (std::vector<int>{IdNo, IdOk}));
 }
 
 TEST_F(MessageBoxTest, KeepsPaintingIsDrawnOverTheWindowAndAnswersATap) {
-  probeArmed = true;
+  headless::SetModalWaitHandler(&LookAndTapTheLastButton);
   headless::Tap(20, 20);
   headless::Pump();
   EXPECT_EQ(answers, std::vector<int>{IdNo});
-  EXPECT_FALSE(probeArmed);
+  ASSERT_FALSE(paintsDuringBox.empty());
   EXPECT_EQ(paintsDuringBox.front(), 1) << "the owner is painted by the box's own loop";
 
   ASSERT_FALSE(boxRect.Empty());
@@ -138,16 +121,67 @@ TEST_F(MessageBoxTest, KeepsPaintingIsDrawnOverTheWindowAndAnswersATap) {
   EXPECT_TRUE(yellow) << "the exclamation icon";
 }
 
-TEST_F(MessageBoxTest, ScriptedAnswersAndBoxesWithoutAWindow) {
-  AnswerNextMessageBox(IdYes);
+TEST_F(MessageBoxTest, ABoxNobodyExpectedIsAFaultAndTakesTheEscapeWayOut) {
+  boxFlags = message_box::Ok;
+  {
+    // Expecting another text does not answer this one.
+    testing_support::ExpectMessageBox other(u"Cannot read values", IdOk);
+    headless::Tap(20, 20);
+    headless::Pump();
+    EXPECT_EQ(MessageBoxAnswersLeft(), 1u);
+    ForgetMessageBoxAnswers();
+  }
+  EXPECT_EQ(answers, std::vector<int>{IdOk});
+  const auto faults = headless::TakeFaults();
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("message box"), std::string::npos);
+
+  // The same box, expected, passes quietly.
+  testing_support::ExpectMessageBox expected(u"Do you want to exit the game?", IdOk);
   headless::Tap(20, 20);
   headless::Pump();
-  EXPECT_EQ(answers, std::vector<int>{IdYes});
+  EXPECT_EQ(answers, (std::vector<int>{IdOk, IdOk}));
+  EXPECT_TRUE(headless::TakeFaults().empty());
+}
+
+TEST_F(MessageBoxTest, TheQuitMessageEndsTheBoxAndTheProgramsLoop) {
+  // A timer of the owner's posts the quit while the box waits for the player.
+  struct QuitOnTimer {
+    static LResult Proc(Window* window, unsigned message, WParam wParam, LParam lParam) {
+      if (message == msg::Timer) {
+        seen.push_back(message);
+        PostQuitMessage(3);
+        return 0;
+      }
+      return OwnerProc(window, message, wParam, lParam);
+    }
+  };
+  Window* main = CreateWindowOfKind(WindowKind::Popup, Rect{0, 0, 240, 320}, &QuitOnTimer::Proc);
+  SetTimer(main, 1, 50);
+  headless::Pump();
+  headless::Tap(20, 20);
+  headless::Advance(1000);
+  EXPECT_EQ(answers, std::vector<int>{IdNo}) << "the box ends with its last button";
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), msg::Timer), 1);
+  EXPECT_TRUE(headless::QuitPosted());
+  EXPECT_EQ(headless::QuitCode(), 3);
+  EXPECT_EQ(RunMessageLoop(), 3);
+}
+
+TEST_F(MessageBoxTest, ExpectedAnswersAndBoxesWithoutAWindow) {
+  {
+    testing_support::ExpectMessageBox expected(u"Do you want to exit the game?", IdYes);
+    headless::Tap(20, 20);
+    headless::Pump();
+    EXPECT_EQ(answers, std::vector<int>{IdYes});
+  }
 
   testing::internal::CaptureStderr();
   EXPECT_EQ(MessageBox(nullptr, u"Cannot read values", u"", message_box::Ok), IdOk);
-  AnswerNextMessageBox(IdYes);
-  EXPECT_EQ(MessageBox(nullptr, u"Sure?", u"Question", message_box::YesNo), IdYes);
+  {
+    testing_support::ExpectMessageBox expected(u"Sure?", IdYes);
+    EXPECT_EQ(MessageBox(nullptr, u"Sure?", u"Question", message_box::YesNo), IdYes);
+  }
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("Cannot read values"), std::string::npos);
   EXPECT_NE(err.find("Question: Sure?"), std::string::npos);
@@ -204,7 +238,7 @@ TEST_F(MessageBoxTest, FocusGoesBackToTheFieldThatHadIt) {
   SetFocus(edit);
   headless::Pump();
   seen.clear();
-  AnswerNextMessageBox(IdOk);
+  testing_support::ExpectMessageBox expected(u"Saved.", IdOk);
   MessageBox(owner, u"Saved.", u"Hi-Scores", message_box::Ok);
   EXPECT_EQ(GetFocus(), edit);
   EXPECT_EQ(seen, (std::vector<unsigned>{msg::Activate}));

@@ -21,10 +21,11 @@ struct Seen {
 };
 std::vector<Seen> seen;
 bool paintWholeSurface = false;
+bool skipBeginPaint = false;
 
 LResult RecordingProc(Window* window, unsigned message, WParam wParam, LParam lParam) {
   seen.push_back(Seen{message, wParam, lParam, headless::Now()});
-  if (message == msg::Paint) {
+  if (message == msg::Paint && !skipBeginPaint) {
     DeviceContext dc = BeginPaint(window);
     if (paintWholeSurface) FillRect(dc, Rect{0, 0, 240, 320}, Rgb(10, 200, 30));
     EndPaint(window);
@@ -43,6 +44,7 @@ class MessageLoopTest : public testing_support::HeadlessTest {
   void SetUp() override {
     seen.clear();
     paintWholeSurface = false;
+    skipBeginPaint = false;
     testing_support::StartScreen(240, 320);
     window = CreateMainWindow(u"Fandriass II", &RecordingProc);
     headless::Pump();
@@ -52,11 +54,12 @@ class MessageLoopTest : public testing_support::HeadlessTest {
 };
 
 TEST_F(MessageLoopTest, InputComesBeforePaintAndPaintBeforeADueTimer) {
+  // All three wait at the same moment: the tap, the invalid window, the due timer.
   SetTimer(window, 1, 10);
-  headless::Advance(9);
   InvalidateRect(window, nullptr);
   headless::Tap(5, 6);
-  headless::Advance(1);
+  Sleep(10);
+  headless::Pump();
   ASSERT_EQ(Messages(),
             (std::vector<unsigned>{msg::StylusDown, msg::StylusUp, msg::Paint, msg::Timer}));
   EXPECT_EQ(PointX(seen[0].lParam), 5);
@@ -93,6 +96,25 @@ TEST_F(MessageLoopTest, DesktopFocusLossAndGainArriveAsKillFocusActivateSetFocus
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::KillFocus, msg::Activate, msg::SetFocus}));
 }
 
+TEST_F(MessageLoopTest, AWindowThatNeverStopsPaintingIsAFaultNotAHang) {
+  struct Restless {
+    static LResult Proc(Window* w, unsigned message, WParam, LParam) {
+      if (message == msg::Paint) {
+        BeginPaint(w);
+        EndPaint(w);
+        InvalidateRect(w, nullptr);
+      }
+      return 0;
+    }
+  };
+  CreateWindowOfKind(WindowKind::Popup, Rect{0, 0, 10, 10}, &Restless::Proc);
+  headless::Advance(10);
+  const auto faults = headless::TakeFaults();
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("never went idle"), std::string::npos);
+  EXPECT_TRUE(headless::QuitPosted());
+}
+
 TEST_F(MessageLoopTest, StylusMovesOnlyWhileTheStylusTouches) {
   headless::StylusMove(10, 10);
   headless::StylusDown(20, 20);
@@ -101,6 +123,22 @@ TEST_F(MessageLoopTest, StylusMovesOnlyWhileTheStylusTouches) {
   headless::StylusMove(50, 50);
   headless::Pump();
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::StylusDown, msg::StylusMove, msg::StylusUp}));
+}
+
+TEST_F(MessageLoopTest, APaintThatDoesNotBeginPaintingStillValidatesTheWindow) {
+  InvalidateRect(window, nullptr);
+  headless::Pump();
+  skipBeginPaint = true;
+  InvalidateRect(window, nullptr);
+  headless::Pump();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Paint, msg::Paint}));
+}
+
+TEST_F(MessageLoopTest, AMessagePostedToNoWindowReachesNobody) {
+  PostMessage(nullptr, msg::Command, 5, 0);
+  PostMessage(nullptr, msg::Timer, 1, 0);
+  headless::Pump();
+  EXPECT_TRUE(seen.empty());
 }
 
 TEST_F(MessageLoopTest, APaintIsNotClippedToWhatWasInvalidated) {
@@ -117,7 +155,6 @@ TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOnceP
   headless::Advance(500);
   EXPECT_EQ(headless::PresentCount(), idle);
 
-  SetTimer(window, 1, 10);  // every tick invalidates through the recording proc below
   for (int i = 0; i < 16; ++i) {
     InvalidateRect(window, nullptr);
     headless::Advance(10);
@@ -125,6 +162,64 @@ TEST_F(MessageLoopTest, FramesArePresentedOnlyWhenSomethingChangedAndAtMostOnceP
   const int shown = headless::PresentCount() - idle;
   EXPECT_GE(shown, 8);
   EXPECT_LE(shown, 11);  // 160 ms at one frame per 16 ms refresh
+}
+
+TEST_F(MessageLoopTest, TheFirstFrameIsShownAtOnceAndALaterChangeAtTheNextRefresh) {
+  EXPECT_EQ(headless::PresentCount(), 1);
+  EXPECT_EQ(headless::Now(), 0u);
+  headless::Advance(100);
+  MarkScreenChanged();  // as when a window is shown again or hidden
+  headless::Advance(1);
+  EXPECT_EQ(headless::PresentCount(), 2);
+}
+
+TEST_F(MessageLoopTest, WindowsPartlyOffTheScreenAndHiddenOnesAreComposedAsSeen) {
+  // Each surface column x is painted in colour x, so a shifted copy shows.
+  struct Striped {
+    static LResult Proc(Window* w, unsigned message, WParam, LParam) {
+      if (message == msg::Paint) {
+        DeviceContext dc = BeginPaint(w);
+        for (int x = 0; x < 40; ++x) FillRect(dc, Rect{x, 0, x + 1, 40}, Rgb(x, 7, 9));
+        EndPaint(w);
+      }
+      return 0;
+    }
+  };
+  paintWholeSurface = true;
+  InvalidateRect(window, nullptr);
+  Window* left = CreateWindowOfKind(WindowKind::Popup, Rect{-10, -5, 30, 35}, &Striped::Proc);
+  Window* right = CreateWindowOfKind(WindowKind::Popup, Rect{220, 300, 260, 340}, &Striped::Proc);
+  Window* hidden = CreateWindowOfKind(WindowKind::Popup, Rect{100, 100, 140, 140}, &Striped::Proc);
+  hidden->visible = false;
+  headless::Pump();
+  const Bitmap screen = headless::Screen();
+  EXPECT_EQ(screen.Pixel(0, 0), Rgb(10, 7, 9));
+  EXPECT_EQ(screen.Pixel(29, 29), Rgb(39, 7, 9));
+  EXPECT_EQ(screen.Pixel(30, 0), Rgb(10, 200, 30));
+  EXPECT_EQ(screen.Pixel(220, 300), Rgb(0, 7, 9));
+  EXPECT_EQ(screen.Pixel(239, 319), Rgb(19, 7, 9));
+  EXPECT_EQ(screen.Pixel(120, 120), Rgb(10, 200, 30)) << "a hidden window is not seen";
+  DestroyWindow(left);
+  DestroyWindow(right);
+}
+
+TEST_F(MessageLoopTest, ClosingTheDesktopWindowClosesTheMainWindowOrQuits) {
+  EXPECT_FALSE(headless::QuitPosted());
+  EXPECT_EQ(headless::QuitCode(), 0);
+  DesktopCloseRequested();
+  headless::Pump();
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
+  EXPECT_EQ(MainWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_FALSE(headless::QuitPosted()) << "the main window's procedure decides";
+  // With no focus anywhere, a new window can still take it.
+  Window* popup = CreateWindowOfKind(WindowKind::Popup, Rect{0, 0, 240, 100}, &RecordingProc);
+  SetFocus(popup);
+  EXPECT_EQ(GetFocus(), popup);
+  EXPECT_EQ(SendMessage(popup, msg::Command, 1, 0), 0) << "the default handling answers 0";
+  DesktopCloseRequested();
+  EXPECT_TRUE(headless::QuitPosted());
+  EXPECT_EQ(headless::QuitCode(), 0);
 }
 
 TEST_F(MessageLoopTest, NoFrameIsShownWhileAPaintIsPending) {
@@ -156,6 +251,28 @@ TEST_F(MessageLoopTest, AnOverlayWindowStaysAboveTheMainWindowsPaints) {
   headless::Pump();
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(PointY(seen[0].lParam), 10);
+}
+
+// The tick count wraps after 49.7 days; timers and waits carry on across it.
+TEST_F(MessageLoopTest, TimersAndWaitsCarryOnAcrossTheClocksWrap) {
+  headless::Stop();
+  headless::Start(ScreenConfig{240, 320, 0, 0}, 0xFFFFFFFFu - 2999);  // 3 s before the wrap
+  window = CreateMainWindow(u"Fandriass II", &RecordingProc);
+  headless::Pump();
+  seen.clear();
+
+  SetTimer(window, 1, 2000);         // falls due at 3 s - 2000 ms before the wrap ...
+  SetTimer(window, 2, 5000);         // ... and this one 2 s after it
+  SetTimer(window, 3, 0xFFFFFFFFu);  // a period too long to compare across the wrap
+  headless::Advance(10000);
+  std::vector<std::pair<WParam, std::uint32_t>> fired;
+  for (const Seen& s : seen) {
+    if (s.message == msg::Timer) fired.emplace_back(s.wParam, s.time);
+  }
+  const std::vector<std::pair<WParam, std::uint32_t>> expected = {
+      {1, 0xFFFFFFFFu - 999}, {1, 1000}, {2, 2000}, {1, 3000}, {1, 5000}, {1, 7000}, {2, 7000}};
+  EXPECT_EQ(fired, expected);
+  EXPECT_EQ(headless::Now(), 7000u);
 }
 
 }  // namespace

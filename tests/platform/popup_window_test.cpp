@@ -4,6 +4,7 @@
 
 #include "platform/child_controls.hpp"
 #include "platform/headless.hpp"
+#include "platform/message_box.hpp"
 #include "platform/popup_window.hpp"
 #include "platform/software_drawing.hpp"
 #include "platform/window.hpp"
@@ -83,6 +84,15 @@ TEST_F(PopupWindowTest, TakesTheFocusAndInputAndGivesThemBack) {
   EXPECT_EQ(GetFocus(), main);
 }
 
+TEST_F(PopupWindowTest, AControlWithoutTheFocusGoesQuietly) {
+  Window* popup = CreatePopupWindow(Rect{0, 0, 240, 240}, &FillingProc);
+  Window* button = CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
+  seen.clear();
+  DestroyWindow(button);
+  EXPECT_EQ(GetFocus(), popup);
+  EXPECT_EQ(MessagesTo(popup), std::vector<unsigned>{});
+}
+
 TEST_F(PopupWindowTest, ShowingItAgainBringsItToTheFrontAndActivatesIt) {
   Window* popup = CreatePopupWindow(Rect{0, 0, 240, 240}, &FillingProc);
   Window* button = CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
@@ -104,6 +114,39 @@ TEST_F(PopupWindowTest, ShowingItAgainBringsItToTheFrontAndActivatesIt) {
   ShowWindow(popup);
   SetActiveWindow(button);
   EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(PopupWindowTest, ClosedPopupsAndBoxesGiveTheirMemoryBack) {
+  // Popups, each with a button and a timer, and boxes answered from the queue.
+  const auto openAndClose = [this](int times) {
+    for (int i = 0; i < times; ++i) {
+      Window* popup = CreatePopupWindow(Rect{0, 38, 240, 158}, &FillingProc);
+      CreatePushButton(popup, u"OK", Rect{80, 200, 160, 222}, 58632);
+      SetTimer(popup, 1324, 10);
+      headless::Pump();
+      DestroyWindow(popup);
+      headless::Key(i % 2 ? vk::Return : vk::Escape);
+      MessageBox(main, u"Do you want to exit the game?", u"Exit the Game?",
+                 message_box::YesNo | message_box::IconExclamation);
+    }
+    headless::Pump();
+    seen.clear();
+  };
+  openAndClose(10);
+  const std::size_t before = RetainedWindowBytes();
+  // The count sees a live window's pixels and timers, and sees them go.
+  Window* popup = CreatePopupWindow(Rect{0, 38, 240, 158}, &FillingProc);
+  for (unsigned id = 0; id < 100; ++id) SetTimer(popup, id, 10);
+  EXPECT_GE(RetainedWindowBytes(), before + 240 * 120 * 4 + 100 * sizeof(WindowTimer));
+  DestroyWindow(popup);
+  EXPECT_LT(RetainedWindowBytes() - before, 256u);
+  for (int round = 0; round < 20; ++round) {
+    openAndClose(500);
+    // A closed window keeps only its small record; its pixels were 115 KB.
+    const std::size_t windows = (round + 1) * 500 * 3;
+    ASSERT_LT(RetainedWindowBytes() - before, windows * 256) << "after " << windows << " windows";
+  }
+  EXPECT_EQ(TopLevelWindows().size(), 1u);
 }
 
 }  // namespace
