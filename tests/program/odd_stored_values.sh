@@ -15,16 +15,16 @@ mkfifo "$key/Prefs"
 "$game" --zoom 1 2>"$XDG_RUNTIME_DIR/stderr" &
 pid=$!
 has_window() { [ "$("$tool" count "Fandriass II")" = 1 ]; }
-if ! wait_until 100 has_window; then
+if ! wait_until 300 has_window; then
   echo "no window appeared: start-up waited on the pipe named Prefs"
   # Let a reader stuck on the pipe go, so the game can be ended.
   exec 3<>"$key/Prefs"
   kill "$pid"
   exit 1
 fi
-"$tool" close "Fandriass II"
-exited() { ! kill -0 "$pid" 2>/dev/null; }
-if ! wait_until 100 exited; then
+wait_until 300 "$tool" close "Fandriass II"
+exited() { ended "$pid"; }
+if ! wait_until 300 exited; then
   echo "the game did not end when its window was closed"
   kill "$pid"
   exit 1
