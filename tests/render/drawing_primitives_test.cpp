@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/logical_invalidation.hpp"
+#include "platform/text_drawing.hpp"
 #include "platform/window.hpp"
 #include "platform/window_system_internal.hpp"
 #include "render/drawing_primitives.hpp"
@@ -123,6 +124,10 @@ TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
     EXPECT_EQ(screen.Pixel(35, 200), Rgb(expected, 0, 0)) << level;
     // The knob travels over the track's first 100 pixels.
     EXPECT_EQ(Bounds(screen, Rgb(5, 0, 0)), (Rect{56 + level, 200, 69 + level, 223})) << level;
+    if (level >= 13) {
+      EXPECT_EQ(screen.Pixel(56, 200), Rgb(4, 0, 0)) << "the track's top-left corner";
+      EXPECT_EQ(screen.Pixel(56, 222), Rgb(4, 0, 0));
+    }
   }
 }
 
@@ -171,11 +176,41 @@ TEST_F(DrawingPrimitivesTest, APanelOnALargerSurfaceEndsAtItsOwnHeight) {
     Bitmap screen(240 * scale, 320 * scale, kWhite);
     DeviceContext dc = MemoryContext(screen);
     DrawPanelFrame(dc, u"New High Score", 255, 255, 255, 210 * scale);
+    EXPECT_EQ(screen.Pixel(0, 26 * scale), Rgb(17, 0, 0)) << scale;
+    EXPECT_EQ(screen.Pixel(236 * scale, 26 * scale), Rgb(18, 0, 0)) << scale;
     EXPECT_EQ(Bounds(screen, Rgb(9, 0, 0)), (Rect{0, 206 * scale, 240 * scale, 210 * scale}))
         << scale;
     if (scale == 1) {
       // Seven strips a side from y 26, the last one running on past the bottom border.
       EXPECT_EQ(Bounds(screen, Rgb(8, 0, 0)), (Rect{236, 26, 240, 236}));
+    }
+  }
+}
+
+TEST_F(DrawingPrimitivesTest, PanelTitlesAreWhiteAndCentredOnOneLine) {
+  for (int scale : {1, 2}) {
+    testing_support::StartScreen(240 * scale, 320 * scale);
+    const Font heavy = Font::Create(scale == 1 ? 15 : 29, 900);
+    PrimitiveResources titleOnly;
+    titleOnly.font15Heavy = &heavy;
+    const ScopedValue uses(Primitives, titleOnly);
+    Bitmap panel(240 * scale, 240 * scale, kWhite);
+    DeviceContext dc = MemoryContext(panel);
+    DrawPanelFrame(dc, u"Help, and more help, and still more help for the player", 0, 0, 90,
+                   240 * scale);
+
+    Bitmap expected(240 * scale, 240 * scale, Rgb(0, 0, 90));
+    DeviceContext edc = MemoryContext(expected);
+    edc.font = &heavy;
+    edc.textColour = kWhite;
+    edc.backgroundMode = BackgroundMode::Transparent;
+    const int top = scale == 1 ? 7 : 12;
+    DrawText(edc, u"Help, and more help, and still more help for the player",
+             Rect{0, top, 240 * scale, 25 * scale}, text_format::Centre | text_format::SingleLine);
+    for (int y = 0; y < 26 * scale; ++y) {
+      for (int x = 0; x < 240 * scale; ++x) {
+        ASSERT_EQ(panel.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y << " scale " << scale;
+      }
     }
   }
 }
