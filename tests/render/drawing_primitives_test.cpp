@@ -134,16 +134,18 @@ TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
 // Panel pictures whose first rows are marked, so the strips drawn can be counted.
 struct PanelPictures {
   explicit PanelPictures(int scale)
-      : left(4 * scale, 30 * scale, Rgb(7, 0, 0)),
+      : titleBar(240 * scale, 26 * scale, Rgb(6, 0, 0)),
+        left(4 * scale, 30 * scale, Rgb(7, 0, 0)),
         right(4 * scale, 30 * scale, Rgb(8, 0, 0)),
         bottom(240 * scale, 4 * scale, Rgb(9, 0, 0)) {
     left.SetPixel(0, 0, Rgb(17, 0, 0));
     right.SetPixel(0, 0, Rgb(18, 0, 0));
+    resources.panelTitleBar = &titleBar;
     resources.panelLeft = &left;
     resources.panelRight = &right;
     resources.panelBottom = &bottom;
   }
-  Bitmap left, right, bottom;
+  Bitmap titleBar, left, right, bottom;
   PrimitiveResources resources;
 };
 
@@ -176,6 +178,7 @@ TEST_F(DrawingPrimitivesTest, APanelOnALargerSurfaceEndsAtItsOwnHeight) {
     Bitmap screen(240 * scale, 320 * scale, kWhite);
     DeviceContext dc = MemoryContext(screen);
     DrawPanelFrame(dc, u"New High Score", 255, 255, 255, 210 * scale);
+    EXPECT_EQ(Bounds(screen, Rgb(6, 0, 0)), (Rect{0, 0, 240 * scale, 26 * scale})) << scale;
     EXPECT_EQ(screen.Pixel(0, 26 * scale), Rgb(17, 0, 0)) << scale;
     EXPECT_EQ(screen.Pixel(236 * scale, 26 * scale), Rgb(18, 0, 0)) << scale;
     EXPECT_EQ(Bounds(screen, Rgb(9, 0, 0)), (Rect{0, 206 * scale, 240 * scale, 210 * scale}))
@@ -185,6 +188,14 @@ TEST_F(DrawingPrimitivesTest, APanelOnALargerSurfaceEndsAtItsOwnHeight) {
       EXPECT_EQ(Bounds(screen, Rgb(8, 0, 0)), (Rect{236, 26, 240, 236}));
     }
   }
+}
+
+TEST_F(DrawingPrimitivesTest, APanelOnALandscapeScreenCoversOnlyItsOwnWidth) {
+  testing_support::StartScreen(320, 240);
+  Bitmap screen(320, 240, kWhite);
+  DeviceContext dc = MemoryContext(screen);
+  DrawPanelFrame(dc, u"", 1, 2, 3, 210);
+  EXPECT_EQ(Bounds(screen, Rgb(1, 2, 3)), (Rect{0, 0, 240, 240}));
 }
 
 TEST_F(DrawingPrimitivesTest, PanelTitlesAreWhiteAndCentredOnOneLine) {
@@ -264,6 +275,19 @@ TEST_F(DrawingPrimitivesTest, ButtonsBoxesBlitsAndNumbersFollowTheirScalingRule)
     EXPECT_EQ(Bounds(number, Rgb(200, 0, 0)).left, 0) << "opaque background";
     EXPECT_LE(Bounds(number, Rgb(0, 0, 0)).right, 100 * (IsVgaClass(Display.DisplayClass) ? 2 : 1));
   }
+}
+
+TEST_F(DrawingPrimitivesTest, AShortNumberLeavesNothingOfALongerOneBefore) {
+  testing_support::StartScreen(240, 320);
+  const Font font = Font::Create(15, 700);
+  Bitmap number(100, 20, kWhite), text(100, 20, kWhite);
+  DeviceContext ndc = MemoryContext(number), tdc = MemoryContext(text);
+  ndc.font = tdc.font = &font;
+  DrawNumberRect(ndc, -123456, 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  number = Bitmap(100, 20, kWhite);
+  DrawNumberRect(ndc, 7, 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  DrawTextRect(tdc, u"7", 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  EXPECT_EQ(number.Pixels(), text.Pixels());
 }
 
 TEST_F(DrawingPrimitivesTest, CellOriginsFollowTheBoardGridAndIgnoreStrayIndices) {
