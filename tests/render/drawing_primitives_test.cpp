@@ -107,13 +107,14 @@ TEST_F(DrawingPrimitivesTest, LinesAreTwoPixelsOnVgaAndOneElsewhere) {
 TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
   testing_support::StartScreen(240, 320);
   Bitmap quiet(12, 23, Rgb(1, 0, 0)), medium(12, 23, Rgb(2, 0, 0)), loud(12, 23, Rgb(3, 0, 0));
-  Bitmap track(113, 23, Rgb(4, 0, 0)), knob(13, 23, Rgb(5, 0, 0));
+  Bitmap track(113, 23, Rgb(4, 0, 0)), knob(13, 23, Rgb(5, 0, 0)), speaker(20, 23, Rgb(6, 0, 0));
   PrimitiveResources slider;
   slider.sliderQuiet = &quiet;
   slider.sliderMedium = &medium;
   slider.sliderLoud = &loud;
   slider.sliderTrack = &track;
   slider.sliderKnob = &knob;
+  slider.sliderSpeaker = &speaker;
   const ScopedValue pictures(Primitives, slider);
   const ScopedValue offset(ScreenOffsetY, 30);
   for (auto [level, expected] : {std::pair{0, 1}, std::pair{40, 1}, std::pair{41, 2},
@@ -122,6 +123,7 @@ TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
     DeviceContext dc = MemoryContext(screen);
     DrawVolumeSlider(dc, level);
     EXPECT_EQ(screen.Pixel(35, 200), Rgb(expected, 0, 0)) << level;
+    EXPECT_EQ(Bounds(screen, Rgb(6, 0, 0)), (Rect{15, 200, 35, 223}));
     // The knob travels over the track's first 100 pixels.
     EXPECT_EQ(Bounds(screen, Rgb(5, 0, 0)), (Rect{56 + level, 200, 69 + level, 223})) << level;
     if (level >= 13) {
