@@ -41,7 +41,7 @@ int MeasureDisplay() {
   Display.ScreenWidth = ScreenWidth();
   Display.ScreenHeight = ScreenHeight();
   Display.DisplayClass = ClassOfSize(Display.ScreenWidth, Display.ScreenHeight);
-  if (Display.DisplayClass == 7) {
+  if (Display.DisplayClass == Class320x320) {
     Display.MenuBarHeight = 35;
   } else if (IsVgaClass(Display.DisplayClass)) {
     Display.MenuBarHeight = 52;

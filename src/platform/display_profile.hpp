@@ -18,6 +18,10 @@ struct DisplayProfile {
 
 extern DisplayProfile Display;
 
+// The 320x320 screen, the one class whose layouts take logical values as device
+// pixels whatever the scales say; its menu bar is 35 pixels high.
+constexpr std::uint32_t Class320x320 = 7;
+
 // The class of a screen size, or 0 for a size the game does not support.
 std::uint32_t ClassOfSize(int width, int height);
 // Classes 3, 4 and 6 show the logical layout doubled.

@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 int Scaled(int logical, double scale) {
-  if (Display.DisplayClass == 7) return logical;
+  if (Display.DisplayClass == Class320x320) return logical;
   return static_cast<int>(logical * scale);
 }
 

@@ -154,11 +154,13 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(glyphs);
   if (!argb) return;
+  // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
+  const int glyphY = y + dc.font->GlyphTop();
   const int r = RedOf(dc.textColour);
   const int g = GreenOf(dc.textColour);
   const int b = BlueOf(dc.textColour);
   for (int gy = 0; gy < argb->h; ++gy) {
-    const int dy = y + gy;
+    const int dy = glyphY + gy;
     if (dy < clip.top || dy >= clip.bottom) continue;
     const auto* src =
         reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);

@@ -20,7 +20,7 @@ using platform::ScaleRuleX;
 using platform::ScaleRuleY;
 
 bool ClassSeven() {
-  return platform::Display.DisplayClass == 7;
+  return platform::Display.DisplayClass == platform::Class320x320;
 }
 bool Vga() {
   return platform::IsVgaClass(platform::Display.DisplayClass);
@@ -146,9 +146,9 @@ void DrawLineRGB(DeviceContext& dc, int red, int green, int blue, int x1, int y1
   dc = saved;
 }
 
-void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue) {
+void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue,
+                    int panelHeight) {
   if (!dc.surface) return;
-  const int panelHeight = dc.surface->Height();
   const int strips = panelHeight / 30;
   FillRectRGB(dc, red, green, blue, 0, 0, 240, 320);
   DrawBitmap(dc, Primitives.panelTitleBar, 240, 26, 0, 0);

@@ -52,8 +52,10 @@ void DrawNumberRect(DeviceContext& dc, int number, int textRed, int textGreen, i
                     int backRed, int backGreen, int backBlue, int left, int top, int right,
                     int bottom, int transparent, unsigned format);
 void DrawLineRGB(DeviceContext& dc, int red, int green, int blue, int x1, int y1, int x2, int y2);
-// The frame of a popup panel; the panel height is that of the context's surface.
-void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue);
+// The frame of a popup panel of panelHeight device pixels (the popup's height, or
+// the panel's when one is drawn on the main window).
+void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue,
+                    int panelHeight);
 void DrawVolumeSlider(DeviceContext& dc, int level);
 
 // The board's cell geometry: top-left corner of a cell relative to the board.

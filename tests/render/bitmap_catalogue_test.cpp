@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/headless_fixture.hpp"
+#include "support/scoped_value.hpp"
 
 namespace {
 
@@ -135,10 +136,12 @@ TEST_F(CatalogueTest, TableKeepsEveryIdentifierDistinctExceptTheSharedPictures) 
 }
 
 TEST_F(CatalogueTest, UnsupportedClassLoadsNothingAndReleaseEmptiesEverything) {
-  platform::Display.DisplayClass = 8;
-  LoadCatalogue();
-  for (int entry = 0; entry < PictureCount; ++entry) EXPECT_EQ(PictureOf(entry), nullptr);
-  EXPECT_TRUE(FontTable[Font14Bold].Empty());
+  {
+    const testing_support::ScopedValue unsupported(platform::Display.DisplayClass, 8u);
+    LoadCatalogue();
+    for (int entry = 0; entry < PictureCount; ++entry) EXPECT_EQ(PictureOf(entry), nullptr);
+    EXPECT_TRUE(FontTable[Font14Bold].Empty());
+  }
 
   Load(320, 320);
   ASSERT_NE(PictureOf(Menu320), nullptr);

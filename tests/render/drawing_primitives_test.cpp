@@ -1,27 +1,23 @@
 #include <gtest/gtest.h>
 
 #include "platform/logical_invalidation.hpp"
+#include "platform/text_drawing.hpp"
 #include "platform/window.hpp"
 #include "platform/window_system_internal.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/screen_offsets.hpp"
 #include "support/headless_fixture.hpp"
+#include "support/scoped_value.hpp"
 
 namespace {
 
 using namespace platform;
 using namespace render;
+using testing_support::ScopedValue;
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
 
-class DrawingPrimitivesTest : public testing_support::HeadlessTest {
- protected:
-  void TearDown() override {
-    Primitives = PrimitiveResources{};
-    ScreenOffsetY = 0;
-    HeadlessTest::TearDown();
-  }
-};
+class DrawingPrimitivesTest : public testing_support::HeadlessTest {};
 
 LResult Quiet(Window*, unsigned, WParam, LParam) {
   return 0;
@@ -111,46 +107,125 @@ TEST_F(DrawingPrimitivesTest, LinesAreTwoPixelsOnVgaAndOneElsewhere) {
 TEST_F(DrawingPrimitivesTest, TheVolumeSliderSwitchesLoudnessAt41And80) {
   testing_support::StartScreen(240, 320);
   Bitmap quiet(12, 23, Rgb(1, 0, 0)), medium(12, 23, Rgb(2, 0, 0)), loud(12, 23, Rgb(3, 0, 0));
-  Bitmap track(113, 23, Rgb(4, 0, 0)), knob(13, 23, Rgb(5, 0, 0));
-  Primitives.sliderQuiet = &quiet;
-  Primitives.sliderMedium = &medium;
-  Primitives.sliderLoud = &loud;
-  Primitives.sliderTrack = &track;
-  Primitives.sliderKnob = &knob;
-  ScreenOffsetY = 30;
+  Bitmap track(113, 23, Rgb(4, 0, 0)), knob(13, 23, Rgb(5, 0, 0)), speaker(20, 23, Rgb(6, 0, 0));
+  PrimitiveResources slider;
+  slider.sliderQuiet = &quiet;
+  slider.sliderMedium = &medium;
+  slider.sliderLoud = &loud;
+  slider.sliderTrack = &track;
+  slider.sliderKnob = &knob;
+  slider.sliderSpeaker = &speaker;
+  const ScopedValue pictures(Primitives, slider);
+  const ScopedValue offset(ScreenOffsetY, 30);
   for (auto [level, expected] : {std::pair{0, 1}, std::pair{40, 1}, std::pair{41, 2},
                                  std::pair{79, 2}, std::pair{80, 3}, std::pair{100, 3}}) {
     Bitmap screen(240, 320, kWhite);
     DeviceContext dc = MemoryContext(screen);
     DrawVolumeSlider(dc, level);
     EXPECT_EQ(screen.Pixel(35, 200), Rgb(expected, 0, 0)) << level;
+    EXPECT_EQ(Bounds(screen, Rgb(6, 0, 0)), (Rect{15, 200, 35, 223}));
     // The knob travels over the track's first 100 pixels.
     EXPECT_EQ(Bounds(screen, Rgb(5, 0, 0)), (Rect{56 + level, 200, 69 + level, 223})) << level;
+    if (level >= 13) {
+      EXPECT_EQ(screen.Pixel(56, 200), Rgb(4, 0, 0)) << "the track's top-left corner";
+      EXPECT_EQ(screen.Pixel(56, 222), Rgb(4, 0, 0));
+    }
   }
+}
+
+// Panel pictures whose first rows are marked, so the strips drawn can be counted.
+struct PanelPictures {
+  explicit PanelPictures(int scale)
+      : titleBar(240 * scale, 26 * scale, Rgb(6, 0, 0)),
+        left(4 * scale, 30 * scale, Rgb(7, 0, 0)),
+        right(4 * scale, 30 * scale, Rgb(8, 0, 0)),
+        bottom(240 * scale, 4 * scale, Rgb(9, 0, 0)) {
+    left.SetPixel(0, 0, Rgb(17, 0, 0));
+    right.SetPixel(0, 0, Rgb(18, 0, 0));
+    resources.panelTitleBar = &titleBar;
+    resources.panelLeft = &left;
+    resources.panelRight = &right;
+    resources.panelBottom = &bottom;
+  }
+  Bitmap titleBar, left, right, bottom;
+  PrimitiveResources resources;
+};
+
+int CountInColumn(const Bitmap& b, int x, Colour c) {
+  int n = 0;
+  for (int y = 0; y < b.Height(); ++y) n += b.Pixel(x, y) == c;
+  return n;
 }
 
 TEST_F(DrawingPrimitivesTest, PanelFramesRepeatTheirSideStripsByPanelHeight) {
   testing_support::StartScreen(240, 320);
-  Bitmap left(4, 30, Rgb(7, 0, 0)), right(4, 30, Rgb(8, 0, 0)), bottom(240, 4, Rgb(9, 0, 0));
-  // The first row of each strip is marked, so the strips drawn can be counted.
-  left.SetPixel(0, 0, Rgb(17, 0, 0));
-  right.SetPixel(0, 0, Rgb(18, 0, 0));
-  Primitives.panelLeft = &left;
-  Primitives.panelRight = &right;
-  Primitives.panelBottom = &bottom;
+  const PanelPictures pictures(1);
+  const ScopedValue uses(Primitives, pictures.resources);
   Bitmap panel(240, 290, kWhite);
   DeviceContext dc = MemoryContext(panel);
-  DrawPanelFrame(dc, u"Help", 200, 210, 220);
-  int leftStrips = 0, rightStrips = 0;
-  for (int y = 0; y < 290; ++y) {
-    leftStrips += panel.Pixel(0, y) == Rgb(17, 0, 0);
-    rightStrips += panel.Pixel(236, y) == Rgb(18, 0, 0);
-  }
-  EXPECT_EQ(leftStrips, 9);
-  EXPECT_EQ(rightStrips, 9);
+  DrawPanelFrame(dc, u"Help", 200, 210, 220, 290);
+  EXPECT_EQ(CountInColumn(panel, 0, Rgb(17, 0, 0)), 9);
+  EXPECT_EQ(CountInColumn(panel, 236, Rgb(18, 0, 0)), 9);
   EXPECT_EQ(panel.Pixel(0, 26 + 8 * 30), Rgb(17, 0, 0));
   EXPECT_EQ(Bounds(panel, Rgb(9, 0, 0)), (Rect{0, 286, 240, 290}));
   EXPECT_EQ(panel.Pixel(120, 100), Rgb(200, 210, 220));
+}
+
+// The new hi-score screen draws a 210-high panel on the whole main window.
+TEST_F(DrawingPrimitivesTest, APanelOnALargerSurfaceEndsAtItsOwnHeight) {
+  for (int scale : {1, 2}) {
+    testing_support::StartScreen(240 * scale, 320 * scale);
+    const PanelPictures pictures(scale);
+    const ScopedValue uses(Primitives, pictures.resources);
+    Bitmap screen(240 * scale, 320 * scale, kWhite);
+    DeviceContext dc = MemoryContext(screen);
+    DrawPanelFrame(dc, u"New High Score", 255, 255, 255, 210 * scale);
+    EXPECT_EQ(Bounds(screen, Rgb(6, 0, 0)), (Rect{0, 0, 240 * scale, 26 * scale})) << scale;
+    EXPECT_EQ(screen.Pixel(0, 26 * scale), Rgb(17, 0, 0)) << scale;
+    EXPECT_EQ(screen.Pixel(236 * scale, 26 * scale), Rgb(18, 0, 0)) << scale;
+    EXPECT_EQ(Bounds(screen, Rgb(9, 0, 0)), (Rect{0, 206 * scale, 240 * scale, 210 * scale}))
+        << scale;
+    if (scale == 1) {
+      // Seven strips a side from y 26, the last one running on past the bottom border.
+      EXPECT_EQ(Bounds(screen, Rgb(8, 0, 0)), (Rect{236, 26, 240, 236}));
+    }
+  }
+}
+
+TEST_F(DrawingPrimitivesTest, APanelOnALandscapeScreenCoversOnlyItsOwnWidth) {
+  testing_support::StartScreen(320, 240);
+  Bitmap screen(320, 240, kWhite);
+  DeviceContext dc = MemoryContext(screen);
+  DrawPanelFrame(dc, u"", 1, 2, 3, 210);
+  EXPECT_EQ(Bounds(screen, Rgb(1, 2, 3)), (Rect{0, 0, 240, 240}));
+}
+
+TEST_F(DrawingPrimitivesTest, PanelTitlesAreWhiteAndCentredOnOneLine) {
+  for (int scale : {1, 2}) {
+    testing_support::StartScreen(240 * scale, 320 * scale);
+    const Font heavy = Font::Create(scale == 1 ? 15 : 29, 900);
+    PrimitiveResources titleOnly;
+    titleOnly.font15Heavy = &heavy;
+    const ScopedValue uses(Primitives, titleOnly);
+    Bitmap panel(240 * scale, 240 * scale, kWhite);
+    DeviceContext dc = MemoryContext(panel);
+    DrawPanelFrame(dc, u"Help, and more help, and still more help for the player", 0, 0, 90,
+                   240 * scale);
+
+    Bitmap expected(240 * scale, 240 * scale, Rgb(0, 0, 90));
+    DeviceContext edc = MemoryContext(expected);
+    edc.font = &heavy;
+    edc.textColour = kWhite;
+    edc.backgroundMode = BackgroundMode::Transparent;
+    const int top = scale == 1 ? 7 : 12;
+    DrawText(edc, u"Help, and more help, and still more help for the player",
+             Rect{0, top, 240 * scale, 25 * scale}, text_format::Centre | text_format::SingleLine);
+    for (int y = 0; y < 26 * scale; ++y) {
+      for (int x = 0; x < 240 * scale; ++x) {
+        ASSERT_EQ(panel.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y << " scale " << scale;
+      }
+    }
+  }
 }
 
 TEST_F(DrawingPrimitivesTest, ButtonsBoxesBlitsAndNumbersFollowTheirScalingRule) {
@@ -160,7 +235,7 @@ TEST_F(DrawingPrimitivesTest, ButtonsBoxesBlitsAndNumbersFollowTheirScalingRule)
   for (const Case& c : {Case{240, 320, 1}, Case{480, 640, 2}, Case{320, 320, 1}}) {
     testing_support::StartScreen(c.w, c.h);
     Font bold = Font::Create(IsVgaClass(Display.DisplayClass) ? 29 : 15, 700);
-    Primitives.font15Bold = &bold;
+    const ScopedValue buttonFont(Primitives.font15Bold, static_cast<const Font*>(&bold));
     Bitmap screen(c.w, c.h, kWhite);
     DeviceContext dc = MemoryContext(screen);
     DrawRoundButton(dc, u"OK", 20, 30, 60, 20, 8, 8, 0, 128, 0, 255, 255, 0);
@@ -201,8 +276,20 @@ TEST_F(DrawingPrimitivesTest, ButtonsBoxesBlitsAndNumbersFollowTheirScalingRule)
     DrawNumberRect(ndc, -1234, 0, 0, 0, 200, 0, 0, 0, 0, 100, 20, 0, 0);
     EXPECT_EQ(Bounds(number, Rgb(200, 0, 0)).left, 0) << "opaque background";
     EXPECT_LE(Bounds(number, Rgb(0, 0, 0)).right, 100 * (IsVgaClass(Display.DisplayClass) ? 2 : 1));
-    Primitives.font15Bold = nullptr;
   }
+}
+
+TEST_F(DrawingPrimitivesTest, AShortNumberLeavesNothingOfALongerOneBefore) {
+  testing_support::StartScreen(240, 320);
+  const Font font = Font::Create(15, 700);
+  Bitmap number(100, 20, kWhite), text(100, 20, kWhite);
+  DeviceContext ndc = MemoryContext(number), tdc = MemoryContext(text);
+  ndc.font = tdc.font = &font;
+  DrawNumberRect(ndc, -123456, 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  number = Bitmap(100, 20, kWhite);
+  DrawNumberRect(ndc, 7, 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  DrawTextRect(tdc, u"7", 0, 0, 0, 0, 0, 0, 0, 0, 50, 20, 1, 0);
+  EXPECT_EQ(number.Pixels(), text.Pixels());
 }
 
 TEST_F(DrawingPrimitivesTest, CellOriginsFollowTheBoardGridAndIgnoreStrayIndices) {
