@@ -21,7 +21,7 @@ void StartGame(int gameMode) {
 
 TEST_F(GameEngineTest, ReserveOverflowRaisesTheLevelAndPaysAtNine) {
   for (int level : {3, 9}) {
-    SetUp();
+    ResetGame();
     SetBoard("7....................5.......1....77");
     Kept.BallLetter[0] = 3;  // a CHROMA ball painted black keeps its letter
     Kept.Level = level;
@@ -115,9 +115,12 @@ TEST_F(GameEngineTest, ScheduleBandEdgesForBothFamiliesAndLevels) {
 int handledScreen = -1;
 
 TEST_F(GameEngineTest, TheShowEndsOnTheTableOrTheNameEntry) {
+  struct HandlerGuard {
+    ~HandlerGuard() { SetGameOverHandler(nullptr); }
+  } handlerGuard;
   SetGameOverHandler([](int m, int screen) { handledScreen = m == mode::Heat ? screen : -2; });
   records::HiScoreTable& table = *records::TableOfMode(mode::Heat);
-  const records::HiScoreTable kept = table;
+  const engine_test::ScopedValue<records::HiScoreTable> tableGuard(table);
   table.Entry[4].Score = 1000;
   for (int score : {1000, 1001}) {
     Kept.Mode = mode::Heat;
@@ -136,8 +139,6 @@ TEST_F(GameEngineTest, TheShowEndsOnTheTableOrTheNameEntry) {
     EXPECT_EQ(Kept.Mode + Kept.reserved34 + Game.Phase, 0);
   }
   EXPECT_EQ(CountEvents(sound::effect::GameOver), 2);
-  SetGameOverHandler(nullptr);
-  table = kept;
 }
 
 }  // namespace
