@@ -4,6 +4,7 @@
 #include "engine/game_state.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine/new_game_and_supply.hpp"
+#include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
@@ -115,6 +116,12 @@ void GameTick(platform::Window* window) {
   const int bx = Layout.BoardOriginX;
   const int by = Layout.BoardOriginY;
   Invalidate(window, bx, by, bx + 216, by + 216);
+}
+
+void FullRedrawTick(platform::Window* window) {
+  if (!Game.RestoreKeptGame) RollPaintColour();
+  DrawHotPipes();  // HEAT only
+  GameTick(window);
 }
 
 void ReserveStep(platform::Window* window) {

@@ -1,3 +1,4 @@
+#include "engine/animation_steps.hpp"
 #include "engine/board_geometry.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine_fixture.hpp"
@@ -28,7 +29,7 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
       {LeftPipe(1), 4, BottomPipe(3), 4, true, false},
   };
   for (const Contest& c : contests) {
-    SetUp();
+    ResetGame();
     Game.RunLength[c.pipe] = c.length;
     Game.RunLength[c.rival] = c.rivalLength;
     ResolveGroups();
@@ -36,12 +37,71 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
     EXPECT_EQ(Game.RunLength[c.rival] != 0, c.rivalKept) << c.pipe << " vs " << c.rival;
     EXPECT_EQ(Kept.Score, 32 * (c.pipeKept * c.length + c.rivalKept * c.rivalLength));
   }
-  SetUp();  // a run still being sucked from an earlier pass competes too
+  ResetGame();  // a run still being sucked from an earlier pass competes too
   Game.RunLength[TopPipe(0)] = 5;
   Game.RunHandled[TopPipe(0)] = 1;
   Game.RunLength[LeftPipe(3)] = 4;
   ResolveGroups();
   EXPECT_EQ(Game.RunLength[LeftPipe(3)], 0);
+}
+
+// Paints of suction for the pipes given until one of them has finished.
+void SuckUntilOneEnds(std::initializer_list<int> pipes) {
+  for (int frame = 0; frame < 100; ++frame) {
+    bool ended = false;
+    for (int p : pipes) ended |= StepSuction(p, 6).Ended;
+    if (ended) return;
+  }
+  ADD_FAILURE() << "no suction ended";
+}
+
+// Another line's suction ending opens the pipes for the next detection, but a
+// line still being sucked is neither paid again nor settled against new rivals.
+TEST_F(GameEngineTest, ALineIsPaidOnceAndSuckedToItsEnd) {
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "11111."
+      "222334");
+  DetectGroups();
+  ResolveGroups();
+  ASSERT_EQ(Game.RunLength[LeftPipe(4)] * 10 + Game.RunLength[LeftPipe(5)], 53);
+  ASSERT_EQ(Kept.Score, 256);
+  SuckUntilOneEnds({LeftPipe(4), LeftPipe(5)});
+  ASSERT_EQ(Game.RunLength[LeftPipe(4)], 2);
+  DetectGroups();
+  ResolveGroups();
+  EXPECT_EQ(Kept.Score, 256);
+  EXPECT_EQ(Game.RefillPending, 16);
+  SuckUntilOneEnds({LeftPipe(4)});
+  for (int c = 24; c < 33; ++c) EXPECT_EQ(Kept.BallColour[c], 0) << c;
+
+  // A column line with two balls to go, and a new row line of three.
+  ResetGame();
+  SetBoard(
+      ".....4"
+      ".....4"
+      ".....4"
+      ".3...4"
+      ".3...4"
+      "53...1");
+  Kept.BallLetter[23] = 3;  // reaches the pipe fourth
+  DetectGroups();
+  ResolveGroups();
+  ASSERT_EQ(Game.RunLength[TopPipe(5)] * 10 + Game.RunLength[BottomPipe(1)], 53);
+  SuckUntilOneEnds({TopPipe(5), BottomPipe(1)});
+  for (int c : {30, 31, 32}) Kept.BallColour[c] = colour::Yellow;
+  DetectGroups();
+  ResolveGroups();
+  EXPECT_EQ(Game.RunLength[LeftPipe(5)], 3);
+  EXPECT_EQ(Game.RunLength[TopPipe(5)], 2);
+  EXPECT_EQ(Kept.Score, 256 + 96);
+  SuckUntilOneEnds({TopPipe(5)});
+  for (int row = 0; row < 5; ++row) EXPECT_EQ(Kept.BallColour[6 * row + 5], 0) << row;
+  EXPECT_EQ(Kept.BallLetter[5] + Kept.BallLetter[11], 0);
+  EXPECT_EQ(WordSlot(3), 1);
 }
 
 TEST_F(GameEngineTest, LinesMustRestAndBlackNeverCounts) {
@@ -92,7 +152,7 @@ TEST_F(GameEngineTest, GroupsPayByLevelAndHeatOnlyTakesHotPipes) {
   EXPECT_EQ(Kept.Score, 384 + 3 * 576);  // row 2, then rows 3..5 (their right lines lose)
   EXPECT_EQ(Game.RefillPending, 8 + 36);
 
-  SetUp();
+  ResetGame();
   Kept.Mode = mode::Heat;
   SetBoard(
       "......"

@@ -93,3 +93,59 @@ TEST_F(GameEngineTest, ATopLineBeingSuckedDoesNotFall) {
 }
 
 }  // namespace
+
+// A cell another pipe has emptied while it still belongs to a line being sucked
+// takes no ball, neither dropped from above the board nor falling from the cell
+// above: the line's next swallow would erase that ball and pay its letter.
+TEST_F(GameEngineTest, CellsOfALineBeingSuckedTakeNoNewBall) {
+  struct Case {
+    const char* board;
+    int pipe, arriving, settles;
+  };
+  // A top line whose top cell a left pipe emptied, with a lettered ball coming
+  // in; a bottom line whose far end a left pipe emptied, a lettered ball above.
+  const Case cases[] = {
+      {"......"
+       "4....."
+       "4....."
+       "3....."
+       "5....."
+       "5.....",
+       TopPipe(0), -1, 12},
+      {"......"
+       "......"
+       "6....."
+       "......"
+       "2....."
+       "2.....",
+       BottomPipe(0), 12, 30},
+  };
+  for (const Case& c : cases) {
+    ResetGame();
+    SetBoard(c.board);
+    Game.RunLength[c.pipe] = 3;
+    Game.RunHandled[c.pipe] = 1;
+    for (int k = 1; k <= ColumnCount; ++k) {
+      Game.SupplyReady[k] = 1;
+      Game.SupplyWait[k] = 1000;
+    }
+    if (c.arriving < 0) {
+      Game.IncomingColour[1] = colour::Blue;
+      Game.IncomingLetter[1] = 5;
+    } else {
+      Kept.BallLetter[c.arriving] = 5;
+    }
+    for (int frame = 0; frame < 60; ++frame) {
+      SupplyAndGravity();
+      for (int slot = 1; slot <= CellCount; ++slot) StepFall(slot, 6);
+      for (int k = 1; k <= ColumnCount; ++k) StepDrop(k, 6);
+      StepSuction(c.pipe, 6);
+    }
+    EXPECT_EQ(Game.RunLength[c.pipe], 0);
+    EXPECT_EQ(Kept.Score, 0) << "the newcomer's letter was paid";
+    EXPECT_EQ(WordSlot(5), 0);
+    // The newcomer has settled where the line was, letter and all.
+    EXPECT_EQ(Kept.BallColour[c.settles], c.arriving < 0 ? colour::Blue : colour::Orange);
+    EXPECT_EQ(Kept.BallLetter[c.settles], 5) << c.pipe;
+  }
+}
