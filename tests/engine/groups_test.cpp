@@ -27,6 +27,8 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
       {RightPipe(3), 3, BottomPipe(0), 3, true, false},
       {RightPipe(3), 3, TopPipe(4), 4, false, true},
       {LeftPipe(1), 4, BottomPipe(3), 4, true, false},
+      {TopPipe(2), 3, RightPipe(0), 3, false, true},
+      {BottomPipe(5), 3, LeftPipe(0), 3, false, true},
   };
   for (const Contest& c : contests) {
     ResetGame();
@@ -64,17 +66,18 @@ TEST_F(GameEngineTest, ALineIsPaidOnceAndSuckedToItsEnd) {
       "......"
       "......"
       "11111."
-      "222334");
+      "222333");
   DetectGroups();
   ResolveGroups();
   ASSERT_EQ(Game.RunLength[LeftPipe(4)] * 10 + Game.RunLength[LeftPipe(5)], 53);
-  ASSERT_EQ(Kept.Score, 256);
+  ASSERT_EQ(Kept.Score, 256);  // the right line of row 5 lost to the left one
   SuckUntilOneEnds({LeftPipe(4), LeftPipe(5)});
   ASSERT_EQ(Game.RunLength[LeftPipe(4)], 2);
   DetectGroups();
   ResolveGroups();
-  EXPECT_EQ(Kept.Score, 256);
-  EXPECT_EQ(Game.RefillPending, 16);
+  EXPECT_EQ(Game.RunLength[RightPipe(5)], 3);  // its rival has gone: now it counts
+  EXPECT_EQ(Kept.Score, 256 + 96);
+  EXPECT_EQ(Game.RefillPending, 16 + 6);
   SuckUntilOneEnds({LeftPipe(4)});
   for (int c = 24; c < 33; ++c) EXPECT_EQ(Kept.BallColour[c], 0) << c;
 
@@ -200,6 +203,26 @@ TEST_F(GameEngineTest, TheFirstHeatGameHasHotPipes) {
     EXPECT_EQ(PipeHeat(p), PipeActive(p) ? 10 : 0);
   }
   EXPECT_TRUE(hot >= 1 && hot <= 7);
+}
+
+// Cooling runs only while a line is sucked and the player has painted: one
+// step for every other pipe, then one more after ten further credited frames.
+TEST_F(GameEngineTest, PipesCoolByTapsWhileALineIsSucked) {
+  for (int p = 1; p <= PipeCount; ++p) PipeHeat(p) = p == 9 ? 0 : 5;
+  Game.TapCredit = 12;  // more than ten waiting: only two are kept
+  CoolPipes(3);
+  EXPECT_EQ(PipeHeat(3) * 100 + PipeHeat(4) * 10 + PipeHeat(9), 540);
+  EXPECT_EQ(Game.TapCredit, 2);
+  CoolPipes(3);
+  CoolPipes(3);
+  CoolPipes(3);  // no credit left: nothing happens
+  EXPECT_EQ(Game.TapCredit * 10 + Game.CoolDelay, 7);
+  Game.TapCredit = 10;
+  for (int frame = 0; frame < 7; ++frame) CoolPipes(4);
+  EXPECT_EQ(PipeHeat(3), 5);
+  CoolPipes(4);
+  EXPECT_EQ(PipeHeat(3) * 100 + PipeHeat(4) * 10 + PipeHeat(24), 443);
+  EXPECT_EQ(Game.CoolDelay, 9);
 }
 
 }  // namespace

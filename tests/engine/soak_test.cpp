@@ -182,6 +182,7 @@ TEST_P(SoakTest, EveryGameEndsAndKeepsTheBoardSound) {
   }
   EXPECT_GT(games, 10);
   EXPECT_GT(levelUps, 0);
+  EXPECT_GT(groups, games);
   EXPECT_EQ(repaidTicks, 0) << "of " << groups << " groups";
   EXPECT_EQ(cutLines, 0) << "of " << groups << " groups";
   RecordProperty("games", games);

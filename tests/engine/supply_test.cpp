@@ -149,3 +149,47 @@ TEST_F(GameEngineTest, CellsOfALineBeingSuckedTakeNoNewBall) {
     EXPECT_EQ(Kept.BallLetter[c.settles], 5) << c.pipe;
   }
 }
+
+// A falling ball sounds when it comes to rest on the floor or on a ball, not
+// when it only passes a cell on its way down; balls on the floor never fall.
+TEST_F(GameEngineTest, AFallSoundsOnlyWhereTheBallComesToRest) {
+  struct Case {
+    const char* board;
+    int slot, sounds;
+  };
+  const Case cases[] = {
+      {"......"
+       "......"
+       "......"
+       "......"
+       "2....."
+       ".12345",
+       6, 1},
+      {"......"
+       "2....."
+       "......"
+       "2....."
+       "......"
+       "2.....",
+       5, 1},
+      {"......"
+       "2....."
+       "......"
+       "2....."
+       "......"
+       "......",
+       5, 0},
+  };
+  for (const Case& c : cases) {
+    ResetGame();
+    SetBoard(c.board);
+    for (int k = 1; k <= ColumnCount; ++k) Game.SupplyReady[k] = 1;
+    SupplyAndGravity();
+    for (int slot = 1; slot <= CellCount; ++slot) {
+      const bool armed = slot == c.slot || (slot == 3 && c.board[6] != '.');
+      EXPECT_EQ(Game.FallRecord[slot].Active, armed) << slot;
+    }
+    EXPECT_TRUE(StepFall(c.slot, 30));
+    EXPECT_EQ(CountEvents(sound::effect::BallLanded), c.sounds) << c.slot;
+  }
+}

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/board_geometry.hpp"
 #include "engine/difficulty_schedule.hpp"
 #include "engine/game_tick.hpp"
 #include "engine/show_sequences.hpp"
@@ -45,6 +46,38 @@ TEST_F(GameEngineTest, ReserveOverflowRaisesTheLevelAndPaysAtNine) {
     for (int c = 0; c < CellCount; ++c) {
       EXPECT_EQ(Kept.BallColour[c], c == 21 ? 5 : c == 29 ? 1 : 0);
       EXPECT_EQ(Kept.BallLetter[c], 0);
+    }
+  }
+}
+
+// The four clocks of play: the reserve every 6 ticks, the schedule and the
+// group detection every 100, the side decorations every 30, all from the first.
+TEST_F(GameEngineTest, TheClocksOfPlayKeepTheirPeriods) {
+  StartGame(mode::Easy);
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "......"
+      "333...");
+  std::vector<int> fired[4];
+  for (int tick = 0; tick < 301; ++tick) {
+    GameTick(nullptr);
+    const bool detected = Game.RunLength[LeftPipe(5)] != 0;
+    const std::int32_t flags[4] = {Game.GaugeRedraw, Game.ScoreRedraw, detected,
+                                   Game.DecorationsRedraw};
+    for (int i = 0; i < 4; ++i) {
+      if (flags[i]) fired[i].push_back(tick);
+    }
+    Game.GaugeRedraw = Game.ScoreRedraw = Game.DecorationsRedraw = 0;
+    Game.RunLength[LeftPipe(5)] = Game.RunHandled[LeftPipe(5)] = 0;
+  }
+  const int periods[4] = {6, 100, 100, 30};
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(fired[i].size(), 300u / periods[i] + 1) << i;
+    for (std::size_t n = 0; n < fired[i].size(); ++n) {
+      EXPECT_EQ(fired[i][n], static_cast<int>(n) * periods[i]) << i;
     }
   }
 }
@@ -136,7 +169,7 @@ TEST_F(GameEngineTest, TheShowEndsOnTheTableOrTheNameEntry) {
       GameTick(nullptr);
     }
     EXPECT_EQ(handledScreen, score == 1000 ? 2 : 3);
-    EXPECT_EQ(Kept.Mode + Kept.reserved34 + Game.Phase, 0);
+    EXPECT_EQ(Kept.Mode + Kept.reserved34 + Game.Phase + Game.RunOutCounter + Game.GameOverStep, 0);
   }
   EXPECT_EQ(CountEvents(sound::effect::GameOver), 2);
 }
