@@ -68,8 +68,8 @@ void PlayingTick(platform::Window* window) {
   }
   Invalidate(window, sx + 217, 48 - sy, sx + 235, 73 - sy);
   if (Game.LevelUpPending == 1) Invalidate(window, sx + 216, 217 - sy, sx + 236, 237 - sy);
-  for (int i = 0; i < 4; ++i) {
-    if (countdown[i] > 0) countdown[i] -= 1;
+  for (std::int32_t& clock : Game.TickCountdown) {
+    if (clock > 0) clock -= 1;
   }
 }
 
@@ -142,11 +142,10 @@ void ReserveStep(platform::Window* window) {
   if (Kept.Reserve <= 0) Game.Phase = phase::GameOver;
 
   if (Kept.Mode == mode::Hard || Kept.Mode == mode::Panic) {
-    bool drip = false;
     if (Game.DripCountdown == 0) Game.DripCountdown = Game.DripInterval;
-    if (Game.DripCountdown <= 0) {
-      drip = true;
-    } else {
+    // With no interval to count down, a unit drips at every step.
+    bool drip = Game.DripCountdown <= 0;
+    if (!drip) {
       Game.DripCountdown -= 1;
       drip = Game.DripCountdown == 0;
     }
