@@ -6,6 +6,7 @@
 namespace {
 
 using namespace engine;
+using engine_test::CountEvents;
 using engine_test::GameEngineTest;
 
 // On equal length a row beats a column, a left line the right line of its row
@@ -29,6 +30,7 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
       {LeftPipe(1), 4, BottomPipe(3), 4, true, false},
       {TopPipe(2), 3, RightPipe(0), 3, false, true},
       {BottomPipe(5), 3, LeftPipe(0), 3, false, true},
+      {LeftPipe(2), 3, BottomPipe(0), 4, false, true},
   };
   for (const Contest& c : contests) {
     ResetGame();
@@ -45,6 +47,48 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
   Game.RunLength[LeftPipe(3)] = 4;
   ResolveGroups();
   EXPECT_EQ(Game.RunLength[LeftPipe(3)], 0);
+  ResetGame();  // a bottom line is kept against a top line of its length
+  Game.RunLength[TopPipe(2)] = 3;
+  Game.RunHandled[TopPipe(2)] = 1;
+  Game.RunLength[BottomPipe(2)] = 3;
+  ResolveGroups();
+  EXPECT_EQ(Game.RunLength[BottomPipe(2)], 3);
+}
+
+// Every pipe takes a resting line of three at its side, and only then; a full
+// column is a line of six both ways.
+TEST_F(GameEngineTest, EveryPipeTakesItsOwnLine) {
+  for (int p = 1; p <= PipeCount; ++p) {
+    for (const bool firstSupported : {true, false}) {
+      ResetGame();
+      const auto& line = PipeLines[p];
+      for (int i = 0; i < 3; ++i) Kept.BallColour[line[i]] = colour::Purple;
+      const bool rowLine = SideOfPipe(p) == side::Left || SideOfPipe(p) == side::Right;
+      for (int i = 0; i < 3; ++i) {
+        const int below = line[i] + 6;
+        const bool support = rowLine && below < CellCount && (firstSupported || i > 0);
+        if (support) Kept.BallColour[below] = colour::Black;
+      }
+      if (SideOfPipe(p) == side::Top) Kept.BallColour[line[3]] = colour::Black;
+      DetectGroups();
+      ResolveGroups();
+      const bool group = firstSupported || !rowLine || RowOf(line[0]) == 5;
+      for (int q = 1; q <= PipeCount; ++q) {
+        EXPECT_EQ(Game.RunLength[q], q == p && group ? 3 : 0) << p << " " << q;
+      }
+      EXPECT_EQ(Kept.Score, group ? 96 : 0) << p;
+    }
+  }
+  SetBoard(
+      "..2..."
+      "..2..."
+      "..2..."
+      "..2..."
+      "..2..."
+      "..2...");
+  for (std::int32_t& run : Game.RunLength) run = 0;
+  DetectGroups();
+  EXPECT_EQ(Game.RunLength[TopPipe(2)] * 10 + Game.RunLength[BottomPipe(2)], 66);
 }
 
 // Paints of suction for the pipes given until one of them has finished.
@@ -196,6 +240,7 @@ TEST_F(GameEngineTest, ExtraHotPipesPayWhilePlayingOnly) {
 TEST_F(GameEngineTest, TheFirstHeatGameHasHotPipes) {
   Kept.Mode = mode::Heat;
   Game.Phase = phase::Start;
+  for (int p = 1; p <= PipeCount; ++p) PipeHeat(p) = 5;
   DrawHotPipes();
   int hot = 0;
   for (int p = 1; p <= PipeCount; ++p) {
@@ -223,6 +268,29 @@ TEST_F(GameEngineTest, PipesCoolByTapsWhileALineIsSucked) {
   CoolPipes(4);
   EXPECT_EQ(PipeHeat(3) * 100 + PipeHeat(4) * 10 + PipeHeat(24), 443);
   EXPECT_EQ(Game.CoolDelay, 9);
+}
+
+// In HEAT the hot pipes are drawn anew when a line's last ball goes in, not before.
+TEST_F(GameEngineTest, HeatDrawsNewHotPipesAfterTheLastBall) {
+  Kept.Mode = mode::Heat;
+  SetBoard("..................................44");
+  Game.RunLength[BottomPipe(4)] = 2;
+  SwallowBall(BottomPipe(4));
+  EXPECT_EQ(Game.PipesRedraw, 0);
+  SwallowBall(BottomPipe(4));
+  EXPECT_EQ(Game.PipesRedraw, 1);
+}
+
+// The pipe sound's class by heat, its side, and nothing for pipes that do not exist.
+TEST_F(GameEngineTest, PipeSoundsCarryHeatClassAndSide) {
+  const int classes[11] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 4};
+  for (int heat = 0; heat <= 10; ++heat) EXPECT_EQ(HeatClass(heat), classes[heat]) << heat;
+  PipeHeat(RightPipe(2)) = 6;
+  PlayPipeSound(RightPipe(2));
+  EXPECT_EQ(sound::PipeSoundClass * 10 + sound::PipeSoundSide, 30 + side::Right);
+  PlayPipeSound(0);
+  PlayPipeSound(PipeCount + 1);
+  EXPECT_EQ(CountEvents(sound::effect::PipeSuction), 1);
 }
 
 }  // namespace

@@ -193,3 +193,67 @@ TEST_F(GameEngineTest, AFallSoundsOnlyWhereTheBallComesToRest) {
     EXPECT_EQ(CountEvents(sound::effect::BallLanded), c.sounds) << c.slot;
   }
 }
+
+// A new game starts from a clean slate, whatever the last one left behind.
+TEST_F(GameEngineTest, ANewGameClearsWhatTheLastOneLeft) {
+  Kept.Mode = mode::Panic;
+  std::int32_t* requests[] = {&Game.GaugeRedraw,  &Game.ScoreRedraw,       &Game.WordRedraw,
+                              &Game.SwatchRedraw, &Game.DecorationsRedraw, &Game.DripRedraw,
+                              &Game.PipesRedraw,  &Game.BonusShow,         &Game.BonusMarkerRestart,
+                              &Game.GameOverStep, &Game.LevelUpStep,       &Game.RunOutCounter,
+                              &Game.DrainPending, &Game.DripCountdown};
+  for (std::int32_t* request : requests) *request = 7;
+  for (int p = 0; p <= PipeCount; ++p) {
+    Game.RunLength[p] = 4;
+    Game.RunHandled[p] = 1;
+    Game.LineProgress[p] = 12;
+    if (p > 0) PipeHeat(p) = 9;
+  }
+  for (int c = 0; c < CellCount; ++c) Game.PaintStep[c] = 5;
+  Game.SupplyReady[1] = 1;
+  Kept.SupplyStart = 0;
+  NewGame();
+  for (std::int32_t* request : requests) EXPECT_EQ(*request, 0);
+  for (int p = 1; p <= PipeCount; ++p) {
+    EXPECT_EQ(Game.RunLength[p] + Game.RunHandled[p] + PipeHeat(p), 0) << p;
+    EXPECT_EQ(Game.LineProgress[p], 30) << p;
+  }
+  for (int c = 0; c < CellCount; ++c) EXPECT_EQ(Game.PaintStep[c], 0);
+  EXPECT_EQ(Game.SupplyReady[1], 0);
+  EXPECT_EQ(Kept.SupplyStart, 1);
+  EXPECT_EQ(Kept.PanicTime, 99);
+
+  // Column 1 decides at once; the others are released 15 ticks apart.
+  Game.Phase = phase::Playing;
+  int released[ColumnCount + 1] = {};
+  for (int tick = 0; tick < 80; ++tick) {
+    SupplyAndGravity();
+    for (int k = 2; k <= ColumnCount; ++k) {
+      if (Game.SupplyReady[k] == 0 && released[k] == 0) released[k] = tick;
+    }
+    Game.IncomingColour[1] = colour::Red;  // column 1 never lands
+  }
+  for (int k = 2; k <= ColumnCount; ++k) EXPECT_EQ(released[k], 15 * (k - 1) - 1) << k;
+}
+
+// With eight positions collected, the offer replaces the letter by the code
+// of the missing position (7 is the second "a", 8 and 9 the two "s").
+TEST_F(GameEngineTest, TheOfferNamesTheMissingPositionsLetter) {
+  const int codes[10] = {0, 1, 2, 3, 4, 5, 6, 2, 7, 7};
+  for (int missing = 1; missing <= 9; ++missing) {
+    for (int p = 1; p <= 9; ++p) WordSlot(p) = p != missing;
+    Game.IncomingLetter[4] = 0;
+    for (int i = 0; i < 40 && Game.IncomingLetter[4] == 0; ++i) OfferMissingLetter(4);
+    EXPECT_EQ(Game.IncomingLetter[4], codes[missing]) << missing;
+  }
+}
+
+// Completion rules given a slot outside the table touch nothing.
+TEST_F(GameEngineTest, CompletionsOutsideTheTablesAreIgnored) {
+  Game.PaintBeforeMix = 3;
+  Game.PaintStep[0] = 5;
+  CompleteFall(CellCount + 1);
+  CompleteFall(-1);
+  CompleteDrop(ColumnCount + 1);
+  EXPECT_EQ(Game.PaintBeforeMix * 10 + Game.PaintStep[0], 35);
+}
