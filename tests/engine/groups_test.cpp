@@ -47,6 +47,12 @@ TEST_F(GameEngineTest, CompetingLinesAreSettledByTheirSidesAndLengths) {
   Game.RunLength[LeftPipe(3)] = 4;
   ResolveGroups();
   EXPECT_EQ(Game.RunLength[LeftPipe(3)], 0);
+  ResetGame();  // so is a right line
+  Game.RunLength[TopPipe(2)] = 3;
+  Game.RunHandled[TopPipe(2)] = 1;
+  Game.RunLength[RightPipe(1)] = 3;
+  ResolveGroups();
+  EXPECT_EQ(Game.RunLength[RightPipe(1)], 3);
   ResetGame();  // a bottom line is kept against a top line of its length
   Game.RunLength[TopPipe(2)] = 3;
   Game.RunHandled[TopPipe(2)] = 1;
@@ -149,6 +155,13 @@ TEST_F(GameEngineTest, ALineIsPaidOnceAndSuckedToItsEnd) {
   for (int row = 0; row < 5; ++row) EXPECT_EQ(Kept.BallColour[6 * row + 5], 0) << row;
   EXPECT_EQ(Kept.BallLetter[5] + Kept.BallLetter[11], 0);
   EXPECT_EQ(WordSlot(3), 1);
+
+  for (int p = 1; p <= PipeCount; ++p) {
+    Game.RunHandled[p] = 1;
+    Game.RunLength[p] = p == 5 ? 2 : 0;
+  }
+  EndSuction();
+  for (int p = 1; p <= PipeCount; ++p) EXPECT_EQ(Game.RunHandled[p], p == 5 ? 1 : 0) << p;
 }
 
 TEST_F(GameEngineTest, LinesMustRestAndBlackNeverCounts) {
@@ -253,21 +266,21 @@ TEST_F(GameEngineTest, TheFirstHeatGameHasHotPipes) {
 // Cooling runs only while a line is sucked and the player has painted: one
 // step for every other pipe, then one more after ten further credited frames.
 TEST_F(GameEngineTest, PipesCoolByTapsWhileALineIsSucked) {
-  for (int p = 1; p <= PipeCount; ++p) PipeHeat(p) = p == 9 ? 0 : 5;
+  for (int p = 1; p <= PipeCount; ++p) PipeHeat(p) = p == 9 ? 0 : p == 1 ? 1 : 5;
   Game.TapCredit = 12;  // more than ten waiting: only two are kept
   CoolPipes(3);
   EXPECT_EQ(PipeHeat(3) * 100 + PipeHeat(4) * 10 + PipeHeat(9), 540);
-  EXPECT_EQ(Game.TapCredit, 2);
+  EXPECT_EQ(Game.TapCredit * 10 + PipeHeat(1), 20);
   CoolPipes(3);
   CoolPipes(3);
   CoolPipes(3);  // no credit left: nothing happens
   EXPECT_EQ(Game.TapCredit * 10 + Game.CoolDelay, 7);
-  Game.TapCredit = 10;
+  Game.TapCredit = 11;
   for (int frame = 0; frame < 7; ++frame) CoolPipes(4);
   EXPECT_EQ(PipeHeat(3), 5);
   CoolPipes(4);
   EXPECT_EQ(PipeHeat(3) * 100 + PipeHeat(4) * 10 + PipeHeat(24), 443);
-  EXPECT_EQ(Game.CoolDelay, 9);
+  EXPECT_EQ(Game.CoolDelay * 10 + Game.TapCredit, 93);
 }
 
 // In HEAT the hot pipes are drawn anew when a line's last ball goes in, not before.
@@ -290,7 +303,24 @@ TEST_F(GameEngineTest, PipeSoundsCarryHeatClassAndSide) {
   EXPECT_EQ(sound::PipeSoundClass * 10 + sound::PipeSoundSide, 30 + side::Right);
   PlayPipeSound(0);
   PlayPipeSound(PipeCount + 1);
-  EXPECT_EQ(CountEvents(sound::effect::PipeSuction), 1);
+  PlayPipeSound(1);
+  PlayPipeSound(PipeCount);
+  EXPECT_EQ(CountEvents(sound::effect::PipeSuction), 3);
+}
+
+// The ball next to the pipe goes in and the letters of the rest slide one cell
+// towards it; a pipe with nothing to swallow, or no pipe at all, changes nothing.
+TEST_F(GameEngineTest, ASwallowSlidesTheLettersTowardsThePipe) {
+  SetBoard("..................................11");
+  Kept.BallLetter[34] = 4;
+  Game.RunLength[RightPipe(5)] = 2;
+  SwallowBall(RightPipe(5));
+  EXPECT_EQ(Kept.BallLetter[35] * 10 + Kept.BallLetter[34] + Kept.BallColour[34], 40);
+  SwallowBall(RightPipe(5));
+  EXPECT_EQ(WordSlot(4), 1);
+  SetBoard("..................................11");
+  for (const int p : {0, RightPipe(5), PipeCount + 1}) SwallowBall(p);
+  EXPECT_EQ(Kept.BallColour[34] + Kept.BallColour[35] + PipeHeat(RightPipe(5)), 1 + 1 + 2);
 }
 
 }  // namespace

@@ -65,6 +65,15 @@ TEST_F(GameEngineTest, AFullRedrawRollsTheColourBeforeTheHotPipes) {
     EXPECT_EQ(Kept.PaintColour, restoring ? colour::Orange : colour::Red);
     EXPECT_EQ(Game.Phase, phase::Playing);
   }
+  // Other modes have no hot pipes, and the show draws none.
+  ResetGame();
+  Kept.Mode = mode::Easy;
+  FullRedrawTick(nullptr);
+  Kept.Mode = mode::Heat;
+  Game.Phase = phase::GameOver;
+  DrawHotPipes();
+  EXPECT_EQ(Game.PipesRedraw, 0);
+  for (int p = 1; p <= PipeCount; ++p) EXPECT_EQ(PipeActive(p), 0);
 }
 
 }  // namespace

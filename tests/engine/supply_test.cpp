@@ -119,6 +119,13 @@ TEST_F(GameEngineTest, CellsOfALineBeingSuckedTakeNoNewBall) {
        "2....."
        "2.....",
        BottomPipe(0), 12, 30},
+      {"......"
+       "......"
+       "......"
+       "......"
+       "..6..."
+       "22....",
+       LeftPipe(5), 26, 32},
   };
   for (const Case& c : cases) {
     ResetGame();
@@ -209,10 +216,34 @@ TEST_F(GameEngineTest, ANewGameClearsWhatTheLastOneLeft) {
     Game.LineProgress[p] = 12;
     if (p > 0) PipeHeat(p) = 9;
   }
-  for (int c = 0; c < CellCount; ++c) Game.PaintStep[c] = 5;
+  for (int c = 0; c < CellCount; ++c) {
+    Game.PaintStep[c] = 5;
+    Kept.BallColour[c] = Kept.BallLetter[c] = 3;
+  }
   Game.SupplyReady[1] = 1;
   Kept.SupplyStart = 0;
+  Game.RunOutPattern = Game.TimeOut = Game.BonusCell = Game.BonusLife = Game.BonusWait =
+      Game.BonusTakenCell = Game.WordBlinkStep = 4;
+  Game.LevelUpPending = Game.LetterTaken[1] = Game.LetterTaken[7] = 1;
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = 1;
+  for (int p = 1; p <= PipeCount; ++p) PipeActive(p) = 1;
+  Game.DropRecord[6].Active = Game.FallRecord[36].Active = 1;
+  Kept.Level = 5;
+  Kept.Score = 900;
   NewGame();
+  const int firstDraw = platform::Rand();  // the generator restarts from the clock
+  NewGame();
+  EXPECT_EQ(platform::Rand(), firstDraw);
+  EXPECT_EQ(Game.RunOutPattern + Game.TimeOut + Game.BonusCell + Game.BonusLife + Game.BonusWait +
+                Game.BonusTakenCell + Game.WordBlinkStep + Game.LevelUpPending +
+                Game.LetterTaken[1] + Game.LetterTaken[7] + Game.DropRecord[6].Active +
+                Game.FallRecord[36].Active,
+            0);
+  for (int p = 1; p <= 9; ++p) EXPECT_EQ(WordSlot(p), 0);
+  for (int p = 1; p <= PipeCount; ++p) EXPECT_EQ(PipeActive(p), 0);
+  for (int c = 0; c < CellCount; ++c) EXPECT_EQ(Kept.BallColour[c] + Kept.BallLetter[c], 0);
+  EXPECT_EQ(Game.RefillPending * 100 + Game.PaintCost * 10 + Kept.Reserve, 4030);
+  EXPECT_EQ(Game.DripInterval * 10 + Kept.Level + Kept.Score, 1001);
   for (std::int32_t* request : requests) EXPECT_EQ(*request, 0);
   for (int p = 1; p <= PipeCount; ++p) {
     EXPECT_EQ(Game.RunLength[p] + Game.RunHandled[p] + PipeHeat(p), 0) << p;
