@@ -4,6 +4,7 @@
 #include "engine/game_state.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine/new_game_and_supply.hpp"
+#include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
@@ -67,8 +68,8 @@ void PlayingTick(platform::Window* window) {
   }
   Invalidate(window, sx + 217, 48 - sy, sx + 235, 73 - sy);
   if (Game.LevelUpPending == 1) Invalidate(window, sx + 216, 217 - sy, sx + 236, 237 - sy);
-  for (int i = 0; i < 4; ++i) {
-    if (countdown[i] > 0) countdown[i] -= 1;
+  for (std::int32_t& clock : Game.TickCountdown) {
+    if (clock > 0) clock -= 1;
   }
 }
 
@@ -117,6 +118,12 @@ void GameTick(platform::Window* window) {
   Invalidate(window, bx, by, bx + 216, by + 216);
 }
 
+void FullRedrawTick(platform::Window* window) {
+  if (!Game.RestoreKeptGame) RollPaintColour();
+  DrawHotPipes();  // HEAT only
+  GameTick(window);
+}
+
 void ReserveStep(platform::Window* window) {
   if (Game.RefillPending > 0) {
     Game.RefillPending -= 1;
@@ -135,11 +142,10 @@ void ReserveStep(platform::Window* window) {
   if (Kept.Reserve <= 0) Game.Phase = phase::GameOver;
 
   if (Kept.Mode == mode::Hard || Kept.Mode == mode::Panic) {
-    bool drip = false;
     if (Game.DripCountdown == 0) Game.DripCountdown = Game.DripInterval;
-    if (Game.DripCountdown <= 0) {
-      drip = true;
-    } else {
+    // With no interval to count down, a unit drips at every step.
+    bool drip = Game.DripCountdown <= 0;
+    if (!drip) {
       Game.DripCountdown -= 1;
       drip = Game.DripCountdown == 0;
     }

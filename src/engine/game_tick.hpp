@@ -10,6 +10,11 @@ namespace engine {
 // redraw, which starts the game and its timer).
 void GameTick(platform::Window* window);
 
+// The engine's part of a full redraw of the game screen, once its frame is
+// drawn: the "next:" colour is rolled (a resumed game keeps its own), then in
+// HEAT the hot pipes are drawn, then the tick runs. Draws come in that order.
+void FullRedrawTick(platform::Window* window);
+
 // The 6-tick reserve gauge step.
 void ReserveStep(platform::Window* window);
 

@@ -153,7 +153,11 @@ void CoolPipes(int p) {
 }
 
 void EndSuction() {
-  for (std::uint8_t& handled : Game.RunHandled) handled = 0;
+  // Lines still being sucked stay handled: looked at again, they would be paid
+  // a second time or lose to a rival mid-suction and leave their balls behind.
+  for (int p = 1; p <= PipeCount; ++p) {
+    if (Game.RunLength[p] == 0) Game.RunHandled[p] = 0;
+  }
 }
 
 int HeatClass(int heat) {

@@ -21,9 +21,10 @@ void ClearRedrawRequests() {
   Game.BonusMarkerRestart = 0;
 }
 
-// Cells of runs that a pipe is still sucking in. The pipe has them in its grip:
-// they wait to be swallowed and never fall, or a ball would both fall and be
-// sucked in (a sucked Top line empties from its lowest cell).
+// Cells of runs that a pipe is still sucking in. The pipe has them in its grip
+// until its last swallow: they never fall (a sucked Top line empties from its
+// lowest cell), and one that another pipe has emptied meanwhile takes no new
+// ball, which the line's next swallow would erase and pay for.
 void MarkHeldCells(bool held[CellCount]) {
   for (int c = 0; c < CellCount; ++c) held[c] = false;
   for (int p = 1; p <= PipeCount; ++p) {
@@ -111,14 +112,15 @@ void SupplyAndGravity() {
   for (int k = 1; k <= ColumnCount; ++k) {
     const int column = k - 1;
     SupplyColumn(k);
-    if (Kept.BallColour[column] == colour::None && Game.IncomingColour[k] != colour::None) {
+    if (Kept.BallColour[column] == colour::None && Game.IncomingColour[k] != colour::None &&
+        !held[column]) {
       ArmDrop(k, Game.IncomingColour[k]);
     }
     for (int r = 1; r <= 5; ++r) {
       const int cell = CellOf(r, column);
       const int above = cell - 6;
       if (Kept.BallColour[cell] == colour::None && Kept.BallColour[above] != colour::None &&
-          !held[above]) {
+          !held[above] && !held[cell]) {
         ArmFall(6 * (k - 1) + r + 1, above);
       }
     }

@@ -21,13 +21,18 @@ inline int CountEvents(int event) {
 class GameEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetGame();
+    sound::SetEventObserver([](int event) { Events.push_back(event); });
+  }
+
+  // Back to the start-up state, for tests that try several cases in turn.
+  static void ResetGame() {
     engine::InitialiseGameState();
     records::GameStatus = records::GameStatusRecord{};
     engine::Kept.Level = 1;
     engine::Game.Phase = engine::phase::Playing;
     platform::Srand(12345);
     Events.clear();
-    sound::SetEventObserver([](int event) { Events.push_back(event); });
   }
   void TearDown() override { sound::SetEventObserver(nullptr); }
 
@@ -39,6 +44,21 @@ class GameEngineTest : public ::testing::Test {
       engine::Kept.BallLetter[c] = 0;
     }
   }
+};
+
+// Puts a global back as it was when the scope ends, also when an assertion
+// ends the test early.
+template <typename T>
+class ScopedValue {
+ public:
+  explicit ScopedValue(T& value) : value_(value), saved_(value) {}
+  ~ScopedValue() { value_ = saved_; }
+  ScopedValue(const ScopedValue&) = delete;
+  ScopedValue& operator=(const ScopedValue&) = delete;
+
+ private:
+  T& value_;
+  T saved_;
 };
 
 }  // namespace engine_test
