@@ -35,6 +35,9 @@ bool WordComplete() {
 }  // namespace
 
 void CollectLetter(int c) {
+  // Only a game in play collects: the run-out of the game-over show swallows
+  // balls after the final score is on screen.
+  if (Game.Phase != phase::Playing) return;
   const int code = Kept.BallLetter[c];
   if (code < 1 || code > 7) return;
   Game.LetterTaken[code] = 1;

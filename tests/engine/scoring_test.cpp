@@ -68,9 +68,9 @@ TEST_F(GameEngineTest, BonusCellAtACornerPaysForBothLinesInOneCheck) {
   EXPECT_EQ(Game.RefillPending, 6 + 2 * 4);
   EXPECT_EQ(CountEvents(sound::effect::BonusCell), 2);
   EXPECT_EQ(Game.BonusTakenCell, 1);
+}
 
-  // A line that does not reach the cell pays nothing, and the mark still goes.
-  SetUp();
+TEST_F(GameEngineTest, ABonusCellNoLineReachesLosesItsMarkAllTheSame) {
   Game.BonusCell = 4;  // row 0, column 3
   Game.BonusLife = 7;
   Game.RunLength[LeftPipe(0)] = 3;
@@ -81,6 +81,18 @@ TEST_F(GameEngineTest, BonusCellAtACornerPaysForBothLinesInOneCheck) {
   EXPECT_EQ(Game.BonusCell, 4);
   BonusCellTimer();
   EXPECT_EQ(Game.BonusCell, 0);
+}
+
+TEST_F(GameEngineTest, LettersPayOnlyInAGameInPlay) {
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = p != 5;
+  for (int gamePhase : {phase::GameOver, phase::Start}) {
+    Game.Phase = gamePhase;
+    Collect(5);
+    EXPECT_EQ(Kept.Score, 0);
+    EXPECT_EQ(WordSlot(5), 0);
+    EXPECT_EQ(Game.LetterTaken[5], 0);
+  }
+  EXPECT_EQ(engine_test::Events.size(), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+#include "engine/animation_steps.hpp"
+#include "engine/board_geometry.hpp"
+#include "engine/game_tick.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "engine/new_game_and_supply.hpp"
+#include "engine/show_sequences.hpp"
+#include "engine_fixture.hpp"
+
+namespace {
+
+using namespace engine;
+using engine_test::CountEvents;
+using engine_test::GameEngineTest;
+
+constexpr int kNormalStep = 6;
+
+// The engine's part of one game-screen paint, in the painters' order.
+void PaintFrame() {
+  for (int slot = 1; slot <= CellCount; ++slot) StepFall(slot, kNormalStep);
+  for (int k = 1; k <= ColumnCount; ++k) StepDrop(k, kNormalStep);
+  for (int c = 0; c < CellCount; ++c) StepSplash(c);
+  for (int p = 1; p <= PipeCount; ++p) {
+    if (Game.RunLength[p] <= 0) continue;
+    StepSuction(p, kNormalStep);
+    CoolPipes(p);
+  }
+  if (Game.LevelUpPending && Kept.Level <= 9) LevelUpFrame();
+  if (Game.Phase == phase::GameOver) GameOverShowFrame();
+}
+
+bool MovesUnderWay() {
+  for (int k = 1; k <= ColumnCount; ++k) {
+    if (Game.DropRecord[k].Active) return true;
+  }
+  for (int slot = 1; slot <= CellCount; ++slot) {
+    if (Game.FallRecord[slot].Active) return true;
+  }
+  for (int c = 0; c < CellCount; ++c) {
+    if (Game.PaintStep[c] != 0) return true;
+  }
+  return false;
+}
+
+int CellsOfColour(int ballColour) {
+  return static_cast<int>(std::count(Kept.BallColour, Kept.BallColour + CellCount, ballColour));
+}
+
+// The game ends while a pipe takes the last ball of its line, a lettered ball drops
+// into the cell that ball leaves, another ball falls and a splash runs. Whatever
+// run-out follows, the score on screen is the final one and the board stays black.
+TEST_F(GameEngineTest, TheShowAwardsNothingForMovesUnderWayWhenTheGameEnds) {
+  SetBoard(
+      "5....."
+      "341..."
+      "2....."
+      "3....."
+      "3....."
+      "244444");
+  Kept.Mode = mode::Easy;
+  Kept.Level = 3;
+  Kept.Score = 1000;
+  Game.RunLength[LeftPipe(0)] = 1;
+  Game.DropRecord[1] = BallDrop{1, colour::Blue, 48};
+  Game.IncomingLetter[1] = 5;
+  Game.SupplyReady[1] = 1;
+  Game.FallRecord[1] = BallFall{1, CellOf(1, 1), colour::Yellow, 30};
+  Game.PaintStep[CellOf(1, 2)] = 3;
+  Kept.PaintColour = colour::Green;
+  Game.Phase = phase::GameOver;
+
+  PaintFrame();
+  EXPECT_FALSE(MovesUnderWay());
+  int colouredUntilRunOut = 0;
+  int lowestScore = Kept.Score, highestScore = Kept.Score;
+  for (int frame = 0; Kept.Mode != mode::None && frame < 200; ++frame) {
+    GameTick(nullptr);
+    PaintFrame();
+    if (Game.GameOverStep <= 70) {
+      colouredUntilRunOut += CellCount - CellsOfColour(colour::Black) - CellsOfColour(colour::None);
+    }
+    lowestScore = std::min(lowestScore, Kept.Score);
+    highestScore = std::max(highestScore, Kept.Score);
+  }
+  EXPECT_EQ(colouredUntilRunOut, 0);
+  EXPECT_EQ(lowestScore, 1000);
+  EXPECT_EQ(highestScore, 1000);
+  EXPECT_EQ(Kept.Mode, mode::None);
+  EXPECT_EQ(Kept.Score, 1000);
+  EXPECT_EQ(Kept.PaintColour, colour::Green);
+}
+
+TEST_F(GameEngineTest, ALevelUpAlsoTakesTheBlackBallsOnTheirWayDown) {
+  Kept.Mode = mode::Panic;  // the supply brings no black ball of its own
+  SetBoard(
+      "......"
+      "7....."
+      "......"
+      "......"
+      "......"
+      "7.1...");
+  Game.DropRecord[2] = BallDrop{1, colour::Black, 48};
+  Game.IncomingColour[2] = colour::Black;
+  Game.SupplyReady[2] = 1;
+  Game.DropRecord[3] = BallDrop{1, colour::Red, 48};
+  Game.IncomingColour[3] = colour::Red;
+  Game.SupplyReady[3] = 1;
+  for (int k : {1, 4, 5, 6}) {  // no other ball enters
+    Game.SupplyReady[k] = 1;
+    Game.SupplyWait[k] = 1000;
+  }
+  const auto fallFromRow1 = [] {
+    for (const BallFall& fall : Game.FallRecord) {
+      if (fall.Active && fall.Source == CellOf(1, 0)) return true;
+    }
+    return false;
+  };
+  SupplyAndGravity();
+  ASSERT_TRUE(fallFromRow1());
+  Game.LevelUpPending = 1;
+  for (int frame = 0; frame < 60; ++frame) {
+    SupplyAndGravity();
+    PaintFrame();
+    if (frame == 1) {
+      EXPECT_FALSE(fallFromRow1());
+    }
+  }
+  EXPECT_EQ(Kept.Level, 2);
+  EXPECT_EQ(CellsOfColour(colour::Black), 0);
+  EXPECT_EQ(Kept.BallColour[CellOf(4, 2)], colour::Red);  // other balls land as ever
+}
+
+// A PANIC game can run out of time while a level-up is starting: the show's
+// black board must stay whole for its run-out.
+TEST_F(GameEngineTest, ALevelUpDuringTheShowLeavesTheBlackBoardWhole) {
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "......"
+      "123451");
+  Kept.Mode = mode::Panic;
+  Game.LevelUpPending = 1;
+  Game.Phase = phase::GameOver;
+  for (int frame = 0; frame < 45; ++frame) PaintFrame();
+  EXPECT_EQ(CellsOfColour(colour::Black), CellCount);
+  EXPECT_EQ(CountEvents(sound::effect::LevelUp), 1);
+  EXPECT_EQ(Kept.Level, 2);
+}
+
+}  // namespace
