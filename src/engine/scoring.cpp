@@ -10,23 +10,16 @@ namespace {
 
 constexpr int WordBlinkOver = 24;
 
-// The first free word position a letter code fills, or 0. Codes 2 and 7 each
-// serve two positions of "Fandriass".
+// The first free word position a letter code fills, or 0.
 int FreePositionFor(int code) {
-  switch (code) {
-    case 2:
-      if (WordSlot(2) == 0) return 2;
-      return WordSlot(7) == 0 ? 7 : 0;
-    case 7:
-      if (WordSlot(8) == 0) return 8;
-      return WordSlot(9) == 0 ? 9 : 0;
-    default:
-      return WordSlot(code) == 0 ? code : 0;
+  for (int position = 1; position <= WordLength; ++position) {
+    if (WordLetterCode[position] == code && WordSlot(position) == 0) return position;
   }
+  return 0;
 }
 
 bool WordComplete() {
-  for (int position = 1; position <= 9; ++position) {
+  for (int position = 1; position <= WordLength; ++position) {
     if (WordSlot(position) == 0) return false;
   }
   return true;
