@@ -12,14 +12,14 @@ namespace {
 // paint, two secondaries give the primary they share, opposites give black,
 // paint on black stays paint and black paint stays black. Equal colours never
 // mix (the tap is refused); they are listed as the paint.
-constexpr int kMixing[8][8] = {
-    {0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 6, 5, 7, 5, 6, 7},  // Red
-    {0, 6, 2, 4, 4, 7, 6, 7},                            // Yellow
-    {0, 5, 4, 3, 4, 5, 7, 7},                            // Blue
-    {0, 7, 2, 3, 4, 3, 2, 7},                            // Green
-    {0, 1, 7, 3, 3, 5, 1, 7},                            // Purple
-    {0, 1, 2, 7, 2, 1, 6, 7},                            // Orange
-    {0, 1, 2, 3, 4, 5, 6, 7},                            // Black
+constexpr int kMixing[7][7] = {
+    {1, 6, 5, 7, 5, 6, 7},  // Red
+    {6, 2, 4, 4, 7, 6, 7},  // Yellow
+    {5, 4, 3, 4, 5, 7, 7},  // Blue
+    {7, 2, 3, 4, 3, 2, 7},  // Green
+    {1, 7, 3, 3, 5, 1, 7},  // Purple
+    {1, 2, 7, 2, 1, 6, 7},  // Orange
+    {1, 2, 3, 4, 5, 6, 7},  // Black
 };
 
 bool IsBallColour(int value) {
@@ -30,7 +30,7 @@ bool IsBallColour(int value) {
 
 int MixedColour(int ball, int paint) {
   if (!IsBallColour(ball) || !IsBallColour(paint)) return paint;
-  return kMixing[ball][paint];
+  return kMixing[ball - 1][paint - 1];
 }
 
 void PaintCell(int c) {

@@ -1,6 +1,8 @@
-#include "engine/scoring.hpp"
+#include <algorithm>
+
 #include "engine/board_geometry.hpp"
 #include "engine/groups_and_pipes.hpp"
+#include "engine/scoring.hpp"
 #include "engine_fixture.hpp"
 
 namespace {
@@ -49,7 +51,9 @@ TEST_F(GameEngineTest, CompletingTheWordReplacesThePendingRefillAndBlinks) {
                             0x1FC, 0x1FE, 0x1FF, 0x0FE, 0x07C, 0x038, 0x010, 0x000};
   for (int step = 1; step <= 24; ++step) {
     EXPECT_EQ(FilledPositions(), expected[step - 1]) << step;
+    Game.WordRedraw = 0;
     WordBlink();
+    EXPECT_EQ(Game.WordRedraw, step < 24 ? 1 : 0) << step;
   }
   EXPECT_EQ(Game.WordBlinkStep, 24);  // stays over until the game screen clears it
   Game.WordBlinkStep = 26;
@@ -93,6 +97,36 @@ TEST_F(GameEngineTest, LettersPayOnlyInAGameInPlay) {
     EXPECT_EQ(Game.LetterTaken[5], 0);
   }
   EXPECT_EQ(engine_test::Events.size(), 0u);
+}
+
+// A damaged kept board may hold any letter code: only 1..7 are letters.
+TEST_F(GameEngineTest, UnknownLetterCodesPayNothing) {
+  for (int code : {0, 8, 9, -1}) Collect(code);
+  EXPECT_EQ(Kept.Score, 0);
+  EXPECT_EQ(FilledPositions(), 0);
+}
+
+// Each side's line must reach from its pipe to the marked cell, and be at least 3 long.
+TEST_F(GameEngineTest, ABonusCellPaysForEachLineThatReachesIt) {
+  struct Case {
+    int cell, pipe, run;
+    bool pays;
+  };
+  const Case cases[] = {
+      {CellOf(1, 4), LeftPipe(1), 5, true},   {CellOf(1, 4), LeftPipe(1), 4, false},
+      {CellOf(1, 4), BottomPipe(4), 5, true}, {CellOf(1, 4), BottomPipe(4), 4, false},
+      {CellOf(4, 1), RightPipe(4), 5, true},  {CellOf(4, 1), RightPipe(4), 4, false},
+      {CellOf(4, 1), TopPipe(1), 5, true},    {CellOf(4, 1), TopPipe(1), 4, false},
+      {CellOf(1, 4), RightPipe(1), 3, true},  {CellOf(1, 4), TopPipe(4), 3, true},
+  };
+  for (const Case& c : cases) {
+    std::fill(Game.RunLength, Game.RunLength + PipeCount + 1, 0);
+    Game.RefillPending = 0;
+    Game.BonusCell = c.cell + 1;
+    Game.RunLength[c.pipe] = c.run;
+    CheckBonusCell();
+    EXPECT_EQ(Game.RefillPending, c.pays ? 2 : 0) << c.cell << " by pipe " << c.pipe;
+  }
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "engine/animation_steps.hpp"
 #include "engine/board_geometry.hpp"
 #include "engine/game_tick.hpp"
@@ -63,6 +65,7 @@ TEST_F(GameEngineTest, TheShowAwardsNothingForMovesUnderWayWhenTheGameEnds) {
   Game.DropRecord[1] = BallDrop{1, colour::Blue, 48};
   Game.IncomingLetter[1] = 5;
   Game.SupplyReady[1] = 1;
+  Game.DropRecord[6] = BallDrop{1, colour::Red, 12};
   Game.FallRecord[1] = BallFall{1, CellOf(1, 1), colour::Yellow, 30};
   Game.PaintStep[CellOf(1, 2)] = 3;
   Kept.PaintColour = colour::Green;
@@ -146,6 +149,55 @@ TEST_F(GameEngineTest, ALevelUpDuringTheShowLeavesTheBlackBoardWhole) {
   EXPECT_EQ(CellsOfColour(colour::Black), CellCount);
   EXPECT_EQ(CountEvents(sound::effect::LevelUp), 1);
   EXPECT_EQ(Kept.Level, 2);
+}
+
+TEST_F(GameEngineTest, EveryRunOutPatternSucksEveryCellOnce) {
+  for (int pattern = 0; pattern <= 9; ++pattern) {
+    std::fill(Game.RunLength, Game.RunLength + PipeCount + 1, 0);
+    StartRunOut(pattern);
+    int covered[CellCount] = {};
+    for (int p = 1; p <= PipeCount; ++p) {
+      for (int i = 0; i < Game.RunLength[p]; ++i) covered[PipeLines[p][i]] += 1;
+    }
+    EXPECT_EQ(std::count(covered, covered + CellCount, 1), CellCount) << pattern;
+    EXPECT_EQ(Game.RunOutPattern, pattern);
+  }
+  for (int pattern : {-1, 10}) {
+    std::fill(Game.RunLength, Game.RunLength + PipeCount + 1, 0);
+    StartRunOut(pattern);
+    EXPECT_EQ(std::count(Game.RunLength, Game.RunLength + PipeCount + 1, 0), PipeCount + 1);
+  }
+}
+
+// The result box is composed once, on the first result step the show reaches.
+TEST_F(GameEngineTest, TheResultBoxIsComposedOnceWithinItsSteps) {
+  Game.Phase = phase::GameOver;
+  std::vector<int> composed;
+  for (int frame = 0; frame < 120; ++frame) {
+    const GameOverFrameResult result = GameOverShowFrame();
+    if (result.ComposeResult) composed.push_back(result.Step);
+  }
+  EXPECT_EQ(composed, std::vector<int>{31});
+  EXPECT_EQ(Game.RunOutCounter, 10);
+  EXPECT_EQ(Game.GameOverStep, 200);
+  for (int step : {30, 31, 105, 106}) {
+    Game.GameOverStep = step;
+    Game.RunOutCounter = 0;
+    EXPECT_EQ(GameOverShowFrame().ComposeResult, step >= 31 && step <= 105) << step;
+  }
+}
+
+// A damaged kept level above 9 has no level-up to show.
+TEST_F(GameEngineTest, NoLevelUpRunsAboveLevelNine) {
+  SetBoard("7...................................");
+  Kept.Level = 10;
+  Game.LevelUpPending = 1;
+  for (int frame = 0; frame < 50; ++frame) {
+    const LevelUpFrameResult result = LevelUpFrame();
+    EXPECT_FALSE(result.ShowBanner || result.Finished);
+  }
+  EXPECT_EQ(Kept.Level, 10);
+  EXPECT_EQ(Kept.BallColour[0], colour::Black);
 }
 
 }  // namespace
