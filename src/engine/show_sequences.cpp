@@ -10,7 +10,7 @@ namespace {
 
 // Each pattern sucks every cell exactly once: whole rows into left or right
 // pipes, or whole columns into top or bottom pipes.
-constexpr int kRunOutPipes[10][6] = {
+constexpr int kRunOutPipes[][6] = {
     {BottomPipe(0), BottomPipe(1), BottomPipe(2), BottomPipe(3), BottomPipe(4), BottomPipe(5)},
     {TopPipe(0), TopPipe(1), TopPipe(2), TopPipe(3), TopPipe(4), TopPipe(5)},
     {LeftPipe(0), LeftPipe(1), LeftPipe(2), LeftPipe(3), LeftPipe(4), LeftPipe(5)},
@@ -27,7 +27,6 @@ constexpr int kRunOutPipes[10][6] = {
 // its next ball afresh, or the same ball would start its drop again.
 void EndDrop(int k) {
   Game.DropRecord[k] = BallDrop{};
-  Game.IncomingLetter[k] = 0;
   Game.SupplyReady[k] = 0;
 }
 

@@ -20,13 +20,17 @@ TEST_F(GameEngineTest, DropsSoundHalfWayAndLandAfter48Pixels) {
     Game.DropRecord[4] = BallDrop{1, colour::Red, 48};
     Kept.BallColour[3] = colour::None;
     Events.clear();
-    int soundFrame = 0, landFrame = 0;
+    int soundFrame = 0, landFrame = 0, landings = 0;
     for (int frame = 1; frame <= 60; ++frame) {
-      if (StepDrop(4, c.step)) landFrame = landFrame ? landFrame : frame;
+      if (StepDrop(4, c.step)) {
+        landFrame = frame;
+        ++landings;
+      }
       if (!soundFrame && CountEvents(sound::effect::BallDropping)) soundFrame = frame;
     }
     EXPECT_EQ(soundFrame, c.soundFrame) << c.step;
     EXPECT_EQ(landFrame, c.landFrame) << c.step;
+    EXPECT_EQ(landings, 1);
     EXPECT_EQ(CountEvents(sound::effect::BallDropping), 1);
     EXPECT_EQ(Kept.BallColour[3], colour::Red);
   }

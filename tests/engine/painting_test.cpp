@@ -42,6 +42,7 @@ TEST_F(GameEngineTest, OverlappingChromaSplashesTakeThePaintOfTheirOwnEnd) {
   Kept.PaintColour = colour::Red;
   PaintCell(30);
   EXPECT_EQ(Kept.PaintColour, colour::Purple);
+  EXPECT_EQ(Game.SwatchRedraw, 1);
   StepSplash(30);
   PaintCell(31);
   EXPECT_EQ(Kept.PaintColour, colour::Black);
@@ -75,6 +76,13 @@ TEST_F(GameEngineTest, ASplashOnABallThatLeftCreatesNoBall) {
   while (Game.PaintStep[30] != 0) StepSplash(30);
   EXPECT_EQ(Kept.BallColour[30], colour::None);
   EXPECT_EQ(Game.SwatchRedraw, 1);
+}
+
+TEST_F(GameEngineTest, APaintOutsideTheBoardChangesNothing) {
+  Kept.PaintColour = colour::Blue;
+  for (int c : {-1, 36}) CompletePaint(c);
+  EXPECT_EQ(Kept.PaintColour, colour::Blue);
+  EXPECT_EQ(Game.SwatchRedraw, 0);
 }
 
 }  // namespace

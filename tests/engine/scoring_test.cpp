@@ -34,6 +34,27 @@ TEST_F(GameEngineTest, SharedLettersFillTheirSecondPositionThenOnlyPay) {
   EXPECT_EQ(Game.WordRedraw, 1);
 }
 
+TEST_F(GameEngineTest, AWordCompletedOnAFullReserveKeepsThePendingRefill) {
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = p != 1;
+  Kept.Reserve = 72;
+  Game.RefillPending = 30;
+  Collect(1);
+  EXPECT_EQ(Game.RefillPending, 30);
+  EXPECT_EQ(Game.WordBlinkStep, 1);
+}
+
+TEST_F(GameEngineTest, TheBlinkRunsOnlyBetweenCompletionAndItsEnd) {
+  for (int p = 1; p <= 9; ++p) WordSlot(p) = 1;
+  WordBlink();  // no word completed
+  EXPECT_EQ(Game.WordBlinkStep + Game.WordRedraw, 0);
+  EXPECT_EQ(FilledPositions(), 0x1FF);
+  Game.WordBlinkStep = 23;
+  EXPECT_FALSE(EndWordBlinkIfOver());
+  Game.WordBlinkStep = 24;
+  EXPECT_TRUE(EndWordBlinkIfOver());
+  EXPECT_EQ(Game.WordBlinkStep, 0);
+}
+
 TEST_F(GameEngineTest, CompletingTheWordReplacesThePendingRefillAndBlinks) {
   for (int p = 1; p <= 9; ++p) WordSlot(p) = p != 5;
   Kept.Reserve = 50;
@@ -72,6 +93,8 @@ TEST_F(GameEngineTest, BonusCellAtACornerPaysForBothLinesInOneCheck) {
   EXPECT_EQ(Game.RefillPending, 6 + 2 * 4);
   EXPECT_EQ(CountEvents(sound::effect::BonusCell), 2);
   EXPECT_EQ(Game.BonusTakenCell, 1);
+  EXPECT_EQ(Game.BonusShow, 1);
+  EXPECT_EQ(Game.BonusMarkerRestart, 1);
 }
 
 TEST_F(GameEngineTest, ABonusCellNoLineReachesLosesItsMarkAllTheSame) {
@@ -97,6 +120,32 @@ TEST_F(GameEngineTest, LettersPayOnlyInAGameInPlay) {
     EXPECT_EQ(Game.LetterTaken[5], 0);
   }
   EXPECT_EQ(engine_test::Events.size(), 0u);
+}
+
+// Draws come from the game's generator as floor(r x n / 32768).
+TEST_F(GameEngineTest, TheBonusCellIsChosenAfterAWaitAndStaysTenSteps) {
+  platform::Srand(99);
+  const int r1 = platform::Rand(), r2 = platform::Rand();
+  platform::Srand(99);
+  BonusCellTimer();
+  const int wait = r1 * 30 / 32768;
+  EXPECT_EQ(Game.BonusWait, wait > 0 ? wait - 1 : 0);
+  for (int step = 1; step < wait; ++step) BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell, r2 * 37 / 32768);
+  ASSERT_GT(Game.BonusCell, 0);  // this seed marks a cell
+  for (int step = 0; step < 8; ++step) BonusCellTimer();
+  EXPECT_NE(Game.BonusCell, 0);
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell, 0);
+}
+
+TEST_F(GameEngineTest, AMarkOffTheBoardPaysNothing) {
+  Game.BonusCell = 37;
+  Game.BonusLife = 5;
+  Game.RunLength[LeftPipe(5)] = 6;
+  CheckBonusCell();
+  EXPECT_EQ(Game.RefillPending + Game.BonusShow, 0);
+  EXPECT_EQ(Game.BonusLife, 5);
 }
 
 // A damaged kept board may hold any letter code: only 1..7 are letters.

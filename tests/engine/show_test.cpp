@@ -160,6 +160,7 @@ TEST_F(GameEngineTest, EveryRunOutPatternSucksEveryCellOnce) {
       for (int i = 0; i < Game.RunLength[p]; ++i) covered[PipeLines[p][i]] += 1;
     }
     EXPECT_EQ(std::count(covered, covered + CellCount, 1), CellCount) << pattern;
+    EXPECT_EQ(Game.RunLength[0], 0);
     EXPECT_EQ(Game.RunOutPattern, pattern);
   }
   for (int pattern : {-1, 10}) {
@@ -173,11 +174,17 @@ TEST_F(GameEngineTest, EveryRunOutPatternSucksEveryCellOnce) {
 TEST_F(GameEngineTest, TheResultBoxIsComposedOnceWithinItsSteps) {
   Game.Phase = phase::GameOver;
   std::vector<int> composed;
+  int soundStep = -1, endStep = -1;
   for (int frame = 0; frame < 120; ++frame) {
     const GameOverFrameResult result = GameOverShowFrame();
     if (result.ComposeResult) composed.push_back(result.Step);
+    if (soundStep < 0 && CountEvents(sound::effect::GameOver)) soundStep = result.Step;
+    if (endStep < 0 && Game.RunOutCounter == 10) endStep = result.Step;
   }
   EXPECT_EQ(composed, std::vector<int>{31});
+  EXPECT_EQ(soundStep, 20);
+  EXPECT_EQ(endStep, 110);
+  EXPECT_EQ(CountEvents(sound::effect::GameOver), 1);
   EXPECT_EQ(Game.RunOutCounter, 10);
   EXPECT_EQ(Game.GameOverStep, 200);
   for (int step : {30, 31, 105, 106}) {
