@@ -101,13 +101,15 @@ TEST_F(GameEngineTest, ALevelUpAlsoTakesTheBlackBallsOnTheirWayDown) {
       "......"
       "......"
       "7.1...");
-  Game.DropRecord[2] = BallDrop{1, colour::Black, 48};
-  Game.IncomingColour[2] = colour::Black;
-  Game.SupplyReady[2] = 1;
+  for (int k : {2, 6}) {
+    Game.DropRecord[k] = BallDrop{1, colour::Black, 48};
+    Game.IncomingColour[k] = colour::Black;
+    Game.SupplyReady[k] = 1;
+  }
   Game.DropRecord[3] = BallDrop{1, colour::Red, 48};
   Game.IncomingColour[3] = colour::Red;
   Game.SupplyReady[3] = 1;
-  for (int k : {1, 4, 5, 6}) {  // no other ball enters
+  for (int k : {1, 4, 5}) {  // no other ball enters
     Game.SupplyReady[k] = 1;
     Game.SupplyWait[k] = 1000;
   }

@@ -26,7 +26,8 @@ TEST_F(GameEngineTest, DrawsScaleTheGeneratorDown) {
   for (int& r : values) r = platform::Rand();
   platform::Srand(4321);
   for (int i = 0; i < 200; ++i) EXPECT_EQ(Draw(37), values[i] * 37 / 32768) << i;
-  for (int i = 200; i < 400; ++i) {
+  EXPECT_EQ(Draw(32768), values[200]);
+  for (int i = 201; i < 400; ++i) {
     RollPaintColour();
     EXPECT_EQ(Kept.PaintColour, values[i] * 5 / 32768 + 1) << i;
   }
