@@ -1,5 +1,7 @@
 #include "engine/scoring.hpp"
 
+#include <algorithm>
+
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "sound/sound_effects.hpp"
@@ -101,7 +103,7 @@ void CheckBonusCell() {
   const int cell = Game.BonusCell - 1;
   const int r = RowOf(cell);
   const int c = ColumnOf(cell);
-  const auto atLeast = [](int run, int reach) { return run >= (reach > 3 ? reach : 3); };
+  const auto atLeast = [](int run, int reach) { return run >= std::max(reach, 3); };
   const bool covered[4] = {
       atLeast(Game.RunLength[LeftPipe(r)], c + 1),
       atLeast(Game.RunLength[RightPipe(r)], 6 - c),

@@ -103,7 +103,7 @@ GameOverFrameResult GameOverShowFrame() {
     Game.RunOutCounter = 10;
     Game.GameOverStep = 200;
   }
-  if (Game.GameOverStep < 111) Game.GameOverStep += 1;
+  if (s < 110) Game.GameOverStep = s + 1;
   return result;
 }
 

@@ -34,6 +34,10 @@ TEST_F(GameEngineTest, DropsSoundHalfWayAndLandAfter48Pixels) {
     EXPECT_EQ(CountEvents(sound::effect::BallDropping), 1);
     EXPECT_EQ(Kept.BallColour[3], colour::Red);
   }
+  Game.DropRecord[6] = BallDrop{1, colour::Blue, 6};
+  EXPECT_TRUE(StepDrop(6, 6));
+  // Element 0 is no column, whatever it holds.
+  Game.DropRecord[0] = BallDrop{1, colour::Blue, 6};
   EXPECT_FALSE(StepDrop(0, 6) || StepDrop(7, 6));
 }
 
@@ -46,6 +50,11 @@ TEST_F(GameEngineTest, FallsLandAfter30Pixels) {
     EXPECT_EQ(frames, step ? 5 : 30);
     EXPECT_EQ(Kept.BallColour[6], colour::Green);
   }
+  for (int slot : {1, 36}) {
+    Game.FallRecord[slot] = BallFall{1, 0, colour::Green, 6};
+    EXPECT_TRUE(StepFall(slot, 6));
+  }
+  Game.FallRecord[0] = BallFall{1, 0, colour::Green, 6};
   EXPECT_FALSE(StepFall(0, 6) || StepFall(37, 6) || StepFall(2, 6));
 }
 

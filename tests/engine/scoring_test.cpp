@@ -45,6 +45,10 @@ TEST_F(GameEngineTest, AWordCompletedOnAFullReserveKeepsThePendingRefill) {
 
 TEST_F(GameEngineTest, TheBlinkRunsOnlyBetweenCompletionAndItsEnd) {
   for (int p = 1; p <= 9; ++p) WordSlot(p) = 1;
+  WordSlot(1) = 0;
+  Collect(5);  // a letter already in place completes nothing
+  EXPECT_EQ(Game.WordBlinkStep, 0);
+  WordSlot(1) = 1;
   WordBlink();  // no word completed
   EXPECT_EQ(Game.WordBlinkStep + Game.WordRedraw, 0);
   EXPECT_EQ(FilledPositions(), 0x1FF);
@@ -124,19 +128,20 @@ TEST_F(GameEngineTest, LettersPayOnlyInAGameInPlay) {
 
 // Draws come from the game's generator as floor(r x n / 32768).
 TEST_F(GameEngineTest, TheBonusCellIsChosenAfterAWaitAndStaysTenSteps) {
-  platform::Srand(99);
+  platform::Srand(1327);
   const int r1 = platform::Rand(), r2 = platform::Rand();
-  platform::Srand(99);
+  platform::Srand(1327);
   BonusCellTimer();
   const int wait = r1 * 30 / 32768;
   EXPECT_EQ(Game.BonusWait, wait > 0 ? wait - 1 : 0);
   for (int step = 1; step < wait; ++step) BonusCellTimer();
   EXPECT_EQ(Game.BonusCell, r2 * 37 / 32768);
-  ASSERT_GT(Game.BonusCell, 0);  // this seed marks a cell
+  ASSERT_TRUE(wait >= 3 && Game.BonusCell > 0);  // this seed waits, then marks a cell
   for (int step = 0; step < 8; ++step) BonusCellTimer();
   EXPECT_NE(Game.BonusCell, 0);
   BonusCellTimer();
   EXPECT_EQ(Game.BonusCell, 0);
+  EXPECT_EQ(Game.BonusWait, 0);  // the next wait is drawn on the next step
 }
 
 TEST_F(GameEngineTest, AMarkOffTheBoardPaysNothing) {
@@ -167,6 +172,7 @@ TEST_F(GameEngineTest, ABonusCellPaysForEachLineThatReachesIt) {
       {CellOf(4, 1), RightPipe(4), 5, true},  {CellOf(4, 1), RightPipe(4), 4, false},
       {CellOf(4, 1), TopPipe(1), 5, true},    {CellOf(4, 1), TopPipe(1), 4, false},
       {CellOf(1, 4), RightPipe(1), 3, true},  {CellOf(1, 4), TopPipe(4), 3, true},
+      {CellOf(5, 5), RightPipe(5), 3, true},
   };
   for (const Case& c : cases) {
     std::fill(Game.RunLength, Game.RunLength + PipeCount + 1, 0);

@@ -71,8 +71,10 @@ TEST_F(GameEngineTest, TheShowAwardsNothingForMovesUnderWayWhenTheGameEnds) {
   Kept.PaintColour = colour::Green;
   Game.Phase = phase::GameOver;
 
+  Kept.BallLetter[CellOf(5, 3)] = 2;
   PaintFrame();
   EXPECT_FALSE(MovesUnderWay());
+  EXPECT_EQ(std::count(Kept.BallLetter, Kept.BallLetter + CellCount, 0), CellCount);
   int colouredUntilRunOut = 0;
   int lowestScore = Kept.Score, highestScore = Kept.Score;
   for (int frame = 0; Kept.Mode != mode::None && frame < 200; ++frame) {
