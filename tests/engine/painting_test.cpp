@@ -66,6 +66,18 @@ TEST_F(GameEngineTest, RefusedTapsOnlySoundAndEveryAcceptedTapPays) {
   for (int i = 0; i < 10; ++i) PaintCell(33);  // the bottom row needs no ball below
   EXPECT_EQ(Game.DrainPending, 40);
   EXPECT_EQ(Game.TapCredit, 10);
+
+  // Only the cell straight below counts.
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "33...."
+      "3.3...");
+  PaintCell(24);
+  PaintCell(25);
+  EXPECT_EQ(Game.PaintStep[24] * 10 + Game.PaintStep[25], 10);
 }
 
 TEST_F(GameEngineTest, ASplashOnABallThatLeftCreatesNoBall) {
@@ -83,6 +95,9 @@ TEST_F(GameEngineTest, APaintOutsideTheBoardChangesNothing) {
   for (int c : {-1, 36}) CompletePaint(c);
   EXPECT_EQ(Kept.PaintColour, colour::Blue);
   EXPECT_EQ(Game.SwatchRedraw, 0);
+  SetBoard("1...................................");
+  CompletePaint(0);
+  EXPECT_EQ(Kept.BallColour[0], colour::Blue);
 }
 
 }  // namespace
