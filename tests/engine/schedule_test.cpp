@@ -60,7 +60,7 @@ TEST_F(GameEngineTest, EveryScheduleBandHoldsFromItsFirstScoreToItsLast) {
     }
   }
   // A damaged kept score below zero plays as a new game.
-  EXPECT_EQ(ScheduleFor(mode::Easy, -5, 1).PaintCost, 4);
+  EXPECT_EQ(ScheduleFor(mode::Easy, -5, 2).PaintCost, 4);
 }
 
 TEST_F(GameEngineTest, TheScheduleStepSetsTheValuesOfItsMode) {
