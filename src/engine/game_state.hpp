@@ -153,10 +153,10 @@ inline std::int32_t& PipeActive(int pipe) {
 inline std::int32_t& WordSlot(int position) {
   return Kept.WordSlot[position - 1];
 }
-constexpr int WordLength = 9;
+inline constexpr int WordLength = 9;
 // The letter code that fills each position 1..9 of "Fandriass" (element 0 is
 // unused). Codes 2 and 7 each serve two positions, which fill in order.
-constexpr int WordLetterCode[WordLength + 1] = {0, 1, 2, 3, 4, 5, 6, 2, 7, 7};
+inline constexpr int WordLetterCode[WordLength + 1] = {0, 1, 2, 3, 4, 5, 6, 2, 7, 7};
 
 // A draw below n: 0..n-1 from one value of the game's generator.
 int Draw(int n);
