@@ -67,7 +67,16 @@ TEST_F(GameEngineTest, ASplashShowsFiveFramesThenThePaintTakes) {
   EXPECT_EQ(frames, (std::vector<int>{1, 3, 5, 7, 9, 0, 0}));
   EXPECT_EQ(Kept.BallColour[30], colour::Blue);
   EXPECT_EQ(CountEvents(sound::effect::PaintSplash), 1);
+  SetBoard("2...................................");
+  Game.PaintStep[0] = 9;
+  Kept.PaintColour = colour::Red;
+  EXPECT_EQ(StepSplash(0), 9);
+  EXPECT_EQ(Kept.BallColour[0], colour::Red);
+  // Only cells of the board splash, whatever lies beside the splash table.
+  Game.PaintBeforeMix = 1;
+  Game.RefillPending = 1;
   EXPECT_EQ(StepSplash(-1) + StepSplash(36), 0);
+  EXPECT_EQ(Game.PaintBeforeMix + Game.RefillPending, 2);
 }
 
 // The pipe sounds when the leading ball is 15, 12 or 10 pixels from it; each
