@@ -12,7 +12,7 @@ namespace {
 // containing it give the paint, two secondaries give the primary they share,
 // opposites give black. Equal colours never mix (the tap is refused); they are
 // listed as the paint.
-constexpr int kMixing[6][6] = {
+constexpr int kMixing[][6] = {
     {1, 6, 5, 7, 5, 6},  // Red
     {6, 2, 4, 4, 7, 6},  // Yellow
     {5, 4, 3, 4, 5, 7},  // Blue

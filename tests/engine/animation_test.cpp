@@ -95,13 +95,20 @@ TEST_F(GameEngineTest, SuctionSoundsNearThePipeAndSwallowsAtIt) {
         "333...");
     Game.RunLength[LeftPipe(5)] = 3;
     Events.clear();
-    int frames = 0, swallowed = 0, ended = 0;
+    Game.RunHandled[TopPipe(0)] = 1;  // looked at in the last detection
+    int frames = 0, swallowed = 0, ended = 0, endedAt = 0;
     while (Game.RunLength[LeftPipe(5)] > 0 && frames < 200) {
       const SuctionFrameResult result = StepSuction(LeftPipe(5), c.step);
+      ++frames;
       swallowed += result.Swallowed;
       ended += result.Ended;
-      ++frames;
+      if (result.Ended) endedAt = frames;
+      if (Game.RunLength[LeftPipe(5)] > 0) {
+        EXPECT_EQ(Game.RunHandled[TopPipe(0)], 1);
+      }
     }
+    EXPECT_EQ(endedAt, frames);
+    EXPECT_EQ(Game.RunHandled[TopPipe(0)], 0);  // the next detection looks everywhere
     EXPECT_EQ(frames, 3 * c.framesPerBall) << c.step;
     EXPECT_EQ(swallowed, 3);
     EXPECT_EQ(ended, 1);

@@ -44,11 +44,12 @@ TEST_F(GameEngineTest, AWordCompletedOnAFullReserveKeepsThePendingRefill) {
 }
 
 TEST_F(GameEngineTest, TheBlinkRunsOnlyBetweenCompletionAndItsEnd) {
-  for (int p = 1; p <= 9; ++p) WordSlot(p) = 1;
-  WordSlot(1) = 0;
-  Collect(5);  // a letter already in place completes nothing
-  EXPECT_EQ(Game.WordBlinkStep, 0);
-  WordSlot(1) = 1;
+  for (int missing : {1, 9}) {
+    for (int p = 1; p <= 9; ++p) WordSlot(p) = p != missing;
+    Collect(5);  // a letter already in place completes nothing
+    EXPECT_EQ(Game.WordBlinkStep, 0) << missing;
+  }
+  WordSlot(9) = 1;
   WordBlink();  // no word completed
   EXPECT_EQ(Game.WordBlinkStep + Game.WordRedraw, 0);
   EXPECT_EQ(FilledPositions(), 0x1FF);
