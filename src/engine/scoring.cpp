@@ -104,7 +104,7 @@ void CheckBonusCell() {
   const int r = RowOf(cell);
   const int c = ColumnOf(cell);
   const auto atLeast = [](int run, int reach) { return run >= std::max(reach, 3); };
-  const bool covered[4] = {
+  const bool covered[] = {
       atLeast(Game.RunLength[LeftPipe(r)], c + 1),
       atLeast(Game.RunLength[RightPipe(r)], 6 - c),
       atLeast(Game.RunLength[TopPipe(c)], r + 1),

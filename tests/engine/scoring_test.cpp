@@ -129,9 +129,9 @@ TEST_F(GameEngineTest, LettersPayOnlyInAGameInPlay) {
 
 // Draws come from the game's generator as floor(r x n / 32768).
 TEST_F(GameEngineTest, TheBonusCellIsChosenAfterAWaitAndStaysTenSteps) {
-  platform::Srand(1327);
+  platform::Srand(1288);
   const int r1 = platform::Rand(), r2 = platform::Rand();
-  platform::Srand(1327);
+  platform::Srand(1288);
   BonusCellTimer();
   const int wait = r1 * 30 / 32768;
   EXPECT_EQ(Game.BonusWait, wait > 0 ? wait - 1 : 0);
@@ -143,6 +143,27 @@ TEST_F(GameEngineTest, TheBonusCellIsChosenAfterAWaitAndStaysTenSteps) {
   BonusCellTimer();
   EXPECT_EQ(Game.BonusCell, 0);
   EXPECT_EQ(Game.BonusWait, 0);  // the next wait is drawn on the next step
+}
+
+TEST_F(GameEngineTest, TheBonusCellTimerAtItsEdges) {
+  platform::Srand(99);
+  const int r1 = platform::Rand(), r2 = platform::Rand();
+  ASSERT_EQ(r1 * 30 / 32768, 0);  // this seed draws no wait: a cell at once
+  platform::Srand(99);
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusWait, 0);
+  EXPECT_EQ(Game.BonusCell, r2 * 37 / 32768);
+  EXPECT_EQ(Game.BonusLife, 9);
+
+  Game.BonusCell = 1;  // the first cell ends like any other
+  Game.BonusLife = 1;
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell, 0);
+  Game.BonusCell = 8;
+  Game.BonusLife = 0;
+  Game.BonusWait = 5;
+  BonusCellTimer();
+  EXPECT_EQ(Game.BonusCell + Game.BonusLife, 0);
 }
 
 TEST_F(GameEngineTest, AMarkOffTheBoardPaysNothing) {

@@ -103,7 +103,7 @@ TEST_F(GameEngineTest, ALevelUpAlsoTakesTheBlackBallsOnTheirWayDown) {
       "......"
       "......"
       "7.1...");
-  for (int k : {2, 6}) {
+  for (int k : {1, 6}) {
     Game.DropRecord[k] = BallDrop{1, colour::Black, 48};
     Game.IncomingColour[k] = colour::Black;
     Game.SupplyReady[k] = 1;
@@ -111,7 +111,7 @@ TEST_F(GameEngineTest, ALevelUpAlsoTakesTheBlackBallsOnTheirWayDown) {
   Game.DropRecord[3] = BallDrop{1, colour::Red, 48};
   Game.IncomingColour[3] = colour::Red;
   Game.SupplyReady[3] = 1;
-  for (int k : {1, 4, 5}) {  // no other ball enters
+  for (int k : {2, 4, 5}) {  // no other ball enters
     Game.SupplyReady[k] = 1;
     Game.SupplyWait[k] = 1000;
   }
