@@ -198,6 +198,20 @@ TEST_F(GameEngineTest, TheResultBoxIsComposedOnceWithinItsSteps) {
   }
 }
 
+TEST_F(GameEngineTest, EachLevelUpRunsItsFortyOneFrames) {
+  for (int level = 1; level <= 3; ++level) {
+    Game.LevelUpPending = 1;
+    int frames = 0, banners = 0;
+    while (Game.LevelUpPending && frames < 100) {
+      banners += LevelUpFrame().ShowBanner;
+      ++frames;
+    }
+    EXPECT_EQ(frames * 100 + banners, 4140) << level;
+    EXPECT_EQ(Kept.Level, level + 1);
+  }
+  EXPECT_EQ(CountEvents(sound::effect::LevelUp), 3);
+}
+
 // A damaged kept level above 9 has no level-up to show.
 TEST_F(GameEngineTest, NoLevelUpRunsAboveLevelNine) {
   SetBoard("7...................................");
