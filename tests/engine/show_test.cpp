@@ -177,6 +177,9 @@ TEST_F(GameEngineTest, EveryRunOutPatternSucksEveryCellOnce) {
 // The result box is composed once, on the first result step the show reaches.
 TEST_F(GameEngineTest, TheResultBoxIsComposedOnceWithinItsSteps) {
   Game.Phase = phase::GameOver;
+  platform::Srand(905);
+  const int patternDraw = platform::Rand() * 10 / 32768;  // a draw below 10
+  platform::Srand(905);
   std::vector<int> composed;
   int soundStep = -1, endStep = -1;
   for (int frame = 0; frame < 120; ++frame) {
@@ -186,6 +189,7 @@ TEST_F(GameEngineTest, TheResultBoxIsComposedOnceWithinItsSteps) {
     if (endStep < 0 && Game.RunOutCounter == 10) endStep = result.Step;
   }
   EXPECT_EQ(composed, std::vector<int>{31});
+  EXPECT_EQ(Game.RunOutPattern, patternDraw);
   EXPECT_EQ(soundStep, 20);
   EXPECT_EQ(endStep, 110);
   EXPECT_EQ(CountEvents(sound::effect::GameOver), 1);
