@@ -1,5 +1,7 @@
 #include "engine/animation_steps.hpp"
 
+#include <algorithm>
+
 #include "engine/game_state.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine/new_game_and_supply.hpp"
@@ -16,7 +18,7 @@ constexpr int DropSoundPosition = 28;
 
 // Every move must get somewhere, whatever step it is given.
 int Forward(int step) {
-  return step < 1 ? 1 : step;
+  return std::max(step, 1);
 }
 
 }  // namespace

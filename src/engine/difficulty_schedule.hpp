@@ -8,8 +8,8 @@ class Window;
 
 namespace engine {
 
-// What the schedule asks at a score: the paint cost of a tap, and the hot-pipe
-// count (EASY, HEAT, CHROMA) or the drip interval (HARD, PANIC) in `second`.
+// What the schedule asks at a score and level: the paint cost of a tap, and in
+// `Second` the hot-pipe count (EASY, HEAT, CHROMA) or the drip interval (HARD, PANIC).
 struct ScheduleValues {
   std::int32_t PaintCost;
   std::int32_t Second;

@@ -35,6 +35,15 @@ constexpr int Playing = 1;
 constexpr int GameOver = 2;
 }  // namespace phase
 
+// The four tick countdowns (GameState::TickCountdown), by the work they time.
+namespace countdown {
+constexpr int Reserve = 0;      // every 6 ticks: reserve gauge, word blink, drip pot
+constexpr int Schedule = 1;     // every 100 ticks: difficulty schedule, bonus cell, score box
+constexpr int Groups = 2;       // every 100 ticks: group detection
+constexpr int Decorations = 3;  // every 30 ticks: side decorations
+constexpr int Count = 4;
+}  // namespace countdown
+
 constexpr int CellCount = 36;
 constexpr int PipeCount = 24;
 constexpr int ColumnCount = 6;
@@ -64,7 +73,7 @@ struct GameState {
   std::int32_t TimeOut;
   std::uint8_t RestoreKeptGame;
 
-  std::int32_t TickCountdown[4];
+  std::int32_t TickCountdown[countdown::Count];
 
   // Ball supply and movement.
   std::int32_t IncomingColour[ColumnCount + 1];
@@ -144,6 +153,10 @@ inline std::int32_t& PipeActive(int pipe) {
 inline std::int32_t& WordSlot(int position) {
   return Kept.WordSlot[position - 1];
 }
+inline constexpr int WordLength = 9;
+// The letter code that fills each position 1..9 of "Fandriass" (element 0 is
+// unused). Codes 2 and 7 each serve two positions, which fill in order.
+inline constexpr int WordLetterCode[WordLength + 1] = {0, 1, 2, 3, 4, 5, 6, 2, 7, 7};
 
 // A draw below n: 0..n-1 from one value of the game's generator.
 int Draw(int n);

@@ -27,22 +27,22 @@ void Invalidate(platform::Window* window, int left, int top, int right, int bott
 void PlayingTick(platform::Window* window) {
   const int sx = Layout.ScreenOffsetX;
   const int sy = Layout.ScreenOffsetY;
-  std::int32_t* countdown = Game.TickCountdown;
+  std::int32_t* ticksLeft = Game.TickCountdown;
 
   SupplyAndGravity();
-  if (countdown[2] == 0) {
+  if (ticksLeft[countdown::Groups] == 0) {
     DetectGroups();
     ResolveGroups();
-    countdown[2] = 100;
+    ticksLeft[countdown::Groups] = 100;
   }
-  if (countdown[3] == 0) {
+  if (ticksLeft[countdown::Decorations] == 0) {
     Invalidate(window, 101, 284, 131, 308);
     Invalidate(window, 46, 0, 77, 8);
     Invalidate(window, 164, 281, 193, 311);
     Game.DecorationsRedraw = 1;
-    countdown[3] = 30;
+    ticksLeft[countdown::Decorations] = 30;
   }
-  if (countdown[0] == 0) {
+  if (ticksLeft[countdown::Reserve] == 0) {
     WordBlink();
     if (Game.WordRedraw == 1) {
       Invalidate(window, sx + 9, 247 - sy, sx + 131, 265 - sy);
@@ -50,21 +50,21 @@ void PlayingTick(platform::Window* window) {
     }
     ReserveStep(window);
     Game.DripRedraw = 1;
-    if (platform::Display.DisplayClass == 7) {
+    if (platform::Display.DisplayClass == platform::Class320x320) {
       Invalidate(window, 248, 276, 267, 300);
     } else {
       Invalidate(window, sx + 217, 276 - sy, sx + 236, 300 - sy);
     }
-    countdown[0] = 6;
+    ticksLeft[countdown::Reserve] = 6;
   }
-  if (countdown[1] == 0) {
+  if (ticksLeft[countdown::Schedule] == 0) {
     DifficultyStep(window);
     if (Kept.Mode == mode::Panic) {
       const int bx = Layout.BoardOriginX;
       const int by = Layout.BoardOriginY;
       Invalidate(window, bx + 210, by + 216, bx + 240, by + 241);
     }
-    countdown[1] = 100;
+    ticksLeft[countdown::Schedule] = 100;
   }
   Invalidate(window, sx + 217, 48 - sy, sx + 235, 73 - sy);
   if (Game.LevelUpPending == 1) Invalidate(window, sx + 216, 217 - sy, sx + 236, 237 - sy);

@@ -170,8 +170,7 @@ void OfferMissingLetter(int k) {
     }
   }
   if (collected != 8 || Draw(2) != 0) return;
-  static constexpr int kCodeOfPosition[10] = {0, 1, 2, 3, 4, 5, 6, 2, 7, 7};
-  Game.IncomingLetter[k] = kCodeOfPosition[missing];
+  Game.IncomingLetter[k] = WordLetterCode[missing];
 }
 
 void CompleteDrop(int k) {

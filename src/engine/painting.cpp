@@ -7,30 +7,31 @@ namespace engine {
 
 namespace {
 
-// Rows: ball colour 1..7; columns: paint colour 1..7. Two primaries give the
-// secondary between them, a primary and a secondary containing it give the
-// paint, two secondaries give the primary they share, opposites give black,
-// paint on black stays paint and black paint stays black. Equal colours never
-// mix (the tap is refused); they are listed as the paint.
-constexpr int kMixing[8][8] = {
-    {0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 6, 5, 7, 5, 6, 7},  // Red
-    {0, 6, 2, 4, 4, 7, 6, 7},                            // Yellow
-    {0, 5, 4, 3, 4, 5, 7, 7},                            // Blue
-    {0, 7, 2, 3, 4, 3, 2, 7},                            // Green
-    {0, 1, 7, 3, 3, 5, 1, 7},                            // Purple
-    {0, 1, 2, 7, 2, 1, 6, 7},                            // Orange
-    {0, 1, 2, 3, 4, 5, 6, 7},                            // Black
+// Rows: ball colour Red..Orange; columns: paint colour Red..Orange. Two
+// primaries give the secondary between them, a primary and a secondary
+// containing it give the paint, two secondaries give the primary they share,
+// opposites give black. Equal colours never mix (the tap is refused); they are
+// listed as the paint.
+constexpr int kMixing[][6] = {
+    {1, 6, 5, 7, 5, 6},  // Red
+    {6, 2, 4, 4, 7, 6},  // Yellow
+    {5, 4, 3, 4, 5, 7},  // Blue
+    {7, 2, 3, 4, 3, 2},  // Green
+    {1, 7, 3, 3, 5, 1},  // Purple
+    {1, 2, 7, 2, 1, 6},  // Orange
 };
 
-bool IsBallColour(int value) {
-  return value >= 1 && value <= 7;
+bool OnTheWheel(int value) {
+  return value >= colour::Red && value <= colour::Orange;
 }
 
 }  // namespace
 
 int MixedColour(int ball, int paint) {
-  if (!IsBallColour(ball) || !IsBallColour(paint)) return paint;
-  return kMixing[ball][paint];
+  // Paint on black stays paint and black paint stays black, as does any code
+  // off the wheel (a damaged kept board).
+  if (!OnTheWheel(ball) || !OnTheWheel(paint)) return paint;
+  return kMixing[ball - 1][paint - 1];
 }
 
 void PaintCell(int c) {

@@ -1,5 +1,7 @@
 #include "engine/scoring.hpp"
 
+#include <algorithm>
+
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "sound/sound_effects.hpp"
@@ -10,23 +12,16 @@ namespace {
 
 constexpr int WordBlinkOver = 24;
 
-// The first free word position a letter code fills, or 0. Codes 2 and 7 each
-// serve two positions of "Fandriass".
+// The first free word position a letter code fills, or 0.
 int FreePositionFor(int code) {
-  switch (code) {
-    case 2:
-      if (WordSlot(2) == 0) return 2;
-      return WordSlot(7) == 0 ? 7 : 0;
-    case 7:
-      if (WordSlot(8) == 0) return 8;
-      return WordSlot(9) == 0 ? 9 : 0;
-    default:
-      return WordSlot(code) == 0 ? code : 0;
+  for (int position = 1; position <= WordLength; ++position) {
+    if (WordLetterCode[position] == code && WordSlot(position) == 0) return position;
   }
+  return 0;
 }
 
 bool WordComplete() {
-  for (int position = 1; position <= 9; ++position) {
+  for (int position = 1; position <= WordLength; ++position) {
     if (WordSlot(position) == 0) return false;
   }
   return true;
@@ -35,6 +30,9 @@ bool WordComplete() {
 }  // namespace
 
 void CollectLetter(int c) {
+  // Only a game in play collects: the run-out of the game-over show swallows
+  // balls after the final score is on screen.
+  if (Game.Phase != phase::Playing) return;
   const int code = Kept.BallLetter[c];
   if (code < 1 || code > 7) return;
   Game.LetterTaken[code] = 1;
@@ -105,8 +103,8 @@ void CheckBonusCell() {
   const int cell = Game.BonusCell - 1;
   const int r = RowOf(cell);
   const int c = ColumnOf(cell);
-  const auto atLeast = [](int run, int reach) { return run >= (reach > 3 ? reach : 3); };
-  const bool covered[4] = {
+  const auto atLeast = [](int run, int reach) { return run >= std::max(reach, 3); };
+  const bool covered[] = {
       atLeast(Game.RunLength[LeftPipe(r)], c + 1),
       atLeast(Game.RunLength[RightPipe(r)], 6 - c),
       atLeast(Game.RunLength[TopPipe(c)], r + 1),

@@ -10,7 +10,7 @@ namespace {
 
 // Each pattern sucks every cell exactly once: whole rows into left or right
 // pipes, or whole columns into top or bottom pipes.
-constexpr int kRunOutPipes[10][6] = {
+constexpr int kRunOutPipes[][6] = {
     {BottomPipe(0), BottomPipe(1), BottomPipe(2), BottomPipe(3), BottomPipe(4), BottomPipe(5)},
     {TopPipe(0), TopPipe(1), TopPipe(2), TopPipe(3), TopPipe(4), TopPipe(5)},
     {LeftPipe(0), LeftPipe(1), LeftPipe(2), LeftPipe(3), LeftPipe(4), LeftPipe(5)},
@@ -23,6 +23,42 @@ constexpr int kRunOutPipes[10][6] = {
     {LeftPipe(0), LeftPipe(2), LeftPipe(4), RightPipe(1), RightPipe(3), RightPipe(5)},
 };
 
+// A ball that was still dropping into column k goes nowhere; the column decides
+// its next ball afresh, or the same ball would start its drop again.
+void EndDrop(int k) {
+  Game.DropRecord[k] = BallDrop{};
+  Game.SupplyReady[k] = 0;
+}
+
+// The game-over show owns the board from its first step: a move still under way
+// would otherwise land a coloured ball (perhaps with a letter that the run-out
+// then pays for) on the black board.
+void EndMovesInFlight() {
+  for (int k = 1; k <= ColumnCount; ++k) EndDrop(k);
+  for (BallFall& fall : Game.FallRecord) fall = BallFall{};
+  for (std::int32_t& splash : Game.PaintStep) splash = 0;
+}
+
+// Black balls leave the board, with the letter a CHROMA ball kept when it was
+// painted black, and so do those still on their way down: they would land after
+// the others left and stay. Records not under way are all zero.
+void RemoveBlackBalls() {
+  for (int k = 1; k <= ColumnCount; ++k) {
+    if (Game.DropRecord[k].Colour == colour::Black) EndDrop(k);
+  }
+  for (BallFall& fall : Game.FallRecord) {
+    // The falling ball is the one in the source cell, whatever colour it had
+    // when the fall started.
+    if (Kept.BallColour[fall.Source] == colour::Black) fall = BallFall{};
+  }
+  for (int c = 0; c < CellCount; ++c) {
+    if (Kept.BallColour[c] == colour::Black) {
+      Kept.BallColour[c] = colour::None;
+      Kept.BallLetter[c] = 0;
+    }
+  }
+}
+
 }  // namespace
 
 LevelUpFrameResult LevelUpFrame() {
@@ -31,14 +67,8 @@ LevelUpFrameResult LevelUpFrame() {
   const int step = Game.LevelUpStep;
   if (step == 1) {
     sound::PlaySoundEffect(sound::effect::LevelUp);
-    // Black balls leave the board, with the letter a CHROMA ball kept when it
-    // was painted black.
-    for (int c = 0; c < CellCount; ++c) {
-      if (Kept.BallColour[c] == colour::Black) {
-        Kept.BallColour[c] = colour::None;
-        Kept.BallLetter[c] = 0;
-      }
-    }
+    // During the game-over show the board is the show's, every ball on it black.
+    if (Game.Phase != phase::GameOver) RemoveBlackBalls();
   }
   result.ShowBanner = step < 40 && Kept.Level != 9;
   Game.LevelUpStep = step + 1;
@@ -55,6 +85,7 @@ GameOverFrameResult GameOverShowFrame() {
   GameOverFrameResult result{Game.GameOverStep, false};
   const int s = Game.GameOverStep;
   if (s == 0) {
+    EndMovesInFlight();
     for (int c = 0; c < CellCount; ++c) {
       Kept.BallColour[c] = colour::Black;
       Kept.BallLetter[c] = 0;
@@ -72,7 +103,7 @@ GameOverFrameResult GameOverShowFrame() {
     Game.RunOutCounter = 10;
     Game.GameOverStep = 200;
   }
-  if (Game.GameOverStep < 111) Game.GameOverStep += 1;
+  if (s < 110) Game.GameOverStep = s + 1;
   return result;
 }
 

@@ -26,9 +26,13 @@ int ExpectedMix(int ball, int paint) {
 TEST_F(GameEngineTest, ChromaMixingFollowsTheColourWheel) {
   for (int ball = 1; ball <= 7; ++ball) {
     for (int paint = 1; paint <= 7; ++paint) {
-      if (ball == paint) continue;
       EXPECT_EQ(MixedColour(ball, paint), ExpectedMix(ball, paint)) << ball << paint;
     }
+  }
+  // Codes off the wheel (a damaged kept board) leave the paint as it is.
+  for (int odd : {0, 8}) {
+    EXPECT_EQ(MixedColour(odd, 3), 3);
+    EXPECT_EQ(MixedColour(3, odd), odd);
   }
 }
 
@@ -38,6 +42,7 @@ TEST_F(GameEngineTest, OverlappingChromaSplashesTakeThePaintOfTheirOwnEnd) {
   Kept.PaintColour = colour::Red;
   PaintCell(30);
   EXPECT_EQ(Kept.PaintColour, colour::Purple);
+  EXPECT_EQ(Game.SwatchRedraw, 1);
   StepSplash(30);
   PaintCell(31);
   EXPECT_EQ(Kept.PaintColour, colour::Black);
@@ -61,6 +66,18 @@ TEST_F(GameEngineTest, RefusedTapsOnlySoundAndEveryAcceptedTapPays) {
   for (int i = 0; i < 10; ++i) PaintCell(33);  // the bottom row needs no ball below
   EXPECT_EQ(Game.DrainPending, 40);
   EXPECT_EQ(Game.TapCredit, 10);
+
+  // Only the cell straight below counts.
+  SetBoard(
+      "......"
+      "......"
+      "......"
+      "......"
+      "33...."
+      "3.3...");
+  PaintCell(24);
+  PaintCell(25);
+  EXPECT_EQ(Game.PaintStep[24] * 10 + Game.PaintStep[25], 10);
 }
 
 TEST_F(GameEngineTest, ASplashOnABallThatLeftCreatesNoBall) {
@@ -71,6 +88,16 @@ TEST_F(GameEngineTest, ASplashOnABallThatLeftCreatesNoBall) {
   while (Game.PaintStep[30] != 0) StepSplash(30);
   EXPECT_EQ(Kept.BallColour[30], colour::None);
   EXPECT_EQ(Game.SwatchRedraw, 1);
+}
+
+TEST_F(GameEngineTest, APaintOutsideTheBoardChangesNothing) {
+  Kept.PaintColour = colour::Blue;
+  for (int c : {-1, 36}) CompletePaint(c);
+  EXPECT_EQ(Kept.PaintColour, colour::Blue);
+  EXPECT_EQ(Game.SwatchRedraw, 0);
+  SetBoard("1...................................");
+  CompletePaint(0);
+  EXPECT_EQ(Kept.BallColour[0], colour::Blue);
 }
 
 }  // namespace
