@@ -4,7 +4,10 @@ start_xvfb() {
   numberFile=$(mktemp)
   # Xvfb picks a free display itself and writes its number once it accepts
   # clients, so tests running side by side never share or race for a display.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  # -noreset: by default the server resets whenever its last client leaves, and
+  # a game connecting just as a probe of the window tool left lost its
+  # connection in that reset and ran on without a window.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberFile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     if [ -s "$numberFile" ]; then
