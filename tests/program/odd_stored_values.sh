@@ -22,14 +22,7 @@ if ! wait_until 300 has_window; then
   kill "$pid"
   exit 1
 fi
-wait_until 300 "$tool" close "Fandriass II"
-exited() { ended "$pid"; }
-if ! wait_until 300 exited; then
-  echo "the game did not end when its window was closed"
-  kill "$pid"
-  exit 1
-fi
-wait "$pid"
+close_game "$pid" "$tool" || exit 1
 [ -p "$key/Prefs" ] || { echo "the pipe named Prefs was harmed"; exit 1; }
 [ "$(cat "$key/PrefsHeat/inside")" = kept ] || { echo "the folder named PrefsHeat was harmed"; exit 1; }
 grep -q "$key/Prefs " "$XDG_RUNTIME_DIR/stderr" || { echo "the pipe was not reported"; exit 1; }

@@ -16,14 +16,7 @@ if ! wait_until 300 has_window; then
   kill "$pid"
   exit 1
 fi
-wait_until 300 "$tool" close "Fandriass II"
-exited() { ended "$pid"; }
-if ! wait_until 300 exited; then
-  echo "the game did not end when its window was closed"
-  kill "$pid"
-  exit 1
-fi
-wait "$pid"
+close_game "$pid" "$tool"
 code=$?
 [ "$code" = 0 ] || { echo "exit code $code"; exit 1; }
 echo "window opened and closed, exit code 0"

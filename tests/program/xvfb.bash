@@ -39,3 +39,15 @@ ended() {
   case "$state" in Z*) return 0 ;; esac
   return 1
 }
+# Closes the game's window as a window manager would and waits for the process
+# to end; returns its exit code, or 1 (with a message) when it never ends.
+close_game() {
+  local pid=$1 tool=$2
+  wait_until 300 "$tool" close "Fandriass II"
+  if ! wait_until 300 ended "$pid"; then
+    echo "the game did not end when its window was closed"
+    kill "$pid"
+    return 1
+  fi
+  wait "$pid"
+}
