@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+// Which screen the main window shows, and the request flags the screens share.
+// The shell changes them; the painters read and clear them. They sit here, with
+// the painters, because the painters are below the shell.
+namespace render {
+
+namespace screen {
+constexpr std::uint32_t MainMenu = 0;
+constexpr std::uint32_t Game = 1;
+constexpr std::uint32_t HiScoreTable = 2;
+constexpr std::uint32_t NewHiScore = 3;
+constexpr std::uint32_t Settings = 10;
+}  // namespace screen
+
+extern std::uint32_t ScreenState;
+// 0 makes the next paint of the screen perform its entry step.
+extern std::uint32_t ScreenPhase;
+
+// On the game screen, the top-left of the exit icon; on the hi-score table, of the tab row.
+extern std::int32_t IconBarX;
+extern std::int32_t IconBarY;
+
+// Set after a confirmation box was answered No and on re-activation: the game
+// screen refreshes its frame (never a full redraw).
+extern std::uint32_t RepaintAll;
+// Set when the game screen's sound icon was tapped.
+extern std::uint32_t SoundIconChanged;
+
+// Puts every value above back to its start-up value.
+void ResetScreenState();
+
+}  // namespace render
