@@ -112,6 +112,8 @@ struct GameState {
   std::int32_t GameOverStep;
   std::int32_t RunOutCounter;
   std::int32_t RunOutPattern;
+  // Swaps of the hazard sign still to show (set when the reserve runs low).
+  std::int32_t HazardBlink;
 
   // Redraw requests: set here, cleared by the painter that serves them.
   std::int32_t GaugeRedraw;

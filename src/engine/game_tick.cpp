@@ -8,6 +8,7 @@
 #include "engine/scoring.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
+#include "platform/runtime.hpp"
 #include "platform/window.hpp"
 #include "records/hiscore_table.hpp"
 
@@ -19,6 +20,11 @@ constexpr int ScreenHiScoreTable = 2;
 constexpr int ScreenNewHiScore = 3;
 
 GameOverHandler gameOverHandler = nullptr;
+
+// The reserve's last quarter, where the hazard sign warns the player.
+bool ReserveLow() {
+  return Kept.Reserve * 4 < 77;
+}
 
 void Invalidate(platform::Window* window, int left, int top, int right, int bottom) {
   platform::InvalidateLogicalRect(window, left, top, right, bottom);
@@ -98,7 +104,12 @@ void SetGameOverHandler(GameOverHandler handler) {
 void GameTick(platform::Window* window) {
   switch (Game.Phase) {
     case phase::Start:
-      if (!Game.RestoreKeptGame) NewGame();
+      if (!Game.RestoreKeptGame) {
+        NewGame();
+      } else {
+        // A resumed game must not replay the balls of every other resume.
+        platform::Srand(platform::GetTickCount());
+      }
       platform::SetTimer(window, GameTimer, 2);
       Game.Phase = phase::Playing;
       break;
@@ -119,12 +130,16 @@ void GameTick(platform::Window* window) {
 }
 
 void FullRedrawTick(platform::Window* window) {
-  if (!Game.RestoreKeptGame) RollPaintColour();
-  DrawHotPipes();  // HEAT only
+  // A resumed game keeps its colour and, in HEAT, the hot pipes it was left with.
+  if (!Game.RestoreKeptGame) {
+    RollPaintColour();
+    DrawHotPipes();  // HEAT only
+  }
   GameTick(window);
 }
 
 void ReserveStep(platform::Window* window) {
+  const bool wasLow = ReserveLow();
   if (Game.RefillPending > 0) {
     Game.RefillPending -= 1;
     AddClamped(Kept.Reserve, 1);
@@ -140,6 +155,7 @@ void ReserveStep(platform::Window* window) {
     if (Kept.Level == 9) AddScore(5000);
   }
   if (Kept.Reserve <= 0) Game.Phase = phase::GameOver;
+  if (!wasLow && ReserveLow()) Game.HazardBlink = 3;
 
   if (Kept.Mode == mode::Hard || Kept.Mode == mode::Panic) {
     if (Game.DripCountdown == 0) Game.DripCountdown = Game.DripInterval;

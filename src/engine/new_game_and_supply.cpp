@@ -63,6 +63,7 @@ void NewGame() {
   Game.RunOutCounter = 0;
   Game.GameOverStep = 0;
   Game.RunOutPattern = 0;
+  Game.HazardBlink = 0;
   Game.TimeOut = 0;
   Game.LevelUpPending = 0;
   Game.LevelUpStep = 0;
@@ -81,7 +82,10 @@ void NewGame() {
   for (BallDrop& drop : Game.DropRecord) drop = BallDrop{};
   for (BallFall& fall : Game.FallRecord) fall = BallFall{};
   for (std::int32_t& step : Game.PaintStep) step = 0;
-  for (int p = 1; p <= PipeCount; ++p) PipeHeat(p) = 0;
+  // HEAT's hot pipes, drawn just before, keep the heat that shows them.
+  for (int p = 1; p <= PipeCount; ++p) {
+    PipeHeat(p) = Kept.Mode == mode::Heat && PipeActive(p) == 1 ? 10 : 0;
+  }
   for (std::int32_t& slot : Kept.WordSlot) slot = 0;
   for (int c = 0; c < CellCount; ++c) {
     Kept.BallColour[c] = colour::None;

@@ -1,5 +1,17 @@
 #include "render/game_screen.hpp"
 
+#include "engine/board_geometry.hpp"
+#include "engine/game_state.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/board_drawing.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/game_frame.hpp"
+#include "render/game_overlays.hpp"
+#include "render/screen_offsets.hpp"
+#include "render/screen_state.hpp"
+
 namespace render {
 
 bool FullRedrawRequested = false;
@@ -7,13 +19,108 @@ bool BoardRedrawRequested = false;
 bool LateBoardRedrawRequested = false;
 std::int32_t CursorPos = 500;
 
-void PaintGameScreen(platform::Window*, platform::DeviceContext&) {}
+namespace {
+
+struct BufferSize {
+  int width;
+  int height;
+};
+constexpr BufferSize kBufferSizes[BackBufferCount] = {
+    {216, 216}, {60, 60},  {180, 78}, {78, 180}, {13, 116}, {30, 30},
+    {180, 120}, {122, 18}, {60, 20},  {30, 25},  {176, 40},
+};
+
+// The class the frame on screen was laid out for (0: none yet).
+std::uint32_t laidOutClass = 0;
+
+bool BuffersFit() {
+  for (int b = 0; b < BackBufferCount; ++b) {
+    if (BackBuffers[b].Width() != platform::ScaleRuleX(kBufferSizes[b].width) ||
+        BackBuffers[b].Height() != platform::ScaleRuleY(kBufferSizes[b].height)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Created on the first game paint, and again should the screen's scale change.
+void CreateBackBuffers() {
+  for (int b = 0; b < BackBufferCount; ++b) {
+    BackBuffers[b] = platform::Bitmap(platform::ScaleRuleX(kBufferSizes[b].width),
+                                      platform::ScaleRuleY(kBufferSizes[b].height));
+  }
+}
+
+}  // namespace
+
+void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) {
+  const bool fresh = !BuffersFit();
+  if (fresh) CreateBackBuffers();
+  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  if (displayClass < 1 || displayClass > 7) return;
+
+  if (engine::Game.RestoreKeptGame) FullRedrawRequested = true;
+  if (FullRedrawRequested) {
+    FullRedraw(window, screen);
+    FullRedrawRequested = false;
+    laidOutClass = displayClass;
+    ScreenPhase = 1;
+  } else if (laidOutClass != displayClass || fresh) {
+    // The screen changed under a running game: lay the frame out again for it
+    // without restarting anything.
+    SetGameLayout();
+    DrawWholeFrame(screen);
+    if (engine::Kept.Mode == engine::mode::Heat) DrawPipes();
+    DrawNextColour(screen);
+    BoardRedrawRequested = true;
+    laidOutClass = displayClass;
+  }
+  if (RepaintAll) {
+    RefreshFrame(screen);
+    RepaintAll = 0;
+  }
+  DrawSoundIcon(screen);
+
+  DrawFalls(screen);
+  DrawDrops(screen);
+  DrawSplashes(screen);
+  DrawGauge(screen);
+  DrawScoreAndClock(screen);
+  DrawSuction(engine::side::Left, screen);
+  DrawSuction(engine::side::Top, screen);
+  DrawSuction(engine::side::Right, screen);
+  DrawSuction(engine::side::Bottom, screen);
+  DrawHazardBlink(screen);
+  DrawLevelUpBanner(screen);
+
+  if (BoardRedrawRequested) {
+    RedrawBoard();
+    BoardRedrawRequested = false;
+  }
+  DrawBonusBanner();
+  if (engine::Game.WordRedraw == 2) DrawLetterStrip(screen);
+
+  DrawBonusCellMarker(screen);
+  DrawGameOverShow(screen);
+  DrawPaintPot(screen);
+  if (LateBoardRedrawRequested) {
+    RedrawBoard();
+    LateBoardRedrawRequested = false;
+  }
+  DrawCursorFrame();
+
+  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, ScreenOffsetX, ScreenOffsetY, 216, 216);
+  DrawExtraLabel(screen);
+}
 
 void ResetGameScreen() {
   FullRedrawRequested = false;
   BoardRedrawRequested = false;
   LateBoardRedrawRequested = false;
   CursorPos = 500;
+  laidOutClass = 0;
+  for (platform::Bitmap& buffer : BackBuffers) buffer = platform::Bitmap();
+  ResetGameOverlays();
 }
 
 }  // namespace render

@@ -51,18 +51,30 @@ TEST_F(GameEngineTest, AFullRedrawRollsTheColourBeforeTheHotPipes) {
     Game.Phase = phase::Start;
     Game.RestoreKeptGame = static_cast<std::uint8_t>(restoring);
     Game.ActivePipeCount = 7;
+    PipeActive(3) = 1;
+    PipeHeat(3) = 10;
     platform::Srand(1);
     FullRedrawTick(nullptr);
-    // A resumed game keeps its colour, and the pipes take the first values.
-    const int expectedHot[2][7] = {{5, 9, 12, 14, 15, 20, 22}, {1, 5, 9, 12, 14, 15, 20}};
     int hot[7] = {}, count = 0;
     for (int p = 1; p <= PipeCount; ++p) {
       if (PipeActive(p) && count < 7) hot[count] = p;
       count += PipeActive(p);
     }
-    EXPECT_EQ(count, 7);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(hot[i], expectedHot[restoring][i]) << restoring;
-    EXPECT_EQ(Kept.PaintColour, restoring ? colour::Orange : colour::Red);
+    if (restoring) {
+      // A resumed game keeps its colour and the hot pipes it was left with.
+      EXPECT_EQ(count, 1);
+      EXPECT_EQ(hot[0], 3);
+      EXPECT_EQ(PipeHeat(3), 10);
+      EXPECT_EQ(Kept.PaintColour, colour::Orange);
+    } else {
+      const int expectedHot[7] = {5, 9, 12, 14, 15, 20, 22};
+      EXPECT_EQ(count, 7);
+      for (int i = 0; i < 7; ++i) EXPECT_EQ(hot[i], expectedHot[i]);
+      EXPECT_EQ(Kept.PaintColour, colour::Red);
+      // The new game keeps them hot, so they show.
+      for (int p : expectedHot) EXPECT_EQ(PipeHeat(p), 10) << p;
+      EXPECT_EQ(PipeHeat(1), 0);
+    }
     EXPECT_EQ(Game.Phase, phase::Playing);
   }
   // Other modes have no hot pipes, and the show draws none.
@@ -74,6 +86,19 @@ TEST_F(GameEngineTest, AFullRedrawRollsTheColourBeforeTheHotPipes) {
   DrawHotPipes();
   EXPECT_EQ(Game.PipesRedraw, 0);
   for (int p = 1; p <= PipeCount; ++p) EXPECT_EQ(PipeActive(p), 0);
+}
+
+// Each resume draws from the tick count, as a new game does, instead of
+// replaying whatever the generator last held.
+TEST_F(GameEngineTest, AResumedGameSeedsTheGeneratorFromTheTickCount) {
+  Kept.Mode = mode::Easy;
+  Game.Phase = phase::Start;
+  Game.RestoreKeptGame = 1;
+  platform::Srand(7);
+  GameTick(nullptr);
+  const int drawn = platform::Rand();
+  platform::Srand(platform::GetTickCount());
+  EXPECT_EQ(drawn, platform::Rand());
 }
 
 }  // namespace

@@ -142,3 +142,28 @@ TEST_F(GameEngineTest, ADamagedReserveNeverWrapsRound) {
 }
 
 }  // namespace
+
+namespace {
+
+// The hazard sign warns once, when the reserve falls into its last quarter.
+TEST_F(GameEngineTest, TheHazardSignBlinksWhenTheReserveFallsIntoItsLastQuarter) {
+  struct Case {
+    int reserve, drain, refill, blink;
+  };
+  const Case cases[] = {
+      {20, 1, 0, 3},  // 20 -> 19: in
+      {21, 1, 0, 0},  // 21 -> 20: still above
+      {19, 1, 0, 0},  // already low
+      {19, 0, 1, 0},  // rising out of it
+  };
+  for (const Case& c : cases) {
+    ResetGame();
+    Kept.Reserve = c.reserve;
+    Game.DrainPending = c.drain;
+    Game.RefillPending = c.refill;
+    ReserveStep(nullptr);
+    EXPECT_EQ(Game.HazardBlink, c.blink) << c.reserve;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+#include "render/game_frame.hpp"
+
+#include "engine/game_state.hpp"
+#include "engine/game_tick.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/board_drawing.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/game_layout.hpp"
+#include "render/game_overlays.hpp"
+#include "render/game_screen.hpp"
+#include "render/screen_offsets.hpp"
+#include "render/screen_state.hpp"
+
+namespace render {
+
+namespace {
+
+using engine::Game;
+using engine::Kept;
+using platform::DeviceContext;
+using platform::DoublingRule;
+
+bool Landscape() {
+  return platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
+}
+bool Square() {
+  return platform::Display.DisplayClass == 5 || platform::Display.DisplayClass == 6;
+}
+bool ClassSeven() {
+  return platform::Display.DisplayClass == platform::Class320x320;
+}
+
+void DrawKeyed(DeviceContext& dc, int picture, int width, int height, int x, int y, int red,
+               int green, int blue) {
+  DrawBitmapKeyed(dc, PictureOf(picture), DoublingRule(width), DoublingRule(height), x, y, red,
+                  green, blue);
+}
+
+DeviceContext Buffer(BackBuffer buffer) {
+  return platform::MemoryContext(BackBuffers[buffer]);
+}
+
+// The panels, the reserve column and the three small buttons on a black
+// canvas, which is then shown shifted up by the layout's view shift.
+void ComposeFrame(DeviceContext& screen) {
+  const GameLayout& layout = CurrentLayout;
+  platform::Bitmap canvasBitmap(platform::ScaleRuleX(layout.CanvasWidth),
+                                platform::ScaleRuleY(layout.CanvasHeight));
+  DeviceContext canvas = platform::MemoryContext(canvasBitmap);
+  if (Landscape() || ClassSeven()) {
+    DrawBitmap(canvas, PictureOf(SidePanelLeft), 31, 240, 0, 31);
+    DrawBitmap(canvas, PictureOf(SidePanelRight), 49, 240, 271, 31);
+  }
+  if (ClassSeven()) {
+    DrawBitmap(canvas, PictureOf(Class7Corners + 0), 31, 31, 0, 0);
+    DrawBitmap(canvas, PictureOf(Class7Corners + 1), 49, 31, 271, 0);
+    DrawBitmap(canvas, PictureOf(Class7Corners + 2), 31, 49, 0, 271);
+    DrawBitmap(canvas, PictureOf(Class7Corners + 3), 49, 49, 271, 271);
+  }
+  const int x = layout.CanvasOffsetX;
+  DrawBitmap(canvas, PictureOf(TopBar), 240, 31, x, 0);
+  // The gauge shows the level, so the column stays empty behind it.
+  DrawBitmap(canvas, PictureOf(ReserveColumnEmpty), 24, 216, x + 216, 31);
+  DrawBitmap(canvas, PictureOf(BottomPanel), 240, 73, x, 247);
+
+  const int iconY = IconBarY + (Landscape() ? 31 : 0);
+  DrawKeyed(canvas, Kept.SoundOn ? SoundOnIcon : SoundOffIcon, 17, 17, IconBarX - 36, iconY, 255,
+            204, 255);
+  DrawKeyed(canvas, BackButton, 17, 17, IconBarX - 18, iconY, 255, 204, 255);
+  DrawKeyed(canvas, CloseButton, 17, 17, IconBarX, iconY, 255, 204, 255);
+
+  BlitScaled(screen, canvasBitmap, 0, 0, 0, -layout.ViewShiftY, layout.CanvasWidth,
+             layout.CanvasHeight);
+  // On the square classes the view shift hides the icon bar; the menu button
+  // sits in the corner right of the top pipes instead.
+  if (Square()) DrawKeyed(screen, MenuButton, 24, 12, 216, 0, 255, 204, 255);
+}
+
+// The items drawn over the frame with the game's values as they stand.
+void DrawFrameValues(DeviceContext& screen) {
+  DrawLetterStrip(screen);
+  DrawLevelTile(screen);
+  if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
+  if (Kept.Mode == engine::mode::Chroma) {
+    DrawKeyed(screen, ColourWheelIcon, 20, 20, ScreenOffsetX + 216, ScreenOffsetY + 216, 100, 100,
+              100);
+  }
+  DrawScoreBox(screen);
+}
+
+// The empty board: pipes (outside HEAT, which draws its own), the cells tiled
+// from a 2x2 block, and the four corners of the pipe frame.
+void LayOutEmptyBoard() {
+  if (Kept.Mode != engine::mode::Heat) DrawPipes();
+  DeviceContext tile = Buffer(TileBuffer);
+  FillRectRGB(tile, 0, 0, 0, 0, 0, 60, 60);
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    DrawBitmap(tile, PictureOf(EmptyCell), 30, 30, 30 * (quarter % 2), 30 * (quarter / 2));
+  }
+  DeviceContext board = Buffer(BoardBuffer);
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      BlitScaled(board, BackBuffers[TileBuffer], 0, 0, 18 + 60 * i, 18 + 60 * j, 60, 60);
+    }
+  }
+  const int corners[4][2] = {{0, 0}, {198, 0}, {0, 198}, {198, 198}};
+  for (int k = 0; k < 4; ++k) {
+    DrawBitmap(board, PictureOf(FrameCorners + k), 18, 18, corners[k][0], corners[k][1]);
+  }
+}
+
+void PrepareBuffers() {
+  DeviceContext splat = Buffer(SplatBuffer);
+  DrawBitmap(splat, PictureOf(SplatSheets), 90, 120, 0, 0);
+  DrawBitmap(splat, PictureOf(SplatSheets + 1), 90, 120, 90, 0);
+  DeviceContext gauge = Buffer(GaugeBuffer);
+  DrawBitmap(gauge, PictureOf(GaugeTubeEmpty), 13, 116, 0, 0);
+  DeviceContext score = Buffer(ScoreBuffer);
+  DrawBitmap(score, PictureOf(ScoreBox), 60, 20, 0, 0);
+}
+
+void SaveLetterStripBackground(DeviceContext& screen) {
+  if (!screen.surface) return;
+  DeviceContext strip = Buffer(LetterStripBuffer);
+  BlitScaled(strip, *screen.surface, CurrentLayout.CanvasOffsetX + 9,
+             247 - CurrentLayout.ViewShiftY, 0, 0, 122, 18);
+}
+
+}  // namespace
+
+void SetGameLayout() {
+  const GameLayout layout = GameLayoutOf(platform::Display.DisplayClass);
+  CurrentLayout = layout;
+  ScreenOffsetX = layout.ScreenOffsetX;
+  ScreenOffsetY = layout.ScreenOffsetY;
+  IconBarX = layout.IconBarX;
+  IconBarY = layout.IconBarY;
+  CursorPos = 500;
+  // The tick's panel rectangles are canvas positions shifted like the frame.
+  engine::Layout = engine::TickLayout{layout.ScreenOffsetX, layout.ScreenOffsetY,
+                                      layout.CanvasOffsetX, layout.ViewShiftY};
+}
+
+void DrawWholeFrame(DeviceContext& screen) {
+  LayOutEmptyBoard();
+  PrepareBuffers();
+  ComposeFrame(screen);
+  SaveLetterStripBackground(screen);
+  DrawFrameValues(screen);
+}
+
+void FullRedraw(platform::Window* window, DeviceContext& screen) {
+  SetGameLayout();
+  DrawWholeFrame(screen);
+  engine::FullRedrawTick(window);
+  DrawNextColour(screen);
+  // HEAT leaves its pipes to this point: the hot ones are chosen by the tick.
+  if (Kept.Mode == engine::mode::Heat) DrawPipes();
+  Game.PipesRedraw = 0;
+  // The frame laid out an empty board: the balls come back with the board redraw.
+  BoardRedrawRequested = true;
+  Game.RestoreKeptGame = 0;
+}
+
+void RefreshFrame(DeviceContext& screen) {
+  ComposeFrame(screen);
+  DrawPaintPotAsShown(screen);
+  const GameLayout& layout = CurrentLayout;
+  BlitScaled(screen, BackBuffers[GaugeBuffer], 0, 0, layout.CanvasOffsetX + 220,
+             92 - layout.ViewShiftY, 13, 116);
+  DrawNextColour(screen);
+  DrawFrameValues(screen);
+}
+
+}  // namespace render

@@ -1,0 +1,144 @@
+#include "render/game_overlays.hpp"
+
+#include "engine/game_state.hpp"
+#include "engine/scoring.hpp"
+#include "engine/show_sequences.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "records/game_status_record.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/board_drawing.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/game_layout.hpp"
+#include "render/game_screen.hpp"
+#include "render/screen_state.hpp"
+
+namespace render {
+
+namespace {
+
+using engine::Game;
+using engine::Kept;
+
+// The paint pot's own frame counter, the blink phase of the decorations and
+// the cell the cursor frame was last drawn on (-1: none).
+int potCounter = 0;
+int potFrameShown = 0;
+bool hazardSecondPhase = false;
+int cursorDrawnAt = -1;
+
+platform::DeviceContext BoardContext() {
+  return platform::MemoryContext(BackBuffers[BoardBuffer]);
+}
+
+// Keyed pictures take their size in device pixels.
+void DrawKeyed(platform::DeviceContext& dc, int picture, int width, int height, int x, int y,
+               int red, int green, int blue) {
+  DrawBitmapKeyed(dc, PictureOf(picture), platform::DoublingRule(width),
+                  platform::DoublingRule(height), x, y, red, green, blue);
+}
+
+void DrawPotFrame(platform::DeviceContext& screen, int frame) {
+  potFrameShown = frame;
+  const GameLayout& layout = CurrentLayout;
+  DrawBitmap(screen, PictureOf(PaintPots + frame), 19, 24, layout.CanvasOffsetX + 217,
+             276 - layout.ViewShiftY);
+}
+
+bool Dripping() {
+  return Kept.Mode == engine::mode::Hard || Kept.Mode == engine::mode::Panic;
+}
+
+}  // namespace
+
+void DrawSoundIcon(platform::DeviceContext& screen) {
+  if (!SoundIconChanged) return;
+  SoundIconChanged = 0;
+  const GameLayout& layout = CurrentLayout;
+  // Where the frame put the icon bar, which the square classes shift out of sight.
+  const bool landscape = platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
+  const int y = IconBarY + (landscape ? 31 : 0) - layout.ViewShiftY;
+  DrawBitmap(screen, PictureOf(records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon), 17, 17,
+             IconBarX - 36, y);
+}
+
+void DrawBonusBanner() {
+  if (Game.WordBlinkStep <= 0) return;
+  if (engine::EndWordBlinkIfOver()) {
+    RedrawBoard();
+    return;
+  }
+  platform::DeviceContext board = BoardContext();
+  DrawKeyed(board, BonusBanner, 150, 38, 33, 90, 187, 187, 187);
+}
+
+void DrawLevelUpBanner(platform::DeviceContext& screen) {
+  const engine::LevelUpFrameResult frame = engine::LevelUpFrame();
+  if (frame.ShowBanner) {
+    platform::DeviceContext board = BoardContext();
+    DrawKeyed(board, LevelUpBanner, 150, 30, 33, 90, 187, 187, 187);
+  }
+  if (frame.Finished) {
+    DrawLevelTile(screen);
+    RedrawBoard();
+  }
+}
+
+void DrawHazardBlink(platform::DeviceContext& screen) {
+  if (!Game.DecorationsRedraw) return;
+  Game.DecorationsRedraw = 0;
+  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  if (displayClass != 1 && displayClass != 3) return;
+  if (Game.HazardBlink <= 0) return;
+  // The second phase puts the pictures back as the panel shows them at rest.
+  const int coilA = hazardSecondPhase ? 1 : 0;
+  DrawBitmap(screen, PictureOf(Coils + coilA), 30, 24, 101, 284);
+  DrawBitmap(screen, PictureOf(Coils + 1 - coilA), 30, 24, 47, -18);
+  DrawBitmap(screen, PictureOf(HazardSigns + 1 - coilA), 29, 30, 164, 281);
+  if (hazardSecondPhase) {
+    Game.HazardBlink -= 1;
+    if (Game.HazardBlink > 3) Game.HazardBlink = 3;
+  }
+  hazardSecondPhase = !hazardSecondPhase;
+}
+
+void DrawPaintPot(platform::DeviceContext& screen) {
+  if (Game.DripRedraw <= 0) return;
+  Game.DripRedraw = 0;
+  if (!Dripping()) return;
+  if (potCounter == 0) {
+    potCounter = Game.DripInterval + 6;
+    DrawPotFrame(screen, 0);
+  }
+  if (potCounter == 6) DrawPotFrame(screen, 1);
+  if (potCounter == 4) DrawPotFrame(screen, 2);
+  if (potCounter == 2) DrawPotFrame(screen, 3);
+  if (potCounter == 0) DrawPotFrame(screen, 0);
+  if (potCounter > 0) potCounter -= 1;
+}
+
+void DrawPaintPotAsShown(platform::DeviceContext& screen) {
+  if (!Dripping()) return;
+  DrawPotFrame(screen, potFrameShown);
+}
+
+void DrawCursorFrame() {
+  const bool shown = Kept.UseJoystick && CursorPos >= 0 && CursorPos < engine::CellCount;
+  const int cell = shown ? CursorPos : -1;
+  if (cursorDrawnAt != cell && cursorDrawnAt >= 0) RedrawCell(cursorDrawnAt);
+  cursorDrawnAt = cell;
+  if (!shown) return;
+  platform::Point at{};
+  CellOrigin(cell, at);
+  platform::DeviceContext board = BoardContext();
+  DrawKeyed(board, CursorFrame, 30, 30, at.x, at.y, 255, 204, 255);
+}
+
+void ResetGameOverlays() {
+  potCounter = 0;
+  potFrameShown = 0;
+  hazardSecondPhase = false;
+  cursorDrawnAt = -1;
+}
+
+}  // namespace render

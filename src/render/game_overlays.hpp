@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/device_context.hpp"
+
+// What the game screen draws over the board and the frame that belongs to no
+// single board item: the sound icon, the banners, the blinking decorations of
+// the portrait frame, the paint pot and the direction-pad cursor.
+namespace render {
+
+// Serves SoundIconChanged: the sound icon of the current setting, on the screen.
+void DrawSoundIcon(platform::DeviceContext& screen);
+// While the completed word blinks: the bonus banner over the board, taken
+// away (board redrawn) once the blink has run its course.
+void DrawBonusBanner();
+// One frame of the level-up sequence while one is pending.
+void DrawLevelUpBanner(platform::DeviceContext& screen);
+// Serves the engine's decorations request: coils and hazard sign swap frames
+// while the hazard counter runs (portrait classes only).
+void DrawHazardBlink(platform::DeviceContext& screen);
+// Serves the drip request in HARD and PANIC: the paint pot's frames.
+void DrawPaintPot(platform::DeviceContext& screen);
+// The pot frame its counter shows now, for the frame refresh.
+void DrawPaintPotAsShown(platform::DeviceContext& screen);
+// The direction-pad cursor over its cell; the cell it left is redrawn.
+void DrawCursorFrame();
+
+// Forgets the overlays' own counters (pot, blink phase, cursor cell).
+void ResetGameOverlays();
+
+}  // namespace render
