@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/game_state.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/window.hpp"
@@ -126,6 +128,174 @@ TEST_F(GameScreenTest, FramePanelsAndBoardLineUpOnEachClass) {
     ReleaseCatalogue();
     platform::headless::Stop();
   }
+}
+
+// A refresh puts the frame back with the game's values and never restarts the
+// game: no new colour, no tick; the reserve column stays empty behind the gauge,
+// and CHROMA's colour-wheel button sits at its tap area.
+TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
+  Open(240, 320, engine::mode::Chroma);
+  Paint();
+  EXPECT_FALSE(FullRedrawRequested);
+  EXPECT_EQ(Game.RestoreKeptGame, 0);
+  EXPECT_TRUE(Shows(216, 247, ColourWheelIcon, 0, 0, 20, platform::Rgb(100, 100, 100)));
+  Kept.PaintColour = engine::colour::Black;  // mid-mix: no pill of its own
+  const int countdown = Game.TickCountdown[engine::countdown::Reserve];
+  Blank();
+  RepaintAll = 1;
+  Paint();
+  EXPECT_EQ(RepaintAll, 0u);
+  EXPECT_EQ(Kept.PaintColour, engine::colour::Black);
+  EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
+  EXPECT_TRUE(Shows(0, 0, TopBar));
+  EXPECT_TRUE(Shows(216, 51, ReserveColumnEmpty, 0, 20));
+  EXPECT_TRUE(Shows(216, 247, ColourWheelIcon, 0, 0, 20, platform::Rgb(100, 100, 100)));
+  EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
+}
+
+// A full redraw lays out an empty board, so it asks for the balls too; it
+// starts the resumed game once and keeps its colour.
+TEST_F(GameScreenTest, AFullRedrawAsksForTheBoardAndRunsOneTick) {
+  Open(240, 320);
+  Kept.PaintColour = engine::colour::Green;
+  platform::DeviceContext dc = platform::GetDC(window_);
+  FullRedraw(window_, dc);
+  EXPECT_TRUE(BoardRedrawRequested);
+  EXPECT_EQ(Game.Phase, engine::phase::Playing);
+  EXPECT_EQ(Kept.PaintColour, engine::colour::Green);
+  EXPECT_EQ(Game.RestoreKeptGame, 0);
+  EXPECT_EQ(IconBarX, 217);
+  EXPECT_EQ(CursorPos, 500);
+}
+
+// The banner stays while the word blinks, whatever the number of paints, and
+// goes once the blink has run its course, even past its last step.
+TEST_F(GameScreenTest, TheBonusBannerFollowsTheWordBlink) {
+  Open(240, 320);
+  Paint();
+  Game.WordBlinkStep = 5;
+  for (int i = 0; i < 30; ++i) Paint();
+  EXPECT_EQ(Game.WordBlinkStep, 5);
+  EXPECT_TRUE(Shows(33 + 20, 31 + 90 + 10, BonusBanner, 20, 10, 8, platform::Rgb(187, 187, 187)));
+  Game.WordBlinkStep = 30;
+  Paint();
+  EXPECT_EQ(Game.WordBlinkStep, 0);
+}
+
+TEST_F(GameScreenTest, TheLevelUpBannerShowsForFortyPaintsThenTheLevelRises) {
+  Open(240, 320);
+  Paint();
+  Kept.Level = 3;
+  Game.LevelUpPending = 1;
+  Paint();
+  EXPECT_TRUE(Shows(33 + 20, 31 + 90 + 10, LevelUpBanner, 20, 10, 8, platform::Rgb(187, 187, 187)));
+  for (int i = 0; i < 40; ++i) Paint();
+  EXPECT_EQ(Kept.Level, 4);
+  EXPECT_EQ(Game.LevelUpPending, 0);
+}
+
+// Coils and hazard sign swap frames on each decorations request while the
+// counter runs, on the portrait classes only.
+TEST_F(GameScreenTest, TheHazardSignBlinksWhileItsCounterRuns) {
+  Open(240, 320);
+  Paint();
+  Game.HazardBlink = 5;
+  Game.DecorationsRedraw = 1;
+  Paint();
+  EXPECT_EQ(Game.DecorationsRedraw, 0);
+  EXPECT_TRUE(Shows(164, 281, HazardSigns + 1, 0, 0, 20));
+  EXPECT_TRUE(Shows(101, 284, Coils, 0, 0, 20));
+  EXPECT_TRUE(Shows(47, 0, Coils + 1, 0, 18, 6));
+  Paint();  // no request: nothing moves
+  EXPECT_EQ(Game.HazardBlink, 5);
+  Game.DecorationsRedraw = 1;
+  Paint();
+  EXPECT_EQ(Game.HazardBlink, 3);  // lowered, and never above 3
+  EXPECT_TRUE(Shows(164, 281, HazardSigns, 0, 0, 20));
+  EXPECT_TRUE(Shows(101, 284, Coils + 1, 0, 0, 20));
+
+  Open(320, 240);
+  Paint();
+  Game.HazardBlink = 3;
+  Game.DecorationsRedraw = 1;
+  Paint();
+  Game.DecorationsRedraw = 1;
+  Paint();
+  EXPECT_EQ(Game.HazardBlink, 3);
+  EXPECT_EQ(Game.DecorationsRedraw, 0);
+}
+
+// HARD's pot: the first frame, then frames 2, 3 and 4 as the drip nears; a
+// refresh shows the frame the pot is at.
+TEST_F(GameScreenTest, ThePaintPotRunsItsFramesTowardsTheDrip) {
+  Open(240, 320, engine::mode::Hard);
+  Paint();
+  Game.DripInterval = 10;
+  const int frameAt[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 0};
+  for (int serve = 0; serve < 17; ++serve) {
+    Game.DripRedraw = 1;
+    Paint();
+    EXPECT_EQ(Game.DripRedraw, 0);
+    EXPECT_TRUE(Shows(217, 276, PaintPots + frameAt[serve], 0, 0, 19)) << serve;
+  }
+  for (int serve = 0; serve < 11; ++serve) {
+    Game.DripRedraw = 1;
+    Paint();
+  }
+  Blank();
+  RepaintAll = 1;
+  Paint();
+  EXPECT_TRUE(Shows(217, 276, PaintPots + 1, 0, 0, 19));
+
+  Open(240, 320, engine::mode::Easy);  // no pot outside the dripping modes
+  Paint();
+  Blank();
+  Game.DripRedraw = 1;
+  Paint();
+  EXPECT_FALSE(Shows(217, 276, PaintPots, 0, 0, 19));
+}
+
+TEST_F(GameScreenTest, TheSoundIconShowsTheSettingAtTheIconBar) {
+  for (const auto& [width, height, y] : {std::tuple{240, 320, 13}, std::tuple{320, 240, 1}}) {
+    Open(width, height);
+    Paint();
+    Blank();
+    Kept.SoundOn = 0;
+    SoundIconChanged = 1;
+    Paint();
+    EXPECT_EQ(SoundIconChanged, 0u);
+    EXPECT_TRUE(Shows(IconBarX - 36, y, SoundOffIcon, 0, 0, 17));
+    Kept.SoundOn = 1;
+    SoundIconChanged = 1;
+    Paint();
+    EXPECT_TRUE(Shows(IconBarX - 36, y, SoundOnIcon, 0, 0, 17));
+  }
+}
+
+// The cursor frame only with the direction pad on, and only on a cell.
+TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
+  Open(240, 320);
+  Paint();
+  const platform::Colour key = platform::Rgb(255, 204, 255);
+  Kept.UseJoystick = 0;
+  CursorPos = 7;
+  Paint();
+  EXPECT_FALSE(Shows(48, 31 + 48, CursorFrame, 0, 0, 30, key));
+  Kept.UseJoystick = 1;
+  Paint();
+  EXPECT_TRUE(Shows(48, 31 + 48, CursorFrame, 0, 0, 30, key));
+  CursorPos = 36;
+  Paint();  // off the board: no frame anywhere, no crash
+}
+
+// A screen the game cannot lay out gets its buffers and nothing else.
+TEST_F(GameScreenTest, AnUnknownClassDrawsNothing) {
+  Open(240, 320);
+  platform::Display.DisplayClass = 8;
+  Paint();
+  EXPECT_EQ(BackBuffers[BoardBuffer].Width(), 216);
+  EXPECT_EQ(Game.RestoreKeptGame, 1);
+  EXPECT_FALSE(Shows(0, 31, FrameCorners));
 }
 
 }  // namespace
