@@ -118,6 +118,7 @@ TEST_F(GameScreenTest, FramePanelsAndBoardLineUpOnEachClass) {
     if (c.shift == 0) {
       EXPECT_TRUE(Shows(c.canvasX * d, 0, TopBar));
     }
+    EXPECT_TRUE(Shows(x, y + 198 * d, FrameCorners + 2));
     if (c.sidePanels) {
       EXPECT_TRUE(Shows(0, 31 - c.shift, SidePanelLeft));
       EXPECT_TRUE(Shows(271, 71 - c.shift, SidePanelRight, 0, 40));
@@ -296,6 +297,89 @@ TEST_F(GameScreenTest, AnUnknownClassDrawsNothing) {
   EXPECT_EQ(BackBuffers[BoardBuffer].Width(), 216);
   EXPECT_EQ(Game.RestoreKeptGame, 1);
   EXPECT_FALSE(Shows(0, 31, FrameCorners));
+}
+
+// The frame's own pieces: corners of the 320x320 frame, the three small buttons
+// keyed over the top bar, the square classes' menu button, and the scratch
+// buffers the board painters start from.
+TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
+  Open(320, 320);
+  Paint();
+  EXPECT_TRUE(Shows(0, 0, Class7Corners));
+  EXPECT_TRUE(Shows(271, 20, Class7Corners + 1, 0, 20, 9));
+  EXPECT_TRUE(Shows(0, 271, Class7Corners + 2, 0, 0, 20));
+  EXPECT_TRUE(Shows(271, 311, Class7Corners + 3, 0, 40, 9));
+
+  Open(480, 640);
+  Paint();
+  const platform::Colour key = platform::Rgb(255, 204, 255);
+  const int bar = (217 - 36) * 2;
+  EXPECT_TRUE(Shows(bar, 26, SoundOnIcon, 0, 0, 34, key));
+  EXPECT_TRUE(Shows(bar + 36, 26, BackButton, 0, 0, 34, key));
+  EXPECT_TRUE(Shows(bar + 72, 26, CloseButton, 0, 0, 34, key));
+  // Key pixels leave the bar beneath visible.
+  const Bitmap screen = platform::headless::Screen();
+  const Bitmap& close = *PictureOf(CloseButton);
+  const Bitmap& topBar = *PictureOf(TopBar);
+  int keyed = 0;
+  for (int j = 0; j < 34; ++j) {
+    for (int i = 0; i < 34; ++i) {
+      if (close.Pixel(i, j) != key) continue;
+      ++keyed;
+      EXPECT_EQ(screen.Pixel(bar + 72 + i, 26 + j), topBar.Pixel(bar + 72 + i, 26 + j));
+    }
+  }
+  EXPECT_GT(keyed, 0);
+  EXPECT_FALSE(Shows(432, 0, MenuButton, 0, 0, 24, key));
+  const int sizes[BackBufferCount][2] = {{216, 216}, {60, 60}, {180, 78},  {78, 180},
+                                         {13, 116},  {30, 30}, {180, 120}, {122, 18},
+                                         {60, 20},   {30, 25}, {176, 40}};
+  for (int b = 0; b < BackBufferCount; ++b) {
+    EXPECT_EQ(BackBuffers[b].Width(), 2 * sizes[b][0]) << b;
+    EXPECT_EQ(BackBuffers[b].Height(), 2 * sizes[b][1]) << b;
+  }
+  const auto bufferShows = [](BackBuffer b, int x, int y, int picture) {
+    const Bitmap& pic = *PictureOf(picture);
+    for (int j = 0; j < 4; ++j) {
+      for (int i = 0; i < 4; ++i) {
+        if (BackBuffers[b].Pixel(x + i, y + j) != pic.Pixel(i, j)) return false;
+      }
+    }
+    return true;
+  };
+  EXPECT_TRUE(bufferShows(SplatBuffer, 0, 0, SplatSheets));
+  EXPECT_TRUE(bufferShows(SplatBuffer, 180, 0, SplatSheets + 1));
+  EXPECT_TRUE(bufferShows(GaugeBuffer, 0, 0, GaugeTubeEmpty));
+  EXPECT_TRUE(bufferShows(ScoreBuffer, 0, 0, ScoreBox));
+  // A refresh shows the gauge as last drawn, here the empty tube.
+  Blank();
+  RepaintAll = 1;
+  Paint();
+  EXPECT_TRUE(Shows(440, 184, GaugeTubeEmpty, 0, 0, 20));
+
+  Open(480, 480);
+  Paint();
+  EXPECT_TRUE(Shows(432, 0, MenuButton, 0, 0, 24, key));
+}
+
+// The level-up banner is keyed: the board shows through around its lettering.
+TEST_F(GameScreenTest, TheBannersLetTheBoardShowThroughTheirKey) {
+  Open(240, 320);
+  Paint();
+  Game.LevelUpPending = 1;
+  Kept.Level = 2;
+  Paint();
+  const Bitmap screen = platform::headless::Screen();
+  const Bitmap& banner = *PictureOf(LevelUpBanner);
+  int keyed = 0;
+  for (int j = 0; j < 30; ++j) {
+    for (int i = 0; i < 150; ++i) {
+      if (banner.Pixel(i, j) != platform::Rgb(187, 187, 187)) continue;
+      ++keyed;
+      ASSERT_NE(screen.Pixel(33 + i, 31 + 90 + j), banner.Pixel(i, j));
+    }
+  }
+  EXPECT_GT(keyed, 0);
 }
 
 }  // namespace
