@@ -214,6 +214,11 @@ TEST_F(GameScreenTest, TheHazardSignBlinksWhileItsCounterRuns) {
   EXPECT_EQ(Game.HazardBlink, 3);  // lowered, and never above 3
   EXPECT_TRUE(Shows(164, 281, HazardSigns, 0, 0, 20));
   EXPECT_TRUE(Shows(101, 284, Coils + 1, 0, 0, 20));
+  for (int request = 0; request < 2; ++request) {
+    Game.DecorationsRedraw = 1;
+    Paint();
+  }
+  EXPECT_EQ(Game.HazardBlink, 2);
 
   Open(320, 240);
   Paint();
@@ -285,6 +290,9 @@ TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
   Kept.UseJoystick = 1;
   Paint();
   EXPECT_TRUE(Shows(48, 31 + 48, CursorFrame, 0, 0, 30, key));
+  CursorPos = 0;
+  Paint();
+  EXPECT_TRUE(Shows(18, 31 + 18, CursorFrame, 0, 0, 30, key));
   CursorPos = 36;
   Paint();  // off the board: no frame anywhere, no crash
 }
@@ -360,6 +368,21 @@ TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
   Open(480, 480);
   Paint();
   EXPECT_TRUE(Shows(432, 0, MenuButton, 0, 0, 24, key));
+}
+
+// The letters are drawn over the panel as the full redraw found it on screen.
+TEST_F(GameScreenTest, TheFullRedrawKeepsThePanelUnderTheLetters) {
+  for (const auto& [width, height] : {std::pair{240, 320}, std::pair{320, 240}}) {
+    Open(width, height);
+    Paint();
+    const Bitmap& strip = BackBuffers[LetterStripBuffer];
+    const Bitmap& panel = *PictureOf(BottomPanel);
+    for (int j = 0; j < 18; j += 17) {
+      for (int i = 0; i < 122; i += 11) {
+        ASSERT_EQ(strip.Pixel(i, j), panel.Pixel(9 + i, j)) << width << ": " << i << "," << j;
+      }
+    }
+  }
 }
 
 // The level-up banner is keyed: the board shows through around its lettering.
