@@ -1,3 +1,4 @@
+#include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/text_drawing.hpp"
@@ -28,8 +29,9 @@ void ComposeResultBox() {
   box.font = &FontTable[Font18Bold];
   DrawTextRect(box, u"You scored:", 102, 0, 0, 0, 0, 0, 13, 10, 109, 30, 1,
                platform::text_format::Left);
-  // Seven- and eight-digit scores are reachable: the number keeps to the box.
-  DrawFittedNumber(box, Font18Bold, Kept.Score, 255, 0, 0, 107, 10, 176, 30,
+  // Seven- and eight-digit scores are reachable: the number keeps to the
+  // orange field.
+  DrawFittedNumber(box, Font18Bold, Kept.Score, 255, 0, 0, 107, 10, 167, 30,
                    platform::text_format::Left);
 }
 
@@ -40,6 +42,9 @@ void DrawGameOverShow(platform::DeviceContext&) {
   const engine::GameOverFrameResult frame = engine::GameOverShowFrame();
   platform::DeviceContext board = BoardContext();
   if (frame.Step == 0) {
+    // The show ended every move under way: a ball that was coming out of a
+    // pipe must not stay drawn over it.
+    for (int pipe = 1; pipe <= engine::PipeCount; ++pipe) DrawPipe(board, pipe, 1);
     RedrawBoard();  // every ball is black now
     DrawEndBanner(board);
   }

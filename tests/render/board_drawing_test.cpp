@@ -51,15 +51,15 @@ TEST_F(BoardDrawingTest, OverlappingSplashesEachKeepTheirOwnBall) {
   Kept.BallColour[6] = Kept.BallColour[7] = engine::colour::Green;
   Kept.PaintColour = engine::colour::Yellow;
   RedrawBoard();
-  Game.PaintStep[0] = 1;
-  DrawSplashes(Screen);
   Game.PaintStep[1] = 1;
-  DrawSplashes(Screen);  // cell 0 shows splat frame 1 over its own red ball
+  DrawSplashes(Screen);
+  Game.PaintStep[0] = 1;
+  DrawSplashes(Screen);  // cell 1 shows splat frame 1 over its own blue ball
 
-  Bitmap expected = CellFace(engine::colour::Red);
+  Bitmap expected = CellFace(engine::colour::Blue);
   platform::DeviceContext dc = platform::MemoryContext(expected);
   platform::CopyBitsKeyed(dc, 0, 0, 30, 30, *PictureOf(SplatSheets), 30, 30, 30, 30, kWhite);
-  EXPECT_TRUE(RegionIs(Board(), 18, 18, expected));
+  EXPECT_TRUE(RegionIs(Board(), 48, 18, expected));
 }
 
 TEST_F(BoardDrawingTest, BlackPaintSplashesWithoutSplatFrames) {
@@ -302,7 +302,7 @@ TEST_F(BoardDrawingTest, LongNumbersStayInsideTheirBoxes) {
   DrawGameOverShow(Screen);
   TextBounds result = InkOf(BackBuffers[ResultBuffer], platform::Rgb(255, 0, 0));
   EXPECT_GE(result.left, 107);
-  EXPECT_LT(result.left + result.width, 176);
+  EXPECT_LT(result.left + result.width, 167);
   EXPECT_GT(result.width, 40);
 }
 
@@ -310,6 +310,9 @@ TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
   Kept.Mode = engine::mode::Panic;
   Game.Phase = engine::phase::Playing;
   Kept.PanicTime = 1;
+  // A ball half out of its pipe when time runs out goes with the show.
+  Game.DropRecord[1] = engine::BallDrop{1, engine::colour::Blue, 20};
+  DrawDrops(Screen);
   Game.ScoreRedraw = 1;
   DrawScoreAndClock(Screen);
   EXPECT_EQ(Kept.PanicTime, 0);
@@ -318,6 +321,7 @@ TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
   DrawGameOverShow(Screen);
   for (int c = 0; c < engine::CellCount; ++c) ASSERT_EQ(Kept.BallColour[c], engine::colour::Black);
   EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Black)));
+  EXPECT_TRUE(PipeShown(engine::TopPipe(0), 0));
   EXPECT_TRUE(KeyedAt(Board(), *PictureOf(TimeUpBanner), 33, 80, platform::Rgb(187, 187, 187)));
 }
 
