@@ -1,5 +1,6 @@
 #include "render/board_drawing.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -106,18 +107,15 @@ void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, in
   const int length = std::snprintf(digits, sizeof digits, "%d", number);
   const std::u16string text(digits, digits + length);
   const int room = platform::DoublingRule(right - left);
-  int first = 0;
-  while (first < static_cast<int>(std::size(kNumberFonts)) && kNumberFonts[first] != font) ++first;
-  if (first == static_cast<int>(std::size(kNumberFonts))) first = 0;
-  FontSlot chosen = kNumberFonts[std::size(kNumberFonts) - 1];
-  for (int i = first; i < static_cast<int>(std::size(kNumberFonts)); ++i) {
-    if (platform::MeasureText(FontTable[kNumberFonts[i]], text) <= room) {
-      chosen = kNumberFonts[i];
-      break;
-    }
+  // A font outside the list (none is) starts from the largest.
+  const FontSlot* candidate = std::find(std::begin(kNumberFonts), std::end(kNumberFonts), font);
+  if (candidate == std::end(kNumberFonts)) candidate = std::begin(kNumberFonts);
+  while (candidate + 1 != std::end(kNumberFonts) &&
+         platform::MeasureText(FontTable[*candidate], text) > room) {
+    ++candidate;
   }
   const platform::Font* saved = dc.font;
-  dc.font = &FontTable[chosen];
+  dc.font = &FontTable[*candidate];
   DrawNumberRect(dc, number, red, green, blue, 0, 0, 0, left, top, right, bottom, 1, format);
   dc.font = saved;
 }

@@ -10,8 +10,10 @@
 #include "platform/display_profile.hpp"
 #include "platform/runtime.hpp"
 #include "platform/software_drawing.hpp"
+#include "platform/text_drawing.hpp"
 #include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
+#include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"
 #include "support/board_drawing_fixture.hpp"
 
@@ -248,6 +250,12 @@ TEST_F(BoardDrawingTest, BonusMarkBlinksAndItsEndShowsTheBallAgain) {
     jokers += RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple, 10)) ? 1 : 0;
   }
   EXPECT_EQ(jokers, 20);
+  // A ball on the move is the mover's to draw.
+  Game.FallRecord[14] = engine::BallFall{1, 7, engine::colour::Purple, 30};
+  RedrawBoard();
+  for (int paint = 0; paint < 40; ++paint) DrawBonusCellMarker(Screen);
+  EXPECT_TRUE(RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple)));
+  Game.FallRecord[14] = engine::BallFall{};
   for (int paint = 0; paint < 25; ++paint) DrawBonusCellMarker(Screen);
   ASSERT_TRUE(RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple, 10)));
   Game.BonusCell = 0;
@@ -290,6 +298,16 @@ TEST_F(BoardDrawingTest, LongNumbersStayInsideTheirBoxes) {
   EXPECT_GT(score.left, 0);
   EXPECT_GT(score.width, 40);
 
+  // A number too long for every font is drawn in the smallest, clipped.
+  Kept.Score = 2000000000;
+  DrawScoreBox(Screen);
+  Bitmap smallest(60, 20);
+  platform::DeviceContext dc = platform::MemoryContext(smallest);
+  platform::CopyBits(dc, 0, 0, 60, 20, *PictureOf(ScoreBox), 0, 0);
+  dc.font = &FontTable[Font14];
+  DrawNumberRect(dc, 2000000000, 18, 1, 83, 0, 0, 0, 0, 0, 60, 20, 1, platform::text_format::Right);
+  EXPECT_TRUE(RegionIs(BackBuffers[ScoreBuffer], 0, 0, smallest));
+
   Kept.PanicTime = 99;
   DrawPanicClock(Screen);
   TextBounds clock = InkOf(BackBuffers[TimeLabelBuffer], platform::Rgb(133, 0, 0));
@@ -297,6 +315,7 @@ TEST_F(BoardDrawingTest, LongNumbersStayInsideTheirBoxes) {
   EXPECT_LT(clock.left + clock.width, 30);
   EXPECT_LE(std::abs(clock.left - (30 - clock.left - clock.width)), 2);
 
+  Kept.Score = 12345678;
   Game.Phase = engine::phase::GameOver;
   Game.GameOverStep = 31;
   DrawGameOverShow(Screen);
@@ -304,6 +323,7 @@ TEST_F(BoardDrawingTest, LongNumbersStayInsideTheirBoxes) {
   EXPECT_GE(result.left, 107);
   EXPECT_LT(result.left + result.width, 167);
   EXPECT_GT(result.width, 40);
+  EXPECT_EQ(BackBuffers[ResultBuffer].Pixel(10, 10), platform::Rgb(255, 186, 51));
 }
 
 TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
@@ -323,6 +343,47 @@ TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
   EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Black)));
   EXPECT_TRUE(PipeShown(engine::TopPipe(0), 0));
   EXPECT_TRUE(KeyedAt(Board(), *PictureOf(TimeUpBanner), 33, 80, platform::Rgb(187, 187, 187)));
+}
+
+TEST_F(BoardDrawingTest, PipesClearTheBoardExceptInHeat) {
+  Kept.BallColour[0] = engine::colour::Red;
+  RedrawBoard();
+  Kept.Mode = engine::mode::Heat;
+  DrawPipes();
+  EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Red)));
+  Kept.Mode = engine::mode::Easy;
+  DrawPipes();
+  EXPECT_EQ(Board().Pixel(33, 33), kBlack);
+  for (int p = 1; p <= engine::PipeCount; ++p) EXPECT_TRUE(PipeShown(p, 0)) << p;
+}
+
+// On the landscape screen the panels sit beside the board, their canvas rows
+// shifted up by 31.
+TEST_F(BoardDrawingTest, PanelItemsFollowTheLandscapeLayout) {
+  Start(320, 240);
+  Kept.PaintColour = engine::colour::Blue;
+  Kept.Level = 2;
+  Kept.Reserve = 40;
+  Kept.PanicTime = 50;
+  DrawNextColour(Screen);
+  DrawLevelTile(Screen);
+  DrawLetterStrip(Screen);
+  Game.GaugeRedraw = 1;
+  DrawGauge(Screen);
+  DrawScoreBox(Screen);
+  DrawPanicClock(Screen);
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 248, 17, *PictureOf(PaintPills + 2)));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 247, 186, *PictureOf(MultiplierTiles), 20, 20, 20, 0));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 40, 216, BackBuffers[LetterStripBuffer]));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 251, 61, BackBuffers[GaugeBuffer]));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 177, 219, BackBuffers[ScoreBuffer]));
+  // The clock's last row falls below this screen.
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 241, 216, BackBuffers[TimeLabelBuffer], 30, 24));
+  // Nothing spills past the items.
+  for (const platform::Point p : {platform::Point{40, 234}, platform::Point{267, 186},
+                                  platform::Point{251, 177}, platform::Point{237, 219}}) {
+    EXPECT_EQ(ScreenBitmap.Pixel(p.x, p.y), kBlack) << p.x << "," << p.y;
+  }
 }
 
 }  // namespace
