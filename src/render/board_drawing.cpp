@@ -1,25 +1,133 @@
 #include "render/board_drawing.hpp"
 
-// Placeholders until the board painters land.
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+#include "engine/board_geometry.hpp"
+#include "engine/game_state.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/text_drawing.hpp"
+#include "render/board_drawing_internal.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/game_layout.hpp"
+
 namespace render {
 
-void RedrawBoard() {}
-void RedrawCell(int) {}
-void DrawPipes() {}
-void DrawLetterStrip(platform::DeviceContext&) {}
-void DrawNextColour(platform::DeviceContext&) {}
-void DrawLevelTile(platform::DeviceContext&) {}
-void DrawScoreBox(platform::DeviceContext&) {}
-void DrawPanicClock(platform::DeviceContext&) {}
-void DrawFalls(platform::DeviceContext&) {}
-void DrawDrops(platform::DeviceContext&) {}
-void DrawSplashes(platform::DeviceContext&) {}
-void DrawGauge(platform::DeviceContext&) {}
-void DrawScoreAndClock(platform::DeviceContext&) {}
-void DrawBonusCellMarker(platform::DeviceContext&) {}
-void DrawGameOverShow(platform::DeviceContext&) {}
-void DrawSuction(int, platform::DeviceContext&) {}
-void DrawExtraLabel(platform::DeviceContext&) {}
-void ResetBoardDrawing() {}
+namespace board {
+
+PainterState Painter;
+
+namespace {
+
+platform::Colour KeyColour(std::int32_t key) {
+  return platform::Rgb(key & 0xFF, (key >> 8) & 0xFF, (key >> 16) & 0xFF);
+}
+
+// Numbers shrink through these, largest first, from the font they are meant for.
+constexpr FontSlot kNumberFonts[] = {Font20Bold, Font20, Font18Bold, Font16Bold,
+                                     Font15Bold, Font15, Font14Bold, Font14};
+
+}  // namespace
+
+platform::DeviceContext BoardContext() {
+  return platform::MemoryContext(BackBuffers[BoardBuffer]);
+}
+
+void DrawPicture(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y) {
+  if (!picture || !dc.surface) return;
+  platform::CopyBits(dc, platform::DoublingRule(x), platform::DoublingRule(y), picture->Width(),
+                     picture->Height(), *picture, 0, 0);
+}
+
+void DrawPictureKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y,
+                      std::int32_t key) {
+  if (!picture || !dc.surface) return;
+  platform::CopyBitsKeyed(dc, platform::DoublingRule(x), platform::DoublingRule(y),
+                          picture->Width(), picture->Height(), *picture, 0, 0, picture->Width(),
+                          picture->Height(), KeyColour(key));
+}
+
+void DrawPicturePartKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int sourceX,
+                          int sourceY, int width, int height, int x, int y, std::int32_t key) {
+  if (!picture || !dc.surface) return;
+  const int w = platform::DoublingRule(width);
+  const int h = platform::DoublingRule(height);
+  platform::CopyBitsKeyed(dc, platform::DoublingRule(x), platform::DoublingRule(y), w, h, *picture,
+                          platform::DoublingRule(sourceX), platform::DoublingRule(sourceY), w, h,
+                          KeyColour(key));
+}
+
+platform::Point CellPoint(int cell) {
+  platform::Point point{};
+  CellOrigin(cell, point);
+  return point;
+}
+
+void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y) {
+  DrawPictureKeyed(dc, ball, x, y, kBlackKey);
+  if (ball) DrawPictureKeyed(dc, LetterCoin(letter, true), x, y, kColourKey);
+}
+
+void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,
+                  int y) {
+  DrawPicture(dc, PictureOf(EmptyCell), x, y);
+  DrawBall(dc, ball, letter, x, y);
+}
+
+int TintOf(int heat) {
+  return heat <= 3 ? 1 : heat <= 6 ? 2 : heat <= 9 ? 3 : 4;
+}
+
+void DrawPipe(platform::DeviceContext& dc, int pipe, int frame) {
+  if (pipe < 1 || pipe > engine::PipeCount) return;
+  const int heat = engine::PipeHeat(pipe);
+  const int side = engine::SideOfPipe(pipe);
+  int x = 0;
+  int y = 0;
+  if (side == engine::side::Top || side == engine::side::Bottom) {
+    x = 18 + 30 * ((pipe - 1) % 6);
+    y = side == engine::side::Top ? 0 : 198;
+  } else {
+    x = side == engine::side::Left ? 0 : 198;
+    y = 18 + 30 * ((pipe - 1) % 6);
+  }
+  DrawPicture(dc, PipePicture(heat, frame, side), x, y);
+  Painter.ShownPipeTint[pipe] = TintOf(heat);
+  Painter.ShownPipeFrame[pipe] = frame;
+}
+
+void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, int red, int green,
+                      int blue, int left, int top, int right, int bottom, unsigned format) {
+  if (!dc.surface) return;
+  char digits[16];
+  const int length = std::snprintf(digits, sizeof digits, "%d", number);
+  const std::u16string text(digits, digits + length);
+  const int room = platform::DoublingRule(right - left);
+  // A font outside the list (none is) starts from the largest.
+  const FontSlot* candidate = std::find(std::begin(kNumberFonts), std::end(kNumberFonts), font);
+  if (candidate == std::end(kNumberFonts)) candidate = std::begin(kNumberFonts);
+  while (candidate + 1 != std::end(kNumberFonts) &&
+         platform::MeasureText(FontTable[*candidate], text) > room) {
+    ++candidate;
+  }
+  const platform::Font* saved = dc.font;
+  dc.font = &FontTable[*candidate];
+  DrawNumberRect(dc, number, red, green, blue, 0, 0, 0, left, top, right, bottom, 1, format);
+  dc.font = saved;
+}
+
+int CanvasToScreenY(int y) {
+  return y - CurrentLayout.ViewShiftY;
+}
+
+}  // namespace board
+
+void ResetBoardDrawing() {
+  board::Painter = board::PainterState{};
+}
 
 }  // namespace render

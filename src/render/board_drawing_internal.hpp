@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/bitmap.hpp"
+#include "platform/device_context.hpp"
+#include "render/bitmap_catalogue.hpp"
+
+// What the board painters share: the painters' own counters and the few
+// drawing steps they all use. Positions are logical; pictures are drawn at
+// their own size (the VGA set is already doubled).
+namespace render::board {
+
+// The painters' own state, kept here rather than in the game state.
+struct PainterState {
+  int GaugeBlink = 0;      // 0..7, advanced on every gauge paint
+  int MarkerBlink = 0;     // bonus-cell marker: own picture, then the joker
+  int MarkedCell = -1;     // the cell the marker last drew on, or -1
+  int LabelCountdown = 0;  // paints left for the EXTRA label
+  int LabelCell = -1;      // the cell the EXTRA label sits over
+  // Per pipe 1..24, the tint and frame it shows in the board buffer; 0 = unknown.
+  int ShownPipeTint[25] = {};
+  int ShownPipeFrame[25] = {};
+};
+extern PainterState Painter;
+
+// The board buffer as a drawing context; its surface is null until the game
+// screen has created the buffers.
+platform::DeviceContext BoardContext();
+
+// A catalogue picture at its own size, opaque or keyed with an RGB key value.
+void DrawPicture(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y);
+void DrawPictureKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y,
+                      std::int32_t key);
+// A part of a picture (logical source rectangle), keyed.
+void DrawPicturePartKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int sourceX,
+                          int sourceY, int width, int height, int x, int y, std::int32_t key);
+
+// The top-left of a cell 0..35 in the board buffer.
+platform::Point CellPoint(int cell);
+// A cell's face at a point: the empty cell, then the ball (if any) and the
+// bright coin of a letter 1..7.
+void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,
+                  int y);
+// A moving ball (keyed over what is already there) with its letter coin.
+void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y);
+// Pipe 1..24 in the tint of its heat, frame 1..6, at its place on the board.
+void DrawPipe(platform::DeviceContext& dc, int pipe, int frame);
+// The tint class of a heat, as the pipe pictures have them (1..4).
+int TintOf(int heat);
+
+// A number in the largest game font, no larger than `font`, whose text fits
+// the logical rectangle; the smallest font when none does (the rectangle clips).
+void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, int red, int green,
+                      int blue, int left, int top, int right, int bottom, unsigned format);
+
+// A canvas y on the screen of the current layout.
+int CanvasToScreenY(int y);
+
+}  // namespace render::board

@@ -1,0 +1,97 @@
+#include <algorithm>
+
+#include "engine/game_state.hpp"
+#include "engine/game_tick.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/software_drawing.hpp"
+#include "platform/text_drawing.hpp"
+#include "render/board_drawing.hpp"
+#include "render/board_drawing_internal.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/game_layout.hpp"
+
+namespace render {
+
+using namespace board;
+using engine::Game;
+using engine::Kept;
+
+void DrawLetterStrip(platform::DeviceContext& screen) {
+  platform::DeviceContext strip = platform::MemoryContext(BackBuffers[LetterStripBuffer]);
+  for (int k = 0; k < engine::WordLength; ++k) {
+    const bool bright = engine::WordSlot(k + 1) == 1;
+    DrawPictureKeyed(strip, WordPositionCoin(k, bright), -6 + 13 * k, -6, kColourKey);
+  }
+  BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, CurrentLayout.CanvasOffsetX + 9,
+             CanvasToScreenY(247), 122, 18);
+  Game.WordRedraw = 0;
+}
+
+void DrawNextColour(platform::DeviceContext& screen) {
+  const int paint = Kept.PaintColour;
+  // Black paint (a CHROMA mix) has no pill; the last one stays.
+  if (paint >= 1 && paint <= 6) {
+    DrawPicture(screen, PictureOf(PaintPills + paint - 1), CurrentLayout.CanvasOffsetX + 217,
+                CanvasToScreenY(48));
+  }
+  Game.SwatchRedraw = 0;
+}
+
+void DrawLevelTile(platform::DeviceContext& screen) {
+  const int level = Kept.Level;
+  const platform::Bitmap* tiles = PictureOf(MultiplierTiles);
+  if (level < 1 || level > 9 || !tiles) return;
+  BlitScaled(screen, *tiles, 20 * (level - 1), 0, CurrentLayout.CanvasOffsetX + 216,
+             CanvasToScreenY(217), 20, 20);
+}
+
+void DrawScoreBox(platform::DeviceContext& screen) {
+  platform::DeviceContext box = platform::MemoryContext(BackBuffers[ScoreBuffer]);
+  DrawPicture(box, PictureOf(ScoreBox), 0, 0);
+  DrawFittedNumber(box, Font14Bold, Kept.Score, 18, 1, 83, 0, 0, 60, 20,
+                   platform::text_format::Right);
+  BlitScaled(screen, BackBuffers[ScoreBuffer], 0, 0, CurrentLayout.ScreenOffsetX + 146,
+             CurrentLayout.ScreenOffsetY + 219, 60, 20);
+}
+
+void DrawPanicClock(platform::DeviceContext& screen) {
+  platform::DeviceContext label = platform::MemoryContext(BackBuffers[TimeLabelBuffer]);
+  DrawPicture(label, PictureOf(TimeLabel), 0, 0);
+  // Centred on the label itself: the box is 30 wide, not the 33 once used.
+  DrawFittedNumber(label, Font14Bold, Kept.PanicTime, 133, 0, 0, 0, 0, 30, 20,
+                   platform::text_format::Centre);
+  BlitScaled(screen, BackBuffers[TimeLabelBuffer], 0, 0, CurrentLayout.ScreenOffsetX + 210,
+             CurrentLayout.ScreenOffsetY + 216, 30, 25);
+}
+
+void DrawScoreAndClock(platform::DeviceContext& screen) {
+  if (!Game.ScoreRedraw) return;
+  engine::PanicSecond();
+  DrawScoreBox(screen);
+  if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
+  Game.ScoreRedraw = 0;
+}
+
+void DrawGauge(platform::DeviceContext& screen) {
+  if (!Game.GaugeRedraw) return;
+  platform::Bitmap& buffer = BackBuffers[GaugeBuffer];
+  platform::DeviceContext gauge = platform::MemoryContext(buffer);
+  DrawPicture(gauge, PictureOf(GaugeTubeEmpty), 0, 0);
+  if (Kept.Reserve < 100) {
+    const double logical = (77 - Kept.Reserve) * 1.5;
+    const bool seven = platform::Display.DisplayClass == platform::Class320x320;
+    int y = static_cast<int>(seven ? logical : logical * platform::Display.ScaleY);
+    // A reserve above 77 or below 0 still shows its marker at an end of the tube.
+    y = std::clamp(y, 0, std::max(buffer.Height() - 1, 0));
+    if (const platform::Bitmap* full = PictureOf(GaugeTubeFull)) {
+      platform::CopyBits(gauge, 0, y, full->Width(), full->Height() - y, *full, 0, y);
+    }
+    const platform::Bitmap* marker = PictureOf(GaugeMarkers + (Painter.GaugeBlink < 4 ? 0 : 1));
+    if (marker) platform::CopyBits(gauge, 0, y, marker->Width(), marker->Height(), *marker, 0, 0);
+    Painter.GaugeBlink = (Painter.GaugeBlink + 1) % 8;
+  }
+  BlitScaled(screen, buffer, 0, 0, CurrentLayout.CanvasOffsetX + 220, CanvasToScreenY(92), 13, 116);
+  Game.GaugeRedraw = 0;
+}
+
+}  // namespace render

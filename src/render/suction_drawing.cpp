@@ -1,0 +1,129 @@
+#include <algorithm>
+
+#include "engine/animation_steps.hpp"
+#include "engine/board_geometry.hpp"
+#include "engine/game_state.hpp"
+#include "engine/groups_and_pipes.hpp"
+#include "records/settings.hpp"
+#include "render/board_drawing.hpp"
+#include "render/board_drawing_internal.hpp"
+
+// The balls of a sucked line slide towards their pipe, which bulges as each
+// ball goes in. The line is drawn from the game state on every paint: its
+// cells are laid bare, then the remaining balls are drawn moved towards the
+// pipe by the distance the leading ball has travelled.
+namespace render {
+
+using namespace board;
+using engine::Game;
+using engine::Kept;
+
+namespace {
+
+int FirstPipeOf(int side) {
+  switch (side) {
+    case engine::side::Top:
+      return engine::TopPipe(0);
+    case engine::side::Right:
+      return engine::RightPipe(0);
+    case engine::side::Bottom:
+      return engine::BottomPipe(0);
+    case engine::side::Left:
+      return engine::LeftPipe(0);
+    default:
+      return 0;
+  }
+}
+
+// The pipe's frame for the distance the leading ball still has to go.
+int PipeFrameOf(int progress) {
+  if (progress >= 30) return 1;
+  switch (progress) {
+    case 24:
+    case 20:
+      return 2;
+    case 18:
+      return 3;
+    case 15:
+    case 12:
+    case 10:
+      return 4;
+    case 6:
+      return 5;
+    default:
+      return 6;
+  }
+}
+
+// One paint of pipe p's line; returns the frame the pipe shows.
+void DrawLine(platform::DeviceContext& dc, int p) {
+  const int before = std::min(Game.RunLength[p], 6);
+  const engine::SuctionFrameResult step = engine::StepSuction(p, records::BallStep);
+  engine::CoolPipes(p);
+  const int now = std::clamp(Game.RunLength[p], 0, 6);
+  const int travelled = step.Swallowed ? 0 : std::clamp(30 - Game.LineProgress[p], 0, 30);
+  const auto& line = engine::PipeLines[p];
+
+  for (int i = 0; i < before; ++i) {
+    if (i < now) {
+      const platform::Point at = CellPoint(line[i]);
+      DrawCellFace(dc, nullptr, 0, at.x, at.y);
+    } else {
+      RedrawCell(line[i]);  // emptied by the swallow
+    }
+  }
+  int dx = 0;
+  int dy = 0;
+  switch (engine::SideOfPipe(p)) {
+    case engine::side::Top:
+      dy = -travelled;
+      break;
+    case engine::side::Bottom:
+      dy = travelled;
+      break;
+    case engine::side::Left:
+      dx = -travelled;
+      break;
+    default:
+      dx = travelled;
+      break;
+  }
+  // A pipe of heat 10 or more turns every ball it takes into the joker.
+  const int heat = engine::PipeHeat(p);
+  for (int i = 0; i < now; ++i) {
+    const platform::Point at = CellPoint(line[i]);
+    DrawBall(dc, BallPicture(Kept.BallColour[line[i]], heat), Kept.BallLetter[line[i]], at.x + dx,
+             at.y + dy);
+  }
+  DrawPipe(dc, p, step.Swallowed ? 6 : PipeFrameOf(Game.LineProgress[p]));
+}
+
+}  // namespace
+
+void DrawSuction(int side, platform::DeviceContext&) {
+  const int first = FirstPipeOf(side);
+  if (first == 0) return;
+  platform::DeviceContext dc = BoardContext();
+  bool drawn[6] = {};
+  for (int n = 0; n < 6; ++n) {
+    if (Game.RunLength[first + n] <= 0) continue;
+    DrawLine(dc, first + n);
+    drawn[n] = true;
+  }
+  // Pipes at rest show frame 1 in the tint of their heat: those that cooled,
+  // were heated or finished a run are drawn again. A column's top pipe with a
+  // ball coming out of it is left to the drop.
+  for (int n = 0; n < 6; ++n) {
+    const int p = first + n;
+    if (drawn[n]) continue;
+    if (side == engine::side::Top && Game.DropRecord[n + 1].Active) continue;
+    if (Painter.ShownPipeFrame[p] == 1 && Painter.ShownPipeTint[p] == TintOf(engine::PipeHeat(p))) {
+      continue;
+    }
+    DrawPipe(dc, p, 1);
+  }
+  // New hot pipes are drawn by the pass above as their heat changes.
+  Game.PipesRedraw = 0;
+}
+
+}  // namespace render
