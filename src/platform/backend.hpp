@@ -61,8 +61,9 @@ class Backend {
   virtual std::uint32_t RefreshInterval() = 0;
   // Pauses the program without handling messages.
   virtual void Sleep(std::uint32_t ms) = 0;
-  // The game created its main window: the desktop shows one now.
-  virtual void CreateDesktopWindow(const char* /*utf8Title*/) {}
+  // The game created its main window: the desktop shows one now. False when it
+  // cannot (the reason is on standard error).
+  virtual bool CreateDesktopWindow(const char* /*utf8Title*/) { return true; }
   virtual void RaiseWindow() {}
   virtual bool ControlHeld() { return false; }
   virtual std::string ClipboardText() { return {}; }

@@ -92,8 +92,8 @@ class SdlBackend final : public Backend {
   std::uint32_t RefreshInterval() override { return refreshInterval_; }
   void Sleep(std::uint32_t ms) override { SDL_Delay(ms); }
 
-  void CreateDesktopWindow(const char* title) override {
-    if (window_) return;
+  bool CreateDesktopWindow(const char* title) override {
+    if (window_) return true;
     const ScreenConfig& screen = ActiveScreen();
     int zoom = options_.zoom;
     if (zoom <= 0) zoom = FittingZoom(screen);
@@ -103,7 +103,7 @@ class SdlBackend final : public Backend {
                                screen.width * zoom, screen.height * zoom, flags);
     if (!window_) {
       std::fprintf(stderr, "fandriass: cannot open a window: %s\n", SDL_GetError());
-      return;
+      return false;
     }
     SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
     SetIcon();
@@ -112,14 +112,20 @@ class SdlBackend final : public Backend {
     // say) is no use: the software one always can.
     if (!CreateRenderer(SDL_RENDERER_ACCELERATED) && !CreateRenderer(SDL_RENDERER_SOFTWARE)) {
       std::fprintf(stderr, "fandriass: cannot draw in the window: %s\n", SDL_GetError());
-      return;
+      SDL_DestroyWindow(window_);
+      window_ = nullptr;
+      return false;
     }
     SDL_DisplayMode mode;
     if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) == 0 &&
         mode.refresh_rate > 0) {
       refreshInterval_ = static_cast<std::uint32_t>(std::max(1000 / mode.refresh_rate, 1));
     }
+    // A window that opens behind another application has no focus until the
+    // desktop gives it one (FOCUS_GAINED follows then).
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) == 0) DesktopFocusChanged(false);
     MarkScreenChanged();
+    return true;
   }
 
   void RaiseWindow() override {

@@ -313,7 +313,7 @@ int WindowMessageBox(Window* owner, std::u16string_view text, std::u16string_vie
   window->visible = false;
   MarkScreenChanged();
   if (top->alive) {
-    Deliver(top, msg::Activate, 1, 0);
+    if (DesktopHasFocus()) Deliver(top, msg::Activate, 1, 0);
     const bool backToChild =
         previousFocus && previousFocus->alive && TopLevelOf(previousFocus) == top;
     SetFocus(backToChild ? previousFocus : top);
@@ -332,6 +332,10 @@ int MessageBox(Window* owner, std::u16string_view text, std::u16string_view capt
                            : DesktopMessageBox(text, caption, flags);
   Log(text, caption, flags, owned, answer);
   return answer;
+}
+
+void AnswerOpenBoxesWithLastButton() {
+  for (Box* box : openBoxes) Answer(*box, box->buttonIds[box->buttonCount - 1]);
 }
 
 std::vector<ShownMessageBox> TakeShownMessageBoxes() {

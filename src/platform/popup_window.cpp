@@ -38,8 +38,7 @@ Window* GetActiveWindow() {
 void SetActiveWindow(Window* window) {
   window = TopLevelOf(window);
   if (!window || !window->alive || GetActiveWindow() == window) return;
-  Deliver(window, msg::Activate, 1, 0);
-  SetFocus(window);
+  ActivateWindow(window);
 }
 
 }  // namespace platform

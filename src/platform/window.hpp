@@ -11,6 +11,7 @@ class Window;
 using WindowProc = LResult (*)(Window* window, unsigned message, WParam wParam, LParam lParam);
 
 // The main window covers the whole emulated device screen. There is one.
+// Null when the desktop could not show it.
 Window* CreateMainWindow(std::u16string_view title, WindowProc proc);
 Window* MainWindow();
 // Destroys a window and its controls: each receives Destroy, then its surface
@@ -28,6 +29,8 @@ void InvalidateRect(Window* window, const Rect* rect);
 // validates the window; EndPaint marks the screen for presenting.
 DeviceContext BeginPaint(Window* window);
 void EndPaint(Window* window);
+// Paints the window now if part of it is invalid, as the next paint would.
+void UpdateWindow(Window* window);
 // A context on the surface outside a paint (drawing shows at the next present).
 DeviceContext GetDC(Window* window);
 

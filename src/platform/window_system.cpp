@@ -32,6 +32,7 @@ struct WindowSystem {
   bool quit = false;
   int exitCode = 0;
   int modalDepth = 0;
+  bool desktopFocused = true;
   int roundsSincePoll = 0;
   bool screenChanged = true;
   std::uint32_t lastPresent = 0;
@@ -147,11 +148,12 @@ Window* CreateWindowOfKind(WindowKind kind, const Rect& rect, WindowProc proc) {
 Window* CreateMainWindow(std::u16string_view title, WindowProc proc) {
   WindowSystem& s = System();
   const ScreenConfig& screen = ActiveScreen();
-  if (Backend* backend = ActiveBackend()) backend->CreateDesktopWindow(Utf16ToUtf8(title).c_str());
+  Backend* backend = ActiveBackend();
+  if (backend && !backend->CreateDesktopWindow(Utf16ToUtf8(title).c_str())) return nullptr;
   Window* w = CreateWindowOfKind(WindowKind::Main, Rect{0, 0, screen.width, screen.height}, proc);
   s.main = w;
   s.focus = w;
-  Deliver(w, msg::SetFocus, 0, 0);
+  if (s.desktopFocused) Deliver(w, msg::SetFocus, 0, 0);
   return w;
 }
 
@@ -206,10 +208,7 @@ void DestroyWindow(Window* window) {
     for (auto it = windows.rbegin(); it != windows.rend() && !next; ++it) {
       if ((*it)->alive && (*it)->visible && (*it)->kind != WindowKind::Child) next = *it;
     }
-    if (next) {
-      Deliver(next, msg::Activate, 1, 0);
-      SetFocus(next);
-    }
+    if (next) ActivateWindow(next);
   }
 }
 
@@ -246,6 +245,13 @@ DeviceContext BeginPaint(Window* window) {
 void EndPaint(Window* window) {
   if (!window) return;
   System().screenChanged = true;
+}
+
+void UpdateWindow(Window* window) {
+  if (!window || !window->alive || window->invalid.Empty()) return;
+  Deliver(window, msg::Paint, 0, 0);
+  if (!window->painting) window->invalid = Rect{};
+  window->painting = false;
 }
 
 DeviceContext GetDC(Window* window) {
@@ -297,6 +303,9 @@ void SetFocus(Window* window) {
   if (window == s.focus) return;
   Window* old = s.focus;
   s.focus = window;
+  // The old window was told when the desktop took the focus away; the new one
+  // is told when the desktop gives it back.
+  if (!s.desktopFocused) return;
   if (old && old->alive) Deliver(old, msg::KillFocus, 0, 0);
   if (window) Deliver(window, msg::SetFocus, 0, 0);
 }
@@ -317,8 +326,20 @@ void QueueChar(char16_t unit) {
   System().queue.push_back(QueuedMessage{nullptr, msg::Char, unit, 0});
 }
 
+void ActivateWindow(Window* window) {
+  if (System().desktopFocused) Deliver(window, msg::Activate, 1, 0);
+  SetFocus(window);
+}
+
+bool DesktopHasFocus() {
+  return System().desktopFocused;
+}
+
 void DesktopFocusChanged(bool gained) {
-  Window* w = System().focus ? System().focus : MainWindow();
+  WindowSystem& s = System();
+  if (s.desktopFocused == gained) return;
+  s.desktopFocused = gained;
+  Window* w = s.focus ? s.focus : MainWindow();
   if (!w) return;
   if (gained) {
     Deliver(w, msg::Activate, 1, 0);
@@ -329,6 +350,8 @@ void DesktopFocusChanged(bool gained) {
 }
 
 void DesktopCloseRequested() {
+  // A box's owner waits for its answer; the close comes after it.
+  AnswerOpenBoxesWithLastButton();
   if (Window* w = MainWindow()) {
     PostMessage(w, msg::Close, 0, 0);
   } else {

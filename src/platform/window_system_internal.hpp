@@ -48,9 +48,19 @@ LResult Deliver(Window* window, unsigned message, WParam wParam, LParam lParam);
 void QueueStylus(unsigned message, int x, int y);
 void QueueKey(unsigned message, unsigned virtualKey);
 void QueueChar(char16_t unit);
+// While the desktop window is not focused nothing in the program can be: focus
+// moves inside it are only recorded, and told when the desktop gives it back.
 void DesktopFocusChanged(bool gained);
-// The desktop asked to close the program (window close button).
+bool DesktopHasFocus();
+// A top-level window becomes the active one: Activate, then the focus (both
+// held back while the desktop window is not focused).
+void ActivateWindow(Window* window);
+// The desktop asked to close the program (window close button): open message
+// boxes are answered with their last button first, then the main window is
+// asked to close.
 void DesktopCloseRequested();
+// Answers every open message box with its last button (No, or OK).
+void AnswerOpenBoxesWithLastButton();
 
 // Services that draw over every window or take input first (message boxes,
 // child controls) register hooks. A filter returns true when it consumed the input.

@@ -1,0 +1,94 @@
+#include "shell/game_taps.hpp"
+
+#include "engine/game_state.hpp"
+#include "engine/painting.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/message_box.hpp"
+#include "platform/window.hpp"
+#include "records/game_status_record.hpp"
+#include "render/game_layout.hpp"
+#include "render/screen_state.hpp"
+#include "shell/quit_program.hpp"
+
+namespace shell {
+
+namespace {
+
+bool Within(int v, int low, int high) {
+  return v >= low && v <= high;
+}
+
+int AskYesNo(platform::Window* window, std::u16string_view text, std::u16string_view caption) {
+  return platform::MessageBox(
+      window, text, caption, platform::message_box::YesNo | platform::message_box::IconExclamation);
+}
+
+void RepaintAfterNo(platform::Window* window) {
+  render::RepaintAll = 1;
+  platform::InvalidateScreen(window, platform::Display.DisplayClass);
+}
+
+void AskToExit(platform::Window* window) {
+  if (AskYesNo(window, ExitQuestion, u"Exit the Game?") == platform::IdYes) {
+    // The kept mode stays in the records: the next start resumes this game.
+    platform::KillTimer(window, engine::GameTimer);
+    QuitProgram();
+  } else {
+    RepaintAfterNo(window);
+  }
+}
+
+void AskToAbandon(platform::Window* window) {
+  if (AskYesNo(window, AbandonQuestion, u"Abandon this Game?") == platform::IdYes) {
+    platform::KillTimer(window, engine::GameTimer);
+    render::ScreenPhase = 0;
+    render::ScreenState = render::screen::MainMenu;
+    platform::InvalidateScreen(window, platform::Display.DisplayClass);
+    records::GameStatus.Mode = engine::mode::None;
+  } else {
+    RepaintAfterNo(window);
+  }
+}
+
+void GameScreenTap(platform::Window* window, int x, int y) {
+  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  const render::GameLayout layout = render::GameLayoutOf(displayClass);
+  const int ox = layout.ScreenOffsetX;
+  const int oy = layout.ScreenOffsetY;
+  const int ix = layout.IconBarX;
+  const int iy = layout.IconBarY;
+  const bool square = displayClass == 5 || displayClass == 6;
+
+  if (engine::Game.Phase != engine::phase::GameOver && x >= ox + 18 && x < ox + 198 &&
+      y >= oy + 18 && y < oy + 198) {
+    engine::PaintCell(6 * ((y - oy - 18) / 30) + (x - ox - 18) / 30);
+  }
+  const bool onExit = square ? Within(x, 228, 240) && Within(y, 0, 12)
+                             : Within(x, ix, ix + 17) && Within(y, iy, iy + 17);
+  if (onExit) AskToExit(window);
+  const bool onAbandon = square ? Within(x, 216, 227) && Within(y, 0, 12)
+                                : Within(x, ix - 18, ix - 1) && Within(y, iy, iy + 17);
+  if (onAbandon) AskToAbandon(window);
+  if (!square && x >= ix - 36 && x < ix - 18 && Within(y, iy, iy + 17)) {
+    records::GameStatus.SoundOn = records::GameStatus.SoundOn ? 0 : 1;
+    render::SoundIconChanged = 1;
+    platform::InvalidateLogicalRect(window, ix - 36, iy, ix - 18, iy + 17);
+  }
+}
+
+}  // namespace
+
+void OnStylusDown(platform::Window* window, int x, int y) {
+  if (platform::IsVgaClass(platform::Display.DisplayClass)) {
+    x /= 2;
+    y /= 2;
+  }
+  if (render::ScreenState == render::screen::Game) GameScreenTap(window, x, y);
+}
+
+void OnStylusMove(platform::Window*, int, int) {}
+
+void OnStylusUp(platform::Window*, int, int) {}
+
+}  // namespace shell

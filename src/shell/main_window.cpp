@@ -1,0 +1,147 @@
+#include "shell/main_window.hpp"
+
+#include "engine/game_state.hpp"
+#include "engine/game_tick.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/window.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/game_screen.hpp"
+#include "render/screen_state.hpp"
+#include "shell/game_taps.hpp"
+#include "shell/quit_program.hpp"
+#include "shell/start_up.hpp"
+
+namespace shell {
+
+std::uint8_t WindowInactive = 0;
+
+namespace {
+
+// The settings-change code of the input panel, which changes nothing here.
+constexpr platform::WParam InputPanelChanged = 224;
+
+// The main window holds the keyboard focus: told by SetFocus and KillFocus, so a
+// box, the popup or another application in front all count as away.
+bool focused = false;
+bool timerHeld = false;
+
+bool GameRunning() {
+  return render::ScreenState == render::screen::Game &&
+         (engine::Game.Phase == engine::phase::Playing ||
+          engine::Game.Phase == engine::phase::GameOver);
+}
+
+void HoldGameTimer(platform::Window* window) {
+  if (!GameRunning()) return;
+  platform::KillTimer(window, engine::GameTimer);
+  timerHeld = true;
+}
+
+// Whatever came between (a settings change, a box, a popup), a held game goes on
+// as soon as the main window itself has the focus again.
+void ReleaseGameTimer(platform::Window* window) {
+  if (!timerHeld || !focused) return;
+  timerHeld = false;
+  if (GameRunning()) platform::SetTimer(window, engine::GameTimer, 2);
+}
+
+void OnTimer(platform::Window* window) {
+  // The engine starts the timer itself on the game's first paint, which may come
+  // while the window has no focus: the game waits for it.
+  if (!focused) {
+    platform::KillTimer(window, engine::GameTimer);
+    if (GameRunning()) timerHeld = true;
+    return;
+  }
+  engine::GameTick(window);
+}
+
+}  // namespace
+
+void PaintDispatch(platform::Window* window) {
+  platform::DeviceContext dc = platform::BeginPaint(window);
+  const int width = platform::ScreenWidth();
+  const int height = platform::ScreenHeight();
+  if (const std::uint32_t displayClass = platform::ClassOfSize(width, height)) {
+    platform::Display.ScreenWidth = width;
+    platform::Display.ScreenHeight = height;
+    platform::Display.DisplayClass = displayClass;
+  }
+  // The main menu, hi-score and settings screens have no painters yet.
+  if (render::ScreenState == render::screen::Game) render::PaintGameScreen(window, dc);
+  platform::EndPaint(window);
+}
+
+platform::LResult MainWndProc(platform::Window* window, unsigned message, platform::WParam wParam,
+                              platform::LParam lParam) {
+  switch (message) {
+    case platform::msg::Create:
+      return 0;
+    case platform::msg::Destroy:
+      render::ReleaseCatalogue();
+      LeaveWithoutSaving();
+      return 0;
+    case platform::msg::Close:
+      // The desktop's close button (or the session ending) is the exit question
+      // answered Yes: everything is saved and a running game is kept.
+      platform::KillTimer(window, engine::GameTimer);
+      QuitProgram();
+      return 0;
+    case platform::msg::Activate:
+      if (WindowInactive == 1) {
+        InitialiseWindow(init_mode::Reactivate, window);
+        WindowInactive = 0;
+      }
+      ReleaseGameTimer(window);
+      return 0;
+    case platform::msg::SetFocus:
+      focused = true;
+      platform::InvalidateScreen(window, platform::Display.DisplayClass);
+      ReleaseGameTimer(window);
+      return 0;
+    case platform::msg::KillFocus:
+      focused = false;
+      WindowInactive = 1;
+      HoldGameTimer(window);
+      return 0;
+    case platform::msg::Paint:
+      PaintDispatch(window);
+      return 0;
+    case platform::msg::SettingChange:
+      if (wParam != InputPanelChanged) {
+        InitialiseWindow(init_mode::Reactivate, window);
+        WindowInactive = 0;
+      }
+      return 0;
+    case platform::msg::WindowPosChanged:
+      platform::InvalidateScreen(window, platform::Display.DisplayClass);
+      return 0;
+    case platform::msg::Timer:
+      OnTimer(window);
+      return 0;
+    case platform::msg::StylusDown:
+      OnStylusDown(window, platform::PointX(lParam), platform::PointY(lParam));
+      return 0;
+    case platform::msg::StylusMove:
+      OnStylusMove(window, platform::PointX(lParam), platform::PointY(lParam));
+      return 0;
+    case platform::msg::StylusUp:
+      OnStylusUp(window, platform::PointX(lParam), platform::PointY(lParam));
+      return 0;
+    default:
+      return platform::DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+bool GameTimerHeld() {
+  return timerHeld;
+}
+
+void ResetMainWindow() {
+  WindowInactive = 0;
+  focused = false;
+  timerHeld = false;
+}
+
+}  // namespace shell

@@ -1,0 +1,74 @@
+#include "shell/screen_flow.hpp"
+
+#include "engine/game_state.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/runtime.hpp"
+#include "platform/window.hpp"
+#include "records/game_status_record.hpp"
+#include "records/settings.hpp"
+#include "render/game_screen.hpp"
+#include "render/screen_state.hpp"
+
+namespace shell {
+
+std::uint32_t HiScoreTab = 1;
+
+namespace {
+
+void ShowScreen(std::uint32_t state) {
+  render::ScreenState = state;
+  render::ScreenPhase = 0;
+  platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
+}
+
+}  // namespace
+
+void StartGame(platform::Window* window, int mode) {
+  if (mode < engine::mode::Easy || mode > engine::mode::Chroma) return;
+  records::GameStatus.Mode = mode;
+  records::GameStatus.GamesPlayed += 1;
+  render::ScreenState = render::screen::Game;
+  render::ScreenPhase = 0;
+  engine::Game.Phase = engine::phase::Start;
+  engine::Game.RestoreKeptGame = 0;
+  render::FullRedrawRequested = true;
+  platform::InvalidateScreen(window, platform::Display.DisplayClass);
+}
+
+void ResumeKeptGame() {
+  render::ScreenState = render::screen::Game;
+  render::ScreenPhase = 0;
+  engine::Game.Phase = engine::phase::Start;
+  engine::Game.RestoreKeptGame = 1;
+  render::FullRedrawRequested = true;
+  const std::int32_t mode = records::GameStatus.Mode;
+  if (mode == engine::mode::Hard || mode == engine::mode::Panic) engine::Game.DripCountdown = 40;
+  // Every resume would otherwise deal the same balls from the same seed.
+  platform::Srand(platform::GetTickCount());
+  records::ApplySettings();
+}
+
+void OnGameOver(int gameMode, int nextScreen) {
+  if (gameMode >= engine::mode::Easy && gameMode <= engine::mode::Chroma) {
+    HiScoreTab = static_cast<std::uint32_t>(gameMode);
+  }
+  switch (nextScreen) {
+    case 3:
+      ShowScreen(render::screen::NewHiScore);
+      break;
+    case 2:
+      ShowScreen(render::screen::HiScoreTable);
+      break;
+    default:
+      // A mode with no table of its own has nothing to show: back to the menu.
+      ShowScreen(render::screen::MainMenu);
+      break;
+  }
+}
+
+void ResetScreenFlow() {
+  HiScoreTab = 1;
+}
+
+}  // namespace shell
