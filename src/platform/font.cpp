@@ -65,6 +65,38 @@ int FitLineHeight(TTF_Font* face, int cellHeight) {
   return size;
 }
 
+// How much ink a face puts down for a probe text: the sum of its coverage.
+std::int64_t InkOf(TTF_Font* face) {
+  SDL_Surface* rendered =
+      TTF_RenderUTF8_Blended(face, "Hamburgefonstiv", SDL_Color{255, 255, 255, 255});
+  if (!rendered) return 0;
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(rendered);
+  if (!argb) return 0;
+  std::int64_t ink = 0;
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* row =
+        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + y * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) ink += row[x] >> 24;
+  }
+  SDL_FreeSurface(argb);
+  return ink;
+}
+
+// The embedded bold face is truly bold only in its hand-made small bitmaps: its
+// outlines are the regular stems on wider spacing, so at most sizes bold text
+// came out regular. Where the bold face puts down little more ink than the
+// regular one at the same size, the stems are thickened by the width the wider
+// spacing leaves for them (about 0.075 em), which keeps every text width.
+double EmboldenFor(TTF_Font* bold, int em) {
+  TTF_Font* regular = OpenFace(fandriass_font_regular_begin, fandriass_font_regular_end, em);
+  if (!regular) return 0;
+  const std::int64_t regularInk = InkOf(regular);
+  TTF_CloseFont(regular);
+  if (5 * InkOf(bold) >= 6 * regularInk) return 0;
+  return em * 0.075;
+}
+
 }  // namespace
 
 bool ReadCellMetrics(const unsigned char* data, std::size_t size, CellMetrics& out) {
@@ -103,6 +135,7 @@ Font Font::Create(int cellHeight, int weight) {
   const int em = sized ? EmSizeForCell(metrics, cellHeight) : cellHeight;
   TTF_Font* face = OpenFace(begin, end, em);
   if (!face) return font;
+  if (bold) font.embolden_ = EmboldenFor(face, em);
   if (sized) {
     // The renderer puts the baseline at its own ascent below the glyph box's
     // top; the cell puts it at the Windows ascent.

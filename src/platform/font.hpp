@@ -37,6 +37,9 @@ class Font {
   // How far below the top of its cell the renderer's glyph box starts, so
   // that the baseline sits at the face's ascent as the layouts expect.
   int GlyphTop() const { return glyphTop_; }
+  // Extra ink, in pixels, the text code spreads every glyph to the right by:
+  // 0 unless the bold face draws too light at this size.
+  double Embolden() const { return embolden_; }
   // The renderer's own handle; only the platform's text code looks inside.
   void* Handle() const { return face_.get(); }
 
@@ -45,6 +48,7 @@ class Font {
   int cellHeight_ = 0;
   int weight_ = 0;
   int glyphTop_ = 0;
+  double embolden_ = 0;
 };
 
 }  // namespace platform

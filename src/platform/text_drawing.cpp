@@ -138,6 +138,32 @@ std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, in
   return lines;
 }
 
+// The rendered line's coverage (0..255) row by row, spread to the right by a
+// font's extra ink: each pixel takes the strongest of the pixels up to that
+// far to its left, the farthest weighted by the fraction.
+std::vector<int> Coverage(SDL_Surface* argb, double embolden) {
+  const int whole = static_cast<int>(embolden);
+  const int fraction = static_cast<int>((embolden - whole) * 256);
+  const int reach = whole + (fraction > 0 ? 1 : 0);
+  const int width = argb->w + reach;
+  std::vector<int> out(static_cast<std::size_t>(width) * std::max(0, argb->h), 0);
+  for (int gy = 0; gy < argb->h; ++gy) {
+    const auto* src =
+        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
+    int* row = out.data() + static_cast<std::size_t>(gy) * width;
+    for (int gx = 0; gx < width; ++gx) {
+      int a = 0;
+      for (int k = 0; k <= whole; ++k)
+        if (gx - k >= 0 && gx - k < argb->w) a = std::max(a, static_cast<int>(src[gx - k] >> 24));
+      const int far = gx - whole - 1;
+      if (fraction > 0 && far >= 0 && far < argb->w)
+        a = std::max(a, (static_cast<int>(src[far] >> 24) * fraction) >> 8);
+      row[gx] = a;
+    }
+  }
+  return out;
+}
+
 void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x, int y,
               int lineHeight, const Rect& clip) {
   const int width = Width(face, line);
@@ -154,6 +180,8 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(glyphs);
   if (!argb) return;
+  const std::vector<int> coverage = Coverage(argb, dc.font->Embolden());
+  const int coverageWidth = static_cast<int>(coverage.size()) / std::max(1, argb->h);
   // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
   const int glyphY = y + dc.font->GlyphTop();
   const int r = RedOf(dc.textColour);
@@ -162,13 +190,12 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
   for (int gy = 0; gy < argb->h; ++gy) {
     const int dy = glyphY + gy;
     if (dy < clip.top || dy >= clip.bottom) continue;
-    const auto* src =
-        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
+    const int* src = coverage.data() + static_cast<std::size_t>(gy) * coverageWidth;
     Colour* dst = dc.surface->Row(dy);
-    for (int gx = 0; gx < argb->w; ++gx) {
+    for (int gx = 0; gx < coverageWidth; ++gx) {
       const int dx = x + gx;
       if (dx < clip.left || dx >= clip.right) continue;
-      const int a = static_cast<int>(src[gx] >> 24);
+      const int a = src[gx];
       if (a == 0) continue;
       const Colour under = dst[dx];
       auto mix = [a](int top, int bottom) { return (top * a + bottom * (255 - a) + 127) / 255; };

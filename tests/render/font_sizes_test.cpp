@@ -71,6 +71,37 @@ TEST_F(FontSizesTest, CapitalsAndBaselinesFollowTheCellHeight) {
   }
 }
 
+// The ink a text puts down, black on white: the sum of how dark each pixel is.
+long InkOf(const Font& font, std::u16string_view text) {
+  Bitmap b(MeasureText(font, text) + font.CellHeight(), font.CellHeight(), Rgb(255, 255, 255));
+  DeviceContext dc = MemoryContext(b);
+  dc.font = &font;
+  dc.backgroundMode = BackgroundMode::Transparent;
+  DrawText(dc, text, Rect{0, 0, b.Width(), b.Height()}, text_format::Left);
+  long ink = 0;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x) ink += 255 - GreenOf(b.Pixel(x, y));
+  return ink;
+}
+
+// The embedded bold face is bold only in its small bitmaps; elsewhere its
+// outlines have the regular stems. Every bold slot must put down clearly more
+// ink than the regular face at its size.
+TEST_F(FontSizesTest, BoldFontsReadBoldAtEverySize) {
+  for (const Screen& s : kScreens) {
+    Load(s);
+    for (int f = 0; f < FontCount; ++f) {
+      const Font& bold = FontTable[f];
+      if (bold.Weight() < 700) continue;
+      const Font regular = Font::Create(bold.CellHeight(), 400);
+      SCOPED_TRACE(testing::Message() << "font " << f << " cell " << bold.CellHeight());
+      const double ratio = static_cast<double>(InkOf(bold, u"Hamburgefonstiv 1234567")) /
+                           static_cast<double>(InkOf(regular, u"Hamburgefonstiv 1234567"));
+      EXPECT_GE(ratio, 1.3);
+    }
+  }
+}
+
 TEST_F(FontSizesTest, TheGameTextsFitTheirBoxesOnOneLine) {
   struct Text {
     int font;

@@ -59,7 +59,7 @@ void Coin(Art& a, bool bright) {
   const double cx = 15, cy = 15, r = 9;
   // A dark edge so the coin reads on any ball.
   CirclePath(cr, cx, cy, r);
-  SetColour(cr, bright ? Rgb8(74, 44, 8) : Rgb8(34, 24, 14));
+  SetColour(cr, bright ? Rgb8(74, 44, 8) : Rgb8(26, 19, 12));
   cairo_fill(cr);
   cairo_pattern_t* p = cairo_pattern_create_radial(cx - 3, cy - 3.5, 0.5, cx, cy, r - 0.8);
   if (bright) {
@@ -67,8 +67,9 @@ void Coin(Art& a, bool bright) {
     cairo_pattern_add_color_stop_rgb(p, 0.45, 0.96, 0.78, 0.22);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.70, 0.46, 0.08);
   } else {
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.50, 0.38, 0.24);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.28, 0.20, 0.12);
+    // Dull, dark bronze: clearly not the gold of a collected letter.
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.34, 0.26, 0.18);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.19, 0.14, 0.09);
   }
   CirclePath(cr, cx, cy, r - 0.9);
   cairo_set_source(cr, p);
@@ -77,19 +78,21 @@ void Coin(Art& a, bool bright) {
   // The raised rim: light on the upper left, shade on the lower right.
   cairo_set_line_width(cr, 0.8);
   cairo_arc(cr, cx, cy, r - 2.2, M_PI * 0.75, M_PI * 1.75);
-  SetColour(cr, bright ? Rgb8(150, 96, 20) : Rgb8(40, 28, 16), 0.9);
+  SetColour(cr, bright ? Rgb8(150, 96, 20) : Rgb8(22, 16, 10), 0.9);
   cairo_stroke(cr);
   cairo_arc(cr, cx, cy, r - 2.2, -M_PI * 0.25, M_PI * 0.75);
-  SetColour(cr, bright ? Rgb8(255, 236, 160) : Rgb8(120, 92, 60), 0.8);
+  SetColour(cr, bright ? Rgb8(255, 236, 160) : Rgb8(104, 82, 58), 0.8);
   cairo_stroke(cr);
-  // The letter, embossed: a light edge below right, the letter itself above.
+  // The letter, embossed. A gold coin has a dark letter with a light edge below
+  // right; a dim one has a pale, unpolished letter with a dark edge, which
+  // keeps every letter readable in the strip while the face stays dull.
   const std::string letter = kLetters[a.index];
   UseFace(cr, Face::Bold, 12.5);
   CentredTextPath(cr, letter, cx + 0.55, cy + 4.9);
-  SetColour(cr, bright ? Rgb8(255, 240, 170) : Rgb8(116, 90, 58), bright ? 0.9 : 0.7);
+  SetColour(cr, bright ? Rgb8(255, 240, 170) : Rgb8(12, 8, 4), bright ? 0.9 : 0.8);
   cairo_fill(cr);
   CentredTextPath(cr, letter, cx, cy + 4.4);
-  SetColour(cr, bright ? Rgb8(78, 40, 4) : Rgb8(50, 36, 22));
+  SetColour(cr, bright ? Rgb8(78, 40, 4) : Rgb8(206, 178, 134));
   cairo_fill(cr);
   if (bright) {
     // A small glint, top left.

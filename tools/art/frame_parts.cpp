@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "drawings.hpp"
@@ -413,20 +414,25 @@ void DrawTimeLabel(Art& a) {
   FillRect(cr, 0, 0, 30, 25, kSteelShadow);
   FillRect(cr, 1, 1, 29, 24, kSteelLight);
   FillRect(cr, 1, 1, 28, 23, Rgb8(90, 60, 40));
-  FillVertical(cr, 2, 2, 26, 16, Rgb8(236, 212, 160), Rgb8(250, 232, 190));
+  FillVertical(cr, 2, 2, 26, 15, Rgb8(236, 212, 160), Rgb8(250, 232, 190));
   FillRect(cr, 2, 2, 26, 1, Rgb8(200, 170, 120));
   // The word along the bottom, under the seconds: square pixel letters, which
-  // stay sharp at this size where outline text would blur.
-  FillRect(cr, 2, 18, 26, 5, Rgb8(140, 20, 14));
+  // stay sharp at this size where outline text would blur. Every letter pixel
+  // lands on whole pixels of either set (a half-pixel start smears a 5-pixel
+  // M into a blot), and one red row above keeps the tops of T, M and E off
+  // the pale face.
+  FillRect(cr, 2, 17, 26, 6, Rgb8(140, 20, 14));
   static const char* const kGlyphs[4][5] = {
       {"###", ".#.", ".#.", ".#.", ".#."},
       {"#", "#", "#", "#", "#"},
       {"#...#", "##.##", "#.#.#", "#...#", "#...#"},
       {"###", "#..", "##.", "#..", "###"},
   };
-  double gx = 7.5;
+  int wordWidth = -1;
+  for (const auto& glyph : kGlyphs) wordWidth += static_cast<int>(std::strlen(glyph[0])) + 1;
+  int gx = 2 + (26 - wordWidth) / 2;
   for (const auto& glyph : kGlyphs) {
-    const int width = static_cast<int>(std::string(glyph[0]).size());
+    const int width = static_cast<int>(std::strlen(glyph[0]));
     for (int row = 0; row < 5; ++row)
       for (int col = 0; col < width; ++col)
         if (glyph[row][col] == '#') FillRect(cr, gx + col, 18 + row, 1, 1, Rgb8(255, 236, 200));
