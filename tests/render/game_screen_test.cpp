@@ -150,6 +150,7 @@ TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
   EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
   EXPECT_TRUE(Shows(0, 0, TopBar));
   EXPECT_TRUE(Shows(216, 51, ReserveColumnEmpty, 0, 20));
+  EXPECT_TRUE(Shows(236, 58, ReserveColumnEmpty, 20, 27, 3));  // where the full one differs
   EXPECT_TRUE(Shows(216, 247, ColourWheelIcon, 0, 0, 20, platform::Rgb(100, 100, 100)));
   EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
 }
