@@ -166,8 +166,8 @@ TEST(TextDrawing, TextStaysInsideItsRectangleAndCentres) {
 // the text on its right and at its bottom.
 TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
   int width = 3;
-  EXPECT_EQ(SpreadInk({200, 0, 0, 0, 0, 80}, width, 2, 1.5),
-            (std::vector<int>{200, 200, 100, 0, 0, 0, 0, 80, 80, 40}));
+  EXPECT_EQ(SpreadInk({200, 0, 0, 0, 0, 80}, width, 2, 1.75),
+            (std::vector<int>{200, 200, 150, 0, 0, 0, 0, 80, 80, 60}));
   EXPECT_EQ(width, 5);
   EXPECT_EQ(SpreadInk({0, 90}, width = 2, 1, 2.0), (std::vector<int>{0, 90, 90, 90}));
   EXPECT_EQ(SpreadInk({7, 9}, width = 2, 1, 0.0), (std::vector<int>{7, 9}));
