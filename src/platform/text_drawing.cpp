@@ -138,28 +138,14 @@ std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, in
   return lines;
 }
 
-// The rendered line's coverage (0..255) row by row, spread to the right by a
-// font's extra ink: each pixel takes the strongest of the pixels up to that
-// far to its left, the farthest weighted by the fraction.
-std::vector<int> Coverage(SDL_Surface* argb, double embolden) {
-  const int whole = static_cast<int>(embolden);
-  const int fraction = static_cast<int>((embolden - whole) * 256);
-  const int reach = whole + (fraction > 0 ? 1 : 0);
-  const int width = argb->w + reach;
-  std::vector<int> out(static_cast<std::size_t>(width) * std::max(0, argb->h), 0);
+// The rendered line's coverage (0..255), row by row.
+std::vector<int> CoverageOf(SDL_Surface* argb) {
+  std::vector<int> out(static_cast<std::size_t>(argb->w) * argb->h);
   for (int gy = 0; gy < argb->h; ++gy) {
     const auto* src =
         reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
-    int* row = out.data() + static_cast<std::size_t>(gy) * width;
-    for (int gx = 0; gx < width; ++gx) {
-      int a = 0;
-      for (int k = 0; k <= whole; ++k)
-        if (gx - k >= 0 && gx - k < argb->w) a = std::max(a, static_cast<int>(src[gx - k] >> 24));
-      const int far = gx - whole - 1;
-      if (fraction > 0 && far >= 0 && far < argb->w)
-        a = std::max(a, (static_cast<int>(src[far] >> 24) * fraction) >> 8);
-      row[gx] = a;
-    }
+    for (int gx = 0; gx < argb->w; ++gx)
+      out[static_cast<std::size_t>(gy) * argb->w + gx] = static_cast<int>(src[gx] >> 24);
   }
   return out;
 }
@@ -180,8 +166,9 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(glyphs);
   if (!argb) return;
-  const std::vector<int> coverage = Coverage(argb, dc.font->Embolden());
-  const int coverageWidth = static_cast<int>(coverage.size()) / std::max(1, argb->h);
+  int coverageWidth = argb->w;
+  const std::vector<int> coverage =
+      SpreadInk(CoverageOf(argb), coverageWidth, argb->h, dc.font->Embolden());
   // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
   const int glyphY = y + dc.font->GlyphTop();
   const int r = RedOf(dc.textColour);
@@ -206,6 +193,28 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
 }
 
 }  // namespace
+
+std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
+                           double embolden) {
+  const int whole = static_cast<int>(embolden);
+  const int fraction = static_cast<int>((embolden - whole) * 256);
+  const int wider = width + whole + (fraction > 0 ? 1 : 0);
+  std::vector<int> out(static_cast<std::size_t>(wider) * height, 0);
+  for (int y = 0; y < height; ++y) {
+    const int* src = coverage.data() + static_cast<std::size_t>(y) * width;
+    int* row = out.data() + static_cast<std::size_t>(y) * wider;
+    for (int x = 0; x < wider; ++x) {
+      int a = 0;
+      for (int k = 0; k <= whole; ++k)
+        if (x - k >= 0 && x - k < width) a = std::max(a, src[x - k]);
+      const int far = x - whole - 1;
+      if (fraction > 0 && far >= 0 && far < width) a = std::max(a, (src[far] * fraction) >> 8);
+      row[x] = a;
+    }
+  }
+  width = wider;
+  return out;
+}
 
 int MeasureText(const Font& font, std::u16string_view text) {
   TTF_Font* face = Face(&font);

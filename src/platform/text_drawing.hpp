@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/device_context.hpp"
 
@@ -25,6 +26,13 @@ int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsi
 
 // Width in pixels of one line of text in a font (0 for an empty font).
 int MeasureText(const Font& font, std::u16string_view text);
+
+// Spreads a block of text coverage (0..255, width x height, row by row) to the
+// right by a font's extra ink in pixels: each pixel takes the strongest of the
+// pixels up to that far to its left, the farthest weighted by the fraction.
+// The block grows by the whole pixels the ink reaches; width becomes the new one.
+std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
+                           double embolden);
 
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);

@@ -161,6 +161,36 @@ TEST(TextDrawing, TextStaysInsideItsRectangleAndCentres) {
   EXPECT_NEAR(top, 29 - bottom, 1);
 }
 
+// Bold text whose face is too light has its ink spread to the right; the spread
+// ink, like any other, stays inside the rectangle, also a rectangle that cuts
+// the text on its right and at its bottom.
+TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
+  int width = 3;
+  EXPECT_EQ(SpreadInk({200, 0, 0, 0, 0, 80}, width, 2, 1.75),
+            (std::vector<int>{200, 200, 150, 0, 0, 0, 0, 80, 80, 60}));
+  EXPECT_EQ(width, 5);
+  EXPECT_EQ(SpreadInk({0, 90}, width = 2, 1, 2.0), (std::vector<int>{0, 90, 90, 90}));
+  EXPECT_EQ(SpreadInk({7, 9}, width = 2, 1, 0.0), (std::vector<int>{7, 9}));
+  EXPECT_EQ(width, 2);
+
+  Font font = Font::Create(35, 700);
+  ASSERT_GT(font.Embolden(), 1.0);
+  Bitmap b(100, 60, kWhite);
+  DeviceContext dc = MemoryContext(b);
+  dc.font = &font;
+  dc.backgroundMode = BackgroundMode::Transparent;
+  const Rect box{10, 10, 60, 30};
+  DrawText(dc, u"WWWWWW", box, text_format::Left);
+  int inside = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (b.Pixel(x, y) != kWhite) {
+        ASSERT_TRUE(box.Contains(x, y)) << x << "," << y;
+        ++inside;
+      }
+  EXPECT_GT(inside, 0);
+}
+
 TEST(TextDrawing, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {
   const std::u16string text = u"Zo\u00eb \U0001F600";
   EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
