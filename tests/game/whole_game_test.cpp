@@ -41,8 +41,7 @@ constexpr const char* kNoLineBoard =
 constexpr int kTapped = engine::CellOf(5, 2);
 constexpr int kLinePipe = engine::LeftPipe(5);
 
-constexpr const char* kBlackBoardWithYellow =
-    "KKKKKK / KKKKKK / KKKKKK / KKKKKK / KKKKKK / YKKKKK";
+constexpr const char* kBlackBoardWithYellow = "KKKKKK / KKKKKK / KKKKKK / KKKKKK / KKKKKK / YKKKKK";
 
 // Counts what the main window receives, on its way to the real procedure.
 struct Observed {
@@ -139,7 +138,8 @@ class WholeGameTest : public ShellTest {
 };
 
 TEST_F(WholeGameTest, ALineOfThreeIsPaintedScoredSuckedInAndRefilledFromTheTop) {
-  ASSERT_NO_FATAL_FAILURE(Play({.mode = 1, .paintColour = 1, .reserve = 60, .board = kNoLineBoard}));
+  ASSERT_NO_FATAL_FAILURE(
+      Play({.mode = 1, .paintColour = 1, .reserve = 60, .board = kNoLineBoard}));
   std::array<std::int32_t, 36> before;
   std::memcpy(before.data(), Kept.BallColour, sizeof Kept.BallColour);
   EXPECT_TRUE(CellsNotAsHeld().empty()) << "the resumed board is not on screen";
