@@ -69,7 +69,7 @@ TEST_F(GameTapsTest, TheSoundIconTogglesTheSoundExceptOnSquareScreensWhereTheIco
   platform::headless::Pump();
   EXPECT_EQ(render::SoundIconChanged, 0u);
   ExpectMessageBox exit(shell::ExitQuestion, platform::IdNo);
-  platform::headless::Tap(240 - 1, 12);
+  platform::headless::Tap(228, 12);
   platform::headless::Pump();
   ExpectMessageBox abandon(shell::AbandonQuestion, platform::IdNo);
   platform::headless::Tap(216, 0);
