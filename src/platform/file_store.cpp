@@ -167,6 +167,13 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
 bool FileStore::SetValue(std::string_view name, const void* data, std::size_t size) {
   if (folderFd_ < 0 || !UsableName(name)) return false;
   const std::string fileName(name);
+  // Whatever stands under the name and is no plain file (a pipe, a device, a
+  // link) was never read as a value, and saving must not replace it either.
+  struct stat standing {};
+  if (fstatat(folderFd_, fileName.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0 &&
+      !S_ISREG(standing.st_mode) && !S_ISDIR(standing.st_mode)) {
+    return ReportUnsaved(folder_, fileName, EEXIST);
+  }
   std::string temporary = folder_ + "/" + kTemporaryPrefix + fileName + "-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return ReportUnsaved(folder_, fileName, errno);

@@ -39,9 +39,10 @@ void HoldGameTimer(platform::Window* window) {
 }
 
 // Whatever came between (a settings change, a box, a popup), a held game goes on
-// as soon as the main window itself has the focus again.
+// as soon as the main window itself has the focus again (the focus comes right
+// after the activation, and only to the window in front).
 void ReleaseGameTimer(platform::Window* window) {
-  if (!timerHeld || !focused) return;
+  if (!timerHeld) return;
   timerHeld = false;
   if (GameRunning()) platform::SetTimer(window, engine::GameTimer, 2);
 }
@@ -93,7 +94,6 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
         InitialiseWindow(init_mode::Reactivate, window);
         WindowInactive = 0;
       }
-      ReleaseGameTimer(window);
       return 0;
     case platform::msg::SetFocus:
       focused = true;

@@ -358,6 +358,11 @@ TEST_F(FileStoreTest, ValuesThatAreNotFilesAreRefusedWithoutWaitingAndLeftAlone)
     EXPECT_NE(said.find((folder_ / names[i]).string() + " "), std::string::npos) << names[i];
   }
   for (unsigned char b : table) ASSERT_EQ(b, 0xEE);
+  // Saving does not replace them either: the program's exits save, and a close
+  // of the window must not turn a pipe into a file.
+  testing::internal::CaptureStderr();
+  for (const char* name : names) EXPECT_FALSE(store.SetValue(name, table.data(), 144)) << name;
+  testing::internal::GetCapturedStderr();
   EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
   EXPECT_TRUE(fs::is_fifo(outside));
   EXPECT_TRUE(fs::is_socket(fs::symlink_status(folder_ / "PrefsHard")));

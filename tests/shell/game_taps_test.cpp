@@ -34,7 +34,15 @@ TEST_F(GameTapsTest, ATapOnABallPaintsItWhereTheBoardIsOnEveryClass) {
     // Just outside the cell, then its far corner.
     platform::headless::Tap((c.ox + 17) * c.scale, (c.oy + 18 + 150) * c.scale);
     platform::headless::Pump();
+    // Right of the row above: past the board, not the next row's first cell.
+    platform::headless::Tap((c.ox + 198) * c.scale, (c.oy + 18 + 125) * c.scale);
+    platform::headless::Pump();
     EXPECT_EQ(engine::Game.PaintStep[30], 0);
+    platform::headless::Tap((c.ox + 18) * c.scale, (c.oy + 18 + 150) * c.scale);
+    platform::headless::Pump();
+    EXPECT_EQ(engine::Game.PaintStep[30], 1) << "the cell's top-left pixel";
+    engine::Game.PaintStep[30] = 0;
+    engine::Kept.PaintColour = 1;
     platform::headless::Tap((c.ox + 47) * c.scale + c.scale - 1,
                             (c.oy + 18 + 179) * c.scale + c.scale - 1);
     platform::headless::Pump();
@@ -69,7 +77,7 @@ TEST_F(GameTapsTest, TheSoundIconTogglesTheSoundExceptOnSquareScreensWhereTheIco
   platform::headless::Pump();
   EXPECT_EQ(render::SoundIconChanged, 0u);
   ExpectMessageBox exit(shell::ExitQuestion, platform::IdNo);
-  platform::headless::Tap(240 - 1, 12);
+  platform::headless::Tap(228, 12);
   platform::headless::Pump();
   ExpectMessageBox abandon(shell::AbandonQuestion, platform::IdNo);
   platform::headless::Tap(216, 0);

@@ -13,6 +13,7 @@
 #include "shell/main_window.hpp"
 #include "shell/screen_flow.hpp"
 #include "shell_fixture.hpp"
+#include "sound/sound_bank.hpp"
 
 namespace {
 
@@ -38,6 +39,8 @@ TEST_F(StartUpTest, AKeptGameOfEveryModeIsResumedAndOnlyHardAndPanicDripAtOnce) 
     EXPECT_EQ(records::GameStatus.BallColour[35], 6);
     EXPECT_EQ(records::GameStatus.BallColour[26], 1);
     EXPECT_GT(records::BallStep, 0) << "the settings take effect";
+    EXPECT_TRUE(sound::Speaker.IsOpen());
+    EXPECT_FALSE(sound::SoundBank[0].Empty());
     platform::ReleaseSingleInstance();
     platform::headless::Stop();
   }
@@ -117,6 +120,7 @@ TEST_F(StartUpTest, AMainWindowThatCannotBeMadeEndsTheStartAndFreesTheOneCopyLoc
   EXPECT_EQ(outcome, StartOutcome::Failed);
   EXPECT_NE(said.find("main window could not be created"), std::string::npos);
   EXPECT_EQ(platform::MainWindow(), nullptr);
+  EXPECT_FALSE(sound::Speaker.IsOpen());
   platform::InstanceLock next;
   EXPECT_TRUE(next.Claim()) << "the next start would hand over to a copy showing nothing";
   next.Release();
@@ -151,6 +155,27 @@ TEST_F(StartUpTest, TheEndOfAGameShowsTheTableOrTheNameEntryOfItsMode) {
     platform::ReleaseSingleInstance();
     platform::headless::Stop();
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StartUpTest, AGameStartedFromTheMenuCountsAndDealsAfreshOnlyForARealMode) {
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  const auto played = records::GameStatus.GamesPlayed;
+  shell::StartGame(platform::MainWindow(), 6);
+  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
+  shell::StartGame(platform::MainWindow(), 0);
+  EXPECT_EQ(records::GameStatus.GamesPlayed, played);
+  engine::Game.Phase = engine::phase::Playing;
+  shell::StartGame(platform::MainWindow(), 5);
+  EXPECT_EQ(render::ScreenState, render::screen::Game);
+  EXPECT_EQ(records::GameStatus.Mode, 5);
+  EXPECT_EQ(records::GameStatus.GamesPlayed, played + 1);
+  EXPECT_EQ(engine::Game.Phase, engine::phase::Start);
+  EXPECT_EQ(engine::Game.RestoreKeptGame, 0);
+  EXPECT_TRUE(render::FullRedrawRequested);
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The real binary resumes a prepared kept game; a real click on a ball, a click
+# on the exit icon and Enter on the question leave the game saved for next time.
+set -u
+game=$1
+tool=$2
+keptgame="$(dirname "$tool")/fandriass_keptgame"
+. "$(dirname "$0")/xvfb.bash"
+command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
+start_xvfb || exit 1
+trap stop_xvfb EXIT
+export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
+key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
+# Red paint on the yellow ball makes three reds at the bottom row's left pipe.
+"$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
+  --board "...... ...... ...... ...... ...... RRYBGP" || exit 1
+rm -f "$key/Prefs"
+"$game" --screen 240x320 --zoom 1 &
+pid=$!
+window=""
+find_window() { window=$(xdotool search --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+if ! wait_until 300 find_window; then
+  echo "no window titled Fandriass II appeared"
+  kill "$pid"
+  exit 1
+fi
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+sleep 1
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+click $((18 + 60 + 15)) $((31 + 18 + 150 + 15))  # the yellow ball, third in the bottom row
+sleep 3                                            # painted, detected and scored
+click 226 22                                       # the exit icon
+sleep 1
+xdotool key Return
+if ! wait_until 300 ended "$pid"; then
+  echo "the game did not end after Enter on the exit question"
+  kill "$pid"
+  exit 1
+fi
+wait "$pid"
+code=$?
+[ "$code" = 0 ] || { echo "exit code $code"; exit 1; }
+[ -f "$key/Prefs" ] || { echo "nothing was saved"; exit 1; }
+read -r mode <<<"$(od -An -t d4 -j 48 -N 4 "$key/GameStatus")"
+read -r score <<<"$(od -An -t d4 -j 60 -N 4 "$key/GameStatus")"
+[ "$mode" = 1 ] || { echo "the kept game was not kept (mode $mode)"; exit 1; }
+# Once the board is painted the line of three scores 96 at level 1; until then
+# the kept score stands.
+case "$score" in
+  1096) echo "the clicked ball made a line worth 96, saved with the kept game" ;;
+  1000) echo "the kept game was saved with its score (the click scored nothing yet)" ;;
+  *) echo "unexpected saved score $score"; exit 1 ;;
+esac
