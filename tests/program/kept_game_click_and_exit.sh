@@ -11,9 +11,10 @@ start_xvfb || exit 1
 trap stop_xvfb EXIT
 export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
 key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
-# Red paint on the yellow ball makes three reds at the bottom row's left pipe.
+# A full board with no line; red paint on the yellow ball makes three reds at
+# the bottom row's left pipe.
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
-  --board "...... ...... ...... ...... ...... RRYBGP" || exit 1
+  --board "RYBGPO BGPORY PORYBG RYBGPO BGPORY RRYBGP" || exit 1
 rm -f "$key/Prefs"
 "$game" --screen 240x320 --zoom 1 &
 pid=$!
@@ -44,10 +45,10 @@ code=$?
 read -r mode <<<"$(od -An -t d4 -j 48 -N 4 "$key/GameStatus")"
 read -r score <<<"$(od -An -t d4 -j 60 -N 4 "$key/GameStatus")"
 [ "$mode" = 1 ] || { echo "the kept game was not kept (mode $mode)"; exit 1; }
-# Once the board is painted the line of three scores 96 at level 1; until then
-# the kept score stands.
-case "$score" in
-  1096) echo "the clicked ball made a line worth 96, saved with the kept game" ;;
-  1000) echo "the kept game was saved with its score (the click scored nothing yet)" ;;
-  *) echo "unexpected saved score $score"; exit 1 ;;
-esac
+# The line of three scores 96 at level 1 (the balls that refill the board
+# could, rarely, make another line before the exit).
+if [ "$score" -lt 1096 ]; then
+  echo "the click scored nothing: saved score $score"
+  exit 1
+fi
+echo "the clicked ball made a line worth $((score - 1000)), saved with the kept game"

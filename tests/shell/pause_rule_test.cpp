@@ -25,16 +25,18 @@ TEST_F(PauseRuleTest, LosingTheFocusFreezesTheGameAndRegainingItResumesWithARefr
   platform::headless::FocusLost();
   EXPECT_FALSE(TicksDuring(250));
   EXPECT_FALSE(GameTimerRunning());
-  render::RepaintAll = 0;
+  ScribbleOnTheFrame();
   platform::headless::FocusGained();
-  EXPECT_EQ(render::RepaintAll, 1u);
+  platform::headless::Pump();
+  EXPECT_TRUE(FrameRefreshed());
   EXPECT_TRUE(TicksDuring(250));
   // Coming back never moves or shrinks the window.
   EXPECT_EQ(platform::WindowRect(platform::MainWindow()), (platform::Rect{0, 0, 240, 320}));
   // An activation while active is nothing new.
-  render::RepaintAll = 0;
+  ScribbleOnTheFrame();
   platform::SendMessage(platform::MainWindow(), platform::msg::Activate, 1, 0);
-  EXPECT_EQ(render::RepaintAll, 0u);
+  platform::headless::Pump();
+  EXPECT_FALSE(FrameRefreshed());
 }
 
 TEST_F(PauseRuleTest, ASettingsChangeWhileAwayDoesNotLeaveTheGameFrozen) {
@@ -87,6 +89,7 @@ void SwitchAwayAndBackThenAnswerNo() {
 TEST_F(PauseRuleTest, SwitchingAwayAndBackWithABoxOpenKeepsTheGameFrozenUntilItIsAnswered) {
   StartRunningGame();
   const std::int32_t countdown = engine::Game.TickCountdown[engine::countdown::Groups];
+  ScribbleOnTheFrame();
   boxStep = 0;
   platform::headless::SetModalWaitHandler(&SwitchAwayAndBackThenAnswerNo);
   platform::headless::Tap(204, 18);  // the abandon icon
@@ -96,7 +99,7 @@ TEST_F(PauseRuleTest, SwitchingAwayAndBackWithABoxOpenKeepsTheGameFrozenUntilItI
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, shell::AbandonQuestion);
   EXPECT_EQ(shown[0].answer, platform::IdNo);
-  EXPECT_EQ(render::RepaintAll, 1u);
+  EXPECT_TRUE(FrameRefreshed());
   EXPECT_TRUE(TicksDuring(250));
 }
 

@@ -12,6 +12,7 @@
 #include "platform/headless.hpp"
 #include "platform/message_box_log.hpp"
 #include "platform/single_instance.hpp"
+#include "platform/software_drawing.hpp"
 #include "platform/value_store.hpp"
 #include "platform/window.hpp"
 #include "platform/window_system_internal.hpp"
@@ -42,6 +43,17 @@ inline bool GameTimerRunning() {
     if (t.id == engine::GameTimer) return true;
   }
   return false;
+}
+
+// Marks a corner of the top bar on the screen; a refresh of the game's frame
+// paints over it, a paint of what changed does not.
+inline constexpr platform::Colour kScribble = platform::Rgb(255, 0, 255);
+inline void ScribbleOnTheFrame() {
+  platform::DeviceContext dc = platform::GetDC(platform::MainWindow());
+  platform::FillRect(dc, platform::Rect{0, 0, 4, 4}, kScribble);
+}
+inline bool FrameRefreshed() {
+  return platform::headless::Screen().Pixel(1, 1) != kScribble;
 }
 
 // True when the game's tick countdowns moved during `ms` milliseconds.

@@ -30,9 +30,10 @@ TEST_F(StartUpTest, AKeptGameOfEveryModeIsResumedAndOnlyHardAndPanicDripAtOnce) 
     Keep({.mode = mode, .score = 1234, .level = 3, .board = kBoard});
     ASSERT_EQ(Start(), StartOutcome::Run);
     EXPECT_EQ(render::ScreenState, render::screen::Game);
-    EXPECT_EQ(engine::Game.RestoreKeptGame, 1);
-    EXPECT_EQ(engine::Game.Phase, engine::phase::Start);
-    EXPECT_TRUE(render::FullRedrawRequested);
+    // The start paints at once: the kept game is on screen and running, not dealt anew.
+    EXPECT_EQ(engine::Game.RestoreKeptGame, 0);
+    EXPECT_EQ(engine::Game.Phase, engine::phase::Playing);
+    EXPECT_TRUE(GameTimerRunning());
     EXPECT_EQ(engine::Game.DripCountdown, mode == 2 || mode == 3 ? 40 : 0);
     EXPECT_EQ(records::GameStatus.Score, 1234);
     EXPECT_EQ(records::GameStatus.Level, 3);

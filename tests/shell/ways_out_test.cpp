@@ -58,14 +58,14 @@ TEST_F(WaysOutTest, ExitOrAbandonAnsweredNoKeepsPlayingWithAFullRefresh) {
   StartRunningGame();
   for (const auto& [x, y, text] : {std::tuple{ExitX, ExitY, shell::ExitQuestion},
                                    std::tuple{AbandonX, AbandonY, shell::AbandonQuestion}}) {
-    render::RepaintAll = 0;
+    ScribbleOnTheFrame();
     {
       ExpectMessageBox box(text, platform::IdNo);
       platform::headless::Tap(x, y);
       platform::headless::Pump();
     }
     EXPECT_FALSE(platform::headless::QuitPosted());
-    EXPECT_EQ(render::RepaintAll, 1u);
+    EXPECT_TRUE(FrameRefreshed());
     EXPECT_EQ(render::ScreenState, render::screen::Game);
     EXPECT_TRUE(TicksDuring(250));
   }
