@@ -6,6 +6,7 @@
 #include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
 #include "platform/window.hpp"
+#include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
@@ -60,6 +61,10 @@ void GameScreenTap(platform::Window* window, int x, int y) {
   const int iy = layout.IconBarY;
   const bool square = displayClass == 5 || displayClass == 6;
 
+  if (records::GameStatus.Mode == engine::mode::Chroma && Within(x, ox + 216, ox + 236) &&
+      Within(y, oy + 216, oy + 236)) {
+    popup::OpenPopup(popup::kind::ColourWheel);
+  }
   if (engine::Game.Phase != engine::phase::GameOver && x >= ox + 18 && x < ox + 198 &&
       y >= oy + 18 && y < oy + 198) {
     engine::PaintCell(6 * ((y - oy - 18) / 30) + (x - ox - 18) / 30);
