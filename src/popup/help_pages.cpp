@@ -94,7 +94,10 @@ void ChromaPage(platform::DeviceContext& dc, std::uint32_t slide) {
   } else if (slide == 1) {
     DrawPanelText(dc, Font14, u"\nBlue and yellow will be: Green", Black, 10, 40, 230, 120);
     DrawPanelText(dc, Font14, u"Use the color wheel to keep track.", Red, 10, 70, 230, 120);
-    DrawPanelBitmap(dc, render::BallPicture(4, 0), 58, 150, render::kBlackKey);
+    DrawPanelBitmap(dc, render::BallPicture(3, 0), 28, 150, render::kBlackKey);
+    DrawPanelPicture(dc, render::PaintPills + 1, 64, 152);
+    DrawPanelText(dc, Font14Bold, u">", Red, 86, 158, 106, 180, kCentred);
+    DrawPanelBitmap(dc, render::BallPicture(4, 0), 110, 150, render::kBlackKey);
     DrawPanelPicture(dc, render::ColourWheelIcon, 170, 155);
   } else {
     DrawColourWheel(dc, 10, 40);
