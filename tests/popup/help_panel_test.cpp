@@ -74,12 +74,29 @@ TEST_F(PopupTest, TheEasyPageEndsOnAWholeSlideAndReplaysFromTheInvitation) {
 }
 
 TEST_F(PopupTest, ShowThisWindowAgainTogglesTheHelpSetting) {
+  // On a doubled screen, where taps are halved.
+  StartOn(480, 640);
   ASSERT_TRUE(OpenHelp(5));
   platform::headless::Pump();
-  const platform::Colour ticked = platform::headless::Screen().Pixel(10 + 9, 38 + 212 + 8);
+  const auto at = [](int x, int y) {
+    return platform::headless::Screen().Pixel(2 * x, 2 * (38 + y));
+  };
+  const auto box = [] {
+    const platform::Bitmap screen = platform::headless::Screen();
+    std::vector<platform::Colour> pixels;
+    for (int y = 2 * (38 + 212); y < 2 * (38 + 228); ++y) {
+      for (int x = 20; x < 58; ++x) pixels.push_back(screen.Pixel(x, y));
+    }
+    return pixels;
+  };
+  const std::vector<platform::Colour> ticked = box();
+  EXPECT_EQ(at(12, 30), platform::Rgb(255, 255, 255)) << "the demonstration's white ground";
+  bool caption = false;
+  for (int x = 34; x < 80; ++x) caption = caption || at(x, 220) == platform::Rgb(0, 0, 0);
+  EXPECT_TRUE(caption);
   TapPopup(10, 212);
   EXPECT_EQ(records::GameStatus.HelpEnabled, 0);
-  EXPECT_NE(platform::headless::Screen().Pixel(10 + 9, 38 + 212 + 8), ticked);
+  EXPECT_NE(box(), ticked);
   TapPopup(29, 228);
   EXPECT_EQ(records::GameStatus.HelpEnabled, 1);
   TapPopup(30, 228);
@@ -91,6 +108,59 @@ TEST_F(PopupTest, ShowThisWindowAgainTogglesTheHelpSetting) {
   EXPECT_EQ(records::GameStatus.HelpEnabled, 0) << "OK keeps the choice";
   EXPECT_EQ(started.calls, 1);
   EXPECT_EQ(started.mode, 5u);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace popup_test;
+
+bool HasInk(const std::vector<platform::Colour>& pixels, platform::Colour ink) {
+  for (const platform::Colour c : pixels) {
+    if (c == ink) return true;
+  }
+  return false;
+}
+
+// Every slide of every page: its sentences in their colours, a picture in the
+// picture band, and each slide telling something the one before did not.
+TEST_F(PopupTest, EverySlideShowsItsInksAndPicturesAndMovesTheStoryOn) {
+  const platform::Colour black = platform::Rgb(0, 0, 0), red = platform::Rgb(255, 0, 0),
+                         blue = platform::Rgb(0, 0, 255), white = platform::Rgb(255, 255, 255);
+  for (std::uint32_t mode = 1; mode <= 5; ++mode) {
+    ASSERT_TRUE(OpenHelp(mode));
+    const std::uint32_t last = mode == 1 ? 8 : 3;
+    std::vector<platform::Colour> before;
+    for (std::uint32_t slide = 0; slide <= last; ++slide) {
+      SCOPED_TRACE(testing::Message() << "mode " << mode << " slide " << slide);
+      popup::HelpDemoStep = slide;
+      platform::InvalidateRect(popup::PopupWindow, nullptr);
+      platform::headless::Pump();
+      const std::vector<platform::Colour> area = DemoArea();
+      EXPECT_TRUE(HasInk(area, black));
+      EXPECT_TRUE(HasInk(area, red));
+      const bool blueText = mode != 5 || slide == 0;
+      EXPECT_EQ(HasInk(area, blue), blueText && !(mode == 1 && slide >= 1 && slide <= 6));
+      bool picture = false;
+      const platform::Bitmap screen = platform::headless::Screen();
+      for (int y = 38 + 125; y < 38 + 190 && !picture; ++y) {
+        for (int x = 10; x < 230; ++x) {
+          const platform::Colour c = screen.Pixel(x, y);
+          if (c != white && c != black && c != red && c != blue) picture = true;
+        }
+      }
+      EXPECT_TRUE(picture);
+      if (slide > 0 && slide != last) {
+        EXPECT_NE(area, before);
+      }
+      if (slide == last) {
+        EXPECT_EQ(area, before) << "the last slide stays as the one before";
+      }
+      before = area;
+    }
+    TapCloseBox();
+  }
 }
 
 }  // namespace
