@@ -10,10 +10,13 @@
 #include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
 #include "platform/popup_window.hpp"
+#include "records/settings.hpp"
+#include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/main_menu.hpp"
+#include "shell/press_guard.hpp"
 #include "shell/screen_flow.hpp"
 #include "shell_fixture.hpp"
 
@@ -165,12 +168,38 @@ TEST_F(MainMenuTest, EachEntryReachesItsScreenOrPanelByItsCentre) {
   }
 }
 
+TEST_F(MainMenuTest, TheAreasReachTheirEdgesAndNoFurther) {
+  StartOnMenu(kClass2);
+  records::GameStatus.HelpEnabled = 0;
+  const Screen& s = kClass2;
+  for (const Entry& e : {kEasy, kChroma, kSettings}) {
+    for (const bool farCorner : {false, true}) {
+      SCOPED_TRACE(testing::Message() << e.name << (farCorner ? " bottom right" : " top left"));
+      TapAt(s, (farCorner ? e.right : e.left) + s.ox, (farCorner ? e.bottom : e.top) - s.oy);
+      EXPECT_NE(render::ScreenState, render::screen::MainMenu);
+      shell::ShowScreen(render::screen::MainMenu);
+      platform::headless::Pump();
+    }
+  }
+  // Between EASY and HARD, and just below the quit icon.
+  TapAt(s, 150 + s.ox, 196 - s.oy);
+  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
+  EXPECT_EQ(records::GameStatus.Mode, 0);
+  TapAt(s, 311, 18);
+  EXPECT_FALSE(platform::headless::QuitPosted());
+  EXPECT_TRUE(asked.empty());
+}
+
 TEST_F(MainMenuTest, ATapOutsideEveryAreaEntersTheMenuAgainAndDropsAKeptGame) {
   StartOnMenu(kClass1);
   records::GameStatus.Mode = 3;
+  records::GameStatus.GameSpeed = 3;
+  records::GameStatus.BallStyle = 2;
   render::CursorPos = 4;
   popup::HelpShown = 1;
   TapAt(kClass1, 60, 140);
+  EXPECT_EQ(records::BallStep, 15) << "the settings take effect";
+  EXPECT_EQ(render::BallSetStyle, 2u);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
   EXPECT_EQ(render::ScreenPhase, 1u);
   EXPECT_EQ(records::GameStatus.Mode, 0);
@@ -206,6 +235,10 @@ TEST_F(MainMenuTest, WithHelpOnAModeAsksForItsHelpAndTheHelpsOkStartsItOnce) {
   EXPECT_EQ(render::ScreenState, render::screen::Game);
   EXPECT_EQ(records::GameStatus.Mode, 2);
   EXPECT_EQ(asked.size(), 1u);
+  for (const std::uint32_t mode : {6u, 0xFFFFFFFFu, 5u}) {
+    shell::StartGameAfterHelp(platform::MainWindow(), mode);
+  }
+  EXPECT_EQ(records::GameStatus.Mode, 5);
 
   // Abandoned: the menu is entered afresh, so the next game explains itself again.
   FirstPaintOfTheGame();
@@ -222,6 +255,8 @@ TEST_F(MainMenuTest, WithHelpOnAModeAsksForItsHelpAndTheHelpsOkStartsItOnce) {
 TEST_F(MainMenuTest, APopupThatCannotOpenLeavesTheMenuListening) {
   StartOnMenu(kClass1);
   failOpening = true;
+  EXPECT_FALSE(shell::OpenPanel(popup::kind::About));
+  asked.clear();
   TapAt(kClass1, 120, 49);
   EXPECT_EQ(asked.size(), 1u);
   EXPECT_EQ(popup::PopupKind, popup::kind::None);
@@ -239,6 +274,7 @@ TEST_F(MainMenuTest, WhileAPopupIsOpenATapOnTheGameOnlyBringsItToTheFront) {
   FirstPaintOfTheGame();
   fakeRect = platform::Rect{0, 38, 240, 140};
   ASSERT_TRUE(shell::OpenPanel(popup::kind::ColourWheel));
+  EXPECT_FALSE(shell::OpenPanel(popup::kind::About));
   platform::SetActiveWindow(platform::MainWindow());
   // The abandon icon would ask its question; the ball would take paint.
   TapAt(kClass1, 217 - 10, 13 + 5);
@@ -259,6 +295,7 @@ TEST_F(MainMenuTest, TheSecondPressOfADoubleClickDoesNotActOnWhatItsFirstBrought
   shell::UsePopupOpener(&FakeOpenPopup);
   FirstPaintOfTheGame();
   // The colour wheel's OK over board row 5: the popup closes on the first press.
+  TapAt(kClass1, 100, 300);
   ASSERT_TRUE(shell::OpenPanel(popup::kind::ColourWheel));
   platform::headless::Pump();
   platform::headless::Tap(18 + 75, 31 + 18 + 155);
@@ -312,6 +349,30 @@ TEST_F(MainMenuTest, APressBeforeTheNewScreensFirstPaintDoesNothing) {
   TapAt(kClass1, 217 + 5, 13 + 5);
 }
 
+TEST_F(MainMenuTest, EveryEntrysMarkerLightsItsSocket) {
+  constexpr int kX[7][3] = {{11, 11, 11},    {11, 11, 11},    {136, 133, 136}, {135, 133, 135},
+                            {134, 133, 134}, {133, 133, 133}, {133, 133, 133}};
+  constexpr int kY[7] = {266, 293, 178, 207, 236, 265, 294};
+  const Screen shapes[3] = {kClass2, kClass4, kClass7};
+  for (int shape = 0; shape < 3; ++shape) {
+    const Screen& s = shapes[shape];
+    StartOnMenu(s);
+    for (int entry = 1; entry <= 7; ++entry) {
+      SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " entry " << entry);
+      platform::Rect square;
+      ASSERT_TRUE(shell::MenuMarkerSquare(entry, platform::Display.DisplayClass, square));
+      EXPECT_EQ(square.left, s.ox + kX[entry - 1][shape]);
+      EXPECT_EQ(square.top, kY[entry - 1] - s.oy);
+      EXPECT_EQ(square.right - square.left, 10);
+      EXPECT_EQ(square.bottom - square.top, 10);
+    }
+    platform::Rect none;
+    EXPECT_FALSE(shell::MenuMarkerSquare(0, platform::Display.DisplayClass, none));
+    EXPECT_FALSE(shell::MenuMarkerSquare(8, platform::Display.DisplayClass, none));
+    Stop();
+  }
+}
+
 TEST_F(MainMenuTest, TheMarkerIsDrawnAtItsPlaceAndItsInvalidationCoversIt) {
   struct Case {
     Screen s;
@@ -353,6 +414,20 @@ bool InAnyArea(const Screen& s, int x, int y) {
       return true;
   }
   return false;
+}
+
+// A screen changed by a press alone, or by the focus alone, turns a double-click away.
+TEST_F(MainMenuTest, EitherKindOfChangeStopsTheSecondPress) {
+  StartOnMenu(kClass1);
+  shell::NoteScreenPainted();
+  EXPECT_TRUE(shell::PressMayAct(false));
+  EXPECT_TRUE(shell::PressMayAct(true));
+  render::ScreenState = render::screen::Settings;
+  shell::NoteScreenPainted();
+  EXPECT_FALSE(shell::PressMayAct(true));
+  EXPECT_TRUE(shell::PressMayAct(true));
+  shell::NoteFocusChange();
+  EXPECT_FALSE(shell::PressMayAct(true));
 }
 
 // Each entry's label is drawn inside the area its tap is tested against.
