@@ -169,25 +169,40 @@ TEST_F(MainMenuTest, EachEntryReachesItsScreenOrPanelByItsCentre) {
 }
 
 TEST_F(MainMenuTest, TheAreasReachTheirEdgesAndNoFurther) {
-  StartOnMenu(kClass2);
-  records::GameStatus.HelpEnabled = 0;
   const Screen& s = kClass2;
-  for (const Entry& e : {kEasy, kChroma, kSettings}) {
-    for (const bool farCorner : {false, true}) {
-      SCOPED_TRACE(testing::Message() << e.name << (farCorner ? " bottom right" : " top left"));
-      TapAt(s, (farCorner ? e.right : e.left) + s.ox, (farCorner ? e.bottom : e.top) - s.oy);
-      EXPECT_NE(render::ScreenState, render::screen::MainMenu);
-      shell::ShowScreen(render::screen::MainMenu);
-      platform::headless::Pump();
+  StartOnMenu(s);
+  records::GameStatus.HelpEnabled = 0;
+  const auto acts = [&](int x, int y) {
+    TapAt(s, x, y);
+    const bool acted = render::ScreenState != render::screen::MainMenu || !asked.empty();
+    shell::ShowScreen(render::screen::MainMenu);
+    popup::ResetPopup();
+    asked.clear();
+    platform::headless::Pump();
+    return acted;
+  };
+  for (const Entry& e : {kEasy, kHard, kPanic, kHeat, kChroma, kHiScores, kSettings}) {
+    SCOPED_TRACE(e.name);
+    const int l = e.left + s.ox, t = e.top - s.oy, r = e.right + s.ox, b = e.bottom - s.oy;
+    EXPECT_TRUE(acts(l, t));
+    EXPECT_TRUE(acts(r, b));
+    EXPECT_FALSE(acts(l - 1, (t + b) / 2));
+    EXPECT_FALSE(acts(r + 1, (t + b) / 2));
+    // Above EASY lies the title window on this shape.
+    if (t - 1 > 88) {
+      EXPECT_FALSE(acts((l + r) / 2, t - 1));
     }
+    EXPECT_FALSE(acts((l + r) / 2, b + 1));
   }
-  // Between EASY and HARD, and just below the quit icon.
-  TapAt(s, 150 + s.ox, 196 - s.oy);
-  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
-  EXPECT_EQ(records::GameStatus.Mode, 0);
+  // The title window.
+  EXPECT_TRUE(acts(40, 10));
+  EXPECT_TRUE(acts(280, 88));
+  EXPECT_FALSE(acts(39, 49));
+  EXPECT_FALSE(acts(281, 49));
+  EXPECT_FALSE(acts(100, 89));
+  // Just below the quit icon.
   TapAt(s, 311, 18);
   EXPECT_FALSE(platform::headless::QuitPosted());
-  EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(MainMenuTest, ATapOutsideEveryAreaEntersTheMenuAgainAndDropsAKeptGame) {
@@ -197,7 +212,9 @@ TEST_F(MainMenuTest, ATapOutsideEveryAreaEntersTheMenuAgainAndDropsAKeptGame) {
   records::GameStatus.BallStyle = 2;
   render::CursorPos = 4;
   popup::HelpShown = 1;
+  render::RepaintAll = 1;
   TapAt(kClass1, 60, 140);
+  EXPECT_EQ(render::RepaintAll, 0u);
   EXPECT_EQ(records::BallStep, 15) << "the settings take effect";
   EXPECT_EQ(render::BallSetStyle, 2u);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
@@ -233,6 +250,7 @@ TEST_F(MainMenuTest, WithHelpOnAModeAsksForItsHelpAndTheHelpsOkStartsItOnce) {
   popup::HelpShown = 1;
   shell::StartGameAfterHelp(platform::MainWindow(), popup::PendingMode);
   EXPECT_EQ(render::ScreenState, render::screen::Game);
+  EXPECT_EQ(render::ScreenPhase, 0u);
   EXPECT_EQ(records::GameStatus.Mode, 2);
   EXPECT_EQ(asked.size(), 1u);
   for (const std::uint32_t mode : {6u, 0xFFFFFFFFu, 5u}) {
@@ -397,7 +415,7 @@ TEST_F(MainMenuTest, TheMarkerIsDrawnAtItsPlaceAndItsInvalidationCoversIt) {
     const platform::Rect invalid = platform::MainWindow()->invalid;
     platform::headless::Pump();
     EXPECT_TRUE(red(c.x * k + 5 * k, c.y * k + 5 * k));
-    EXPECT_NE(platform::headless::Screen().Pixel(c.x * k, c.y * k), platform::Rgb(255, 0, 0));
+    EXPECT_EQ(platform::headless::Screen().Pixel(c.x * k, c.y * k), platform::Rgb(0, 0, 0));
     EXPECT_FALSE(red(c.x * k + 10 * k, c.y * k + 5 * k));
     EXPECT_FALSE(red(c.x * k - 1, c.y * k + 5 * k));
     EXPECT_TRUE(invalid.Contains(c.x * k, c.y * k));
@@ -437,6 +455,12 @@ TEST_F(MainMenuTest, EveryLabelSitsInsideItsArea) {
     StartOnMenu(s);
     Shoot("menu-" + std::to_string(s.width) + "x" + std::to_string(s.height));
     const platform::Bitmap shot = platform::headless::Screen();
+    const platform::Bitmap* picture = render::PictureOf(
+        s.width == s.height  ? (s.width == 320 ? render::Menu320 : render::MenuSquare)
+        : s.width > s.height ? render::MenuLandscape
+                             : render::MenuPortrait);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(shot.Pixels(), picture->Pixels()) << "the menu is its picture";
     for (const Entry& e : {kEasy, kHard, kPanic, kHeat, kChroma, kHiScores, kSettings}) {
       const int k = s.scale;
       const platform::Rect area{(e.left + s.ox) * k, (e.top - s.oy) * k, (e.right + s.ox + 1) * k,
