@@ -30,6 +30,15 @@ constexpr unsigned StylusDown = 0x0201;
 constexpr unsigned StylusUp = 0x0202;
 }  // namespace msg
 
+// A stylus press carries DoubleClick in its wParam when it is the second of a
+// double-click: it came within DoubleClickMs of the press before it (on any
+// window) and within DoubleClickSlop device pixels of it on both axes.
+namespace stylus {
+constexpr WParam DoubleClick = 0x1;
+constexpr std::uint32_t DoubleClickMs = 500;
+constexpr int DoubleClickSlop = 8;
+}  // namespace stylus
+
 // Virtual-key codes of the keys the game reads.
 namespace vk {
 constexpr unsigned Return = 13;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 
@@ -26,6 +27,11 @@ struct WindowSystem {
   Window* focus = nullptr;
   Window* capture = nullptr;
   bool stylusHeld = false;
+  // The press that may open a double-click: where and when it came.
+  bool pressOpen = false;
+  std::uint32_t pressTime = 0;
+  int pressX = 0;
+  int pressY = 0;
   std::deque<QueuedMessage> queue;
   std::vector<InputFilter> filters;
   std::vector<OverlayPainter> overlays;
@@ -59,8 +65,24 @@ Window* WindowAt(int x, int y) {
   return nullptr;
 }
 
-void RouteInput(const QueuedMessage& m) {
+// A press close in time and place to the one before it, on whatever window
+// either landed, is the second of a double-click; a third starts afresh.
+WParam DoubleClickFlag(int x, int y) {
   WindowSystem& s = System();
+  const std::uint32_t now = ActiveBackend()->Now();
+  const bool second = s.pressOpen && now - s.pressTime < stylus::DoubleClickMs &&
+                      std::abs(x - s.pressX) <= stylus::DoubleClickSlop &&
+                      std::abs(y - s.pressY) <= stylus::DoubleClickSlop;
+  s.pressOpen = !second;
+  s.pressTime = now;
+  s.pressX = x;
+  s.pressY = y;
+  return second ? stylus::DoubleClick : 0;
+}
+
+void RouteInput(QueuedMessage m) {
+  WindowSystem& s = System();
+  if (m.message == msg::StylusDown) m.wParam |= DoubleClickFlag(PointX(m.lParam), PointY(m.lParam));
   for (InputFilter filter : std::vector<InputFilter>(s.filters)) {
     if (filter(m.message, m.wParam, m.lParam)) return;
   }

@@ -5,11 +5,14 @@
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
+#include "platform/popup_window.hpp"
 #include "platform/window.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
+#include "shell/menu_taps.hpp"
+#include "shell/press_guard.hpp"
 #include "shell/quit_program.hpp"
 
 namespace shell {
@@ -84,12 +87,28 @@ void GameScreenTap(platform::Window* window, int x, int y) {
 
 }  // namespace
 
-void OnStylusDown(platform::Window* window, int x, int y) {
+void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleClick) {
+  // While a popup is open, whatever lies under it waits: a tap only brings
+  // the popup back in front.
+  if (popup::PopupKind != popup::kind::None) {
+    if (popup::PopupWindow) platform::ShowWindow(popup::PopupWindow);
+    return;
+  }
+  if (!PressMayAct(secondOfDoubleClick)) return;
   if (platform::IsVgaClass(platform::Display.DisplayClass)) {
     x /= 2;
     y /= 2;
   }
-  if (render::ScreenState == render::screen::Game) GameScreenTap(window, x, y);
+  switch (render::ScreenState) {
+    case render::screen::MainMenu:
+      MainMenuTap(window, x, y);
+      break;
+    case render::screen::Game:
+      GameScreenTap(window, x, y);
+      break;
+    default:
+      break;
+  }
 }
 
 void OnStylusMove(platform::Window*, int, int) {}

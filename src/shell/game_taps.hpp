@@ -7,7 +7,9 @@ class Window;
 // The stylus on the main window. Coordinates come in device pixels.
 namespace shell {
 
-void OnStylusDown(platform::Window* window, int x, int y);
+// The second press of a double-click is told, so that it cannot act on a
+// screen its first press brought up.
+void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleClick = false);
 // Moves and releases matter only to the settings screen.
 void OnStylusMove(platform::Window* window, int x, int y);
 void OnStylusUp(platform::Window* window, int x, int y);

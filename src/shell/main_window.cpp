@@ -9,6 +9,8 @@
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
+#include "shell/main_menu.hpp"
+#include "shell/press_guard.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/start_up.hpp"
 
@@ -69,8 +71,17 @@ void PaintDispatch(platform::Window* window) {
     platform::Display.ScreenHeight = height;
     platform::Display.DisplayClass = displayClass;
   }
-  // The main menu, hi-score and settings screens have no painters yet.
-  if (render::ScreenState == render::screen::Game) render::PaintGameScreen(window, dc);
+  switch (render::ScreenState) {
+    case render::screen::MainMenu:
+      PaintMainMenu(dc);
+      break;
+    case render::screen::Game:
+      render::PaintGameScreen(window, dc);
+      break;
+    default:
+      break;
+  }
+  NoteScreenPainted();
   platform::EndPaint(window);
 }
 
@@ -97,11 +108,13 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       return 0;
     case platform::msg::SetFocus:
       focused = true;
+      NoteFocusChange();
       platform::InvalidateScreen(window, platform::Display.DisplayClass);
       ReleaseGameTimer(window);
       return 0;
     case platform::msg::KillFocus:
       focused = false;
+      NoteFocusChange();
       WindowInactive = 1;
       HoldGameTimer(window);
       return 0;
@@ -121,7 +134,8 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       OnTimer(window);
       return 0;
     case platform::msg::StylusDown:
-      OnStylusDown(window, platform::PointX(lParam), platform::PointY(lParam));
+      OnStylusDown(window, platform::PointX(lParam), platform::PointY(lParam),
+                   (wParam & platform::stylus::DoubleClick) != 0);
       return 0;
     case platform::msg::StylusMove:
       OnStylusMove(window, platform::PointX(lParam), platform::PointY(lParam));
@@ -140,6 +154,7 @@ bool GameTimerHeld() {
 
 void ResetMainWindow() {
   WindowInactive = 0;
+  ResetPressGuard();
   focused = false;
   timerHeld = false;
 }

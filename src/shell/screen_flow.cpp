@@ -5,6 +5,7 @@
 #include "platform/logical_invalidation.hpp"
 #include "platform/runtime.hpp"
 #include "platform/window.hpp"
+#include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"
 #include "render/game_screen.hpp"
@@ -16,16 +17,37 @@ std::uint32_t HiScoreTab = 1;
 
 namespace {
 
+PopupOpener opener = &popup::OpenPopup;
+
+}  // namespace
+
 void ShowScreen(std::uint32_t state) {
   render::ScreenState = state;
   render::ScreenPhase = 0;
   platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
 }
 
-}  // namespace
+bool OpenPanel(std::int32_t kind) {
+  if (popup::PopupKind != popup::kind::None) return false;
+  popup::PopupStep = 0;
+  if (opener(kind)) return true;
+  popup::PopupKind = popup::kind::None;
+  return false;
+}
+
+void UsePopupOpener(PopupOpener replacement) {
+  opener = replacement ? replacement : &popup::OpenPopup;
+}
 
 void StartGame(platform::Window* window, int mode) {
   if (mode < engine::mode::Easy || mode > engine::mode::Chroma) return;
+  if (popup::PopupKind != popup::kind::None) return;
+  if (records::GameStatus.HelpEnabled == 1 && popup::HelpShown == 0) {
+    popup::HelpDemoStep = 0;
+    popup::PendingMode = static_cast<std::uint32_t>(mode);
+    OpenPanel(popup::kind::Help);
+    return;
+  }
   records::GameStatus.Mode = mode;
   records::GameStatus.GamesPlayed += 1;
   render::ScreenState = render::screen::Game;
@@ -34,6 +56,11 @@ void StartGame(platform::Window* window, int mode) {
   engine::Game.RestoreKeptGame = 0;
   render::FullRedrawRequested = true;
   platform::InvalidateScreen(window, platform::Display.DisplayClass);
+}
+
+void StartGameAfterHelp(platform::Window* window, std::uint32_t mode) {
+  if (mode > static_cast<std::uint32_t>(engine::mode::Chroma)) return;
+  StartGame(window, static_cast<int>(mode));
 }
 
 void ResumeKeptGame() {
@@ -69,6 +96,7 @@ void OnGameOver(int gameMode, int nextScreen) {
 
 void ResetScreenFlow() {
   HiScoreTab = 1;
+  opener = &popup::OpenPopup;
 }
 
 }  // namespace shell

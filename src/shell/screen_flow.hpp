@@ -13,8 +13,23 @@ namespace shell {
 extern std::uint32_t HiScoreTab;
 
 // Starts a game of mode 1..5 on the game screen; other values do nothing.
-// The game screen's first paint starts the engine.
+// The game screen's first paint starts the engine. With help on and not yet
+// shown since the menu was entered, the mode's help panel opens instead and
+// its OK starts the game. Nothing starts while a popup is open.
 void StartGame(platform::Window* window, int mode);
+// The help panel's OK: the game it explained (installed in the popup layer).
+void StartGameAfterHelp(platform::Window* window, std::uint32_t mode);
+
+// Moves to a screen: its next paint performs its entry step.
+void ShowScreen(std::uint32_t state);
+
+// Opens the popup of a kind unless one is already open; false when nothing
+// opened (PopupKind is then left at none, so no screen goes deaf).
+bool OpenPanel(std::int32_t kind);
+// How the popup is opened: popup::OpenPopup, or a stand-in a test installs
+// (null puts the real one back).
+using PopupOpener = bool (*)(std::int32_t kind);
+void UsePopupOpener(PopupOpener opener);
 
 // Puts the kept game back on screen at start-up: its first tick continues it
 // instead of dealing a new board.

@@ -9,6 +9,7 @@
 #include "platform/single_instance.hpp"
 #include "platform/speaker.hpp"
 #include "platform/window.hpp"
+#include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/record_store.hpp"
 #include "records/settings.hpp"
@@ -40,6 +41,7 @@ bool BuildEverything() {
   render::LoadCatalogue();
   records::LoadAllRecords();
   engine::SetGameOverHandler(&OnGameOver);
+  popup::SetStartGameHandler(&StartGameAfterHelp);
   const std::int32_t kept = records::GameStatus.Mode;
   if (kept >= engine::mode::Easy && kept <= engine::mode::Chroma) {
     ResumeKeptGame();
@@ -95,6 +97,7 @@ void ResetShell() {
   render::ResetGameScreen();
   engine::InitialiseGameState();
   engine::SetGameOverHandler(nullptr);
+  popup::SetStartGameHandler(nullptr);
 }
 
 }  // namespace shell

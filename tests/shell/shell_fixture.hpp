@@ -16,6 +16,7 @@
 #include "platform/value_store.hpp"
 #include "platform/window.hpp"
 #include "platform/window_system_internal.hpp"
+#include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "shell/start_up.hpp"
@@ -79,6 +80,8 @@ class ShellTest : public testing_support::HeadlessTest {
     ForgetEverything();
   }
   void TearDown() override {
+    // While the windows still exist: the popup goes with them.
+    popup::ResetPopup();
     platform::ReleaseSingleInstance();
     testing_support::HeadlessTest::TearDown();
     platform::UseStore(nullptr);
@@ -108,6 +111,7 @@ class ShellTest : public testing_support::HeadlessTest {
 
   // The end of one run and the start of the next, on the same store.
   void Restart() {
+    popup::ResetPopup();
     platform::ReleaseSingleInstance();
     platform::headless::Stop();
     ForgetEverything();

@@ -164,6 +164,7 @@ namespace {
 
 TEST_F(StartUpTest, AGameStartedFromTheMenuCountsAndDealsAfreshOnlyForARealMode) {
   ASSERT_EQ(Start(), StartOutcome::Run);
+  records::GameStatus.HelpEnabled = 0;
   const auto played = records::GameStatus.GamesPlayed;
   shell::StartGame(platform::MainWindow(), 6);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);

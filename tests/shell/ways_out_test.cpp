@@ -80,7 +80,7 @@ TEST_F(WaysOutTest, AbandonAnsweredYesDropsTheGameAndGoesBackToTheMenu) {
     platform::headless::Pump();
   }
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
-  EXPECT_EQ(render::ScreenPhase, 0u);
+  EXPECT_EQ(render::ScreenPhase, 1u) << "the menu was entered";
   EXPECT_EQ(records::GameStatus.Mode, 0);
   EXPECT_FALSE(GameTimerRunning());
   EXPECT_FALSE(platform::headless::QuitPosted());
