@@ -277,6 +277,11 @@ TEST_F(BoardDrawingTest, ExtraLabelShowsOverTheTakenCellForTwentyPaints) {
   }
   EXPECT_EQ(Game.BonusShow, 0);
   EXPECT_EQ(shown, 20);
+  // The label's grey is transparent.
+  Game.BonusShow = 1;
+  ClearScreen();
+  DrawExtraLabel(Screen);
+  EXPECT_EQ(InkOf(ScreenBitmap, platform::Rgb(187, 187, 187)).width, 0);
 }
 
 TEST_F(BoardDrawingTest, LetterStripCoinsFollowTheirWordPositions) {
@@ -351,6 +356,10 @@ TEST_F(BoardDrawingTest, PipesClearTheBoardExceptInHeat) {
   Kept.Mode = engine::mode::Heat;
   DrawPipes();
   EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Red)));
+  // Cells off the board draw nothing.
+  RedrawCell(-1);
+  RedrawCell(engine::CellCount);
+  EXPECT_TRUE(PipeShown(engine::LeftPipe(0), 0));
   Kept.Mode = engine::mode::Easy;
   DrawPipes();
   EXPECT_EQ(Board().Pixel(33, 33), kBlack);
