@@ -30,6 +30,10 @@ constexpr Colour kBlack = platform::Rgb(0, 0, 0);
 constexpr Colour kWhite = platform::Rgb(255, 255, 255);
 constexpr Colour kKey = platform::Rgb(255, 204, 255);
 
+platform::Point CellOf(int cell) {
+  return platform::Point{18 + 30 * (cell % 6), 18 + 30 * (cell / 6)};
+}
+
 const Bitmap& Board() {
   return BackBuffers[BoardBuffer];
 }
@@ -169,6 +173,7 @@ TEST_F(BoardDrawingTest, SuctionTakesFivePaintsABallAtNormalAndTwoAtFastest) {
 TEST_F(BoardDrawingTest, SuctionRepaintsTheLineAndLeavesNoStaleBall) {
   for (int c = 0; c < 3; ++c) Kept.BallColour[c] = engine::colour::Red;
   Kept.BallColour[3] = engine::colour::Blue;
+  Kept.BallLetter[1] = 2;
   RedrawBoard();
   Game.RunLength[engine::LeftPipe(0)] = 3;
   Game.LineProgress[engine::LeftPipe(0)] = 30;
@@ -181,6 +186,7 @@ TEST_F(BoardDrawingTest, SuctionRepaintsTheLineAndLeavesNoStaleBall) {
   for (int i = 0; i < 3; ++i) {
     platform::CopyBitsKeyed(dc, 30 * i - 6, 0, 30, 30, *BallPicture(1, 0), 0, 0, 30, 30, kBlack);
   }
+  platform::CopyBitsKeyed(dc, 24, 0, 30, 30, *LetterCoin(2, true), 0, 0, 30, 30, kKey);
   EXPECT_TRUE(RegionIs(Board(), 18, 18, expected));
   EXPECT_TRUE(RegionIs(Board(), 108, 18, CellFace(engine::colour::Blue)));
 
@@ -251,11 +257,44 @@ TEST_F(BoardDrawingTest, BonusMarkBlinksAndItsEndShowsTheBallAgain) {
   }
   EXPECT_EQ(jokers, 20);
   // A ball on the move is the mover's to draw.
-  Game.FallRecord[14] = engine::BallFall{1, 7, engine::colour::Purple, 30};
-  RedrawBoard();
-  for (int paint = 0; paint < 40; ++paint) DrawBonusCellMarker(Screen);
-  EXPECT_TRUE(RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple)));
-  Game.FallRecord[14] = engine::BallFall{};
+  const auto neverJoker = [&] {
+    RedrawBoard();
+    bool joker = false;
+    for (int paint = 0; paint < 40; ++paint) {
+      DrawBonusCellMarker(Screen);
+      joker = joker || !RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple));
+    }
+    engine::InitialiseGameState();
+    Game.Phase = engine::phase::Playing;
+    Game.BonusCell = 8;
+    return !joker;
+  };
+  Game.FallRecord[1] = engine::BallFall{1, 7, engine::colour::Purple, 30};
+  EXPECT_TRUE(neverJoker());
+  Game.FallRecord[14] = engine::BallFall{1, 1, engine::colour::Blue, 30};
+  EXPECT_TRUE(neverJoker());
+  Game.RunLength[engine::TopPipe(1)] = 2;
+  EXPECT_TRUE(neverJoker());
+  Game.RunLength[engine::RightPipe(1)] = 5;
+  EXPECT_TRUE(neverJoker());
+  Game.PaintStep[7] = 3;
+  Kept.PaintColour = engine::colour::Purple;
+  EXPECT_TRUE(neverJoker());
+  // Runs and moves elsewhere leave the mark alone.
+  Game.RunLength[engine::RightPipe(1)] = 4;
+  Game.FallRecord[2] = engine::BallFall{0, 1, engine::colour::Blue, 30};
+  Game.FallRecord[3] = engine::BallFall{1, 13, engine::colour::Blue, 30};
+  EXPECT_FALSE(neverJoker());
+  for (const int bonus : {1, 36}) {
+    Game.BonusCell = bonus;
+    Game.BonusMarkerRestart = 1;
+    Kept.BallColour[bonus - 1] = engine::colour::Red;
+    for (int paint = 0; paint < 25; ++paint) DrawBonusCellMarker(Screen);
+    const platform::Point at = CellOf(bonus - 1);
+    EXPECT_TRUE(RegionIs(Board(), at.x, at.y, CellFace(engine::colour::Red, 10))) << bonus;
+  }
+  Game.BonusCell = 8;
+  Game.BonusMarkerRestart = 1;
   for (int paint = 0; paint < 25; ++paint) DrawBonusCellMarker(Screen);
   ASSERT_TRUE(RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple, 10)));
   Game.BonusCell = 0;
@@ -277,7 +316,13 @@ TEST_F(BoardDrawingTest, ExtraLabelShowsOverTheTakenCellForTwentyPaints) {
   }
   EXPECT_EQ(Game.BonusShow, 0);
   EXPECT_EQ(shown, 20);
+  Game.BonusTakenCell = 0;
+  Game.BonusShow = 1;
+  ClearScreen();
+  DrawExtraLabel(Screen);
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, Bitmap(240, 320)));
   // The label's grey is transparent.
+  Game.BonusTakenCell = 8;
   Game.BonusShow = 1;
   ClearScreen();
   DrawExtraLabel(Screen);
