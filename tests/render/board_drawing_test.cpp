@@ -29,6 +29,7 @@ using namespace testing_support;
 constexpr Colour kBlack = platform::Rgb(0, 0, 0);
 constexpr Colour kWhite = platform::Rgb(255, 255, 255);
 constexpr Colour kKey = platform::Rgb(255, 204, 255);
+constexpr Colour kGrey = platform::Rgb(187, 187, 187);
 
 platform::Point CellOf(int cell) {
   return platform::Point{18 + 30 * (cell % 6), 18 + 30 * (cell / 6)};
@@ -66,6 +67,36 @@ TEST_F(BoardDrawingTest, OverlappingSplashesEachKeepTheirOwnBall) {
   platform::DeviceContext dc = platform::MemoryContext(expected);
   platform::CopyBitsKeyed(dc, 0, 0, 30, 30, *PictureOf(SplatSheets), 30, 30, 30, 30, kWhite);
   EXPECT_TRUE(RegionIs(Board(), 48, 18, expected));
+}
+
+TEST_F(BoardDrawingTest, SplashFramesComeFromTheColoursColumn) {
+  struct Case {
+    int paint;
+    int sheet;
+    int column;
+  };
+  for (const Case c : {Case{1, 0, 0}, Case{4, 1, 0}, Case{6, 1, 2}}) {
+    for (int frame = 1; frame <= 7; frame += 2) {
+      Kept.BallColour[0] = engine::colour::Yellow;
+      Kept.BallColour[6] = engine::colour::Blue;
+      Kept.PaintColour = c.paint;
+      RedrawBoard();
+      Game.PaintStep[0] = frame;
+      DrawSplashes(Screen);
+      Bitmap expected = CellFace(frame == 7 ? c.paint : engine::colour::Yellow);
+      platform::DeviceContext dc = platform::MemoryContext(expected);
+      platform::CopyBitsKeyed(dc, 0, 0, 30, 30, *PictureOf(SplatSheets + c.sheet), 30 * c.column,
+                              15 * (frame - 1), 30, 30, kWhite);
+      EXPECT_TRUE(RegionIs(Board(), 18, 18, expected)) << c.paint << " " << frame;
+      EXPECT_TRUE(RegionIs(Board(), 18, 48, CellFace(engine::colour::Blue)));
+    }
+  }
+  // The last frame gives the ball its paint and shows the next colour.
+  Game.PaintStep[0] = 9;
+  DrawSplashes(Screen);
+  EXPECT_EQ(Kept.BallColour[0], 6);
+  EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(6)));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 217, 48, *PictureOf(PaintPills + Kept.PaintColour - 1)));
 }
 
 TEST_F(BoardDrawingTest, BlackPaintSplashesWithoutSplatFrames) {
@@ -139,7 +170,19 @@ TEST_F(BoardDrawingTest, FallAndDropLeaveNoTrailAndKeepThePipe) {
   EXPECT_TRUE(RegionIs(Board(), 48, 6, *pipe, 30, 12, 0, 6));
   EXPECT_TRUE(RegionIs(Board(), 48, 18, *PictureOf(EmptyCell)));
 
-  for (int paint = 0; paint < 8; ++paint) {
+  for (int paint = 0; paint < 5; ++paint) {
+    DrawFalls(Screen);
+    DrawDrops(Screen);
+  }
+  // Half-way into its cell the drop leaves nothing above it.
+  ASSERT_EQ(Game.DropRecord[2].Position, 12);
+  Bitmap dropping(30, 48);
+  dc = platform::MemoryContext(dropping);
+  platform::CopyBits(dc, 0, 0, 30, 18, *pipe, 0, 0);
+  platform::CopyBits(dc, 0, 18, 30, 30, *PictureOf(EmptyCell), 0, 0);
+  platform::CopyBitsKeyed(dc, 0, 6, 30, 30, *BallPicture(3, 0), 0, 0, 30, 30, kBlack);
+  EXPECT_TRUE(RegionIs(Board(), 48, 0, dropping));
+  for (int paint = 0; paint < 3; ++paint) {
     DrawFalls(Screen);
     DrawDrops(Screen);
   }
@@ -149,6 +192,10 @@ TEST_F(BoardDrawingTest, FallAndDropLeaveNoTrailAndKeepThePipe) {
   EXPECT_TRUE(RegionIs(Board(), 18, 48, CellFace(engine::colour::Red)));
   EXPECT_TRUE(RegionIs(Board(), 48, 0, *pipe));
   EXPECT_TRUE(RegionIs(Board(), 48, 18, CellFace(engine::colour::Blue)));
+  // A record of the bottom row (a damaged one) has nowhere to fall.
+  Game.FallRecord[36] = engine::BallFall{1, 33, engine::colour::Red, 30};
+  DrawFalls(Screen);
+  EXPECT_TRUE(PipeShown(engine::LeftPipe(0), 0));
 }
 
 // A line of three red balls at row 0's left pipe, sucked in by paints.
@@ -239,6 +286,10 @@ TEST_F(BoardDrawingTest, PipesCoolOncePerPaintAndHotPipesAreChosenOnce) {
   EXPECT_TRUE(std::equal(std::begin(Kept.PipeActive), std::end(Kept.PipeActive),
                          std::begin(chosen.PipeActive)));
   EXPECT_EQ(Game.PipesRedraw, 0);
+  Game.DropRecord[1].Active = 1;  // the top pipe of column 0 is the drop's
+  for (int side = 1; side <= 4; ++side) DrawSuction(side, Screen);
+  Game.DropRecord[1].Active = 0;
+  EXPECT_FALSE(PipeShown(engine::TopPipe(0), engine::PipeHeat(engine::TopPipe(0))));
   for (int side = 1; side <= 4; ++side) DrawSuction(side, Screen);
   for (int p = 1; p <= engine::PipeCount; ++p) {
     EXPECT_TRUE(PipeShown(p, engine::PipeHeat(p))) << p;
@@ -388,6 +439,9 @@ TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
   EXPECT_EQ(Kept.PanicTime, 0);
   EXPECT_EQ(Game.Phase, engine::phase::GameOver);
   EXPECT_EQ(Game.ScoreRedraw, 0);
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 210, 247, BackBuffers[TimeLabelBuffer]));
+  EXPECT_TRUE(RegionIs(BackBuffers[TimeLabelBuffer], 0, 20, *PictureOf(TimeLabel), 30, 5, 0, 20));
+  EXPECT_GT(InkOf(BackBuffers[TimeLabelBuffer], platform::Rgb(133, 0, 0)).width, 0);
   DrawGameOverShow(Screen);
   for (int c = 0; c < engine::CellCount; ++c) ASSERT_EQ(Kept.BallColour[c], engine::colour::Black);
   EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Black)));
@@ -438,6 +492,52 @@ TEST_F(BoardDrawingTest, PanelItemsFollowTheLandscapeLayout) {
                                   platform::Point{251, 177}, platform::Point{237, 219}}) {
     EXPECT_EQ(ScreenBitmap.Pixel(p.x, p.y), kBlack) << p.x << "," << p.y;
   }
+}
+
+TEST_F(BoardDrawingTest, ShowKeepsItsBoxUpFromStep31To105ThenEnds) {
+  Game.Phase = engine::phase::GameOver;
+  Kept.Score = 960;
+  int boxes = 0;
+  int banners = 0;
+  platform::DeviceContext board = platform::MemoryContext(BackBuffers[BoardBuffer]);
+  for (int paint = 0; paint < 120 && Game.RunOutCounter != 10; ++paint) {
+    for (int p = 1; p <= engine::PipeCount; ++p) Game.RunLength[p] = 0;  // no run-out here
+    const int step = Game.GameOverStep;
+    platform::FillRect(board, platform::Rect{0, 0, 216, 216}, kWhite);
+    DrawGameOverShow(Screen);
+    const bool box = KeyedAt(Board(), BackBuffers[ResultBuffer], 20, 111, kKey);
+    const bool banner = KeyedAt(Board(), *PictureOf(GameOverBanner), 33, 80, kGrey);
+    EXPECT_EQ(box, step >= 31 && step <= 105) << step;
+    EXPECT_EQ(banner, step == 0 || box) << step;
+    boxes += box ? 1 : 0;
+    banners += banner ? 1 : 0;
+  }
+  EXPECT_EQ(boxes, 75);
+  EXPECT_EQ(banners, 76);
+  EXPECT_EQ(Game.RunOutCounter, 10);
+  EXPECT_TRUE(RegionIs(BackBuffers[ResultBuffer], 0, 0, *PictureOf(ResultPanel), 176, 9));
+}
+
+TEST_F(BoardDrawingTest, ValuesOutsideTheirRangesDrawNothing) {
+  const Bitmap blank(240, 320);
+  for (const int paint : {0, 7}) {
+    Kept.PaintColour = paint;
+    DrawNextColour(Screen);
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, blank)) << paint;
+  }
+  for (const int level : {0, 10}) {
+    Kept.Level = level;
+    DrawLevelTile(Screen);
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, blank)) << level;
+  }
+  for (const int paint : {1, 6}) {
+    Kept.PaintColour = paint;
+    DrawNextColour(Screen);
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 217, 48, *PictureOf(PaintPills + paint - 1))) << paint;
+  }
+  Kept.Level = 9;
+  DrawLevelTile(Screen);
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, 160, 0));
 }
 
 }  // namespace
