@@ -146,6 +146,12 @@ TEST_F(BoardDrawingTest, GaugeMarkerSitsInsideTheTubeAndBlinksEveryFourPaints) {
   Game.GaugeRedraw = 1;
   DrawGauge(Screen);
   EXPECT_TRUE(RegionIs(gauge, 0, 0, *PictureOf(GaugeTubeEmpty)));
+  // The 320x320 screen takes logical pixels as they are, whatever its dots per inch.
+  Start(320, 320, 192);
+  Kept.Reserve = 40;
+  Game.GaugeRedraw = 1;
+  DrawGauge(Screen);
+  EXPECT_TRUE(RegionIs(BackBuffers[GaugeBuffer], 0, 55, *PictureOf(GaugeMarkers)));
 }
 
 TEST_F(BoardDrawingTest, FallAndDropLeaveNoTrailAndKeepThePipe) {
@@ -153,7 +159,9 @@ TEST_F(BoardDrawingTest, FallAndDropLeaveNoTrailAndKeepThePipe) {
   Kept.BallColour[0] = engine::colour::Red;
   Kept.BallColour[13] = engine::colour::Green;
   Game.FallRecord[2] = engine::BallFall{1, 0, engine::colour::Red, 30};
-  Game.DropRecord[2] = engine::BallDrop{1, engine::colour::Blue, 48};
+  Kept.BallColour[29] = engine::colour::Red;
+  Game.FallRecord[36] = engine::BallFall{1, 29, engine::colour::Red, 30};
+  Game.DropRecord[6] = engine::BallDrop{1, engine::colour::Blue, 48};
   DrawPipes();
   RedrawBoard();
   DrawFalls(Screen);
@@ -168,32 +176,42 @@ TEST_F(BoardDrawingTest, FallAndDropLeaveNoTrailAndKeepThePipe) {
   // The dropping ball is still above the board: pipe and cell are whole.
   const Bitmap* pipe = PipePicture(0, 1, engine::side::Top);
   EXPECT_TRUE(RegionIs(Board(), 48, 6, *pipe, 30, 12, 0, 6));
-  EXPECT_TRUE(RegionIs(Board(), 48, 18, *PictureOf(EmptyCell)));
+  EXPECT_TRUE(RegionIs(Board(), 168, 18, *PictureOf(EmptyCell)));
+  EXPECT_TRUE(RegionIs(Board(), 168, 138, expected));
 
-  for (int paint = 0; paint < 5; ++paint) {
+  for (int paint = 0; paint < 2; ++paint) {
+    DrawFalls(Screen);
+    DrawDrops(Screen);
+  }
+  platform::CopyBits(dc, 0, 0, 30, 30, *PictureOf(EmptyCell), 0, 0);
+  platform::CopyBits(dc, 0, 30, 30, 30, *PictureOf(EmptyCell), 0, 0);
+  platform::CopyBitsKeyed(dc, 0, 18, 30, 30, *BallPicture(1, 0), 0, 0, 30, 30, kBlack);
+  EXPECT_TRUE(RegionIs(Board(), 18, 18, expected));
+  for (int paint = 0; paint < 3; ++paint) {
     DrawFalls(Screen);
     DrawDrops(Screen);
   }
   // Half-way into its cell the drop leaves nothing above it.
-  ASSERT_EQ(Game.DropRecord[2].Position, 12);
+  ASSERT_EQ(Game.DropRecord[6].Position, 12);
   Bitmap dropping(30, 48);
   dc = platform::MemoryContext(dropping);
   platform::CopyBits(dc, 0, 0, 30, 18, *pipe, 0, 0);
   platform::CopyBits(dc, 0, 18, 30, 30, *PictureOf(EmptyCell), 0, 0);
   platform::CopyBitsKeyed(dc, 0, 6, 30, 30, *BallPicture(3, 0), 0, 0, 30, 30, kBlack);
-  EXPECT_TRUE(RegionIs(Board(), 48, 0, dropping));
+  EXPECT_TRUE(RegionIs(Board(), 168, 0, dropping));
   for (int paint = 0; paint < 3; ++paint) {
     DrawFalls(Screen);
     DrawDrops(Screen);
   }
   EXPECT_EQ(Kept.BallColour[6], engine::colour::Red);
-  EXPECT_EQ(Kept.BallColour[1], engine::colour::Blue);
+  EXPECT_EQ(Kept.BallColour[5], engine::colour::Blue);
+  EXPECT_EQ(Kept.BallColour[35], engine::colour::Red);
   EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(0)));
   EXPECT_TRUE(RegionIs(Board(), 18, 48, CellFace(engine::colour::Red)));
-  EXPECT_TRUE(RegionIs(Board(), 48, 0, *pipe));
-  EXPECT_TRUE(RegionIs(Board(), 48, 18, CellFace(engine::colour::Blue)));
+  EXPECT_TRUE(RegionIs(Board(), 168, 0, *pipe));
+  EXPECT_TRUE(RegionIs(Board(), 168, 18, CellFace(engine::colour::Blue)));
   // A record of the bottom row (a damaged one) has nowhere to fall.
-  Game.FallRecord[36] = engine::BallFall{1, 33, engine::colour::Red, 30};
+  Game.FallRecord[36] = engine::BallFall{1, 30, engine::colour::Red, 30};
   DrawFalls(Screen);
   EXPECT_TRUE(PipeShown(engine::LeftPipe(0), 0));
 }
@@ -301,41 +319,55 @@ TEST_F(BoardDrawingTest, BonusMarkBlinksAndItsEndShowsTheBallAgain) {
   Kept.BallColour[13] = engine::colour::Red;
   Game.BonusCell = 8;
   RedrawBoard();
-  int jokers = 0;
-  for (int paint = 0; paint < 40; ++paint) {
+  // Twenty paints of its own picture, twenty of the joker, and round again.
+  for (int paint = 0; paint < 41; ++paint) {
     DrawBonusCellMarker(Screen);
-    jokers += RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple, 10)) ? 1 : 0;
+    const bool joker = paint >= 20 && paint < 40;
+    EXPECT_TRUE(RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple, joker ? 10 : 0)))
+        << paint;
   }
-  EXPECT_EQ(jokers, 20);
   // A ball on the move is the mover's to draw.
-  const auto neverJoker = [&] {
+  const auto neverJoker = [&](int bonus) {
+    Game.BonusCell = bonus;
+    Kept.BallColour[bonus - 1] = engine::colour::Purple;
     RedrawBoard();
+    const platform::Point at = CellOf(bonus - 1);
     bool joker = false;
     for (int paint = 0; paint < 40; ++paint) {
       DrawBonusCellMarker(Screen);
-      joker = joker || !RegionIs(Board(), 48, 48, CellFace(engine::colour::Purple));
+      joker = joker || !RegionIs(Board(), at.x, at.y, CellFace(engine::colour::Purple));
     }
     engine::InitialiseGameState();
     Game.Phase = engine::phase::Playing;
-    Game.BonusCell = 8;
     return !joker;
   };
   Game.FallRecord[1] = engine::BallFall{1, 7, engine::colour::Purple, 30};
-  EXPECT_TRUE(neverJoker());
+  EXPECT_TRUE(neverJoker(8));
   Game.FallRecord[14] = engine::BallFall{1, 1, engine::colour::Blue, 30};
-  EXPECT_TRUE(neverJoker());
+  EXPECT_TRUE(neverJoker(8));
+  Game.FallRecord[36] = engine::BallFall{1, 29, engine::colour::Blue, 30};
+  EXPECT_TRUE(neverJoker(30));
+  Game.DropRecord[1].Active = 1;
+  EXPECT_TRUE(neverJoker(1));
   Game.RunLength[engine::TopPipe(1)] = 2;
-  EXPECT_TRUE(neverJoker());
+  EXPECT_TRUE(neverJoker(8));
   Game.RunLength[engine::RightPipe(1)] = 5;
-  EXPECT_TRUE(neverJoker());
+  EXPECT_TRUE(neverJoker(8));
+  Game.RunLength[engine::TopPipe(0)] = 2;
+  EXPECT_TRUE(neverJoker(7));
+  Game.RunLength[engine::LeftPipe(1)] = 3;
+  EXPECT_TRUE(neverJoker(7));
+  Game.RunLength[engine::LeftPipe(5)] = 3;
+  EXPECT_TRUE(neverJoker(32));
   Game.PaintStep[7] = 3;
   Kept.PaintColour = engine::colour::Purple;
-  EXPECT_TRUE(neverJoker());
+  EXPECT_TRUE(neverJoker(8));
+  Game.BonusCell = 8;
   // Runs and moves elsewhere leave the mark alone.
   Game.RunLength[engine::RightPipe(1)] = 4;
   Game.FallRecord[2] = engine::BallFall{0, 1, engine::colour::Blue, 30};
   Game.FallRecord[3] = engine::BallFall{1, 13, engine::colour::Blue, 30};
-  EXPECT_FALSE(neverJoker());
+  EXPECT_FALSE(neverJoker(8));
   for (const int bonus : {1, 36}) {
     Game.BonusCell = bonus;
     Game.BonusMarkerRestart = 1;
@@ -343,6 +375,17 @@ TEST_F(BoardDrawingTest, BonusMarkBlinksAndItsEndShowsTheBallAgain) {
     for (int paint = 0; paint < 25; ++paint) DrawBonusCellMarker(Screen);
     const platform::Point at = CellOf(bonus - 1);
     EXPECT_TRUE(RegionIs(Board(), at.x, at.y, CellFace(engine::colour::Red, 10))) << bonus;
+  }
+  EXPECT_TRUE(RegionIs(Board(), 18, 18, CellFace(engine::colour::Red)));
+  // Values off the board mark nothing.
+  DrawPipes();
+  for (const int bonus : {0, 37}) {
+    Game.BonusCell = bonus;
+    Kept.BallColour[1] = engine::colour::Red;
+    RedrawBoard();
+    for (int paint = 0; paint < 25; ++paint) DrawBonusCellMarker(Screen);
+    EXPECT_TRUE(RegionIs(Board(), 48, 18, CellFace(engine::colour::Red))) << bonus;
+    EXPECT_TRUE(PipeShown(engine::LeftPipe(0), 0)) << bonus;
   }
   Game.BonusCell = 8;
   Game.BonusMarkerRestart = 1;
@@ -367,11 +410,17 @@ TEST_F(BoardDrawingTest, ExtraLabelShowsOverTheTakenCellForTwentyPaints) {
   }
   EXPECT_EQ(Game.BonusShow, 0);
   EXPECT_EQ(shown, 20);
-  Game.BonusTakenCell = 0;
+  for (const int taken : {0, 37}) {
+    Game.BonusTakenCell = taken;
+    Game.BonusShow = 1;
+    ClearScreen();
+    DrawExtraLabel(Screen);
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, Bitmap(240, 320))) << taken;
+  }
+  Game.BonusTakenCell = 1;
   Game.BonusShow = 1;
-  ClearScreen();
   DrawExtraLabel(Screen);
-  EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, Bitmap(240, 320)));
+  EXPECT_TRUE(KeyedAt(ScreenBitmap, *label, 18, CurrentLayout.ScreenOffsetY + 22, kGrey));
   // The label's grey is transparent.
   Game.BonusTakenCell = 8;
   Game.BonusShow = 1;
@@ -434,12 +483,14 @@ TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
   // A ball half out of its pipe when time runs out goes with the show.
   Game.DropRecord[1] = engine::BallDrop{1, engine::colour::Blue, 20};
   DrawDrops(Screen);
+  EXPECT_FALSE(PipeShown(engine::TopPipe(0), 0));
   Game.ScoreRedraw = 1;
   DrawScoreAndClock(Screen);
   EXPECT_EQ(Kept.PanicTime, 0);
   EXPECT_EQ(Game.Phase, engine::phase::GameOver);
   EXPECT_EQ(Game.ScoreRedraw, 0);
   EXPECT_TRUE(RegionIs(ScreenBitmap, 210, 247, BackBuffers[TimeLabelBuffer]));
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 146, 250, BackBuffers[ScoreBuffer]));
   EXPECT_TRUE(RegionIs(BackBuffers[TimeLabelBuffer], 0, 20, *PictureOf(TimeLabel), 30, 5, 0, 20));
   EXPECT_GT(InkOf(BackBuffers[TimeLabelBuffer], platform::Rgb(133, 0, 0)).width, 0);
   DrawGameOverShow(Screen);
@@ -460,8 +511,11 @@ TEST_F(BoardDrawingTest, PipesClearTheBoardExceptInHeat) {
   RedrawCell(engine::CellCount);
   EXPECT_TRUE(PipeShown(engine::LeftPipe(0), 0));
   Kept.Mode = engine::mode::Easy;
+  platform::DeviceContext board = platform::MemoryContext(BackBuffers[BoardBuffer]);
+  platform::FillRect(board, platform::Rect{0, 0, 216, 216}, kWhite);
   DrawPipes();
   EXPECT_EQ(Board().Pixel(33, 33), kBlack);
+  EXPECT_EQ(Board().Pixel(0, 0), kBlack);
   for (int p = 1; p <= engine::PipeCount; ++p) EXPECT_TRUE(PipeShown(p, 0)) << p;
 }
 
@@ -473,6 +527,8 @@ TEST_F(BoardDrawingTest, PanelItemsFollowTheLandscapeLayout) {
   Kept.Level = 2;
   Kept.Reserve = 40;
   Kept.PanicTime = 50;
+  Game.WordRedraw = 2;
+  Game.SwatchRedraw = 1;
   DrawNextColour(Screen);
   DrawLevelTile(Screen);
   DrawLetterStrip(Screen);
@@ -480,6 +536,8 @@ TEST_F(BoardDrawingTest, PanelItemsFollowTheLandscapeLayout) {
   DrawGauge(Screen);
   DrawScoreBox(Screen);
   DrawPanicClock(Screen);
+  EXPECT_EQ(Game.WordRedraw, 0);
+  EXPECT_EQ(Game.SwatchRedraw, 0);
   EXPECT_TRUE(RegionIs(ScreenBitmap, 248, 17, *PictureOf(PaintPills + 2)));
   EXPECT_TRUE(RegionIs(ScreenBitmap, 247, 186, *PictureOf(MultiplierTiles), 20, 20, 20, 0));
   EXPECT_TRUE(RegionIs(ScreenBitmap, 40, 216, BackBuffers[LetterStripBuffer]));
@@ -535,6 +593,9 @@ TEST_F(BoardDrawingTest, ValuesOutsideTheirRangesDrawNothing) {
     DrawNextColour(Screen);
     EXPECT_TRUE(RegionIs(ScreenBitmap, 217, 48, *PictureOf(PaintPills + paint - 1))) << paint;
   }
+  Kept.Level = 1;
+  DrawLevelTile(Screen);
+  EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, 0, 0));
   Kept.Level = 9;
   DrawLevelTile(Screen);
   EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, 160, 0));
