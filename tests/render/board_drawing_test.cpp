@@ -474,6 +474,9 @@ TEST_F(BoardDrawingTest, LongNumbersStayInsideTheirBoxes) {
   EXPECT_LT(result.left + result.width, 167);
   EXPECT_GT(result.width, 40);
   EXPECT_EQ(BackBuffers[ResultBuffer].Pixel(10, 10), platform::Rgb(255, 186, 51));
+  const TextBounds label = InkOf(BackBuffers[ResultBuffer], platform::Rgb(102, 0, 0));
+  EXPECT_GE(label.left, 13);
+  EXPECT_LT(label.left + label.width, result.left);
 }
 
 TEST_F(BoardDrawingTest, PanicClockRunningOutEndsTheGameWithTimeUp) {
