@@ -1,5 +1,7 @@
 #include "render/game_overlays.hpp"
 
+#include <algorithm>
+
 #include "engine/game_state.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
@@ -95,10 +97,7 @@ void DrawHazardBlink(platform::DeviceContext& screen) {
   DrawBitmap(screen, PictureOf(Coils + coilA), 30, 24, 101, 284);
   DrawBitmap(screen, PictureOf(Coils + 1 - coilA), 30, 24, 47, -18);
   DrawBitmap(screen, PictureOf(HazardSigns + 1 - coilA), 29, 30, 164, 281);
-  if (hazardSecondPhase) {
-    Game.HazardBlink -= 1;
-    if (Game.HazardBlink > 3) Game.HazardBlink = 3;
-  }
+  if (hazardSecondPhase) Game.HazardBlink = std::min(Game.HazardBlink - 1, 3);
   hazardSecondPhase = !hazardSecondPhase;
 }
 
@@ -113,7 +112,6 @@ void DrawPaintPot(platform::DeviceContext& screen) {
   if (potCounter == 6) DrawPotFrame(screen, 1);
   if (potCounter == 4) DrawPotFrame(screen, 2);
   if (potCounter == 2) DrawPotFrame(screen, 3);
-  if (potCounter == 0) DrawPotFrame(screen, 0);
   if (potCounter > 0) potCounter -= 1;
 }
 
