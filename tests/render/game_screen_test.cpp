@@ -135,8 +135,10 @@ TEST_F(GameScreenTest, FramePanelsAndBoardLineUpOnEachClass) {
     const int y = c.boardY * d;
     EXPECT_TRUE(Shows(x, y, FrameCorners));
     EXPECT_TRUE(Shows(x + 198 * d, y + 198 * d, FrameCorners + 3));
-    EXPECT_TRUE(Shows(x + 18 * d, y + 18 * d, EmptyCell));
-    EXPECT_TRUE(Shows(x + 168 * d, y + 18 * d, EmptyCell));  // the empty top row
+    for (int column : {0, 1, 2, 5}) {  // the empty top row, tile by tile
+      EXPECT_TRUE(ShowsPart(x + (18 + 30 * column) * d, y + 18 * d, PictureOf(EmptyCell), 0, 0,
+                            30 * d, 30 * d, 0xFFFFFFFFu));
+    }
     EXPECT_TRUE(ShowsPart(x + 168 * d, y + 168 * d, BallPicture(engine::colour::Purple, 0), 0, 0,
                           30 * d, 30 * d, kBlack));  // and the balls on it
     // Between the pill and the gauge.
@@ -240,7 +242,7 @@ TEST_F(GameScreenTest, AScreenChangeMidGameLaysTheFrameOutAgainWithoutRestarting
   EXPECT_EQ(BackBuffers[BoardBuffer].Width(), 432);
   EXPECT_EQ(BackBuffers[BoardBuffer].Height(), 216);
   int pipePixels = 0;
-  for (int i = 40; i < 380; ++i) pipePixels += BackBuffers[BoardBuffer].Pixel(i, 9) != kBlack;
+  for (int i = 20; i < 195; ++i) pipePixels += BackBuffers[BoardBuffer].Pixel(i, 9) != kBlack;
   EXPECT_GT(pipePixels, 0);
 }
 
@@ -492,6 +494,26 @@ TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
   Paint();  // off the board: no frame anywhere, no crash
   EXPECT_TRUE(CellShows(0, 0));
   EXPECT_FALSE(Shows(18, 31 + 198, CursorFrame, 0, 0, 18, key));  // nor below the last row
+}
+
+// A new start forgets the requests and the overlays' own counters: the first
+// paint of the game lays the frame out without a tick, and the hazard sign
+// starts its swap from the first phase.
+TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
+  Open(240, 320);
+  Paint();
+  Game.HazardBlink = 3;
+  Game.DecorationsRedraw = 1;
+  Paint();
+  FullRedrawRequested = true;
+  ResetGameScreen();
+  const int countdown = Game.TickCountdown[engine::countdown::Reserve];
+  Game.DecorationsRedraw = 1;
+  Blank();
+  Paint();
+  EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
+  EXPECT_EQ(Game.HazardBlink, 3);
+  EXPECT_TRUE(Shows(0, 31, FrameCorners));
 }
 
 // A screen the game cannot lay out gets its buffers and nothing else.
