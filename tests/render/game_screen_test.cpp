@@ -388,8 +388,8 @@ TEST_F(GameScreenTest, TheHazardSignBlinksWhileItsCounterRuns) {
     Paint();
   }
   EXPECT_EQ(Game.HazardBlink, 2);
-  Game.HazardBlink = 1;  // the last swap
-  for (int request = 0; request < 3; ++request) {
+  Game.HazardBlink = 1;  // the last swap, then none
+  for (int request = 0; request < 4; ++request) {
     Game.DecorationsRedraw = 1;
     Paint();
   }
@@ -500,8 +500,11 @@ TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
 // paint of the game lays the frame out without a tick, and the hazard sign
 // starts its swap from the first phase.
 TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
-  Open(240, 320);
+  Open(240, 320, engine::mode::Hard);
   Paint();
+  Game.DripInterval = 0;
+  Game.DripRedraw = 1;
+  Paint();  // the pot shows its second frame
   Game.HazardBlink = 3;
   Game.DecorationsRedraw = 1;
   Paint();
@@ -514,6 +517,9 @@ TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
   EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
   EXPECT_EQ(Game.HazardBlink, 3);
   EXPECT_TRUE(Shows(0, 31, FrameCorners));
+  RepaintAll = 1;
+  Paint();
+  EXPECT_TRUE(ShowsPart(217, 276, PictureOf(PaintPots), 0, 0, 19, 24));  // the pot at rest
 }
 
 // A screen the game cannot lay out gets its buffers and nothing else.
