@@ -38,14 +38,14 @@ platform::DeviceContext BoardContext() {
 }
 
 void DrawPicture(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y) {
-  if (!picture || !dc.surface) return;
+  if (!picture) return;
   platform::CopyBits(dc, platform::DoublingRule(x), platform::DoublingRule(y), picture->Width(),
                      picture->Height(), *picture, 0, 0);
 }
 
 void DrawPictureKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int x, int y,
                       std::int32_t key) {
-  if (!picture || !dc.surface) return;
+  if (!picture) return;
   platform::CopyBitsKeyed(dc, platform::DoublingRule(x), platform::DoublingRule(y),
                           picture->Width(), picture->Height(), *picture, 0, 0, picture->Width(),
                           picture->Height(), KeyColour(key));
@@ -53,7 +53,7 @@ void DrawPictureKeyed(platform::DeviceContext& dc, const platform::Bitmap* pictu
 
 void DrawPicturePartKeyed(platform::DeviceContext& dc, const platform::Bitmap* picture, int sourceX,
                           int sourceY, int width, int height, int x, int y, std::int32_t key) {
-  if (!picture || !dc.surface) return;
+  if (!picture) return;
   const int w = platform::DoublingRule(width);
   const int h = platform::DoublingRule(height);
   platform::CopyBitsKeyed(dc, platform::DoublingRule(x), platform::DoublingRule(y), w, h, *picture,
@@ -74,30 +74,22 @@ void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int let
 
 void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,
                   int y) {
-  DrawPicture(dc, PictureOf(EmptyCell), x, y);
+  DrawEmptyCell(dc, x, y);
   DrawBall(dc, ball, letter, x, y);
 }
 
-int TintOf(int heat) {
-  return heat <= 3 ? 1 : heat <= 6 ? 2 : heat <= 9 ? 3 : 4;
+void DrawEmptyCell(platform::DeviceContext& dc, int x, int y) {
+  DrawPicture(dc, PictureOf(EmptyCell), x, y);
 }
 
 void DrawPipe(platform::DeviceContext& dc, int pipe, int frame) {
-  if (pipe < 1 || pipe > engine::PipeCount) return;
-  const int heat = engine::PipeHeat(pipe);
   const int side = engine::SideOfPipe(pipe);
-  int x = 0;
-  int y = 0;
-  if (side == engine::side::Top || side == engine::side::Bottom) {
-    x = 18 + 30 * ((pipe - 1) % 6);
-    y = side == engine::side::Top ? 0 : 198;
-  } else {
-    x = side == engine::side::Left ? 0 : 198;
-    y = 18 + 30 * ((pipe - 1) % 6);
-  }
-  DrawPicture(dc, PipePicture(heat, frame, side), x, y);
-  Painter.ShownPipeTint[pipe] = TintOf(heat);
-  Painter.ShownPipeFrame[pipe] = frame;
+  const int along = 18 + 30 * ((pipe - 1) % 6);
+  const bool across = side == engine::side::Top || side == engine::side::Bottom;
+  const bool far = side == engine::side::Bottom || side == engine::side::Right;
+  const platform::Bitmap* picture = PipePicture(engine::PipeHeat(pipe), frame, side);
+  DrawPicture(dc, picture, across ? along : far ? 198 : 0, across ? (far ? 198 : 0) : along);
+  Painter.ShownPipe[pipe] = picture;
 }
 
 void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, int red, int green,

@@ -18,9 +18,8 @@ struct PainterState {
   int MarkedCell = -1;     // the cell the marker last drew on, or -1
   int LabelCountdown = 0;  // paints left for the EXTRA label
   int LabelCell = -1;      // the cell the EXTRA label sits over
-  // Per pipe 1..24, the tint and frame it shows in the board buffer; 0 = unknown.
-  int ShownPipeTint[25] = {};
-  int ShownPipeFrame[25] = {};
+  // Per pipe 1..24, the picture it shows in the board buffer; null = unknown.
+  const platform::Bitmap* ShownPipe[25] = {};
 };
 extern PainterState Painter;
 
@@ -42,12 +41,11 @@ platform::Point CellPoint(int cell);
 // bright coin of a letter 1..7.
 void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,
                   int y);
+void DrawEmptyCell(platform::DeviceContext& dc, int x, int y);
 // A moving ball (keyed over what is already there) with its letter coin.
 void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y);
 // Pipe 1..24 in the tint of its heat, frame 1..6, at its place on the board.
 void DrawPipe(platform::DeviceContext& dc, int pipe, int frame);
-// The tint class of a heat, as the pipe pictures have them (1..4).
-int TintOf(int heat);
 
 // A number in the largest game font, no larger than `font`, whose text fits
 // the logical rectangle; the smallest font when none does (the rectangle clips).

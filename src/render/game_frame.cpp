@@ -95,7 +95,6 @@ void DrawFrameValues(DeviceContext& screen) {
 void LayOutEmptyBoard() {
   if (Kept.Mode != engine::mode::Heat) DrawPipes();
   DeviceContext tile = Buffer(TileBuffer);
-  FillRectRGB(tile, 0, 0, 0, 0, 0, 60, 60);
   for (int quarter = 0; quarter < 4; ++quarter) {
     DrawBitmap(tile, PictureOf(EmptyCell), 30, 30, 30 * (quarter % 2), 30 * (quarter / 2));
   }

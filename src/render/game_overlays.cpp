@@ -1,5 +1,7 @@
 #include "render/game_overlays.hpp"
 
+#include <algorithm>
+
 #include "engine/game_state.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
@@ -20,12 +22,16 @@ namespace {
 using engine::Game;
 using engine::Kept;
 
-// The paint pot's own frame counter, the blink phase of the decorations and
-// the cell the cursor frame was last drawn on (-1: none).
-int potCounter = 0;
-int potFrameShown = 0;
-bool hazardSecondPhase = false;
-int cursorDrawnAt = -1;
+// The overlays' own counters, as a new start finds them: the paint pot's frame
+// counter and the frame it shows, the blink phase of the decorations, and the
+// cell the cursor frame was last drawn on (-1: none).
+struct OverlayState {
+  int PotCounter = 0;
+  int PotFrameShown = 0;
+  bool HazardSecondPhase = false;
+  int CursorDrawnAt = -1;
+};
+OverlayState overlay;
 
 platform::DeviceContext BoardContext() {
   return platform::MemoryContext(BackBuffers[BoardBuffer]);
@@ -39,7 +45,7 @@ void DrawKeyed(platform::DeviceContext& dc, int picture, int width, int height, 
 }
 
 void DrawPotFrame(platform::DeviceContext& screen, int frame) {
-  potFrameShown = frame;
+  overlay.PotFrameShown = frame;
   const GameLayout& layout = CurrentLayout;
   DrawBitmap(screen, PictureOf(PaintPots + frame), 19, 24, layout.CanvasOffsetX + 217,
              276 - layout.ViewShiftY);
@@ -91,42 +97,39 @@ void DrawHazardBlink(platform::DeviceContext& screen) {
   if (displayClass != 1 && displayClass != 3) return;
   if (Game.HazardBlink <= 0) return;
   // The second phase puts the pictures back as the panel shows them at rest.
-  const int coilA = hazardSecondPhase ? 1 : 0;
+  const int coilA = overlay.HazardSecondPhase ? 1 : 0;
   DrawBitmap(screen, PictureOf(Coils + coilA), 30, 24, 101, 284);
   DrawBitmap(screen, PictureOf(Coils + 1 - coilA), 30, 24, 47, -18);
   DrawBitmap(screen, PictureOf(HazardSigns + 1 - coilA), 29, 30, 164, 281);
-  if (hazardSecondPhase) {
-    Game.HazardBlink -= 1;
-    if (Game.HazardBlink > 3) Game.HazardBlink = 3;
-  }
-  hazardSecondPhase = !hazardSecondPhase;
+  if (overlay.HazardSecondPhase) Game.HazardBlink = std::min(Game.HazardBlink - 1, 3);
+  overlay.HazardSecondPhase = !overlay.HazardSecondPhase;
 }
 
 void DrawPaintPot(platform::DeviceContext& screen) {
   if (Game.DripRedraw <= 0) return;
   Game.DripRedraw = 0;
   if (!Dripping()) return;
-  if (potCounter == 0) {
-    potCounter = Game.DripInterval + 6;
+  if (overlay.PotCounter == 0) {
+    overlay.PotCounter = Game.DripInterval + 6;
     DrawPotFrame(screen, 0);
   }
-  if (potCounter == 6) DrawPotFrame(screen, 1);
-  if (potCounter == 4) DrawPotFrame(screen, 2);
-  if (potCounter == 2) DrawPotFrame(screen, 3);
-  if (potCounter == 0) DrawPotFrame(screen, 0);
-  if (potCounter > 0) potCounter -= 1;
+  if (overlay.PotCounter == 6) DrawPotFrame(screen, 1);
+  if (overlay.PotCounter == 4) DrawPotFrame(screen, 2);
+  if (overlay.PotCounter == 2) DrawPotFrame(screen, 3);
+  if (overlay.PotCounter > 0) overlay.PotCounter -= 1;
 }
 
 void DrawPaintPotAsShown(platform::DeviceContext& screen) {
   if (!Dripping()) return;
-  DrawPotFrame(screen, potFrameShown);
+  DrawPotFrame(screen, overlay.PotFrameShown);
 }
 
 void DrawCursorFrame() {
   const bool shown = Kept.UseJoystick && CursorPos >= 0 && CursorPos < engine::CellCount;
   const int cell = shown ? CursorPos : -1;
-  if (cursorDrawnAt != cell && cursorDrawnAt >= 0) RedrawCell(cursorDrawnAt);
-  cursorDrawnAt = cell;
+  if (overlay.CursorDrawnAt != cell && overlay.CursorDrawnAt >= 0)
+    RedrawCell(overlay.CursorDrawnAt);
+  overlay.CursorDrawnAt = cell;
   if (!shown) return;
   platform::Point at{};
   CellOrigin(cell, at);
@@ -135,10 +138,7 @@ void DrawCursorFrame() {
 }
 
 void ResetGameOverlays() {
-  potCounter = 0;
-  potFrameShown = 0;
-  hazardSecondPhase = false;
-  cursorDrawnAt = -1;
+  overlay = OverlayState{};
 }
 
 }  // namespace render

@@ -30,8 +30,8 @@ void DrawFalls(platform::DeviceContext&) {
     }
     const platform::Point from = CellPoint(source);
     const platform::Point to = CellPoint(below);
-    DrawCellFace(dc, nullptr, 0, from.x, from.y);
-    DrawCellFace(dc, nullptr, 0, to.x, to.y);
+    DrawEmptyCell(dc, from.x, from.y);
+    DrawEmptyCell(dc, to.x, to.y);
     // The falling ball is the one in the source cell until it lands.
     DrawBall(dc, BallPicture(Kept.BallColour[source], 0), Kept.BallLetter[source], to.x,
              to.y - fall.Progress);
@@ -54,7 +54,7 @@ void DrawDrops(platform::DeviceContext&) {
       continue;
     }
     const platform::Point cell = CellPoint(top);
-    DrawCellFace(dc, nullptr, 0, cell.x, cell.y);
+    DrawEmptyCell(dc, cell.x, cell.y);
     DrawBall(dc, BallPicture(ballColour, 0), letter, cell.x, cell.y - drop.Position);
   }
 }

@@ -67,7 +67,7 @@ void DrawLine(platform::DeviceContext& dc, int p) {
   for (int i = 0; i < before; ++i) {
     if (i < now) {
       const platform::Point at = CellPoint(line[i]);
-      DrawCellFace(dc, nullptr, 0, at.x, at.y);
+      DrawEmptyCell(dc, at.x, at.y);
     } else {
       RedrawCell(line[i]);  // emptied by the swallow
     }
@@ -117,10 +117,7 @@ void DrawSuction(int side, platform::DeviceContext&) {
     const int p = first + n;
     if (drawn[n]) continue;
     if (side == engine::side::Top && Game.DropRecord[n + 1].Active) continue;
-    if (Painter.ShownPipeFrame[p] == 1 && Painter.ShownPipeTint[p] == TintOf(engine::PipeHeat(p))) {
-      continue;
-    }
-    DrawPipe(dc, p, 1);
+    if (Painter.ShownPipe[p] != PipePicture(engine::PipeHeat(p), 1, side)) DrawPipe(dc, p, 1);
   }
   // New hot pipes are drawn by the pass above as their heat changes.
   Game.PipesRedraw = 0;

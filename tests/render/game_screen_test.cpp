@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "engine/game_state.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/window.hpp"
+#include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/game_frame.hpp"
@@ -22,6 +24,10 @@ using namespace render;
 using engine::Game;
 using engine::Kept;
 using platform::Bitmap;
+
+const platform::Colour kKey = platform::Rgb(255, 204, 255);
+const platform::Colour kBlack = platform::Rgb(0, 0, 0);
+const platform::Colour kGrey = platform::Rgb(187, 187, 187);
 
 platform::LResult Quiet(platform::Window*, unsigned, platform::WParam, platform::LParam) {
   return 0;
@@ -63,26 +69,44 @@ class GameScreenTest : public testing_support::HeadlessTest {
     s = Bitmap(s.Width(), s.Height());
   }
   // The screen at device (x, y) shows the picture's device pixels from (px, py)
-  // over n x n pixels (key pixels of the picture are skipped).
-  ::testing::AssertionResult Shows(int x, int y, int picture, int px = 0, int py = 0, int n = 6,
-                                   platform::Colour key = platform::Rgb(255, 204, 255)) {
+  // over w x h pixels (key pixels of the picture are skipped).
+  ::testing::AssertionResult ShowsPart(int x, int y, const Bitmap* pic, int px, int py, int w,
+                                       int h, platform::Colour key = kKey) {
     const Bitmap screen = platform::headless::Screen();
-    const Bitmap* pic = PictureOf(picture);
-    if (!pic) return ::testing::AssertionFailure() << "no picture " << picture;
+    if (!pic) return ::testing::AssertionFailure() << "no picture";
     int compared = 0;
-    for (int j = 0; j < n; ++j) {
-      for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < h; ++j) {
+      for (int i = 0; i < w; ++i) {
         const platform::Colour want = pic->Pixel(px + i, py + j);
         if (want == key) continue;
         ++compared;
         if (screen.Pixel(x + i, y + j) != want) {
-          return ::testing::AssertionFailure() << "picture " << picture << " not at " << x << ","
-                                               << y << " (pixel " << i << "," << j << ")";
+          return ::testing::AssertionFailure()
+                 << "not at " << x << "," << y << " (pixel " << i << "," << j << ")";
         }
       }
     }
     if (compared == 0) return ::testing::AssertionFailure() << "nothing to compare";
     return ::testing::AssertionSuccess();
+  }
+  ::testing::AssertionResult Shows(int x, int y, int picture, int px = 0, int py = 0, int n = 6,
+                                   platform::Colour key = kKey) {
+    return ShowsPart(x, y, PictureOf(picture), px, py, n, n, key) << " picture " << picture;
+  }
+  // The cell's face: the empty cell, then the ball of `colour` (heat 10: the joker).
+  ::testing::AssertionResult CellShows(int cell, int colour, int heat = 0) {
+    const int x = 18 + 30 * (cell % 6);
+    const int y = 31 + 18 + 30 * (cell / 6);
+    if (colour == 0) return ShowsPart(x, y, PictureOf(EmptyCell), 0, 0, 30, 30, kKey);
+    return ShowsPart(x, y, BallPicture(colour, heat), 0, 0, 30, 30, kBlack);
+  }
+  std::vector<platform::Colour> Area(int x, int y, int w, int h) {
+    const Bitmap screen = platform::headless::Screen();
+    std::vector<platform::Colour> pixels;
+    for (int j = 0; j < h; ++j) {
+      for (int i = 0; i < w; ++i) pixels.push_back(screen.Pixel(x + i, y + j));
+    }
+    return pixels;
   }
 
   platform::Window* window_ = nullptr;
@@ -111,9 +135,14 @@ TEST_F(GameScreenTest, FramePanelsAndBoardLineUpOnEachClass) {
     const int y = c.boardY * d;
     EXPECT_TRUE(Shows(x, y, FrameCorners));
     EXPECT_TRUE(Shows(x + 198 * d, y + 198 * d, FrameCorners + 3));
-    EXPECT_TRUE(Shows(x + 18 * d, y + 18 * d, EmptyCell));
-    EXPECT_TRUE(Shows(x + 168 * d, y + 168 * d, EmptyCell));
-    EXPECT_TRUE(Shows((c.canvasX + 216) * d, (51 - c.shift) * d, ReserveColumnEmpty, 0, 20 * d));
+    for (int column : {0, 1, 2, 5}) {  // the empty top row, tile by tile
+      EXPECT_TRUE(ShowsPart(x + (18 + 30 * column) * d, y + 18 * d, PictureOf(EmptyCell), 0, 0,
+                            30 * d, 30 * d, 0xFFFFFFFFu));
+    }
+    EXPECT_TRUE(ShowsPart(x + 168 * d, y + 168 * d, BallPicture(engine::colour::Purple, 0), 0, 0,
+                          30 * d, 30 * d, kBlack));  // and the balls on it
+    // Between the pill and the gauge.
+    EXPECT_TRUE(Shows((c.canvasX + 216) * d, (75 - c.shift) * d, ReserveColumnEmpty, 0, 44 * d));
     EXPECT_TRUE(Shows(c.canvasX * d, (247 - c.shift) * d, BottomPanel));
     if (c.shift == 0) {
       EXPECT_TRUE(Shows(c.canvasX * d, 0, TopBar));
@@ -149,10 +178,134 @@ TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
   EXPECT_EQ(Kept.PaintColour, engine::colour::Black);
   EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
   EXPECT_TRUE(Shows(0, 0, TopBar));
-  EXPECT_TRUE(Shows(216, 51, ReserveColumnEmpty, 0, 20));
+  EXPECT_TRUE(Shows(216, 75, ReserveColumnEmpty, 0, 44));
   EXPECT_TRUE(Shows(236, 58, ReserveColumnEmpty, 20, 27, 3));  // where the full one differs
   EXPECT_TRUE(Shows(216, 247, ColourWheelIcon, 0, 0, 20, platform::Rgb(100, 100, 100)));
+  const Bitmap screen = platform::headless::Screen();
+  const Bitmap& wheel = *PictureOf(ColourWheelIcon);
+  for (int j = 0; j < 20; ++j) {
+    for (int i = 0; i < 20; ++i) {
+      if (wheel.Pixel(i, j) == platform::Rgb(100, 100, 100)) {
+        ASSERT_NE(screen.Pixel(216 + i, 247 + j), wheel.Pixel(i, j)) << i << "," << j;
+      }
+    }
+  }
   EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
+}
+
+// The full redraw and the refresh write the score and the PANIC seconds as
+// they stand, not the values a new game starts with.
+TEST_F(GameScreenTest, FullRedrawAndRefreshWriteTheCurrentScoreAndClock) {
+  Open(240, 320, engine::mode::Panic);
+  Kept.PanicTime = 57;
+  Paint();
+  const auto score = Area(146, 250, 60, 20);
+  const auto clock = Area(210, 247, 30, 25);
+  Kept.Score = 0;
+  Kept.PanicTime = 99;
+  RepaintAll = 1;
+  Paint();
+  EXPECT_NE(Area(146, 250, 60, 20), score);
+  EXPECT_NE(Area(210, 247, 30, 25), clock);
+  Kept.Score = 4321;
+  Kept.PanicTime = 57;
+  RepaintAll = 1;
+  Paint();
+  EXPECT_EQ(Area(146, 250, 60, 20), score);
+  EXPECT_EQ(Area(210, 247, 30, 25), clock);
+}
+
+// A window moved to a screen of another class or density mid-game gets its
+// frame, balls and pill again, and the game carries on: no tick, no new colour.
+TEST_F(GameScreenTest, AScreenChangeMidGameLaysTheFrameOutAgainWithoutRestarting) {
+  Open(240, 320);
+  Paint();
+  const int colour = Kept.PaintColour;
+  const int countdown = Game.TickCountdown[engine::countdown::Reserve];
+  platform::Display.DisplayClass = 5;  // the same window read as 240x240
+  Blank();
+  Paint();
+  EXPECT_EQ(ScreenOffsetY, 0);
+  EXPECT_TRUE(Shows(0, 0, FrameCorners));  // not blacked out by pipes drawn again
+  EXPECT_TRUE(Shows(0, 216, BottomPanel));
+  EXPECT_TRUE(ShowsPart(168, 168, BallPicture(engine::colour::Purple, 0), 0, 0, 30, 30, kBlack));
+  EXPECT_TRUE(Shows(217, 17, PaintPills + colour - 1, 0, 0, 18));
+  EXPECT_EQ(Kept.PaintColour, colour);
+  EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
+
+  // New buffers start black: HEAT, which lays no pipes with the empty board,
+  // draws its own again.
+  Open(240, 320, engine::mode::Heat);
+  Paint();
+  platform::Display.ScaleX = 2.0;  // denser across only
+  Paint();
+  EXPECT_EQ(BackBuffers[BoardBuffer].Width(), 432);
+  EXPECT_EQ(BackBuffers[BoardBuffer].Height(), 216);
+  int pipePixels = 0;
+  for (int i = 20; i < 195; ++i) pipePixels += BackBuffers[BoardBuffer].Pixel(i, 9) != kBlack;
+  EXPECT_GT(pipePixels, 0);
+}
+
+// Every paint moves each animation under way by one step, and serves the
+// gauge and score requests.
+TEST_F(GameScreenTest, EachPaintMovesEveryAnimationUnderWay) {
+  Open(240, 320);
+  Paint();
+  records::BallStep = 6;
+  records::FallStep = 6;
+  Game.DropRecord[4] = {1, engine::colour::Red, 48};
+  Game.FallRecord[10] = {1, 9, engine::colour::Red, 30};
+  Game.PaintStep[24] = 1;
+  const int pipes[] = {1, 7, 13, 19};  // one of each side
+  for (int p : pipes) {
+    Game.RunLength[p] = 3;
+    Game.LineProgress[p] = 30;
+  }
+  Game.GaugeRedraw = 1;
+  Game.ScoreRedraw = 1;
+  Paint();
+  EXPECT_EQ(Game.DropRecord[4].Position, 42);
+  EXPECT_EQ(Game.FallRecord[10].Progress, 24);
+  EXPECT_EQ(Game.PaintStep[24], 3);
+  for (int p : pipes) EXPECT_EQ(Game.LineProgress[p], 24) << p;
+  EXPECT_EQ(Game.GaugeRedraw, 0);
+  EXPECT_EQ(Game.ScoreRedraw, 0);
+  Game.Phase = engine::phase::GameOver;
+  Paint();
+  EXPECT_EQ(Game.GameOverStep, 1);
+}
+
+// The letter strip waits for the tick to hand it over (request 2) before it is drawn.
+TEST_F(GameScreenTest, TheLetterStripIsDrawnOnItsSecondRequestOnly) {
+  Open(240, 320);
+  Paint();
+  engine::WordSlot(1) = 1;
+  const Bitmap* bright = WordPositionCoin(0, true);
+  Blank();
+  Game.WordRedraw = 1;
+  Paint();
+  EXPECT_EQ(Game.WordRedraw, 1);
+  EXPECT_FALSE(ShowsPart(9, 247, bright, 6, 6, 7, 18));
+  Game.WordRedraw = 2;
+  Paint();
+  EXPECT_EQ(Game.WordRedraw, 0);
+  EXPECT_TRUE(ShowsPart(9, 247, bright, 6, 6, 7, 18));  // up to where the next coin starts
+}
+
+// The marked bonus cell turns to the joker half-way through its blink; the
+// EXTRA label goes on the screen over the copied board.
+TEST_F(GameScreenTest, TheBonusCellBlinksAndItsLabelShowsOverTheBoard) {
+  Open(240, 320);
+  Paint();
+  Game.BonusCell = 36;
+  Paint();
+  EXPECT_TRUE(CellShows(35, engine::colour::Purple));
+  for (int i = 0; i < 20; ++i) Paint();
+  EXPECT_TRUE(CellShows(35, engine::colour::Purple, 10));
+  Game.BonusShow = 1;
+  Game.BonusTakenCell = 8;
+  Paint();
+  EXPECT_TRUE(ShowsPart(18 + 30, 31 + 22 + 30, PictureOf(ExtraLabel), 0, 0, 30, 12, kGrey));
 }
 
 // A full redraw lays out an empty board, so it asks for the balls too; it
@@ -175,13 +328,26 @@ TEST_F(GameScreenTest, AFullRedrawAsksForTheBoardAndRunsOneTick) {
 TEST_F(GameScreenTest, TheBonusBannerFollowsTheWordBlink) {
   Open(240, 320);
   Paint();
-  Game.WordBlinkStep = 5;
+  Game.WordBlinkStep = 1;
   for (int i = 0; i < 30; ++i) Paint();
-  EXPECT_EQ(Game.WordBlinkStep, 5);
-  EXPECT_TRUE(Shows(33 + 20, 31 + 90 + 10, BonusBanner, 20, 10, 8, platform::Rgb(187, 187, 187)));
+  EXPECT_EQ(Game.WordBlinkStep, 1);
+  const auto banner = [&] { return Shows(33 + 20, 31 + 90 + 10, BonusBanner, 20, 10, 8, kGrey); };
+  EXPECT_TRUE(banner());
+  // The early board redraw goes under the banner, the late one over it, once.
+  BoardRedrawRequested = true;
+  Paint();
+  EXPECT_FALSE(BoardRedrawRequested);
+  EXPECT_TRUE(banner());
+  LateBoardRedrawRequested = true;
+  Paint();
+  EXPECT_FALSE(LateBoardRedrawRequested);
+  EXPECT_FALSE(banner());
+  Paint();
+  EXPECT_TRUE(banner());
   Game.WordBlinkStep = 30;
   Paint();
   EXPECT_EQ(Game.WordBlinkStep, 0);
+  EXPECT_FALSE(banner());
 }
 
 TEST_F(GameScreenTest, TheLevelUpBannerShowsForFortyPaintsThenTheLevelRises) {
@@ -194,6 +360,7 @@ TEST_F(GameScreenTest, TheLevelUpBannerShowsForFortyPaintsThenTheLevelRises) {
   for (int i = 0; i < 40; ++i) Paint();
   EXPECT_EQ(Kept.Level, 4);
   EXPECT_EQ(Game.LevelUpPending, 0);
+  EXPECT_TRUE(Shows(216, 217, MultiplierTiles, 60, 0, 20));  // x4
 }
 
 // Coils and hazard sign swap frames on each decorations request while the
@@ -215,6 +382,22 @@ TEST_F(GameScreenTest, TheHazardSignBlinksWhileItsCounterRuns) {
   EXPECT_EQ(Game.HazardBlink, 3);  // lowered, and never above 3
   EXPECT_TRUE(Shows(164, 281, HazardSigns, 0, 0, 20));
   EXPECT_TRUE(Shows(101, 284, Coils + 1, 0, 0, 20));
+  EXPECT_TRUE(ShowsPart(47, 0, PictureOf(Coils), 0, 18, 30, 6));
+  for (int request = 0; request < 2; ++request) {
+    Game.DecorationsRedraw = 1;
+    Paint();
+  }
+  EXPECT_EQ(Game.HazardBlink, 2);
+  Game.HazardBlink = 1;  // the last swap, then none
+  for (int request = 0; request < 4; ++request) {
+    Game.DecorationsRedraw = 1;
+    Paint();
+  }
+  EXPECT_EQ(Game.HazardBlink, 0);
+
+  Open(480, 640);
+  Paint();
+  Game.HazardBlink = 3;
   for (int request = 0; request < 2; ++request) {
     Game.DecorationsRedraw = 1;
     Paint();
@@ -243,7 +426,7 @@ TEST_F(GameScreenTest, ThePaintPotRunsItsFramesTowardsTheDrip) {
     Game.DripRedraw = 1;
     Paint();
     EXPECT_EQ(Game.DripRedraw, 0);
-    EXPECT_TRUE(Shows(217, 276, PaintPots + frameAt[serve], 0, 0, 19)) << serve;
+    EXPECT_TRUE(ShowsPart(217, 276, PictureOf(PaintPots + frameAt[serve]), 0, 0, 19, 24)) << serve;
   }
   for (int serve = 0; serve < 11; ++serve) {
     Game.DripRedraw = 1;
@@ -259,23 +442,25 @@ TEST_F(GameScreenTest, ThePaintPotRunsItsFramesTowardsTheDrip) {
   Blank();
   Game.DripRedraw = 1;
   Paint();
-  EXPECT_FALSE(Shows(217, 276, PaintPots, 0, 0, 19));
+  EXPECT_EQ(Area(217, 276, 19, 24), std::vector<platform::Colour>(19 * 24, kBlack));
 }
 
 TEST_F(GameScreenTest, TheSoundIconShowsTheSettingAtTheIconBar) {
-  for (const auto& [width, height, y] : {std::tuple{240, 320, 13}, std::tuple{320, 240, 1}}) {
+  for (const auto& [width, height, y] :
+       {std::tuple{240, 320, 13}, std::tuple{320, 240, 1}, std::tuple{640, 480, 1}}) {
     Open(width, height);
     Paint();
     Blank();
+    const int d = platform::IsVgaClass(platform::Display.DisplayClass) ? 2 : 1;
     Kept.SoundOn = 0;
     SoundIconChanged = 1;
     Paint();
     EXPECT_EQ(SoundIconChanged, 0u);
-    EXPECT_TRUE(Shows(IconBarX - 36, y, SoundOffIcon, 0, 0, 17));
+    EXPECT_TRUE(Shows((IconBarX - 36) * d, y * d, SoundOffIcon, 0, 0, 17 * d));
     Kept.SoundOn = 1;
     SoundIconChanged = 1;
     Paint();
-    EXPECT_TRUE(Shows(IconBarX - 36, y, SoundOnIcon, 0, 0, 17));
+    EXPECT_TRUE(Shows((IconBarX - 36) * d, y * d, SoundOnIcon, 0, 0, 17 * d));
   }
 }
 
@@ -291,11 +476,50 @@ TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
   Kept.UseJoystick = 1;
   Paint();
   EXPECT_TRUE(Shows(48, 31 + 48, CursorFrame, 0, 0, 30, key));
+  const Bitmap screen = platform::headless::Screen();
+  int keyed = 0;
+  for (int j = 0; j < 30; ++j) {
+    for (int i = 0; i < 30; ++i) {
+      if (PictureOf(CursorFrame)->Pixel(i, j) != key) continue;
+      ++keyed;
+      ASSERT_EQ(screen.Pixel(48 + i, 79 + j), PictureOf(EmptyCell)->Pixel(i, j)) << i << "," << j;
+    }
+  }
+  EXPECT_GT(keyed, 0);
   CursorPos = 0;
   Paint();
   EXPECT_TRUE(Shows(18, 31 + 18, CursorFrame, 0, 0, 30, key));
+  EXPECT_TRUE(CellShows(7, 0));  // the cell it left shows no trail
   CursorPos = 36;
   Paint();  // off the board: no frame anywhere, no crash
+  EXPECT_TRUE(CellShows(0, 0));
+  EXPECT_FALSE(Shows(18, 31 + 198, CursorFrame, 0, 0, 18, key));  // nor below the last row
+}
+
+// A new start forgets the requests and the overlays' own counters: the first
+// paint of the game lays the frame out without a tick, and the hazard sign
+// starts its swap from the first phase.
+TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
+  Open(240, 320, engine::mode::Hard);
+  Paint();
+  Game.DripInterval = 0;
+  Game.DripRedraw = 1;
+  Paint();  // the pot shows its second frame
+  Game.HazardBlink = 3;
+  Game.DecorationsRedraw = 1;
+  Paint();
+  FullRedrawRequested = true;
+  ResetGameScreen();
+  const int countdown = Game.TickCountdown[engine::countdown::Reserve];
+  Game.DecorationsRedraw = 1;
+  Blank();
+  Paint();
+  EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
+  EXPECT_EQ(Game.HazardBlink, 3);
+  EXPECT_TRUE(Shows(0, 31, FrameCorners));
+  RepaintAll = 1;
+  Paint();
+  EXPECT_TRUE(ShowsPart(217, 276, PictureOf(PaintPots), 0, 0, 19, 24));  // the pot at rest
 }
 
 // A screen the game cannot lay out gets its buffers and nothing else.
@@ -371,39 +595,58 @@ TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
   EXPECT_TRUE(Shows(432, 0, MenuButton, 0, 0, 24, key));
 }
 
-// The letters are drawn over the panel as the full redraw found it on screen.
+// The letters are drawn over the panel as the full redraw found it on screen:
+// wherever no coin covers the strip, the panel shows.
 TEST_F(GameScreenTest, TheFullRedrawKeepsThePanelUnderTheLetters) {
   for (const auto& [width, height] : {std::pair{240, 320}, std::pair{320, 240}}) {
     Open(width, height);
     Paint();
     const Bitmap& strip = BackBuffers[LetterStripBuffer];
     const Bitmap& panel = *PictureOf(BottomPanel);
-    for (int j = 0; j < 18; j += 17) {
-      for (int i = 0; i < 122; i += 11) {
+    int bare = 0;
+    for (int j = 0; j < 18; ++j) {
+      for (int i = 0; i < 122; ++i) {
+        bool covered = false;
+        for (int k = 0; k < engine::WordLength; ++k) {
+          const int cx = i + 6 - 13 * k;
+          const Bitmap& coin = *WordPositionCoin(k, false);
+          if (cx >= 0 && cx < 30 && coin.Pixel(cx, j + 6) != platform::Rgb(255, 204, 255)) {
+            covered = true;
+          }
+        }
+        if (covered) continue;
+        ++bare;
         ASSERT_EQ(strip.Pixel(i, j), panel.Pixel(9 + i, j)) << width << ": " << i << "," << j;
       }
     }
+    EXPECT_GT(bare, 100);
   }
 }
 
-// The level-up banner is keyed: the board shows through around its lettering.
+// The banners are keyed: the board shows through around their lettering.
 TEST_F(GameScreenTest, TheBannersLetTheBoardShowThroughTheirKey) {
-  Open(240, 320);
-  Paint();
-  Game.LevelUpPending = 1;
-  Kept.Level = 2;
-  Paint();
-  const Bitmap screen = platform::headless::Screen();
-  const Bitmap& banner = *PictureOf(LevelUpBanner);
-  int keyed = 0;
-  for (int j = 0; j < 30; ++j) {
-    for (int i = 0; i < 150; ++i) {
-      if (banner.Pixel(i, j) != platform::Rgb(187, 187, 187)) continue;
-      ++keyed;
-      ASSERT_NE(screen.Pixel(33 + i, 31 + 90 + j), banner.Pixel(i, j));
+  for (const auto& [banner, height] : {std::pair{LevelUpBanner, 30}, std::pair{BonusBanner, 38}}) {
+    Open(240, 320);
+    Paint();
+    Game.LevelUpPending = banner == LevelUpBanner;
+    Game.WordBlinkStep = banner == BonusBanner;
+    Kept.Level = 2;
+    Paint();
+    const Bitmap screen = platform::headless::Screen();
+    const Bitmap& picture = *PictureOf(banner);
+    int keyed = 0;
+    for (int j = 0; j < height; ++j) {
+      for (int i = 0; i < 150; ++i) {
+        if (picture.Pixel(i, j) != kGrey) continue;
+        ++keyed;
+        ASSERT_NE(screen.Pixel(33 + i, 31 + 90 + j), kGrey) << banner;
+      }
     }
+    EXPECT_GT(keyed, 0);
+    EXPECT_TRUE(Shows(33, 31 + 90, banner, 0, 0, 30, kGrey));
+    EXPECT_TRUE(
+        ShowsPart(33 + 140, 31 + 90 + height - 10, &picture, 140, height - 10, 10, 10, kGrey));
   }
-  EXPECT_GT(keyed, 0);
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ namespace testing_support {
 class BoardFixture : public HeadlessTest {
  protected:
   void SetUp() override { Start(240, 320); }
-  void Start(int width, int height) {
-    StartScreen(width, height);
+  void Start(int width, int height, int dpi = 0) {
+    StartScreen(width, height, dpi);
     render::LoadCatalogue();
     render::ApplyBallStyle(render::BallStyleShiny);
     CreateBackBuffers();
