@@ -57,4 +57,14 @@ int MeasureDisplay() {
   return 1;
 }
 
+void RederiveDisplayClass() {
+  const int width = ScreenWidth();
+  const int height = ScreenHeight();
+  if (const std::uint32_t displayClass = ClassOfSize(width, height)) {
+    Display.ScreenWidth = width;
+    Display.ScreenHeight = height;
+    Display.DisplayClass = displayClass;
+  }
+}
+
 }  // namespace platform

@@ -27,6 +27,10 @@ std::uint32_t ClassOfSize(int width, int height);
 // Classes 3, 4 and 6 show the logical layout doubled.
 bool IsVgaClass(std::uint32_t displayClass);
 
+// Every paint reads the screen size again, so a rotated screen takes its new
+// layout; an unsupported size keeps the class it had.
+void RederiveDisplayClass();
+
 // Fills Display from the emulated screen. Returns 0 after showing the
 // unsupported-screen warning, 1 otherwise.
 int MeasureDisplay();

@@ -152,13 +152,7 @@ void OnPopupKeyUp(unsigned key, platform::Window*) {
 
 void PopupPaintDispatch(platform::Window* window) {
   platform::DeviceContext dc = platform::BeginPaint(window);
-  const int width = platform::ScreenWidth();
-  const int height = platform::ScreenHeight();
-  if (const std::uint32_t displayClass = platform::ClassOfSize(width, height)) {
-    platform::Display.ScreenWidth = width;
-    platform::Display.ScreenHeight = height;
-    platform::Display.DisplayClass = displayClass;
-  }
+  platform::RederiveDisplayClass();
   switch (PopupKind) {
     case kind::About:
       PaintAboutPanel(window, dc);

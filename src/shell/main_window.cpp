@@ -64,13 +64,7 @@ void OnTimer(platform::Window* window) {
 
 void PaintDispatch(platform::Window* window) {
   platform::DeviceContext dc = platform::BeginPaint(window);
-  const int width = platform::ScreenWidth();
-  const int height = platform::ScreenHeight();
-  if (const std::uint32_t displayClass = platform::ClassOfSize(width, height)) {
-    platform::Display.ScreenWidth = width;
-    platform::Display.ScreenHeight = height;
-    platform::Display.DisplayClass = displayClass;
-  }
+  platform::RederiveDisplayClass();
   switch (render::ScreenState) {
     case render::screen::MainMenu:
       PaintMainMenu(dc);
