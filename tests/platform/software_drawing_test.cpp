@@ -104,6 +104,79 @@ TEST(SoftwareDrawing, KeyedCopiesSkipOnlyTheExactKeyAndStretchesDouble) {
   EXPECT_EQ(dest.Pixel(3, 1), Rgb(255, 204, 254));
 }
 
+// The copies clip once and walk their pixels without checks; they must still
+// land every pixel exactly where the plain per-pixel rule puts it, whatever the
+// scale, the clipping at any edge, or a source block reaching outside its bitmap.
+Colour Noise(std::uint32_t& seed) {
+  seed = seed * 1664525u + 1013904223u;
+  // The key's pixels carry a stray top byte, which the key ignores.
+  return (seed >> 8) % 3 == 0 ? Rgb(1, 2, 3) | 0x7F000000u : (seed >> 4) & 0xFFFFFFu;
+}
+
+int Between(std::uint32_t& seed, int low, int high) {
+  seed = seed * 1664525u + 1013904223u;
+  return low + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(high - low + 1));
+}
+
+void ReferenceStretch(Bitmap& dest, int x, int y, int w, int h, const Bitmap& source, int sx,
+                      int sy, int sw, int sh, bool keyed, Colour key) {
+  if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+  for (int dy = 0; dy < dest.Height(); ++dy) {
+    for (int dx = 0; dx < dest.Width(); ++dx) {
+      if (dx < x || dx >= x + w || dy < y || dy >= y + h) continue;
+      const int px = sx + ((dx - x) * sw + sw / 2) / w;
+      const int py = sy + ((dy - y) * sh + sh / 2) / h;
+      if (px < 0 || py < 0 || px >= source.Width() || py >= source.Height()) continue;
+      const Colour c = source.Pixel(px, py);
+      if (!keyed || (c & 0xFFFFFF) != key) dest.SetPixel(dx, dy, c);
+    }
+  }
+}
+
+TEST(SoftwareDrawing, ClippedAndStretchedCopiesMatchThePlainPixelRule) {
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 3000; ++round) {
+    Bitmap source(Between(seed, 1, 9), Between(seed, 1, 9));
+    for (int py = 0; py < source.Height(); ++py)
+      for (int px = 0; px < source.Width(); ++px) source.SetPixel(px, py, Noise(seed));
+    Bitmap fast(Between(seed, 1, 12), Between(seed, 1, 12), kWhite);
+    const int x = Between(seed, -8, 12), y = Between(seed, -8, 12);
+    const int sx = Between(seed, -4, 9), sy = Between(seed, -4, 9);
+    const int sw = Between(seed, 1, 10), sh = Between(seed, 1, 10);
+    const int kind = round % 3;  // opaque same size, opaque stretch, keyed stretch
+    const int w = kind == 0 ? sw : Between(seed, 0, 20);
+    const int h = kind == 0 ? sh : Between(seed, 0, 20);
+    Bitmap expected = fast;
+    DeviceContext dc = MemoryContext(fast);
+    if (kind == 0) {
+      CopyBits(dc, x, y, w, h, source, sx, sy);
+    } else if (kind == 1) {
+      StretchBits(dc, x, y, w, h, source, sx, sy, sw, sh);
+    } else {
+      CopyBitsKeyed(dc, x, y, w, h, source, sx, sy, sw, sh, Rgb(1, 2, 3) | 0xFF000000u);
+    }
+    ReferenceStretch(expected, x, y, w, h, source, sx, sy, sw, sh, kind == 2, Rgb(1, 2, 3));
+    ASSERT_EQ(fast.Pixels(), expected.Pixels())
+        << "kind " << kind << " at " << x << "," << y << " " << w << "x" << h << " from " << sx
+        << "," << sy << " " << sw << "x" << sh << " of " << source.Width() << "x"
+        << source.Height();
+  }
+}
+
+TEST(SoftwareDrawing, FillsCoverExactlyTheClippedRectangle) {
+  std::uint32_t seed = 777;
+  for (int round = 0; round < 500; ++round) {
+    Bitmap b(Between(seed, 1, 40), Between(seed, 1, 12), kWhite);
+    const Rect r{Between(seed, -5, 45), Between(seed, -5, 15), Between(seed, -5, 45),
+                 Between(seed, -5, 15)};
+    DeviceContext dc = MemoryContext(b);
+    FillRect(dc, r, kBlue);
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        ASSERT_EQ(b.Pixel(x, y), r.Contains(x, y) ? kBlue : kWhite) << x << "," << y;
+  }
+}
+
 TEST(TextDrawing, FontsHaveTheAskedCellHeightAndTextWrapsAtSpaces) {
   for (int height : {14, 15, 18, 20, 27, 39}) {
     Font font = Font::Create(height, 700);
