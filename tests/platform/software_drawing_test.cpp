@@ -136,15 +136,15 @@ void ReferenceStretch(Bitmap& dest, int x, int y, int w, int h, const Bitmap& so
 TEST(SoftwareDrawing, ClippedAndStretchedCopiesMatchThePlainPixelRule) {
   std::uint32_t seed = 12345;
   for (int round = 0; round < 3000; ++round) {
-    Bitmap source(Between(seed, 1, 9), Between(seed, 1, 9));
+    Bitmap source(Between(seed, 1, 60), Between(seed, 1, 60));
     for (int py = 0; py < source.Height(); ++py)
       for (int px = 0; px < source.Width(); ++px) source.SetPixel(px, py, Noise(seed));
-    Bitmap fast(Between(seed, 1, 12), Between(seed, 1, 12), kWhite);
+    Bitmap fast(Between(seed, 1, 80), Between(seed, 1, 80), kWhite);
     const int x = Between(seed, -8, 12), y = Between(seed, -8, 12);
     const int sx = Between(seed, -4, 9), sy = Between(seed, -4, 9);
-    const int sw = Between(seed, 1, 10), sh = Between(seed, 1, 10);
+    const int sw = Between(seed, 1, 70), sh = Between(seed, 1, 70);
     const int kind = round % 3;  // opaque same size, opaque stretch, keyed stretch
-    const int w = kind == 0 ? sw : Between(seed, 0, 20);
+    const int w = kind == 0 ? sw : Between(seed, 0, 90);
     const int h = kind == 0 ? sh : Between(seed, 0, 20);
     Bitmap expected = fast;
     DeviceContext dc = MemoryContext(fast);
