@@ -121,6 +121,38 @@ StepRange StepsInside(int at, int length, int surfaceSize, int sourceAt, int sou
   return r;
 }
 
+struct OpaqueRule {
+  static void Pixel(Colour& d, Colour s) { d = s; }
+  static void Row(Colour* d, const Colour* s, int count) {
+    std::memmove(d, s, static_cast<std::size_t>(count) * sizeof(Colour));
+  }
+};
+
+// Source pixels whose colour (the top byte aside) is the key leave the
+// destination as it is.
+struct KeyedRule {
+  Colour key;
+  void Pixel(Colour& d, Colour s) const { d = (s & 0xFFFFFF) != key ? s : d; }
+  // Four pixels at a time: a select per lane instead of a branch per pixel,
+  // which the edges of every ball would mispredict.
+  void Row(Colour* d, const Colour* s, int count) const {
+    using Lanes = std::uint32_t __attribute__((vector_size(16)));
+    constexpr int kLanes = sizeof(Lanes) / sizeof(Colour);
+    const Lanes keys = {key, key, key, key};
+    int i = 0;
+    for (; i + kLanes <= count; i += kLanes) {
+      Lanes source;
+      Lanes dest;
+      std::memcpy(&source, s + i, sizeof source);
+      std::memcpy(&dest, d + i, sizeof dest);
+      const Lanes drawn = reinterpret_cast<Lanes>((source & 0xFFFFFF) != keys);
+      dest = (source & drawn) | (dest & ~drawn);
+      std::memcpy(d + i, &dest, sizeof dest);
+    }
+    for (; i < count; ++i) Pixel(d[i], s[i]);
+  }
+};
+
 // Nearest-neighbour: destination step t takes the source pixel
 // sourceAt + (t * sourceLength + sourceLength / 2) / length. The ranges are
 // clipped once, so the inner loop reads and writes without checks; columns step
@@ -149,13 +181,13 @@ void StretchWith(DeviceContext& dc, int x, int y, int width, int height, const B
     const Colour* src = source.Row(static_cast<int>(sy)) + firstColumn;
     Colour* dst = surface.Row(static_cast<int>(y + t)) + (x + columns.first);
     if (sourceWidth == width) {
-      for (int i = 0; i < count; ++i) rule(dst[i], src[i]);
+      rule.Row(dst, src, count);
       continue;
     }
     long long offset = 0;
     long long remainder = firstRemainder;
     for (int i = 0; i < count; ++i) {
-      rule(dst[i], src[offset]);
+      rule.Pixel(dst[i], src[offset]);
       offset += whole;
       remainder += part;
       if (remainder >= width) {
@@ -256,16 +288,13 @@ void StretchBits(DeviceContext& dc, int x, int y, int width, int height, const B
     return;
   }
   StretchWith(dc, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-              [](Colour& d, Colour s) { d = s; });
+              OpaqueRule{});
 }
 
 void CopyBitsKeyed(DeviceContext& dc, int x, int y, int width, int height, const Bitmap& source,
                    int sourceX, int sourceY, int sourceWidth, int sourceHeight, Colour key) {
-  const Colour k = key & 0xFFFFFF;
   StretchWith(dc, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-              [k](Colour& d, Colour s) {
-                if ((s & 0xFFFFFF) != k) d = s;
-              });
+              KeyedRule{key & 0xFFFFFF});
 }
 
 }  // namespace platform
