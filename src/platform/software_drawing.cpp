@@ -107,18 +107,18 @@ long long FirstStepReaching(long long offset, long long sourceLength, long long 
 // The steps [first, end) along one axis of a stretch that land both on the
 // surface (of `surfaceSize`) and inside the source (of `sourceSize`).
 struct StepRange {
-  long long first = 0;
-  long long end = 0;
+  long long first;
+  long long end;
 };
 StepRange StepsInside(int at, int length, int surfaceSize, int sourceAt, int sourceLength,
                       int sourceSize) {
-  StepRange r;
-  r.first = std::max({0LL, -static_cast<long long>(at),
-                      FirstStepReaching(-static_cast<long long>(sourceAt), sourceLength, length)});
-  r.end = std::min(
+  const long long first =
+      std::max({0LL, -static_cast<long long>(at),
+                FirstStepReaching(-static_cast<long long>(sourceAt), sourceLength, length)});
+  const long long end = std::min(
       {static_cast<long long>(length), static_cast<long long>(surfaceSize) - at,
        FirstStepReaching(static_cast<long long>(sourceSize) - sourceAt, sourceLength, length)});
-  return r;
+  return StepRange{first, end};
 }
 
 struct OpaqueRule {

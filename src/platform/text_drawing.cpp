@@ -145,7 +145,7 @@ int SpreadInkInto(const int* coverage, int width, int height, double embolden,
   const int whole = static_cast<int>(embolden);
   const int fraction = static_cast<int>((embolden - whole) * 256);
   const int wider = width + whole + (fraction > 0 ? 1 : 0);
-  out.assign(static_cast<std::size_t>(wider) * height, 0);
+  out.resize(static_cast<std::size_t>(wider) * height);
   for (int y = 0; y < height; ++y) {
     const int* src = coverage + static_cast<std::size_t>(y) * width;
     int* row = out.data() + static_cast<std::size_t>(y) * wider;
@@ -154,8 +154,10 @@ int SpreadInkInto(const int* coverage, int width, int height, double embolden,
       // The pixels x - whole .. x that lie inside the source row.
       const int lastK = std::min(whole, x);
       for (int k = std::max(0, x - (width - 1)); k <= lastK; ++k) a = std::max(a, src[x - k]);
+      // The farthest pixel, weighted (by nothing when there is no fraction); x
+      // stops before wider, so it is never right of the row.
       const int far = x - whole - 1;
-      if (fraction > 0 && far >= 0 && far < width) a = std::max(a, (src[far] * fraction) >> 8);
+      if (far >= 0) a = std::max(a, (src[far] * fraction) >> 8);
       row[x] = a;
     }
   }
@@ -165,7 +167,7 @@ int SpreadInkInto(const int* coverage, int width, int height, double embolden,
 // Draws one line of `width` pixels (as measured) at (x, y).
 void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int width, int x, int y,
               int lineHeight, const Rect& clip) {
-  if (dc.backgroundMode == BackgroundMode::Opaque && width > 0) {
+  if (dc.backgroundMode == BackgroundMode::Opaque) {
     const Rect box = Intersect(Rect{x, y, x + width, y + lineHeight}, clip);
     for (int yy = box.top; yy < box.bottom; ++yy) {
       std::fill(dc.surface->Row(yy) + box.left, dc.surface->Row(yy) + box.right,

@@ -244,6 +244,8 @@ TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
   EXPECT_EQ(width, 5);
   EXPECT_EQ(SpreadInk({0, 90}, width = 2, 1, 2.0), (std::vector<int>{0, 90, 90, 90}));
   EXPECT_EQ(SpreadInk({7, 9}, width = 2, 1, 0.0), (std::vector<int>{7, 9}));
+  // A fraction just short of a whole pixel weighs 255/256, never the full ink.
+  EXPECT_EQ(SpreadInk({200}, width = 1, 1, 0.999), (std::vector<int>{200, 199}));
   EXPECT_EQ(width, 2);
 
   Font font = Font::Create(35, 700);
@@ -262,6 +264,39 @@ TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
         ++inside;
       }
   EXPECT_GT(inside, 0);
+}
+
+// The text is clipped once, not pixel by pixel: the stem of a small crisp H
+// still starts on the rectangle's left edge. The smoothed edges of large text
+// mix the text colour with what lies under them: red on white keeps its red,
+// while green and blue fade together.
+TEST(TextDrawing, InkStartsAtTheLeftEdgeAndSmoothedEdgesMixWithTheBackground) {
+  for (const int height : {14, 39}) {
+    Font font = Font::Create(height, height == 14 ? 400 : 700);
+    Bitmap b(120, 80, kWhite);
+    DeviceContext dc = MemoryContext(b);
+    dc.font = &font;
+    dc.textColour = kRed;
+    dc.backgroundMode = BackgroundMode::Transparent;
+    DrawText(dc, u"HO", Rect{10, 10, 120, 80}, 0);
+    int left = 120;
+    int partial = 0;
+    for (int y = 0; y < 80; ++y) {
+      for (int x = 0; x < 120; ++x) {
+        const Colour c = b.Pixel(x, y);
+        if (c == kWhite) continue;
+        left = std::min(left, x);
+        ASSERT_EQ(RedOf(c), 255) << x << "," << y;
+        ASSERT_EQ(GreenOf(c), BlueOf(c)) << x << "," << y;
+        partial += GreenOf(c) > 0;
+      }
+    }
+    if (height == 14) {
+      EXPECT_EQ(left, 10);
+    } else {
+      EXPECT_GT(partial, 20);
+    }
+  }
 }
 
 TEST(TextDrawing, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {
