@@ -85,10 +85,9 @@ bool ClipCopy(const Rect& dest, const Bitmap& source, ClippedCopy& c) {
   return c.width > 0 && c.height > 0;
 }
 
-// Fills n pixels by doubling a filled run with memcpy: as fast as a memset for
+// Fills count >= 1 pixels by doubling a filled run with memcpy: as fast as a memset for
 // any colour, and the compiler need not vectorise a loop for it.
 void FillPixels(Colour* pixels, int count, Colour colour) {
-  if (count <= 0) return;
   pixels[0] = colour;
   for (int done = 1; done < count;) {
     const int chunk = std::min(done, count - done);
@@ -101,7 +100,7 @@ void FillPixels(Colour* pixels, int count, Colour colour) {
 // (t * sourceLength + sourceLength / 2) / length reaches `offset`.
 long long FirstStepReaching(long long offset, long long sourceLength, long long length) {
   const long long need = offset * length - sourceLength / 2;
-  return need <= 0 ? 0 : (need + sourceLength - 1) / sourceLength;
+  return std::max(0LL, need + sourceLength - 1) / sourceLength;
 }
 
 // The steps [first, end) along one axis of a stretch that land both on the
@@ -160,10 +159,8 @@ struct KeyedRule {
 template <typename PixelRule>
 void StretchWith(DeviceContext& dc, int x, int y, int width, int height, const Bitmap& source,
                  int sourceX, int sourceY, int sourceWidth, int sourceHeight, PixelRule rule) {
-  if (!dc.surface || source.Empty() || width <= 0 || height <= 0 || sourceWidth <= 0 ||
-      sourceHeight <= 0) {
-    return;
-  }
+  // An empty or reversed destination block leaves the ranges below empty.
+  if (!dc.surface || source.Empty() || sourceWidth <= 0 || sourceHeight <= 0) return;
   Bitmap& surface = *dc.surface;
   const StepRange rows =
       StepsInside(y, height, surface.Height(), sourceY, sourceHeight, source.Height());

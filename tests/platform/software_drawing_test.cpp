@@ -142,10 +142,11 @@ TEST(SoftwareDrawing, ClippedAndStretchedCopiesMatchThePlainPixelRule) {
     Bitmap fast(Between(seed, 1, 80), Between(seed, 1, 80), kWhite);
     const int x = Between(seed, -8, 12), y = Between(seed, -8, 12);
     const int sx = Between(seed, -4, 9), sy = Between(seed, -4, 9);
-    const int sw = Between(seed, 1, 70), sh = Between(seed, 1, 70);
+    // Empty and reversed blocks, on either side, draw nothing.
+    const int sw = Between(seed, -1, 70), sh = Between(seed, -1, 70);
     const int kind = round % 3;  // opaque same size, opaque stretch, keyed stretch
-    const int w = kind == 0 ? sw : Between(seed, 0, 90);
-    const int h = kind == 0 ? sh : Between(seed, 0, 20);
+    const int w = kind == 0 ? sw : Between(seed, -2, 90);
+    const int h = kind == 0 ? sh : Between(seed, -2, 20);
     Bitmap expected = fast;
     DeviceContext dc = MemoryContext(fast);
     if (kind == 0) {
