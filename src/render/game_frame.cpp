@@ -4,6 +4,7 @@
 #include "engine/game_tick.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
+#include "platform/software_drawing.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"
@@ -46,9 +47,17 @@ DeviceContext Buffer(BackBuffer buffer) {
 // canvas, which is then shown shifted up by the layout's view shift.
 void ComposeFrame(DeviceContext& screen) {
   const GameLayout& layout = CurrentLayout;
-  platform::Bitmap canvasBitmap(platform::ScaleRuleX(layout.CanvasWidth),
-                                platform::ScaleRuleY(layout.CanvasHeight));
+  // Kept from one redraw to the next: a fresh screen-sized bitmap costs more
+  // than all the drawing on it.
+  static platform::Bitmap canvasBitmap;
+  const int width = platform::ScaleRuleX(layout.CanvasWidth);
+  const int height = platform::ScaleRuleY(layout.CanvasHeight);
   DeviceContext canvas = platform::MemoryContext(canvasBitmap);
+  if (canvasBitmap.Width() != width || canvasBitmap.Height() != height) {
+    canvasBitmap = platform::Bitmap(width, height);
+  } else {
+    platform::FillRect(canvas, platform::Rect{0, 0, width, height}, platform::Rgb(0, 0, 0));
+  }
   if (Landscape() || ClassSeven()) {
     DrawBitmap(canvas, PictureOf(SidePanelLeft), 31, 240, 0, 31);
     DrawBitmap(canvas, PictureOf(SidePanelRight), 49, 240, 271, 31);
