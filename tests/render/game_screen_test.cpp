@@ -523,8 +523,10 @@ TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
   ResetGameScreen();
   const int countdown = Game.TickCountdown[engine::countdown::Reserve];
   Game.DecorationsRedraw = 1;
+  Game.WordBlinkStep = 1;
   Blank();
   Paint();
+  EXPECT_TRUE(Shows(33, 31 + 90, BonusBanner, 0, 0, 30, kGrey));  // no late board redraw wipes it
   EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
   EXPECT_EQ(Game.HazardBlink, 3);
   EXPECT_TRUE(Shows(0, 31, FrameCorners));
