@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <tuple>
 #include <vector>
@@ -193,6 +194,32 @@ TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
     }
   }
   EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
+  EXPECT_TRUE(Shows(198, 31, FrameCorners + 1, 0, 0, 18));
+  EXPECT_TRUE(Shows(0, 31 + 198, FrameCorners + 2, 0, 0, 18));
+  EXPECT_TRUE(Shows(198, 31 + 198, FrameCorners + 3, 0, 0, 18));
+  const std::vector<platform::Colour> pipes = Area(18, 31, 180, 18);
+  EXPECT_LT(std::count(pipes.begin(), pipes.end(), kBlack), 180 * 18 / 2);  // the top pipes
+  // The letters and the level tile come back over the panel.
+  EXPECT_TRUE(ShowsPart(9, 247, &BackBuffers[LetterStripBuffer], 0, 0, 122, 18));
+  EXPECT_TRUE(ShowsPart(216, 217, PictureOf(MultiplierTiles), 20 * (Kept.Level - 1), 0, 20, 20));
+}
+
+// Wherever the layout puts the panel, the refresh brings the gauge and the
+// next colour back to it.
+TEST_F(GameScreenTest, TheRefreshPutsThePanelItemsBackOnEveryLayout) {
+  for (const auto& [width, height] : {std::pair{320, 240}, std::pair{240, 240}}) {
+    Open(width, height, engine::mode::Hard);
+    Paint();
+    Blank();
+    RepaintAll = 1;
+    Paint();
+    const int x = CurrentLayout.CanvasOffsetX;
+    const int y = -CurrentLayout.ViewShiftY;
+    EXPECT_TRUE(ShowsPart(x + 220, y + 92, &BackBuffers[GaugeBuffer], 0, 0, 13, 116)) << width;
+    EXPECT_TRUE(
+        ShowsPart(x + 217, y + 48, PictureOf(PaintPills + Kept.PaintColour - 1), 0, 0, 18, 25))
+        << width;
+  }
 }
 
 // The full redraw and the refresh write the score and the PANIC seconds as
