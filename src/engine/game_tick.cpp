@@ -1,5 +1,7 @@
 #include "engine/game_tick.hpp"
 
+#include <cstdint>
+
 #include "engine/difficulty_schedule.hpp"
 #include "engine/game_state.hpp"
 #include "engine/groups_and_pipes.hpp"
@@ -23,7 +25,8 @@ GameOverHandler gameOverHandler = nullptr;
 
 // The reserve's last quarter, where the hazard sign warns the player.
 bool ReserveLow() {
-  return Kept.Reserve * 4 < 77;
+  // Widened: a damaged stored reserve may sit at the ends of its range.
+  return std::int64_t{Kept.Reserve} * 4 < 77;
 }
 
 void Invalidate(platform::Window* window, int left, int top, int right, int bottom) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -84,29 +85,112 @@ bool ClipCopy(const Rect& dest, const Bitmap& source, ClippedCopy& c) {
   return c.width > 0 && c.height > 0;
 }
 
+// Fills count >= 1 pixels by doubling a filled run with memcpy: as fast as a memset for
+// any colour, and the compiler need not vectorise a loop for it.
+void FillPixels(Colour* pixels, int count, Colour colour) {
+  pixels[0] = colour;
+  for (int done = 1; done < count;) {
+    const int chunk = std::min(done, count - done);
+    std::memcpy(pixels + done, pixels, static_cast<std::size_t>(chunk) * sizeof(Colour));
+    done += chunk;
+  }
+}
+
+// The smallest step t >= 0 of a stretch whose source offset
+// (t * sourceLength + sourceLength / 2) / length reaches `offset`.
+long long FirstStepReaching(long long offset, long long sourceLength, long long length) {
+  const long long need = offset * length - sourceLength / 2;
+  return std::max(0LL, need + sourceLength - 1) / sourceLength;
+}
+
+// The steps [first, end) along one axis of a stretch that land both on the
+// surface (of `surfaceSize`) and inside the source (of `sourceSize`).
+struct StepRange {
+  long long first;
+  long long end;
+};
+StepRange StepsInside(int at, int length, int surfaceSize, int sourceAt, int sourceLength,
+                      int sourceSize) {
+  const long long first =
+      std::max({0LL, -static_cast<long long>(at),
+                FirstStepReaching(-static_cast<long long>(sourceAt), sourceLength, length)});
+  const long long end = std::min(
+      {static_cast<long long>(length), static_cast<long long>(surfaceSize) - at,
+       FirstStepReaching(static_cast<long long>(sourceSize) - sourceAt, sourceLength, length)});
+  return StepRange{first, end};
+}
+
+struct OpaqueRule {
+  static void Pixel(Colour& d, Colour s) { d = s; }
+  static void Row(Colour* d, const Colour* s, int count) {
+    std::memmove(d, s, static_cast<std::size_t>(count) * sizeof(Colour));
+  }
+};
+
+// Source pixels whose colour (the top byte aside) is the key leave the
+// destination as it is.
+struct KeyedRule {
+  Colour key;
+  void Pixel(Colour& d, Colour s) const { d = (s & 0xFFFFFF) != key ? s : d; }
+  // Four pixels at a time: a select per lane instead of a branch per pixel,
+  // which the edges of every ball would mispredict.
+  void Row(Colour* d, const Colour* s, int count) const {
+    using Lanes = std::uint32_t __attribute__((vector_size(16)));
+    constexpr int kLanes = sizeof(Lanes) / sizeof(Colour);
+    const Lanes keys = {key, key, key, key};
+    int i = 0;
+    for (; i + kLanes <= count; i += kLanes) {
+      Lanes source;
+      Lanes dest;
+      std::memcpy(&source, s + i, sizeof source);
+      std::memcpy(&dest, d + i, sizeof dest);
+      const Lanes drawn = reinterpret_cast<Lanes>((source & 0xFFFFFF) != keys);
+      dest = (source & drawn) | (dest & ~drawn);
+      std::memcpy(d + i, &dest, sizeof dest);
+    }
+    for (; i < count; ++i) Pixel(d[i], s[i]);
+  }
+};
+
+// Nearest-neighbour: destination step t takes the source pixel
+// sourceAt + (t * sourceLength + sourceLength / 2) / length. The ranges are
+// clipped once, so the inner loop reads and writes without checks; columns step
+// by an exact integer walk instead of a division per pixel.
 template <typename PixelRule>
 void StretchWith(DeviceContext& dc, int x, int y, int width, int height, const Bitmap& source,
                  int sourceX, int sourceY, int sourceWidth, int sourceHeight, PixelRule rule) {
-  if (!dc.surface || source.Empty() || width <= 0 || height <= 0 || sourceWidth <= 0 ||
-      sourceHeight <= 0) {
-    return;
-  }
+  // An empty or reversed destination block leaves the ranges below empty.
+  if (!dc.surface || source.Empty() || sourceWidth <= 0 || sourceHeight <= 0) return;
   Bitmap& surface = *dc.surface;
-  const int y0 = std::max(y, 0);
-  const int y1 = std::min(y + height, surface.Height());
-  const int x0 = std::max(x, 0);
-  const int x1 = std::min(x + width, surface.Width());
-  for (int dy = y0; dy < y1; ++dy) {
-    const long long sy =
-        sourceY + (static_cast<long long>(dy - y) * sourceHeight + sourceHeight / 2) / height;
-    if (sy < 0 || sy >= source.Height()) continue;
-    const Colour* src = source.Row(static_cast<int>(sy));
-    Colour* dst = surface.Row(dy);
-    for (int dx = x0; dx < x1; ++dx) {
-      const long long sx =
-          sourceX + (static_cast<long long>(dx - x) * sourceWidth + sourceWidth / 2) / width;
-      if (sx < 0 || sx >= source.Width()) continue;
-      rule(dst[dx], src[sx]);
+  const StepRange rows =
+      StepsInside(y, height, surface.Height(), sourceY, sourceHeight, source.Height());
+  const StepRange columns =
+      StepsInside(x, width, surface.Width(), sourceX, sourceWidth, source.Width());
+  if (rows.first >= rows.end || columns.first >= columns.end) return;
+  const int count = static_cast<int>(columns.end - columns.first);
+  const long long start = columns.first * sourceWidth + sourceWidth / 2;
+  const long long firstColumn = sourceX + start / width;
+  const long long firstRemainder = start % width;
+  const long long whole = sourceWidth / width;
+  const long long part = sourceWidth % width;
+  for (long long t = rows.first; t < rows.end; ++t) {
+    const long long sy = sourceY + (t * sourceHeight + sourceHeight / 2) / height;
+    const Colour* src = source.Row(static_cast<int>(sy)) + firstColumn;
+    Colour* dst = surface.Row(static_cast<int>(y + t)) + (x + columns.first);
+    if (sourceWidth == width) {
+      rule.Row(dst, src, count);
+      continue;
+    }
+    long long offset = 0;
+    long long remainder = firstRemainder;
+    for (int i = 0; i < count; ++i) {
+      rule.Pixel(dst[i], src[offset]);
+      offset += whole;
+      remainder += part;
+      if (remainder >= width) {
+        remainder -= width;
+        ++offset;
+      }
     }
   }
 }
@@ -116,7 +200,12 @@ void StretchWith(DeviceContext& dc, int x, int y, int width, int height, const B
 void FillRect(DeviceContext& dc, const Rect& rect, Colour colour) {
   if (!dc.surface) return;
   const Rect r = Intersect(rect, SurfaceRect(dc));
-  for (int y = r.top; y < r.bottom; ++y) FillSpan(*dc.surface, y, r.left, r.right, colour);
+  if (r.Empty()) return;
+  // One row is filled, the others are copies of it.
+  Colour* first = dc.surface->Row(r.top) + r.left;
+  FillPixels(first, r.Width(), colour);
+  const std::size_t bytes = static_cast<std::size_t>(r.Width()) * sizeof(Colour);
+  for (int y = r.top + 1; y < r.bottom; ++y) std::memcpy(dc.surface->Row(y) + r.left, first, bytes);
 }
 
 void DrawRectangle(DeviceContext& dc, int left, int top, int right, int bottom) {
@@ -196,16 +285,13 @@ void StretchBits(DeviceContext& dc, int x, int y, int width, int height, const B
     return;
   }
   StretchWith(dc, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-              [](Colour& d, Colour s) { d = s; });
+              OpaqueRule{});
 }
 
 void CopyBitsKeyed(DeviceContext& dc, int x, int y, int width, int height, const Bitmap& source,
                    int sourceX, int sourceY, int sourceWidth, int sourceHeight, Colour key) {
-  const Colour k = key & 0xFFFFFF;
   StretchWith(dc, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-              [k](Colour& d, Colour s) {
-                if ((s & 0xFFFFFF) != k) d = s;
-              });
+              KeyedRule{key & 0xFFFFFF});
 }
 
 }  // namespace platform

@@ -138,22 +138,36 @@ std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, in
   return lines;
 }
 
-// The rendered line's coverage (0..255), row by row.
-std::vector<int> CoverageOf(SDL_Surface* argb) {
-  std::vector<int> out(static_cast<std::size_t>(argb->w) * argb->h);
-  for (int gy = 0; gy < argb->h; ++gy) {
-    const auto* src =
-        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
-    for (int gx = 0; gx < argb->w; ++gx)
-      out[static_cast<std::size_t>(gy) * argb->w + gx] = static_cast<int>(src[gx] >> 24);
+// Spreads `width` x `height` coverage into `out`, which grows to the new width
+// (returned). The scratch vector is the caller's, so a paint allocates nothing.
+int SpreadInkInto(const int* coverage, int width, int height, double embolden,
+                  std::vector<int>& out) {
+  const int whole = static_cast<int>(embolden);
+  const int fraction = static_cast<int>((embolden - whole) * 256);
+  const int wider = width + whole + (fraction > 0 ? 1 : 0);
+  out.resize(static_cast<std::size_t>(wider) * height);
+  for (int y = 0; y < height; ++y) {
+    const int* src = coverage + static_cast<std::size_t>(y) * width;
+    int* row = out.data() + static_cast<std::size_t>(y) * wider;
+    for (int x = 0; x < wider; ++x) {
+      int a = 0;
+      // The pixels x - whole .. x that lie inside the source row.
+      const int lastK = std::min(whole, x);
+      for (int k = std::max(0, x - (width - 1)); k <= lastK; ++k) a = std::max(a, src[x - k]);
+      // The farthest pixel, weighted (by nothing when there is no fraction); x
+      // stops before wider, so it is never right of the row.
+      const int far = x - whole - 1;
+      if (far >= 0) a = std::max(a, (src[far] * fraction) >> 8);
+      row[x] = a;
+    }
   }
-  return out;
+  return wider;
 }
 
-void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x, int y,
+// Draws one line of `width` pixels (as measured) at (x, y).
+void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int width, int x, int y,
               int lineHeight, const Rect& clip) {
-  const int width = Width(face, line);
-  if (dc.backgroundMode == BackgroundMode::Opaque && width > 0) {
+  if (dc.backgroundMode == BackgroundMode::Opaque) {
     const Rect box = Intersect(Rect{x, y, x + width, y + lineHeight}, clip);
     for (int yy = box.top; yy < box.bottom; ++yy) {
       std::fill(dc.surface->Row(yy) + box.left, dc.surface->Row(yy) + box.right,
@@ -163,56 +177,56 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int x,
   if (line.empty()) return;
   SDL_Surface* glyphs = TTF_RenderUTF8_Blended(face, line.c_str(), SDL_Color{255, 255, 255, 255});
   if (!glyphs) return;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(glyphs);
-  if (!argb) return;
-  int coverageWidth = argb->w;
-  const std::vector<int> coverage =
-      SpreadInk(CoverageOf(argb), coverageWidth, argb->h, dc.font->Embolden());
+  // Blended text normally comes as ARGB already; anything else is converted.
+  SDL_Surface* argb = glyphs;
+  if (glyphs->format->format != SDL_PIXELFORMAT_ARGB8888) {
+    argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(glyphs);
+    if (!argb) return;
+  }
+  // Scratch kept between lines: the game draws its numbers on every paint.
+  static std::vector<int> coverage;
+  static std::vector<int> spread;
+  coverage.resize(static_cast<std::size_t>(argb->w) * argb->h);
+  for (int gy = 0; gy < argb->h; ++gy) {
+    const auto* src =
+        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
+    int* row = coverage.data() + static_cast<std::size_t>(gy) * argb->w;
+    for (int gx = 0; gx < argb->w; ++gx) row[gx] = static_cast<int>(src[gx] >> 24);
+  }
+  const int glyphRows = argb->h;
+  const int coverageWidth =
+      SpreadInkInto(coverage.data(), argb->w, glyphRows, dc.font->Embolden(), spread);
+  SDL_FreeSurface(argb);
   // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
   const int glyphY = y + dc.font->GlyphTop();
   const int r = RedOf(dc.textColour);
   const int g = GreenOf(dc.textColour);
   const int b = BlueOf(dc.textColour);
-  for (int gy = 0; gy < argb->h; ++gy) {
-    const int dy = glyphY + gy;
-    if (dy < clip.top || dy >= clip.bottom) continue;
-    const int* src = coverage.data() + static_cast<std::size_t>(gy) * coverageWidth;
-    Colour* dst = dc.surface->Row(dy);
-    for (int gx = 0; gx < coverageWidth; ++gx) {
-      const int dx = x + gx;
-      if (dx < clip.left || dx >= clip.right) continue;
+  // Clipped once: the rows and columns of the ink that land inside the clip.
+  const int firstRow = std::max(0, clip.top - glyphY);
+  const int endRow = std::min(glyphRows, clip.bottom - glyphY);
+  const int firstColumn = std::max(0, clip.left - x);
+  const int endColumn = std::min(coverageWidth, clip.right - x);
+  for (int gy = firstRow; gy < endRow; ++gy) {
+    const int* src = spread.data() + static_cast<std::size_t>(gy) * coverageWidth;
+    Colour* dst = dc.surface->Row(glyphY + gy) + x;
+    for (int gx = firstColumn; gx < endColumn; ++gx) {
       const int a = src[gx];
       if (a == 0) continue;
-      const Colour under = dst[dx];
+      const Colour under = dst[gx];
       auto mix = [a](int top, int bottom) { return (top * a + bottom * (255 - a) + 127) / 255; };
-      dst[dx] = Rgb(mix(r, RedOf(under)), mix(g, GreenOf(under)), mix(b, BlueOf(under)));
+      dst[gx] = Rgb(mix(r, RedOf(under)), mix(g, GreenOf(under)), mix(b, BlueOf(under)));
     }
   }
-  SDL_FreeSurface(argb);
 }
 
 }  // namespace
 
 std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
                            double embolden) {
-  const int whole = static_cast<int>(embolden);
-  const int fraction = static_cast<int>((embolden - whole) * 256);
-  const int wider = width + whole + (fraction > 0 ? 1 : 0);
-  std::vector<int> out(static_cast<std::size_t>(wider) * height, 0);
-  for (int y = 0; y < height; ++y) {
-    const int* src = coverage.data() + static_cast<std::size_t>(y) * width;
-    int* row = out.data() + static_cast<std::size_t>(y) * wider;
-    for (int x = 0; x < wider; ++x) {
-      int a = 0;
-      for (int k = 0; k <= whole; ++k)
-        if (x - k >= 0 && x - k < width) a = std::max(a, src[x - k]);
-      const int far = x - whole - 1;
-      if (fraction > 0 && far >= 0 && far < width) a = std::max(a, (src[far] * fraction) >> 8);
-      row[x] = a;
-    }
-  }
-  width = wider;
+  std::vector<int> out;
+  width = SpreadInkInto(coverage.data(), width, height, embolden, out);
   return out;
 }
 
@@ -241,7 +255,7 @@ int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsi
     } else if (format & text_format::Centre) {
       x = rect.left + (rect.Width() - width) / 2;
     }
-    if (!clip.Empty()) DrawLine(dc, face, line, x, y, lineHeight, clip);
+    if (!clip.Empty()) DrawLine(dc, face, line, width, x, y, lineHeight, clip);
     y += lineHeight;
   }
   return blockHeight;

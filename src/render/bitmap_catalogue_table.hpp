@@ -401,6 +401,22 @@ inline constexpr PictureRow kPictureTable[PictureCount] = {
 };
 // clang-format on
 
+// An entry's size in logical pixels (the small set's; the VGA set doubles it)
+// and the colour its keyed drawing leaves out in either set; 0x0 and kNoKey
+// outside the catalogue.
+struct PictureSize {
+  int width;
+  int height;
+};
+constexpr PictureSize LogicalSizeOf(int entry) {
+  if (entry < 0 || entry >= PictureCount) return {0, 0};
+  return {kPictureTable[entry].smallWidth, kPictureTable[entry].smallHeight};
+}
+constexpr std::int32_t KeyOf(int entry, bool vga) {
+  if (entry < 0 || entry >= PictureCount) return kNoKey;
+  return vga ? kPictureTable[entry].vgaKey : kPictureTable[entry].smallKey;
+}
+
 // The window icon, drawn with the rest but not part of the catalogue.
 constexpr int kWindowIconId = 133;
 

@@ -4,6 +4,7 @@
 #include "engine/game_tick.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
+#include "platform/software_drawing.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"
@@ -20,7 +21,6 @@ namespace {
 using engine::Game;
 using engine::Kept;
 using platform::DeviceContext;
-using platform::DoublingRule;
 
 bool Landscape() {
   return platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
@@ -32,12 +32,6 @@ bool ClassSeven() {
   return platform::Display.DisplayClass == platform::Class320x320;
 }
 
-void DrawKeyed(DeviceContext& dc, int picture, int width, int height, int x, int y, int red,
-               int green, int blue) {
-  DrawBitmapKeyed(dc, PictureOf(picture), DoublingRule(width), DoublingRule(height), x, y, red,
-                  green, blue);
-}
-
 DeviceContext Buffer(BackBuffer buffer) {
   return platform::MemoryContext(BackBuffers[buffer]);
 }
@@ -46,36 +40,43 @@ DeviceContext Buffer(BackBuffer buffer) {
 // canvas, which is then shown shifted up by the layout's view shift.
 void ComposeFrame(DeviceContext& screen) {
   const GameLayout& layout = CurrentLayout;
-  platform::Bitmap canvasBitmap(platform::ScaleRuleX(layout.CanvasWidth),
-                                platform::ScaleRuleY(layout.CanvasHeight));
+  // Kept from one redraw to the next: a fresh screen-sized bitmap costs more
+  // than all the drawing on it.
+  static platform::Bitmap canvasBitmap;
+  const int width = platform::ScaleRuleX(layout.CanvasWidth);
+  const int height = platform::ScaleRuleY(layout.CanvasHeight);
   DeviceContext canvas = platform::MemoryContext(canvasBitmap);
+  if (canvasBitmap.Width() != width || canvasBitmap.Height() != height) {
+    canvasBitmap = platform::Bitmap(width, height);
+  } else {
+    platform::FillRect(canvas, platform::Rect{0, 0, width, height}, platform::Rgb(0, 0, 0));
+  }
   if (Landscape() || ClassSeven()) {
-    DrawBitmap(canvas, PictureOf(SidePanelLeft), 31, 240, 0, 31);
-    DrawBitmap(canvas, PictureOf(SidePanelRight), 49, 240, 271, 31);
+    DrawPicture(canvas, SidePanelLeft, 0, 31);
+    DrawPicture(canvas, SidePanelRight, 271, 31);
   }
   if (ClassSeven()) {
-    DrawBitmap(canvas, PictureOf(Class7Corners + 0), 31, 31, 0, 0);
-    DrawBitmap(canvas, PictureOf(Class7Corners + 1), 49, 31, 271, 0);
-    DrawBitmap(canvas, PictureOf(Class7Corners + 2), 31, 49, 0, 271);
-    DrawBitmap(canvas, PictureOf(Class7Corners + 3), 49, 49, 271, 271);
+    DrawPicture(canvas, Class7Corners + 0, 0, 0);
+    DrawPicture(canvas, Class7Corners + 1, 271, 0);
+    DrawPicture(canvas, Class7Corners + 2, 0, 271);
+    DrawPicture(canvas, Class7Corners + 3, 271, 271);
   }
   const int x = layout.CanvasOffsetX;
-  DrawBitmap(canvas, PictureOf(TopBar), 240, 31, x, 0);
+  DrawPicture(canvas, TopBar, x, 0);
   // The gauge shows the level, so the column stays empty behind it.
-  DrawBitmap(canvas, PictureOf(ReserveColumnEmpty), 24, 216, x + 216, 31);
-  DrawBitmap(canvas, PictureOf(BottomPanel), 240, 73, x, 247);
+  DrawPicture(canvas, ReserveColumnEmpty, x + 216, 31);
+  DrawPicture(canvas, BottomPanel, x, 247);
 
   const int iconY = IconBarY + (Landscape() ? 31 : 0);
-  DrawKeyed(canvas, Kept.SoundOn ? SoundOnIcon : SoundOffIcon, 17, 17, IconBarX - 36, iconY, 255,
-            204, 255);
-  DrawKeyed(canvas, BackButton, 17, 17, IconBarX - 18, iconY, 255, 204, 255);
-  DrawKeyed(canvas, CloseButton, 17, 17, IconBarX, iconY, 255, 204, 255);
+  DrawPictureKeyed(canvas, Kept.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, iconY);
+  DrawPictureKeyed(canvas, BackButton, IconBarX - 18, iconY);
+  DrawPictureKeyed(canvas, CloseButton, IconBarX, iconY);
 
   BlitScaled(screen, canvasBitmap, 0, 0, 0, -layout.ViewShiftY, layout.CanvasWidth,
              layout.CanvasHeight);
   // On the square classes the view shift hides the icon bar; the menu button
   // sits in the corner right of the top pipes instead.
-  if (Square()) DrawKeyed(screen, MenuButton, 24, 12, 216, 0, 255, 204, 255);
+  if (Square()) DrawPictureKeyed(screen, MenuButton, 216, 0);
 }
 
 // The items drawn over the frame with the game's values as they stand.
@@ -84,8 +85,7 @@ void DrawFrameValues(DeviceContext& screen) {
   DrawLevelTile(screen);
   if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
   if (Kept.Mode == engine::mode::Chroma) {
-    DrawKeyed(screen, ColourWheelIcon, 20, 20, ScreenOffsetX + 216, ScreenOffsetY + 216, 100, 100,
-              100);
+    DrawPictureKeyed(screen, ColourWheelIcon, ScreenOffsetX + 216, ScreenOffsetY + 216);
   }
   DrawScoreBox(screen);
 }
@@ -96,7 +96,7 @@ void LayOutEmptyBoard() {
   if (Kept.Mode != engine::mode::Heat) DrawPipes();
   DeviceContext tile = Buffer(TileBuffer);
   for (int quarter = 0; quarter < 4; ++quarter) {
-    DrawBitmap(tile, PictureOf(EmptyCell), 30, 30, 30 * (quarter % 2), 30 * (quarter / 2));
+    DrawPicture(tile, EmptyCell, 30 * (quarter % 2), 30 * (quarter / 2));
   }
   DeviceContext board = Buffer(BoardBuffer);
   for (int i = 0; i < 3; ++i) {
@@ -106,18 +106,18 @@ void LayOutEmptyBoard() {
   }
   const int corners[4][2] = {{0, 0}, {198, 0}, {0, 198}, {198, 198}};
   for (int k = 0; k < 4; ++k) {
-    DrawBitmap(board, PictureOf(FrameCorners + k), 18, 18, corners[k][0], corners[k][1]);
+    DrawPicture(board, FrameCorners + k, corners[k][0], corners[k][1]);
   }
 }
 
 void PrepareBuffers() {
   DeviceContext splat = Buffer(SplatBuffer);
-  DrawBitmap(splat, PictureOf(SplatSheets), 90, 120, 0, 0);
-  DrawBitmap(splat, PictureOf(SplatSheets + 1), 90, 120, 90, 0);
+  DrawPicture(splat, SplatSheets, 0, 0);
+  DrawPicture(splat, SplatSheets + 1, 90, 0);
   DeviceContext gauge = Buffer(GaugeBuffer);
-  DrawBitmap(gauge, PictureOf(GaugeTubeEmpty), 13, 116, 0, 0);
+  DrawPicture(gauge, GaugeTubeEmpty, 0, 0);
   DeviceContext score = Buffer(ScoreBuffer);
-  DrawBitmap(score, PictureOf(ScoreBox), 60, 20, 0, 0);
+  DrawPicture(score, ScoreBox, 0, 0);
 }
 
 void SaveLetterStripBackground(DeviceContext& screen) {

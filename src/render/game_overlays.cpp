@@ -1,6 +1,7 @@
 #include "render/game_overlays.hpp"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/game_state.hpp"
 #include "engine/scoring.hpp"
@@ -37,18 +38,10 @@ platform::DeviceContext BoardContext() {
   return platform::MemoryContext(BackBuffers[BoardBuffer]);
 }
 
-// Keyed pictures take their size in device pixels.
-void DrawKeyed(platform::DeviceContext& dc, int picture, int width, int height, int x, int y,
-               int red, int green, int blue) {
-  DrawBitmapKeyed(dc, PictureOf(picture), platform::DoublingRule(width),
-                  platform::DoublingRule(height), x, y, red, green, blue);
-}
-
 void DrawPotFrame(platform::DeviceContext& screen, int frame) {
   overlay.PotFrameShown = frame;
   const GameLayout& layout = CurrentLayout;
-  DrawBitmap(screen, PictureOf(PaintPots + frame), 19, 24, layout.CanvasOffsetX + 217,
-             276 - layout.ViewShiftY);
+  DrawPicture(screen, PaintPots + frame, layout.CanvasOffsetX + 217, 276 - layout.ViewShiftY);
 }
 
 bool Dripping() {
@@ -64,8 +57,7 @@ void DrawSoundIcon(platform::DeviceContext& screen) {
   // Where the frame put the icon bar, which the square classes shift out of sight.
   const bool landscape = platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
   const int y = IconBarY + (landscape ? 31 : 0) - layout.ViewShiftY;
-  DrawBitmap(screen, PictureOf(records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon), 17, 17,
-             IconBarX - 36, y);
+  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, y);
 }
 
 void DrawBonusBanner() {
@@ -75,14 +67,14 @@ void DrawBonusBanner() {
     return;
   }
   platform::DeviceContext board = BoardContext();
-  DrawKeyed(board, BonusBanner, 150, 38, 33, 90, 187, 187, 187);
+  DrawPictureKeyed(board, BonusBanner, 33, 90);
 }
 
 void DrawLevelUpBanner(platform::DeviceContext& screen) {
   const engine::LevelUpFrameResult frame = engine::LevelUpFrame();
   if (frame.ShowBanner) {
     platform::DeviceContext board = BoardContext();
-    DrawKeyed(board, LevelUpBanner, 150, 30, 33, 90, 187, 187, 187);
+    DrawPictureKeyed(board, LevelUpBanner, 33, 90);
   }
   if (frame.Finished) {
     DrawLevelTile(screen);
@@ -98,9 +90,9 @@ void DrawHazardBlink(platform::DeviceContext& screen) {
   if (Game.HazardBlink <= 0) return;
   // The second phase puts the pictures back as the panel shows them at rest.
   const int coilA = overlay.HazardSecondPhase ? 1 : 0;
-  DrawBitmap(screen, PictureOf(Coils + coilA), 30, 24, 101, 284);
-  DrawBitmap(screen, PictureOf(Coils + 1 - coilA), 30, 24, 47, -18);
-  DrawBitmap(screen, PictureOf(HazardSigns + 1 - coilA), 29, 30, 164, 281);
+  DrawPicture(screen, Coils + coilA, 101, 284);
+  DrawPicture(screen, Coils + 1 - coilA, 47, -18);
+  DrawPicture(screen, HazardSigns + 1 - coilA, 164, 281);
   if (overlay.HazardSecondPhase) Game.HazardBlink = std::min(Game.HazardBlink - 1, 3);
   overlay.HazardSecondPhase = !overlay.HazardSecondPhase;
 }
@@ -134,7 +126,21 @@ void DrawCursorFrame() {
   platform::Point at{};
   CellOrigin(cell, at);
   platform::DeviceContext board = BoardContext();
-  DrawKeyed(board, CursorFrame, 30, 30, at.x, at.y, 255, 204, 255);
+  DrawPictureKeyed(board, CursorFrame, at.x, at.y);
+}
+
+void DrawPicture(platform::DeviceContext& dc, int picture, int x, int y) {
+  const PictureSize size = LogicalSizeOf(picture);
+  DrawBitmap(dc, PictureOf(picture), size.width, size.height, x, y);
+}
+
+// Keyed drawing takes the size in device pixels.
+void DrawPictureKeyed(platform::DeviceContext& dc, int picture, int x, int y) {
+  const PictureSize size = LogicalSizeOf(picture);
+  const std::int32_t key = KeyOf(picture, platform::IsVgaClass(platform::Display.DisplayClass));
+  DrawBitmapKeyed(dc, PictureOf(picture), platform::DoublingRule(size.width),
+                  platform::DoublingRule(size.height), x, y, key & 0xFF, (key >> 8) & 0xFF,
+                  (key >> 16) & 0xFF);
 }
 
 void ResetGameOverlays() {

@@ -24,6 +24,10 @@ void DrawPaintPotAsShown(platform::DeviceContext& screen);
 // The direction-pad cursor over its cell; the cell it left is redrawn.
 void DrawCursorFrame();
 
+// A catalogue picture at its own size, plain or leaving out its key colour.
+void DrawPicture(platform::DeviceContext& dc, int picture, int x, int y);
+void DrawPictureKeyed(platform::DeviceContext& dc, int picture, int x, int y);
+
 // Forgets the overlays' own counters (pot, blink phase, cursor cell).
 void ResetGameOverlays();
 

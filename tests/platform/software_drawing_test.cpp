@@ -104,6 +104,80 @@ TEST(SoftwareDrawing, KeyedCopiesSkipOnlyTheExactKeyAndStretchesDouble) {
   EXPECT_EQ(dest.Pixel(3, 1), Rgb(255, 204, 254));
 }
 
+// The copies clip once and walk their pixels without checks; they must still
+// land every pixel exactly where the plain per-pixel rule puts it, whatever the
+// scale, the clipping at any edge, or a source block reaching outside its bitmap.
+Colour Noise(std::uint32_t& seed) {
+  seed = seed * 1664525u + 1013904223u;
+  // The key's pixels carry a stray top byte, which the key ignores.
+  return (seed >> 8) % 3 == 0 ? Rgb(1, 2, 3) | 0x7F000000u : (seed >> 4) & 0xFFFFFFu;
+}
+
+int Between(std::uint32_t& seed, int low, int high) {
+  seed = seed * 1664525u + 1013904223u;
+  return low + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(high - low + 1));
+}
+
+void ReferenceStretch(Bitmap& dest, int x, int y, int w, int h, const Bitmap& source, int sx,
+                      int sy, int sw, int sh, bool keyed, Colour key) {
+  if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+  for (int dy = 0; dy < dest.Height(); ++dy) {
+    for (int dx = 0; dx < dest.Width(); ++dx) {
+      if (dx < x || dx >= x + w || dy < y || dy >= y + h) continue;
+      const int px = sx + ((dx - x) * sw + sw / 2) / w;
+      const int py = sy + ((dy - y) * sh + sh / 2) / h;
+      if (px < 0 || py < 0 || px >= source.Width() || py >= source.Height()) continue;
+      const Colour c = source.Pixel(px, py);
+      if (!keyed || (c & 0xFFFFFF) != key) dest.SetPixel(dx, dy, c);
+    }
+  }
+}
+
+TEST(SoftwareDrawing, ClippedAndStretchedCopiesMatchThePlainPixelRule) {
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 3000; ++round) {
+    Bitmap source(Between(seed, 1, 60), Between(seed, 1, 60));
+    for (int py = 0; py < source.Height(); ++py)
+      for (int px = 0; px < source.Width(); ++px) source.SetPixel(px, py, Noise(seed));
+    Bitmap fast(Between(seed, 1, 80), Between(seed, 1, 80), kWhite);
+    const int x = Between(seed, -8, 12), y = Between(seed, -8, 12);
+    const int sx = Between(seed, -4, 9), sy = Between(seed, -4, 9);
+    // Empty and reversed blocks, on either side, draw nothing.
+    const int sw = Between(seed, -1, 70), sh = Between(seed, -1, 70);
+    const int kind = round % 3;  // opaque same size, opaque stretch, keyed stretch
+    const int w = kind == 0 ? sw : Between(seed, -2, 90);
+    const int h = kind == 0 ? sh : Between(seed, -2, 20);
+    Bitmap expected = fast;
+    DeviceContext dc = MemoryContext(fast);
+    if (kind == 0) {
+      CopyBits(dc, x, y, w, h, source, sx, sy);
+    } else if (kind == 1) {
+      StretchBits(dc, x, y, w, h, source, sx, sy, sw, sh);
+    } else {
+      CopyBitsKeyed(dc, x, y, w, h, source, sx, sy, sw, sh, Rgb(1, 2, 3) | 0xFF000000u);
+    }
+    ReferenceStretch(expected, x, y, w, h, source, sx, sy, sw, sh, kind == 2, Rgb(1, 2, 3));
+    ASSERT_EQ(fast.Pixels(), expected.Pixels())
+        << "kind " << kind << " at " << x << "," << y << " " << w << "x" << h << " from " << sx
+        << "," << sy << " " << sw << "x" << sh << " of " << source.Width() << "x"
+        << source.Height();
+  }
+}
+
+TEST(SoftwareDrawing, FillsCoverExactlyTheClippedRectangle) {
+  std::uint32_t seed = 777;
+  for (int round = 0; round < 500; ++round) {
+    Bitmap b(Between(seed, 1, 40), Between(seed, 1, 12), kWhite);
+    const Rect r{Between(seed, -5, 45), Between(seed, -5, 15), Between(seed, -5, 45),
+                 Between(seed, -5, 15)};
+    DeviceContext dc = MemoryContext(b);
+    FillRect(dc, r, kBlue);
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        ASSERT_EQ(b.Pixel(x, y), r.Contains(x, y) ? kBlue : kWhite) << x << "," << y;
+  }
+}
+
 TEST(TextDrawing, FontsHaveTheAskedCellHeightAndTextWrapsAtSpaces) {
   for (int height : {14, 15, 18, 20, 27, 39}) {
     Font font = Font::Create(height, 700);
@@ -171,6 +245,8 @@ TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
   EXPECT_EQ(width, 5);
   EXPECT_EQ(SpreadInk({0, 90}, width = 2, 1, 2.0), (std::vector<int>{0, 90, 90, 90}));
   EXPECT_EQ(SpreadInk({7, 9}, width = 2, 1, 0.0), (std::vector<int>{7, 9}));
+  // A fraction just short of a whole pixel weighs 255/256, never the full ink.
+  EXPECT_EQ(SpreadInk({200}, width = 1, 1, 0.999), (std::vector<int>{200, 199}));
   EXPECT_EQ(width, 2);
 
   Font font = Font::Create(35, 700);
@@ -189,6 +265,39 @@ TEST(TextDrawing, SpreadInkReachesItsFractionAndStaysClipped) {
         ++inside;
       }
   EXPECT_GT(inside, 0);
+}
+
+// The text is clipped once, not pixel by pixel: the stem of a small crisp H
+// still starts on the rectangle's left edge. The smoothed edges of large text
+// mix the text colour with what lies under them: red on white keeps its red,
+// while green and blue fade together.
+TEST(TextDrawing, InkStartsAtTheLeftEdgeAndSmoothedEdgesMixWithTheBackground) {
+  for (const int height : {14, 39}) {
+    Font font = Font::Create(height, height == 14 ? 400 : 700);
+    Bitmap b(120, 80, kWhite);
+    DeviceContext dc = MemoryContext(b);
+    dc.font = &font;
+    dc.textColour = kRed;
+    dc.backgroundMode = BackgroundMode::Transparent;
+    DrawText(dc, u"HO", Rect{10, 10, 120, 80}, 0);
+    int left = 120;
+    int partial = 0;
+    for (int y = 0; y < 80; ++y) {
+      for (int x = 0; x < 120; ++x) {
+        const Colour c = b.Pixel(x, y);
+        if (c == kWhite) continue;
+        left = std::min(left, x);
+        ASSERT_EQ(RedOf(c), 255) << x << "," << y;
+        ASSERT_EQ(GreenOf(c), BlueOf(c)) << x << "," << y;
+        partial += GreenOf(c) > 0;
+      }
+    }
+    if (height == 14) {
+      EXPECT_EQ(left, 10);
+    } else {
+      EXPECT_GT(partial, 20);
+    }
+  }
 }
 
 TEST(TextDrawing, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {

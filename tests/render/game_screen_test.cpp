@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <tuple>
 #include <vector>
 
 #include "engine/game_state.hpp"
 #include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
 #include "platform/window.hpp"
 #include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
@@ -191,6 +194,32 @@ TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
     }
   }
   EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
+  EXPECT_TRUE(Shows(198, 31, FrameCorners + 1, 0, 0, 18));
+  EXPECT_TRUE(Shows(0, 31 + 198, FrameCorners + 2, 0, 0, 18));
+  EXPECT_TRUE(Shows(198, 31 + 198, FrameCorners + 3, 0, 0, 18));
+  const std::vector<platform::Colour> pipes = Area(18, 31, 180, 18);
+  EXPECT_LT(std::count(pipes.begin(), pipes.end(), kBlack), 180 * 18 / 2);  // the top pipes
+  // The letters and the level tile come back over the panel.
+  EXPECT_TRUE(ShowsPart(9, 247, &BackBuffers[LetterStripBuffer], 0, 0, 122, 18));
+  EXPECT_TRUE(ShowsPart(216, 217, PictureOf(MultiplierTiles), 20 * (Kept.Level - 1), 0, 20, 20));
+}
+
+// Wherever the layout puts the panel, the refresh brings the gauge and the
+// next colour back to it.
+TEST_F(GameScreenTest, TheRefreshPutsThePanelItemsBackOnEveryLayout) {
+  for (const auto& [width, height] : {std::pair{320, 240}, std::pair{240, 240}}) {
+    Open(width, height, engine::mode::Hard);
+    Paint();
+    Blank();
+    RepaintAll = 1;
+    Paint();
+    const int x = CurrentLayout.CanvasOffsetX;
+    const int y = -CurrentLayout.ViewShiftY;
+    EXPECT_TRUE(ShowsPart(x + 220, y + 92, &BackBuffers[GaugeBuffer], 0, 0, 13, 116)) << width;
+    EXPECT_TRUE(
+        ShowsPart(x + 217, y + 48, PictureOf(PaintPills + Kept.PaintColour - 1), 0, 0, 18, 25))
+        << width;
+  }
 }
 
 // The full redraw and the refresh write the score and the PANIC seconds as
@@ -490,6 +519,15 @@ TEST_F(GameScreenTest, TheCursorFrameNeedsTheDirectionPad) {
   Paint();
   EXPECT_TRUE(Shows(18, 31 + 18, CursorFrame, 0, 0, 30, key));
   EXPECT_TRUE(CellShows(7, 0));  // the cell it left shows no trail
+  // A splash under the resting cursor keeps going: the cell is not put back.
+  CursorPos = 12;
+  Paint();
+  const std::vector<platform::Colour> resting = Area(18, 31 + 78, 30, 30);
+  Kept.PaintColour = engine::colour::Yellow;
+  Game.PaintStep[12] = 1;
+  Paint();
+  EXPECT_NE(Area(18, 31 + 78, 30, 30), resting);
+  Game.PaintStep[12] = 0;
   CursorPos = 36;
   Paint();  // off the board: no frame anywhere, no crash
   EXPECT_TRUE(CellShows(0, 0));
@@ -512,8 +550,10 @@ TEST_F(GameScreenTest, AResetForgetsRequestsAndCounters) {
   ResetGameScreen();
   const int countdown = Game.TickCountdown[engine::countdown::Reserve];
   Game.DecorationsRedraw = 1;
+  Game.WordBlinkStep = 1;
   Blank();
   Paint();
+  EXPECT_TRUE(Shows(33, 31 + 90, BonusBanner, 0, 0, 30, kGrey));  // no late board redraw wipes it
   EXPECT_EQ(Game.TickCountdown[engine::countdown::Reserve], countdown);
   EXPECT_EQ(Game.HazardBlink, 3);
   EXPECT_TRUE(Shows(0, 31, FrameCorners));
@@ -593,6 +633,44 @@ TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
   Open(480, 480);
   Paint();
   EXPECT_TRUE(Shows(432, 0, MenuButton, 0, 0, 24, key));
+}
+
+// On every class the three small buttons sit side by side at the icon bar (the
+// square classes' shift hides them, their menu button shows instead), each
+// keyed so that none of its key colour reaches the screen.
+TEST_F(GameScreenTest, TheSmallButtonsSitAtTheIconBarOnEveryClass) {
+  const int sizes[7][2] = {{240, 320}, {320, 240}, {480, 640}, {640, 480},
+                           {240, 240}, {480, 480}, {320, 320}};
+  for (const auto& [width, height] : sizes) {
+    Open(width, height);
+    Paint();
+    const int cls = static_cast<int>(platform::Display.DisplayClass);
+    const auto at = [](int v) { return platform::DoublingRule(v); };
+    const int y = IconBarY + (cls == 2 || cls == 4 ? 31 : 0) - CurrentLayout.ViewShiftY;
+    std::vector<std::array<int, 3>> buttons;  // picture, logical x, logical y
+    if (y >= 0) {
+      buttons = {{SoundOnIcon, IconBarX - 36, y},
+                 {BackButton, IconBarX - 18, y},
+                 {CloseButton, IconBarX, y}};
+    }
+    if (cls == 5 || cls == 6) buttons.push_back({MenuButton, 216, 0});
+    EXPECT_EQ(buttons.size(), cls == 5 || cls == 6 ? 1u : 3u) << cls;
+    const Bitmap screen = platform::headless::Screen();
+    int keyed = 0;
+    for (const auto& [picture, x, top] : buttons) {
+      const Bitmap& pic = *PictureOf(picture);
+      EXPECT_TRUE(ShowsPart(at(x), at(top), &pic, 0, 0, pic.Width(), pic.Height()))
+          << cls << " " << picture;
+      for (int j = 0; j < pic.Height(); ++j) {
+        for (int i = 0; i < pic.Width(); ++i) {
+          if (pic.Pixel(i, j) != kKey) continue;
+          ++keyed;
+          ASSERT_NE(screen.Pixel(at(x) + i, at(top) + j), kKey) << cls << " " << picture;
+        }
+      }
+    }
+    EXPECT_GT(keyed, 0) << cls;
+  }
 }
 
 // The letters are drawn over the panel as the full redraw found it on screen:
