@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,15 +14,16 @@
 #include "popup/panels.hpp"
 #include "popup_fixture.hpp"
 
-// Not run by default: writes every panel as the player sees it, for looking at.
-//   build/fandriass_tests --gtest_also_run_disabled_tests --gtest_filter='*PanelPictures*'
+// Every panel and help slide, as the player sees it, is held to a fingerprint of
+// its pixels, so a moved text or picture is noticed. After a deliberate change,
+// look at the pictures and take the new fingerprints:
+//   FANDRIASS_PANEL_SHOTS=/tmp/popup_shots build/fandriass_tests --gtest_filter='*PanelPictures*'
+// writes each panel there and prints the table to paste below.
 namespace {
 
 using namespace popup_test;
 
-void WriteScreen(const std::string& name) {
-  const platform::Bitmap screen = platform::headless::Screen();
-  const std::string path = "/tmp/popup_shots/" + name + ".png";
+void WritePicture(const platform::Bitmap& screen, const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr) << path;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -44,34 +48,60 @@ void WriteScreen(const std::string& name) {
   std::fclose(file);
 }
 
-TEST_F(PopupTest, DISABLED_PanelPictures) {
-  std::system("mkdir -p /tmp/popup_shots");
+std::uint64_t Fingerprint(const platform::Bitmap& picture) {
+  std::uint64_t hash = 1469598103934665603ull;
+  for (const platform::Colour c : picture.Pixels()) {
+    hash = (hash ^ (c & 0xFFFFFFu)) * 1099511628211ull;
+  }
+  return hash;
+}
+
+// Filled from a run with FANDRIASS_PANEL_SHOTS set.
+const std::map<std::string, std::uint64_t> kExpected = {
+#include "panel_fingerprints.inc"
+};
+
+TEST_F(PopupTest, PanelPictures) {
+  const char* shots = std::getenv("FANDRIASS_PANEL_SHOTS");
+  std::string table;
+  const auto check = [&](const std::string& name) {
+    const platform::Bitmap& panel = *platform::GetDC(popup::PopupWindow).surface;
+    const std::uint64_t print = Fingerprint(panel);
+    if (shots) {
+      WritePicture(panel, std::string(shots) + "/" + name + ".png");
+      char line[96];
+      std::snprintf(line, sizeof line, "    {\"%s\", 0x%016llxull},\n", name.c_str(),
+                    static_cast<unsigned long long>(print));
+      table += line;
+      return;
+    }
+    const auto expected = kExpected.find(name);
+    ASSERT_NE(expected, kExpected.end()) << name;
+    EXPECT_EQ(print, expected->second) << name << " changed: look at it and take new fingerprints";
+  };
   for (const auto& [width, height] : {std::pair{240, 320}, std::pair{480, 640}}) {
     StartOn(width, height);
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     for (std::uint32_t mode = 1; mode <= 5; ++mode) {
       ASSERT_TRUE(OpenHelp(mode));
-      platform::headless::Pump();
-      WriteScreen("help" + std::to_string(mode) + "_first_" + size);
-      platform::headless::Advance(10000 * 9);
-      WriteScreen("help" + std::to_string(mode) + "_last_" + size);
-      for (std::uint32_t slide = 1; slide < popup::LastHelpSlide(); ++slide) {
+      for (std::uint32_t slide = 0; slide <= popup::LastHelpSlide(); ++slide) {
         popup::HelpDemoStep = slide;
         platform::InvalidateRect(popup::PopupWindow, nullptr);
         platform::headless::Pump();
-        WriteScreen("help" + std::to_string(mode) + "_" + std::to_string(slide) + "_" + size);
+        check("help" + std::to_string(mode) + "_" + std::to_string(slide) + "_" + size);
       }
       TapCloseBox();
     }
     ASSERT_TRUE(popup::OpenPopup(popup::kind::ColourWheel));
     platform::headless::Pump();
-    WriteScreen("wheel_" + size);
+    check("wheel_" + size);
     TapCloseBox();
     ASSERT_TRUE(popup::OpenPopup(popup::kind::About));
     platform::headless::Pump();
-    WriteScreen("about_" + size);
+    check("about_" + size);
     TapCloseBox();
   }
+  if (shots) std::printf("%s", table.c_str());
 }
 
 }  // namespace
