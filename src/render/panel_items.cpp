@@ -45,23 +45,42 @@ void DrawLevelTile(platform::DeviceContext& screen) {
              CanvasToScreenY(217), 20, 20);
 }
 
+namespace {
+
+// A number written on its box picture in a back buffer, then the box shown beside the board.
+struct NumberBox {
+  BackBuffer buffer;
+  Picture picture;
+  int red, green, blue;
+  int textWidth;  // the number's rectangle is (0, 0, textWidth, 20)
+  unsigned format;
+  int x, y, width, height;  // on screen, from the board's corner
+};
+
+void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int number) {
+  platform::DeviceContext dc = platform::MemoryContext(BackBuffers[box.buffer]);
+  DrawPicture(dc, PictureOf(box.picture), 0, 0);
+  DrawFittedNumber(dc, Font14Bold, number, box.red, box.green, box.blue, 0, 0, box.textWidth, 20,
+                   box.format);
+  BlitScaled(screen, BackBuffers[box.buffer], 0, 0, CurrentLayout.ScreenOffsetX + box.x,
+             CurrentLayout.ScreenOffsetY + box.y, box.width, box.height);
+}
+
+}  // namespace
+
 void DrawScoreBox(platform::DeviceContext& screen) {
-  platform::DeviceContext box = platform::MemoryContext(BackBuffers[ScoreBuffer]);
-  DrawPicture(box, PictureOf(ScoreBox), 0, 0);
-  DrawFittedNumber(box, Font14Bold, Kept.Score, 18, 1, 83, 0, 0, 60, 20,
-                   platform::text_format::Right);
-  BlitScaled(screen, BackBuffers[ScoreBuffer], 0, 0, CurrentLayout.ScreenOffsetX + 146,
-             CurrentLayout.ScreenOffsetY + 219, 60, 20);
+  DrawNumberBox(
+      screen,
+      {ScoreBuffer, ScoreBox, 18, 1, 83, 60, platform::text_format::Right, 146, 219, 60, 20},
+      Kept.Score);
 }
 
 void DrawPanicClock(platform::DeviceContext& screen) {
-  platform::DeviceContext label = platform::MemoryContext(BackBuffers[TimeLabelBuffer]);
-  DrawPicture(label, PictureOf(TimeLabel), 0, 0);
   // Centred on the label itself: the box is 30 wide, not the 33 once used.
-  DrawFittedNumber(label, Font14Bold, Kept.PanicTime, 133, 0, 0, 0, 0, 30, 20,
-                   platform::text_format::Centre);
-  BlitScaled(screen, BackBuffers[TimeLabelBuffer], 0, 0, CurrentLayout.ScreenOffsetX + 210,
-             CurrentLayout.ScreenOffsetY + 216, 30, 25);
+  DrawNumberBox(
+      screen,
+      {TimeLabelBuffer, TimeLabel, 133, 0, 0, 30, platform::text_format::Centre, 210, 216, 30, 25},
+      Kept.PanicTime);
 }
 
 void DrawScoreAndClock(platform::DeviceContext& screen) {

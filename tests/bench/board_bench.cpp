@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
+#include "bench/thread_clock.hpp"
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "platform/display_profile.hpp"
@@ -19,14 +19,6 @@ namespace {
 
 using engine::Game;
 using engine::Kept;
-
-// The thread's own processor time: on a shared machine the wall clock also
-// counts other programs' turns, which made the worst paint meaningless.
-double ThreadMicroseconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
 
 void SuctionOfSixBalls(benchmark::State& state, int width, int height) {
   platform::headless::Start(platform::ScreenConfig{width, height, 0, 0});

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
+#include "bench/thread_clock.hpp"
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
 #include "engine/painting.hpp"
@@ -23,14 +23,6 @@ namespace {
 
 using engine::Game;
 using engine::Kept;
-
-// The machine is shared: the thread's own processor time keeps other programs'
-// turns out of the per-paint figures.
-double ThreadMicroseconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
 
 platform::LResult Quiet(platform::Window*, unsigned, platform::WParam, platform::LParam) {
   return 0;
