@@ -49,6 +49,10 @@ constexpr unsigned Right = 39;
 constexpr unsigned Down = 40;
 }  // namespace vk
 
+// A key-down message carries KeyRepeat in its lParam when the key was already
+// down (a held key repeating), as bit 30 of the old key messages did.
+constexpr LParam KeyRepeat = LParam{1} << 30;
+
 // Stylus messages carry x in the low and y in the high 16 bits, unsigned.
 constexpr LParam PackPoint(int x, int y) {
   return static_cast<LParam>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |

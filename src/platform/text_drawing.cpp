@@ -86,6 +86,8 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 namespace {
 
+TextObserver textObserver = nullptr;
+
 TTF_Font* Face(const Font* font) {
   return font ? static_cast<TTF_Font*>(font->Handle()) : nullptr;
 }
@@ -235,12 +237,17 @@ int MeasureText(const Font& font, std::u16string_view text) {
   return face ? Width(face, Utf16ToUtf8(text)) : 0;
 }
 
+void SetTextObserver(TextObserver observer) {
+  textObserver = observer;
+}
+
 int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsigned format) {
-  TTF_Font* face = Face(dc.font);
-  if (!dc.surface || !face) return 0;
   // The text ends at its first zero unit, as the game's strings do.
   const std::size_t zero = text.find(u'\0');
   if (zero != std::u16string_view::npos) text = text.substr(0, zero);
+  if (textObserver) textObserver(DrawnText{text, rect, format, dc.font, dc.textColour});
+  TTF_Font* face = Face(dc.font);
+  if (!dc.surface || !face) return 0;
   const int lineHeight = dc.font->CellHeight();
   const std::vector<std::string> lines = LayoutLines(face, Utf16ToUtf8(text), rect.Width(), format);
   const int blockHeight = lineHeight * static_cast<int>(lines.size());

@@ -34,6 +34,19 @@ int MeasureText(const Font& font, std::u16string_view text);
 std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
                            double embolden);
 
+// What a screen wrote, as tests read it back: every DrawText call is told to
+// the observer before it draws (the text already cut at its zero unit).
+struct DrawnText {
+  std::u16string_view text;
+  Rect rect;
+  unsigned format;
+  const Font* font;
+  Colour colour;
+};
+using TextObserver = void (*)(const DrawnText& drawn);
+// nullptr stops the telling.
+void SetTextObserver(TextObserver observer);
+
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 

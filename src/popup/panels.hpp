@@ -26,6 +26,8 @@ constexpr int DemoLeft = 10, DemoTop = 28, DemoRight = 230, DemoBottom = 206;
 void PaintAboutPanel(platform::Window* popup, platform::DeviceContext& dc);
 void PaintColourWheelPanel(platform::Window* popup, platform::DeviceContext& dc);
 void PaintHelpPanel(platform::Window* popup, platform::DeviceContext& dc);
+// The score export code of the best result of render::HiScoreTab, or what it takes to earn one.
+void PaintExportPanel(platform::Window* popup, platform::DeviceContext& dc);
 
 // Draws one slide of the help page of a mode (1..5) into the cleared area;
 // a slide past the last draws the last.

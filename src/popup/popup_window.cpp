@@ -163,8 +163,10 @@ void PopupPaintDispatch(platform::Window* window) {
     case kind::Help:
       PaintHelpPanel(window, dc);
       break;
+    case kind::ExportCode:
+      PaintExportPanel(window, dc);
+      break;
     default:
-      // The export code panel is painted by the hi-score screens' owner.
       break;
   }
   platform::EndPaint(window);

@@ -79,13 +79,16 @@ void LoadAllRecords() {
   CheckKeptGame();
 }
 
-void SaveAllRecords() {
+bool SaveAllRecords() {
   platform::ValueStore& store = platform::ActiveStore();
   const bool open = OpenStore(store);
+  bool written = open;
   for (const StoredValue& value : StoredValues) {
-    store.SetValue(value.name, value.record, value.size);
+    // Every value is tried even after one fails: each one kept is one less lost.
+    if (!store.SetValue(value.name, value.record, value.size)) written = false;
   }
   if (open) store.CloseKey();
+  return written;
 }
 
 }  // namespace records

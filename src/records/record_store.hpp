@@ -9,8 +9,10 @@ namespace records {
 // dropped). Nothing is written here.
 void LoadAllRecords();
 
-// Writes the six values back, unchanged in form, in the same order. The
-// program's own exit paths are the only callers.
-void SaveAllRecords();
+// Writes the six values back, unchanged in form, in the same order: on the
+// program's own ways out, and at once after a change the player would hate to
+// lose (a new hi-score, a reset of the tables). True only when the store opened
+// and took every value; a value it refused keeps its old stored contents.
+bool SaveAllRecords();
 
 }  // namespace records

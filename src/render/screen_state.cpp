@@ -8,6 +8,8 @@ std::int32_t IconBarX = 0;
 std::int32_t IconBarY = 0;
 std::uint32_t RepaintAll = 0;
 std::uint32_t SoundIconChanged = 0;
+std::uint32_t HiScoreTab = 1;
+std::uint32_t ButtonPressed = 0;
 
 void ResetScreenState() {
   ScreenState = screen::MainMenu;
@@ -16,6 +18,8 @@ void ResetScreenState() {
   IconBarY = 0;
   RepaintAll = 0;
   SoundIconChanged = 0;
+  HiScoreTab = 1;
+  ButtonPressed = 0;
 }
 
 }  // namespace render

@@ -29,6 +29,13 @@ extern std::uint32_t RepaintAll;
 // Set when the game screen's sound icon was tapped.
 extern std::uint32_t SoundIconChanged;
 
+// The game mode (1..5) whose table the hi-score screens show and into which a
+// new name goes; kept between visits.
+extern std::uint32_t HiScoreTab;
+// The settings screen's OK button is held down (1) or not (0); the menu and the
+// hi-score table clear it when they hand over.
+extern std::uint32_t ButtonPressed;
+
 // Puts every value above back to its start-up value.
 void ResetScreenState();
 

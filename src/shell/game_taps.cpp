@@ -11,9 +11,11 @@
 #include "records/game_status_record.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
+#include "shell/hiscore_taps.hpp"
 #include "shell/menu_taps.hpp"
 #include "shell/press_guard.hpp"
 #include "shell/quit_program.hpp"
+#include "shell/settings_taps.hpp"
 
 namespace shell {
 
@@ -106,13 +108,39 @@ void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleCli
     case render::screen::Game:
       GameScreenTap(window, x, y);
       break;
+    case render::screen::HiScoreTable:
+      HiScoreTap(window, x, y);
+      break;
+    case render::screen::Settings:
+      SettingsStylusDown(window, x, y);
+      break;
     default:
       break;
   }
 }
 
-void OnStylusMove(platform::Window*, int, int) {}
+namespace {
 
-void OnStylusUp(platform::Window*, int, int) {}
+// Moves and releases matter only to the settings screen, and never while a
+// popup holds the input.
+bool SettingsHasTheStylus(int& x, int& y) {
+  if (render::ScreenState != render::screen::Settings) return false;
+  if (popup::PopupKind != popup::kind::None) return false;
+  if (platform::IsVgaClass(platform::Display.DisplayClass)) {
+    x /= 2;
+    y /= 2;
+  }
+  return true;
+}
+
+}  // namespace
+
+void OnStylusMove(platform::Window* window, int x, int y) {
+  if (SettingsHasTheStylus(x, y)) SettingsStylusMove(window, x, y);
+}
+
+void OnStylusUp(platform::Window* window, int x, int y) {
+  if (SettingsHasTheStylus(x, y)) SettingsStylusUp(window, x, y);
+}
 
 }  // namespace shell

@@ -5,10 +5,15 @@
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/window.hpp"
+#include "records/hiscore_screen.hpp"
+#include "records/new_hiscore_screen.hpp"
+#include "records/settings_screen.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
+#include "shell/commands.hpp"
 #include "shell/game_taps.hpp"
+#include "shell/keys.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/press_guard.hpp"
 #include "shell/quit_program.hpp"
@@ -72,6 +77,15 @@ void PaintDispatch(platform::Window* window) {
     case render::screen::Game:
       render::PaintGameScreen(window, dc);
       break;
+    case render::screen::HiScoreTable:
+      records::PaintHiScoreScreen(dc);
+      break;
+    case render::screen::NewHiScore:
+      records::PaintNewHiScoreScreen(window, dc);
+      break;
+    case render::screen::Settings:
+      records::PaintSettingsScreen(dc);
+      break;
     default:
       break;
   }
@@ -92,6 +106,7 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       // The desktop's close button (or the session ending) is the exit question
       // answered Yes: everything is saved and a running game is kept.
       platform::KillTimer(window, engine::GameTimer);
+      FinishNameEntryOnClose(window);
       QuitProgram();
       return 0;
     case platform::msg::Activate:
@@ -133,6 +148,16 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       return 0;
     case platform::msg::StylusMove:
       OnStylusMove(window, platform::PointX(lParam), platform::PointY(lParam));
+      return 0;
+    case platform::msg::KeyDown:
+    case platform::msg::KeyUp:
+      OnKey(window, static_cast<unsigned>(wParam), message == platform::msg::KeyUp,
+            (lParam & platform::KeyRepeat) != 0);
+      return 0;
+    case platform::msg::Command:
+      if (OnCommand(window, message, wParam, lParam) != 0) {
+        return platform::DefWindowProc(window, message, wParam, lParam);
+      }
       return 0;
     case platform::msg::StylusUp:
       OnStylusUp(window, platform::PointX(lParam), platform::PointY(lParam));

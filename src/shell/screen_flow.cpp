@@ -13,8 +13,6 @@
 
 namespace shell {
 
-std::uint32_t HiScoreTab = 1;
-
 namespace {
 
 PopupOpener opener = &popup::OpenPopup;
@@ -78,7 +76,7 @@ void ResumeKeptGame() {
 
 void OnGameOver(int gameMode, int nextScreen) {
   if (gameMode >= engine::mode::Easy && gameMode <= engine::mode::Chroma) {
-    HiScoreTab = static_cast<std::uint32_t>(gameMode);
+    render::HiScoreTab = static_cast<std::uint32_t>(gameMode);
   }
   switch (nextScreen) {
     case 3:
@@ -95,7 +93,6 @@ void OnGameOver(int gameMode, int nextScreen) {
 }
 
 void ResetScreenFlow() {
-  HiScoreTab = 1;
   opener = &popup::OpenPopup;
 }
 

@@ -9,9 +9,6 @@ class Window;
 // Moves between screens.
 namespace shell {
 
-// The game mode (1..5) whose table the hi-score table screen shows.
-extern std::uint32_t HiScoreTab;
-
 // Starts a game of mode 1..5 on the game screen; other values do nothing.
 // The game screen's first paint starts the engine. With help on and not yet
 // shown since the menu was entered, the mode's help panel opens instead and

@@ -151,7 +151,7 @@ TEST_F(StartUpTest, TheEndOfAGameShowsTheTableOrTheNameEntryOfItsMode) {
     EXPECT_EQ(render::ScreenState,
               score == 0 ? render::screen::HiScoreTable : render::screen::NewHiScore);
     EXPECT_EQ(render::ScreenPhase, 0u);
-    EXPECT_EQ(shell::HiScoreTab, 4u);
+    EXPECT_EQ(render::HiScoreTab, 4u);
     EXPECT_FALSE(GameTimerRunning());
     platform::ReleaseSingleInstance();
     platform::headless::Stop();

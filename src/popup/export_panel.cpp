@@ -1,0 +1,7 @@
+#include "popup/panels.hpp"
+
+namespace popup {
+
+void PaintExportPanel(platform::Window*, platform::DeviceContext&) {}
+
+}  // namespace popup

@@ -1,0 +1,9 @@
+#include "shell/keys.hpp"
+
+namespace shell {
+
+void OnKey(platform::Window*, unsigned, bool, bool) {}
+
+void ResetKeys() {}
+
+}  // namespace shell
