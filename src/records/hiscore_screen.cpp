@@ -1,15 +1,231 @@
 #include "records/hiscore_screen.hpp"
 
+#include <cstdio>
+#include <string_view>
+
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/text_drawing.hpp"
+#include "records/game_status_record.hpp"
+#include "records/hiscore_table.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/screen_offsets.hpp"
+#include "render/screen_state.hpp"
+
 namespace records {
 
-HiScoreLayout HiScoreLayoutOf(std::uint32_t) {
-  return HiScoreLayout{0, 88, 286, 18, 92, 36, 24, 146};
+namespace {
+
+using platform::text_format::Left;
+using platform::text_format::Right;
+using platform::text_format::SingleLine;
+
+bool Landscape(std::uint32_t displayClass) {
+  return displayClass == 2 || displayClass == 4;
 }
 
-bool ModeColour(int, int&, int&, int&) {
-  return false;
+bool Square(std::uint32_t displayClass) {
+  return displayClass == 5 || displayClass == 6;
 }
 
-void PaintHiScoreScreen(platform::DeviceContext&) {}
+// The layouts 240 logical pixels high.
+bool Short(std::uint32_t displayClass) {
+  return Landscape(displayClass) || Square(displayClass);
+}
+
+// The layouts 320 logical pixels wide.
+bool Wide(std::uint32_t displayClass) {
+  return Landscape(displayClass) || displayClass == platform::Class320x320;
+}
+
+// The background is one 240x320 picture. The short layouts show it with its
+// middle 80 rows left out (its top and its bottom each in their place), so
+// the rule under the top line and the tabs' shelf sit where they do on the
+// tall layouts; the picture's middle repeats every 80 rows, so no seam shows.
+constexpr int kBackgroundTop = 120;
+
+void DrawBackground(platform::DeviceContext& dc, std::uint32_t displayClass) {
+  const platform::Bitmap* picture = render::PictureOf(render::HiScoreBackground);
+  const int width = platform::DoublingRule(Wide(displayClass) ? 320 : 240);
+  const int tall = platform::DoublingRule(320);
+  if (!Short(displayClass)) {
+    render::StretchBitmap(dc, picture, 240, 320, 0, 0, width, tall);
+    return;
+  }
+  render::StretchBitmap(dc, picture, 240, 320, 0, -80, width, tall);
+  render::StretchBitmap(dc, picture, 240, kBackgroundTop, 0, 0, width,
+                        platform::DoublingRule(kBackgroundTop));
+}
+
+// The fonts a number may shrink to, largest first.
+constexpr render::FontSlot kScoreFonts[] = {render::Font20Bold, render::Font18Bold,
+                                            render::Font16Bold, render::Font15Bold,
+                                            render::Font14Bold};
+constexpr render::FontSlot kCountFonts[] = {render::Font18Heavy, render::Font16Heavy,
+                                            render::Font15Heavy, render::Font14Bold};
+
+// A number's text, as the screen shows it.
+struct NumberText {
+  char16_t units[24];
+  int length;
+  std::u16string_view View() const { return {units, static_cast<std::size_t>(length)}; }
+};
+
+template <typename Number>
+NumberText TextOf(const char* format, Number number) {
+  char digits[24];
+  NumberText text{};
+  text.length = std::snprintf(digits, sizeof digits, format, number);
+  for (int i = 0; i < text.length; ++i) text.units[i] = static_cast<char16_t>(digits[i]);
+  return text;
+}
+
+// The largest of the fonts whose text fits `room` device pixels, the smallest
+// when none does. A bold face's ink reaches a pixel past its measure.
+template <std::size_t N>
+const platform::Font* FittingFont(const render::FontSlot (&fonts)[N], std::u16string_view text,
+                                  int room) {
+  for (render::FontSlot slot : fonts) {
+    const platform::Font& font = render::FontTable[slot];
+    if (platform::MeasureText(font, text) + 1 <= room) return &font;
+  }
+  return &render::FontTable[fonts[N - 1]];
+}
+
+// Logical pixels from device pixels, rounded up.
+int LogicalCeil(int device) {
+  const int unit = platform::DoublingRule(1);
+  return (device + unit - 1) / unit;
+}
+
+void DrawRow(platform::DeviceContext& dc, const HiScoreLayout& l, int k,
+             const HiScoreTable* table) {
+  const int y = l.rowY + l.rowPitch * k;
+  dc.font = &render::FontTable[render::Font20Bold];
+  render::DrawNumberRect(dc, k + 1, 255, 255, 255, 0, 0, 0, l.placeX, y, l.placeX + 50, y + 20, 1,
+                         Left);
+  render::DrawTextRect(dc, u".", 255, 255, 255, 0, 0, 0, l.placeX + 12, y, l.placeX + 200, y + 20,
+                       1, Left);
+  if (table) {
+    const HiScoreEntry& entry = table->Entry[k];
+    const int scoreLeft = l.scoreX - 34;
+    const int scoreRight = l.scoreX + 46;
+    const NumberText score = TextOf("%d", entry.Score);
+    const int nameLeft = l.placeX + 24;
+    // A score too long for its box even in the smallest font takes room from the name.
+    const platform::Font* scoreFont =
+        FittingFont(kScoreFonts, score.View(), platform::DoublingRule(scoreRight - scoreLeft));
+    const int scoreInk = LogicalCeil(platform::MeasureText(*scoreFont, score.View()) + 1);
+    const int boxLeft = scoreInk > scoreRight - scoreLeft ? scoreRight - scoreInk : scoreLeft;
+    // The name ends a little before the score's first digit, whatever its length.
+    const int nameRight = scoreRight - scoreInk - 4;
+    if (nameRight > nameLeft) {
+      render::DrawTextRect(dc, HiScoreName(entry), 255, 255, 255, 0, 0, 0, nameLeft, y, nameRight,
+                           y + 20, 1, Left | SingleLine);
+    }
+    dc.font = scoreFont;
+    render::DrawTextRect(dc, score.View(), 235, 255, 0, 0, 0, 0, boxLeft, y, scoreRight, y + 20, 1,
+                         Right | SingleLine);
+  }
+  dc.font = &render::FontTable[render::Font20];
+  render::DrawTextRect(dc, u"Pt.", 29, 136, 3, 0, 0, 0, l.scoreX + 50, y, l.scoreX + 70, y + 26, 1,
+                       Left);
+}
+
+void DrawGamesPlayed(platform::DeviceContext& dc, std::uint32_t displayClass) {
+  const int shift = Wide(displayClass) ? 80 : 0;
+  dc.font = &render::FontTable[render::Font18Bold];
+  render::DrawTextRect(dc, u"Played:", 255, 255, 255, 0, 0, 0, 136 + shift, 2, 210 + shift, 22, 1,
+                       Left);
+  const NumberText count = TextOf("%u", static_cast<unsigned>(GameStatus.GamesPlayed));
+  const int right = 240 + shift;
+  int left = 200 + shift;
+  dc.font = FittingFont(kCountFonts, count.View(), platform::DoublingRule(right - left));
+  // A count no font fits (only a damaged record holds one) keeps its digits
+  // whole and reaches left towards the label.
+  const int ink = LogicalCeil(platform::MeasureText(*dc.font, count.View()) + 1);
+  if (ink > right - left) left = right - ink;
+  render::DrawTextRect(dc, count.View(), 255, 255, 255, 0, 0, 0, left, 2, right, 22, 1,
+                       Left | SingleLine);
+}
+
+// The catalogue's titles run CHROMA, EASY, HARD, HEAT, PANIC.
+constexpr int kTitleOfMode[6] = {0, 1, 2, 4, 3, 0};
+
+void DrawKeyed(platform::DeviceContext& dc, int entry, int x, int y) {
+  const bool vga = platform::IsVgaClass(platform::Display.DisplayClass);
+  const render::PictureRow& row = render::kPictureTable[entry];
+  const std::int32_t key = render::KeyOf(entry, vga);
+  render::DrawBitmapKeyed(dc, render::PictureOf(entry), vga ? row.vgaWidth : row.smallWidth,
+                          vga ? row.vgaHeight : row.smallHeight, x, y, key & 0xFF,
+                          (key >> 8) & 0xFF, (key >> 16) & 0xFF);
+}
+
+}  // namespace
+
+HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass) {
+  // The landscape and 320x320 layouts stand 40 pixels to the right; the
+  // square ones keep the portrait x positions, on a screen only 240 wide.
+  const int shiftX = Wide(displayClass) ? 40 : 0;
+  if (Short(displayClass)) {
+    return HiScoreLayout{80, 88 + shiftX, 206, 18 + shiftX, 78, 20, 24 + shiftX, 146 + shiftX};
+  }
+  return HiScoreLayout{0, 88 + shiftX, 286, 18 + shiftX, 92, 36, 24 + shiftX, 146 + shiftX};
+}
+
+bool ModeColour(int mode, int& red, int& green, int& blue) {
+  static constexpr int kColours[5][3] = {
+      {255, 0, 0}, {255, 255, 0}, {102, 153, 255}, {0, 255, 0}, {255, 0, 255}};
+  if (mode < 1 || mode > 5) return false;
+  red = kColours[mode - 1][0];
+  green = kColours[mode - 1][1];
+  blue = kColours[mode - 1][2];
+  return true;
+}
+
+void PaintHiScoreScreen(platform::DeviceContext& dc) {
+  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  const HiScoreLayout l = HiScoreLayoutOf(displayClass);
+  render::ScreenOffsetX = l.frameX - 18;
+  render::ScreenOffsetY = l.offsetY;
+  render::IconBarX = l.tabX;
+  render::IconBarY = l.tabY;
+  render::ScreenPhase = 1;
+  const platform::DeviceContext saved = dc;
+
+  render::FillRectRGB(dc, 0, 0, 0, 0, 0, Wide(displayClass) ? 320 : 240,
+                      Short(displayClass) ? 240 : 320);
+  DrawBackground(dc, displayClass);
+
+  for (int k = 0; k < 5; ++k) {
+    render::DrawBitmapKeyed(dc, render::BallSet[2 * k], platform::ScaleRuleX(30),
+                            platform::ScaleRuleY(30), l.tabX + 30 * k, l.tabY, 0, 0, 0);
+  }
+  const int mode = static_cast<int>(render::HiScoreTab);
+  int red = 0;
+  int green = 0;
+  int blue = 0;
+  const bool known = ModeColour(mode, red, green, blue);
+  if (known) {
+    const int markerX = l.tabX + 30 * (mode - 1) + 10;
+    render::DrawRoundBox(dc, 1, platform::ScaleRuleX(markerX), platform::ScaleRuleY(l.tabY + 10),
+                         platform::ScaleRuleX(10), platform::ScaleRuleY(10), 0, 0, 0, 0, 0, red,
+                         green, blue);
+    render::DrawRoundBox(dc, 2, platform::ScaleRuleX(l.frameX), platform::ScaleRuleY(70),
+                         platform::ScaleRuleX(204), platform::ScaleRuleY(200 - l.offsetY), 0, 0,
+                         red, green, blue, 0, 0, 0);
+  }
+  render::DrawBitmap(dc, render::PictureOf(render::ResetButton), 50, 17, 0, 0);
+  DrawKeyed(dc, render::ExportIcon, 2, l.tabY);
+  if (known) {
+    const int title = kTitleOfMode[mode];
+    DrawKeyed(dc, render::ModeTitles + title, l.frameX + (title == 0 ? 5 : 10), 31);
+  }
+  const HiScoreTable* table = TableOfMode(mode);
+  for (int k = 0; k < HiScoreEntries; ++k) DrawRow(dc, l, k, table);
+  DrawGamesPlayed(dc, displayClass);
+  dc = saved;
+}
 
 }  // namespace records

@@ -11,111 +11,169 @@ namespace art {
 
 namespace {
 
-// The hi-score background's tone where titles and buttons sit on it.
-const Rgb kScoreTop = Rgb8(22, 27, 40);
-const Rgb kScoreBottom = Rgb8(12, 15, 24);
+// The hi-score background: a bar for the top line of text, a lit zone for
+// the mode title, a plain middle and a shelf for the tabs. The short layouts
+// show the picture with rows 120..199 left out, so everything from row 90 to
+// row 230 repeats every 80 rows (rivets every 40, seams every 20) and the
+// cut never shows; the bar and the shelf keep their places on every layout.
+const Rgb kScoreBar = Rgb8(40, 48, 66);
+const Rgb kScoreBarLow = Rgb8(30, 36, 51);
+const Rgb kScoreLit = Rgb8(31, 38, 56);
+const Rgb kScoreMid = Rgb8(17, 21, 32);
+const Rgb kShelf = Rgb8(27, 33, 47);
+constexpr double kRuleY = 24;
+constexpr double kShelfY = 276;
 
-// The five modes' characters, shared with the main menu: EASY green, HARD
-// steel, PANIC red, HEAT flames, CHROMA rainbow.
+// The top bar, in the background's own coordinates (the reset button sits in
+// its corner and shares it).
+void ScoreBar(cairo_t* cr) {
+  FillVertical(cr, 0, 0, 240, kRuleY, kScoreBar, kScoreBarLow);
+  FillRect(cr, 0, 0, 240, 1, kSteelLight, 0.5);
+}
+
+// The light under the rule where the mode title stands, fading into the middle.
+void TitleZone(cairo_t* cr, double top) {
+  FillVertical(cr, 0, top, 240, 90 - top, kScoreLit, kScoreMid);
+}
+
+// The five modes' lettering: each title in its mode's colour (lighter at the
+// top), with the mode's character as a detail beside it.
 struct ModeLook {
-  Rgb top;
-  Rgb bottom;
+  Rgb colour;
+  const char* text;
+  double width;
 };
-const ModeLook kEasyLook{Rgb8(190, 255, 150), Rgb8(40, 170, 40)};
-const ModeLook kHardLook{Rgb8(230, 236, 246), Rgb8(110, 124, 146)};
-const ModeLook kPanicLook{Rgb8(255, 150, 130), Rgb8(200, 20, 20)};
-const ModeLook kHeatLook{Rgb8(255, 236, 110), Rgb8(236, 70, 10)};
+const ModeLook kLooks[5] = {
+    {Rgb8(255, 0, 255), "CHROMA", 184},  {Rgb8(255, 0, 0), "EASY", 106},
+    {Rgb8(255, 255, 0), "HARD", 118},    {Rgb8(0, 255, 0), "HEAT", 116},
+    {Rgb8(102, 153, 255), "PANIC", 130},
+};
 
-void RainbowFill(cairo_t* cr, double x0, double x1) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
-  for (int i = 0; i < 6; ++i) {
-    const Rgb c = Pale(kPaint[kWheelOrder[i]], 0.15);
-    cairo_pattern_add_color_stop_rgb(p, (i + 0.5) / 6.0, c.r, c.g, c.b);
-  }
-  cairo_set_source(cr, p);
+void TitleClock(cairo_t* cr, double cx, double cy, double r, Rgb hand) {
+  CirclePath(cr, cx, cy, r);
+  SetColour(cr, kInk);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  CirclePath(cr, cx, cy, r - 1.6);
+  SetColour(cr, Rgb8(236, 242, 255));
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 1.0);
+  for (int i = 0; i < 12; ++i) {
+    const double t = i * M_PI / 6;
+    cairo_move_to(cr, cx + 8 * std::cos(t), cy + 8 * std::sin(t));
+    cairo_line_to(cr, cx + 10 * std::cos(t), cy + 10 * std::sin(t));
+  }
+  SetColour(cr, Rgb8(20, 30, 60));
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 2.0);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, cx, cy);
+  cairo_line_to(cr, cx, cy - 7.5);
+  cairo_move_to(cr, cx, cy);
+  cairo_line_to(cr, cx + 5, cy + 2);
+  SetColour(cr, hand);
+  cairo_stroke(cr);
+}
+
+// A flame of two tongues, outlined so it reads on the dark background.
+void TitleFlame(cairo_t* cr, double cx, double base, double h) {
+  const double w = h * 0.62;
+  auto tongue = [&](double scale) {
+    const double top = base - h * scale, half = w * scale / 2;
+    cairo_move_to(cr, cx, top);
+    cairo_curve_to(cr, cx + half * 0.3, top + h * scale * 0.3, cx + half * 1.2,
+                   base - h * 0.45 * scale, cx + half * 0.8, base - 1);
+    cairo_curve_to(cr, cx + half * 0.5, base, cx - half * 0.5, base, cx - half * 0.8, base - 1);
+    cairo_curve_to(cr, cx - half * 1.2, base - h * 0.5 * scale, cx - half * 0.1,
+                   top + h * scale * 0.4, cx, top);
+    cairo_close_path(cr);
+  };
+  tongue(1.0);
+  SetColour(cr, kInk);
+  cairo_set_line_width(cr, 3.0);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke_preserve(cr);
+  SetColour(cr, Rgb8(236, 84, 10));
+  cairo_fill(cr);
+  tongue(0.6);
+  SetColour(cr, Rgb8(255, 214, 60));
+  cairo_fill(cr);
+}
+
+// A little paint wheel of the six colours.
+void TitleWheel(cairo_t* cr, double cx, double cy, double r) {
+  CirclePath(cr, cx, cy, r + 1.5);
+  SetColour(cr, kInk);
+  cairo_fill(cr);
+  for (int i = 0; i < 6; ++i) {
+    const double a0 = -M_PI / 2 - M_PI / 6 + i * M_PI / 3;
+    cairo_move_to(cr, cx, cy);
+    cairo_arc(cr, cx, cy, r, a0, a0 + M_PI / 3);
+    cairo_close_path(cr);
+    SetColour(cr, kPaint[kWheelOrder[i]]);
+    cairo_fill(cr);
+  }
+  CirclePath(cr, cx, cy, r * 0.3);
+  SetColour(cr, kWhite);
+  cairo_fill(cr);
 }
 
 }  // namespace
 
 void DrawHiScoreBackground(Art& a) {
   cairo_t* cr = a.cr;
-  FillVertical(cr, 0, 0, 240, 320, kScoreTop, kScoreBottom);
-  // A faint diagonal weave of plate seams: quiet, and it survives stretching.
+  FillRect(cr, 0, 0, 240, 320, kScoreMid);
+  ScoreBar(cr);
+  FillRect(cr, 0, kRuleY, 240, 1, kBrassDark);
+  FillRect(cr, 0, kRuleY + 1, 240, 1, Rgb8(0, 0, 0), 0.5);
+  TitleZone(cr, kRuleY + 2);
+  // Faint diagonal seams, 20 apart, so they repeat every 80 rows.
   cairo_set_line_width(cr, 1.0);
-  for (int i = -320; i < 240; i += 24) {
-    cairo_move_to(cr, i, 0);
-    cairo_line_to(cr, i + 320, 320);
+  for (int i = -320; i < 240; i += 20) {
+    cairo_move_to(cr, i, kRuleY + 2);
+    cairo_line_to(cr, i + 320 - kRuleY - 2, 320);
   }
-  SetColour(cr, kWhite, 0.025);
+  SetColour(cr, kWhite, 0.03);
   cairo_stroke(cr);
-  // Soft glow behind the table, so its frame stands out.
-  cairo_pattern_t* g = cairo_pattern_create_radial(120, 170, 20, 120, 170, 170);
-  cairo_pattern_add_color_stop_rgba(g, 0, 0.25, 0.32, 0.5, 0.35);
-  cairo_pattern_add_color_stop_rgba(g, 1, 0.25, 0.32, 0.5, 0.0);
-  cairo_rectangle(cr, 0, 0, 240, 320);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  // A brass rule under the top line of text, and a shelf for the tabs.
-  FillRect(cr, 0, 24, 240, 1, kBrassDark);
-  FillRect(cr, 0, 25, 240, 1, Rgb8(0, 0, 0), 0.5);
-  FillVertical(cr, 0, 281, 240, 39, Rgb8(30, 36, 52), kScoreBottom);
-  FillRect(cr, 0, 280, 240, 1, kBrassDark);
-  FillRect(cr, 0, 281, 240, 1, Rgb8(0, 0, 0), 0.5);
+  // Rivets down both margins, beside the table on every layout.
+  for (double y = 60; y < kShelfY - 10; y += 40) {
+    Rivet(cr, 8, y, 4);
+    Rivet(cr, 232, y, 4);
+  }
+  // The shelf the tabs and the export button stand on.
+  FillRect(cr, 0, kShelfY, 240, 320 - kShelfY, kShelf);
+  FillRect(cr, 0, kShelfY, 240, 1, kBrassDark);
+  FillRect(cr, 0, kShelfY + 1, 240, 1, Rgb8(0, 0, 0), 0.5);
+  FillRect(cr, 0, 319, 240, 1, kSteelShadow);
 }
 
 void DrawModeTitle(Art& a) {
   cairo_t* cr = a.cr;
-  static const char* const kTitles[5] = {"CHROMA", "EASY", "HARD", "HEAT", "PANIC"};
-  static const double kWidths[5] = {184, 106, 118, 116, 130};
-  const char* text = kTitles[a.index];
-  const double w = kWidths[a.index], h = 40;
+  const ModeLook& look = kLooks[a.index];
+  const double w = look.width, h = 40;
+  // Room at the left for the detail of the modes that have one.
   double left = 0;
   if (a.index == 4) {
-    // PANIC carries a small clock.
-    const double cx = 17, cy = 20, r = 13;
-    CirclePath(cr, cx, cy, r);
-    SetColour(cr, Rgb8(40, 0, 0));
-    cairo_fill(cr);
-    CirclePath(cr, cx, cy, r - 1.6);
-    SetColour(cr, Rgb8(255, 236, 230));
-    cairo_fill(cr);
-    cairo_set_line_width(cr, 1.0);
-    for (int i = 0; i < 12; ++i) {
-      const double t = i * M_PI / 6;
-      cairo_move_to(cr, cx + 8 * std::cos(t), cy + 8 * std::sin(t));
-      cairo_line_to(cr, cx + 10 * std::cos(t), cy + 10 * std::sin(t));
-    }
-    SetColour(cr, Rgb8(60, 0, 0));
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 2.0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, cx, cy);
-    cairo_line_to(cr, cx, cy - 7.5);
-    cairo_move_to(cr, cx, cy);
-    cairo_line_to(cr, cx + 5, cy + 2);
-    SetColour(cr, Rgb8(200, 10, 10));
-    cairo_stroke(cr);
+    TitleClock(cr, 17, 20, 13, Rgb8(30, 70, 200));
     left = 33;
+  } else if (a.index == 3) {
+    TitleFlame(cr, 13, 33, 26);
+    left = 26;
+  } else if (a.index == 0) {
+    TitleWheel(cr, 15, 20, 11);
+    left = 30;
   }
-  const double em = FitEm(cr, Face::Bold, text, w - left - 6, 32 / 0.727);
+  const double em = FitEm(cr, Face::Bold, look.text, w - left - 6, 32 / 0.727);
   const double baseline = h / 2 + em * 0.727 / 2;
-  const double cx = left + (w - left) / 2;
-  if (a.index == 0) {
-    // CHROMA: outlined like the others, then filled with the rainbow.
-    OutlinedText(cr, text, cx, baseline, kWhite, kWhite, kInk, 2.0, 1.5);
-    CentredTextPath(cr, text, cx, baseline);
-    RainbowFill(cr, 4, w - 4);
-    return;
-  }
-  const ModeLook looks[5] = {{}, kEasyLook, kHardLook, kHeatLook, kPanicLook};
-  OutlinedText(cr, text, cx, baseline, looks[a.index].top, looks[a.index].bottom, kInk, 2.0, 1.5);
+  const Rgb top = Mix(look.colour, kWhite, 0.45);
+  const Rgb bottom = Scale(look.colour, 0.82);
+  OutlinedText(cr, look.text, left + (w - left) / 2, baseline, top, bottom, kInk, 2.0, 1.5);
 }
 
 void ModeTitleBackdrop(Art& a) {
-  FillRect(a.cr, 0, 0, 184, 40, kScoreTop);
+  // The titles stand at y 31, on the lit zone.
+  cairo_translate(a.cr, 0, -31);
+  FillRect(a.cr, 0, 0, 240, 90, kScoreMid);
+  TitleZone(a.cr, kRuleY + 2);
 }
 
 void DrawTrophy(Art& a) {
@@ -193,7 +251,7 @@ void DrawTrophy(Art& a) {
 
 void DrawResetButton(Art& a) {
   cairo_t* cr = a.cr;
-  FillVertical(cr, 0, 0, 50, 17, kScoreTop, kScoreTop);
+  ScoreBar(cr);
   RoundedRectPath(cr, 0.5, 0.5, 49, 16, 8);
   SetColour(cr, Rgb8(70, 0, 0));
   cairo_fill(cr);
@@ -263,7 +321,7 @@ void DrawExportIcon(Art& a) {
 }
 
 void ExportIconBackdrop(Art& a) {
-  FillRect(a.cr, 0, 0, 30, 32, kScoreBottom);
+  FillRect(a.cr, 0, 0, 30, 32, kShelf);
 }
 
 void DrawMakerLogo(Art& a) {

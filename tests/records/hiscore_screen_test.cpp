@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/text_drawing.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/screen_state.hpp"
+#include "shell/screen_flow.hpp"
+#include "shell/shell_fixture.hpp"
+
+namespace {
+
+using namespace shell_test;
+
+struct Seen {
+  std::u16string text;
+  platform::Rect rect;
+  const platform::Font* font;
+  // The ink, as wide as the face draws it, lies inside the rectangle.
+  bool Whole() const { return platform::MeasureText(*font, text) + 1 <= rect.Width(); }
+};
+std::vector<Seen> seen;
+
+class HiScoreScreenTest : public ShellTest {
+ protected:
+  // Shows the table of `tab`, keeping every text the paint wrote.
+  void Show(std::uint32_t tab) {
+    render::HiScoreTab = tab;
+    shell::ShowScreen(render::screen::HiScoreTable);
+    seen.clear();
+    platform::SetTextObserver([](const platform::DrawnText& d) {
+      seen.push_back(Seen{std::u16string(d.text), d.rect, d.font});
+    });
+    platform::headless::Pump();
+    platform::SetTextObserver(nullptr);
+  }
+  static std::vector<Seen>::const_iterator Find(std::u16string_view text) {
+    return std::find_if(seen.begin(), seen.end(), [&](const Seen& s) { return s.text == text; });
+  }
+};
+
+// Long names stop before their scores, and no digit of a long score or of the
+// games played is cut off by its box.
+TEST_F(HiScoreScreenTest, EveryTextStaysInItsBox) {
+  ASSERT_EQ(Start(320, 240), shell::StartOutcome::Run);
+  const std::u16string scores[5] = {u"2147483647", u"-2147483648", u"4156", u"2856", u"1365"};
+  for (int k = 0; k < 2; ++k) {
+    std::fill_n(records::HiScoreTables[1].Entry[k].Name, 10, k ? u'M' : u'W');
+    records::HiScoreTables[1].Entry[k].Score = k ? -2147483647 - 1 : 2147483647;
+  }
+  records::GameStatus.GamesPlayed = 4294967295u;
+  Show(2);
+  for (int k = 0; k < 5; ++k) {
+    SCOPED_TRACE(k);
+    const auto place = Find(std::u16string(1, static_cast<char16_t>(u'1' + k)));
+    ASSERT_NE(place, seen.end());
+    EXPECT_EQ(place->rect.left, 64);
+    EXPECT_EQ(place->rect.top, 78 + 20 * k);
+    const auto score = Find(scores[k]);
+    ASSERT_NE(score, seen.end());
+    EXPECT_TRUE(score->Whole());
+    EXPECT_EQ(score->rect.right, 232);
+    // The name is drawn just before its score.
+    EXPECT_LE((score - 1)->rect.right,
+              score->rect.right - platform::MeasureText(*score->font, scores[k]) - 1);
+    if (k >= 2) {
+      EXPECT_EQ(score->font, &render::FontTable[render::Font20Bold]);
+    }
+  }
+  ASSERT_NE(Find(u"Played:"), seen.end());
+  const auto count = Find(u"4294967295");
+  ASSERT_NE(count, seen.end());
+  EXPECT_TRUE(count->Whole());
+  EXPECT_LE(count->rect.right, 320);
+}
+
+// The square screen keeps the portrait's columns and shows the background's
+// top and shelf in their places; an unknown tab shows no table.
+TEST_F(HiScoreScreenTest, SquareScreen) {
+  ASSERT_EQ(Start(240, 240), shell::StartOutcome::Run);
+  Show(0);
+  EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const Seen& s) { return s.text == u"Pt."; }),
+            5);
+  EXPECT_EQ(Find(u"8569"), seen.end());
+  Show(3);
+  const auto first = Find(u"1");
+  ASSERT_NE(first, seen.end());
+  EXPECT_EQ(first->rect.left, 24);
+  EXPECT_EQ(first->rect.top, 78);
+  EXPECT_NE(Find(u"7695"), seen.end());
+  const platform::Bitmap screen = platform::headless::Screen();
+  const platform::Colour blue = platform::Rgb(102, 153, 255);
+  EXPECT_EQ(screen.Pixel(88 + 60 + 15, 206 + 15), blue);
+  EXPECT_EQ(screen.Pixel(19, 150), blue);
+  const platform::Bitmap& background = *render::PictureOf(render::HiScoreBackground);
+  for (int y : {24, 119}) EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y)) << y;
+  for (int y : {120, 196, 239}) EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y + 80));
+}
+
+}  // namespace

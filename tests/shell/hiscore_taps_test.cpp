@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/message_box.hpp"
+#include "render/screen_state.hpp"
+#include "shell/screen_flow.hpp"
+#include "shell_fixture.hpp"
+
+namespace {
+
+using namespace shell_test;
+
+constexpr char16_t kQuestion[] = u"Are you sure you want to erase all Hi-Scores?";
+constexpr char16_t kSaved[] =
+    u"The High Score tables have been reset.\n\nThe Default scores have been saved.";
+
+// A store whose writes all fail, as a full disk's would.
+class RefusingStore : public platform::MemoryStore {
+ public:
+  bool SetValue(std::string_view, const void*, std::size_t) override { return false; }
+};
+
+class HiScoreTapsTest : public ShellTest {
+ protected:
+  void ShowTable(int width, int height) {
+    ASSERT_EQ(Start(width, height), shell::StartOutcome::Run);
+    shell::ShowScreen(render::screen::HiScoreTable);
+    platform::headless::Pump();
+  }
+  static void Tap(int x, int y) {
+    platform::headless::Tap(x, y);
+    platform::headless::Advance(700);
+  }
+  // Changes the EASY table; true when all five tables hold their defaults.
+  static void Scribble() { records::HiScoreTables[0].Entry[0].Score = 99999; }
+  static bool Defaults() {
+    records::HiScoreTable now[5];
+    std::memcpy(now, records::HiScoreTables, sizeof now);
+    records::ResetHiScores();
+    return std::memcmp(now, records::HiScoreTables, sizeof now) == 0;
+  }
+};
+
+TEST_F(HiScoreTapsTest, TabsExportAndAnyOtherTapBackToTheMenu) {
+  ShowTable(320, 240);
+  const int taps[][3] = {{277, 235, 5}, {128, 206, 1}, {158, 220, 2}, {248, 210, 5}};
+  for (const auto& t : taps) {
+    Tap(t[0], t[1]);
+    EXPECT_EQ(render::HiScoreTab, static_cast<std::uint32_t>(t[2])) << t[0] << "," << t[1];
+  }
+  Tap(20, 220);
+  ASSERT_EQ(popup::PopupKind, popup::kind::ExportCode);
+  platform::Window* panel = popup::PopupWindow;
+  Tap(20, 220);
+  EXPECT_EQ(popup::PopupWindow, panel);
+  popup::ResetPopup();
+  records::GameStatus.Mode = 3;
+  render::ButtonPressed = 1;
+  Tap(278, 220);
+  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
+  EXPECT_EQ(records::GameStatus.Mode, 0);
+  EXPECT_EQ(render::ButtonPressed, 0u);
+}
+
+// The reset asks first, puts the defaults back and writes them at once; the
+// box says they were saved only when they were.
+TEST_F(HiScoreTapsTest, TheResetAsksThenSavesTheDefaultsAtOnce) {
+  ShowTable(480, 640);  // taps are halved on the VGA screens
+  Scribble();
+  platform::AnswerNextMessageBox(platform::IdNo, kQuestion);
+  Tap(99, 35);
+  EXPECT_FALSE(Defaults());
+  EXPECT_EQ(store.writes, 0);
+  platform::AnswerNextMessageBox(platform::IdYes, kQuestion);
+  platform::AnswerNextMessageBox(platform::IdOk, kSaved);
+  Tap(0, 0);
+  EXPECT_TRUE(Defaults());
+  EXPECT_EQ(store.writes, 6);
+  RefusingStore refusing;
+  platform::UseStore(&refusing);
+  Scribble();
+  platform::AnswerNextMessageBox(platform::IdYes, kQuestion);
+  platform::AnswerNextMessageBox(platform::IdOk);
+  Tap(40, 20);
+  platform::UseStore(&store);
+  EXPECT_TRUE(Defaults());
+  const std::vector<platform::ShownMessageBox> boxes = platform::TakeShownMessageBoxes();
+  ASSERT_EQ(boxes.size(), 5u);
+  for (const platform::ShownMessageBox& box : boxes) EXPECT_EQ(box.caption, u"Reset Hi-Scores");
+  EXPECT_NE(boxes[4].text.find(u"could not be saved"), std::u16string::npos);
+}
+
+}  // namespace
