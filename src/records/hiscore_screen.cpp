@@ -191,7 +191,6 @@ void PaintHiScoreScreen(platform::DeviceContext& dc) {
   render::ScreenOffsetY = l.offsetY;
   render::IconBarX = l.tabX;
   render::IconBarY = l.tabY;
-  render::ScreenPhase = 1;
   const platform::DeviceContext saved = dc;
 
   render::FillRectRGB(dc, 0, 0, 0, 0, 0, Wide(displayClass) ? 320 : 240,
