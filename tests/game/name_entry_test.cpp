@@ -5,8 +5,11 @@
 
 #include "engine/game_state.hpp"
 #include "platform/child_controls.hpp"
+#include "platform/text_drawing.hpp"
 #include "records/new_hiscore_screen.hpp"
 #include "render/screen_state.hpp"
+#include "shell/commands.hpp"
+#include "shell/screen_flow.hpp"
 #include "shell/shell_fixture.hpp"
 
 // The name entry after a HARD game that runs out of paint, on the headless back
@@ -42,6 +45,13 @@ class NameEntryTest : public ShellTest {
     return std::u16string(records::HiScoreName(table.Entry[place]));
   }
   static const records::HiScoreTable& Hard() { return records::HiScoreTables[1]; }
+  static int ControlsLeft() {
+    int alive = 0;
+    for (const platform::Window* w : platform::TopLevelWindows()) {
+      alive += w->alive && w->kind == platform::WindowKind::Child;
+    }
+    return alive;
+  }
 };
 
 TEST_F(NameEntryTest, TheLastNameIsProposedAndEnterPutsTheTypedOneInPlaceSavedAtOnce) {
@@ -52,12 +62,12 @@ TEST_F(NameEntryTest, TheLastNameIsProposedAndEnterPutsTheTypedOneInPlaceSavedAt
   EXPECT_EQ(platform::GetFocus(), records::NameField());
 
   store.writes = 0;
-  platform::headless::TypeText("Zoe");  // replaces the whole proposal
+  platform::headless::TypeText("Zoe Marlowe-Quist");  // replaces the proposal, up to 10 characters
   platform::headless::Key(platform::vk::Return);
   platform::headless::Pump();
   EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
-  EXPECT_EQ(records::NameField(), nullptr);
-  EXPECT_EQ(NameAt(Hard(), 3), u"Zoe");
+  EXPECT_EQ(ControlsLeft(), 0);
+  EXPECT_EQ(NameAt(Hard(), 3), u"Zoe Marlow");
   EXPECT_EQ(Hard().Entry[3].Score, 3000);
   EXPECT_EQ(Hard().Entry[4].Score, 2856);
   EXPECT_EQ(Hard().LastInsertIndex, 3);
@@ -69,25 +79,41 @@ TEST_F(NameEntryTest, TheLastNameIsProposedAndEnterPutsTheTypedOneInPlaceSavedAt
   records::HiScoreTable stored{};
   ASSERT_EQ(store.values["PrefsHard"].size(), sizeof stored);
   std::memcpy(&stored, store.values["PrefsHard"].data(), sizeof stored);
-  EXPECT_EQ(NameAt(stored, 3), u"Zoe");
+  EXPECT_EQ(NameAt(stored, 3), u"Zoe Marlow");
   EXPECT_FALSE(platform::headless::QuitPosted());
 }
 
-TEST_F(NameEntryTest, AnEmptyNameStaysAndCancelInsertsNothing) {
-  ASSERT_NO_FATAL_FAILURE(EndGameScoring(kHardFifth + 1));
-  const records::HiScoreTable before = Hard();
-  platform::headless::Key(8);  // Backspace clears the selected proposal
-  platform::headless::Key(platform::vk::Return);
-  platform::headless::Key(platform::vk::Escape);
-  platform::headless::Pump();
-  EXPECT_EQ(render::ScreenState, render::screen::NewHiScore);
-  ASSERT_NE(records::NameField(), nullptr);
+TEST_F(NameEntryTest, AnEmptyNameStaysAndCancelOrTheSameResultAgainInsertsNothing) {
+  for (const bool cancel : {true, false}) {
+    SCOPED_TRACE(cancel);
+    ForgetEverything();
+    ASSERT_NO_FATAL_FAILURE(EndGameScoring(2856));  // the fourth place's score
+    const records::HiScoreTable before = Hard();
+    platform::headless::Key(8);  // Backspace clears the selected proposal
+    platform::headless::Key(platform::vk::Return);
+    platform::headless::Key(platform::vk::Escape);
+    platform::headless::Pump();
+    EXPECT_EQ(render::ScreenState, render::screen::NewHiScore);
+    ASSERT_NE(records::NameField(), nullptr);
 
-  platform::headless::Tap(130 + 40, 172 + 11);  // Cancel
-  platform::headless::Pump();
-  EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
-  EXPECT_EQ(std::memcmp(&before, &Hard(), sizeof before), 0);
-  EXPECT_EQ(engine::Game.Phase, 10);
+    if (cancel) {
+      platform::headless::Tap(130 + 40, 172 + 11);
+    } else {
+      platform::headless::TypeText(platform::Utf16ToUtf8(NameAt(before, 3)));
+      platform::headless::Key(platform::vk::Return);
+    }
+    platform::headless::Pump();
+    EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
+    EXPECT_EQ(std::memcmp(&before, &Hard(), sizeof before), 0);
+    EXPECT_EQ(engine::Game.Phase, 10);
+    // Off the entry both buttons' commands are taken and do nothing.
+    for (const int id : {records::NameOkButtonId, records::NameCancelButtonId}) {
+      EXPECT_EQ(shell::OnCommand(platform::MainWindow(), platform::msg::Command, id, 0), 1);
+    }
+    EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
+    platform::ReleaseSingleInstance();
+    platform::headless::Stop();
+  }
 }
 
 TEST_F(NameEntryTest, ClosingTheDesktopWindowKeepsTheTypedNameOrEndsAnEmptyEntry) {
@@ -117,6 +143,38 @@ TEST_F(NameEntryTest, TheLandscapeScreenShowsNothingOfTheGameBesideThePanel) {
     for (int x = 240; x < 320; ++x) lit += screen.Pixel(x, y) != platform::Rgb(0, 0, 0);
   }
   EXPECT_EQ(lit, 0);
+}
+
+// The panel with its controls, as the player sees it, held to a fingerprint of
+// its pixels on the small, landscape, doubled and square screens. After a
+// deliberate change, look at the screens and take the printed fingerprints.
+TEST_F(NameEntryTest, ThePanelLooksAsItDidOnEveryShape) {
+  constexpr struct {
+    int width, height;
+    std::uint64_t print;
+  } kScreens[] = {{240, 320, 0x1ac7ea2fc1ca2d60ull},
+                  {320, 240, 0x4954f902a2fc2ee0ull},
+                  {480, 640, 0x022dd7dbd05364f5ull},
+                  {320, 320, 0x089b6c8193ba2ee0ull}};
+  for (const auto& s : kScreens) {
+    ForgetEverything();
+    Keep({.mode = 2,
+          .score = 3000,
+          .reserve = 40,
+          .board = "RYBGPO BGPORY PORYBG RYBGPO BGPORY RRYBGP"});
+    ASSERT_EQ(Start(s.width, s.height), shell::StartOutcome::Run);
+    FirstPaintOfTheGame();
+    shell::OnGameOver(2, 3);
+    platform::headless::Pump();
+    const platform::Bitmap screen = platform::headless::Screen();
+    std::uint64_t print = 1469598103934665603ull;
+    for (const platform::Colour c : screen.Pixels()) {
+      print = (print ^ (c & 0xFFFFFFu)) * 1099511628211ull;
+    }
+    EXPECT_EQ(print, s.print) << s.width << "x" << s.height << std::hex << ": 0x" << print;
+    platform::ReleaseSingleInstance();
+    platform::headless::Stop();
+  }
 }
 
 }  // namespace
