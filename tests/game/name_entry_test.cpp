@@ -62,7 +62,10 @@ TEST_F(NameEntryTest, TheLastNameIsProposedAndEnterPutsTheTypedOneInPlaceSavedAt
   EXPECT_EQ(platform::GetFocus(), records::NameField());
 
   store.writes = 0;
-  platform::headless::TypeText("Zoe Marlowe-Quist");  // replaces the proposal, up to 10 characters
+  platform::headless::TypeText("Zoe Marlowe-Quist");  // replaces the proposal
+  platform::headless::Pump();
+  EXPECT_EQ(FieldText(), u"Zoe Marlow");
+  records::GameStatus.reserved34 = 7;
   platform::headless::Key(platform::vk::Return);
   platform::headless::Pump();
   EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
@@ -73,6 +76,8 @@ TEST_F(NameEntryTest, TheLastNameIsProposedAndEnterPutsTheTypedOneInPlaceSavedAt
   EXPECT_EQ(Hard().LastInsertIndex, 3);
   EXPECT_EQ(engine::Game.Phase, 10);
   EXPECT_EQ(records::GameStatus.Mode, 0);
+  EXPECT_EQ(records::GameStatus.Score, 0);
+  EXPECT_EQ(records::GameStatus.reserved34, 0);
 
   // Stored before any way out was taken.
   EXPECT_GT(store.writes, 0);
@@ -128,6 +133,7 @@ TEST_F(NameEntryTest, ClosingTheDesktopWindowKeepsTheTypedNameOrEndsAnEmptyEntry
     EXPECT_TRUE(platform::headless::QuitPosted());
     EXPECT_EQ(records::NameField(), nullptr);
     ASSERT_NO_FATAL_FAILURE(Restart());
+    EXPECT_EQ(records::NameField(), nullptr);
     EXPECT_EQ(Hard().Entry[2].Score, *typed ? 5000 : 4156);
     EXPECT_EQ(NameAt(Hard(), 2) == u"Ivo", *typed != 0);
     platform::ReleaseSingleInstance();
