@@ -1,14 +1,79 @@
 #include "shell/commands.hpp"
 
+#include <cstddef>
+#include <string_view>
+
+#include "engine/game_state.hpp"
+#include "engine/new_game_and_supply.hpp"
+#include "platform/child_controls.hpp"
+#include "platform/full_screen.hpp"
 #include "platform/window.hpp"
+#include "records/game_status_record.hpp"
+#include "records/hiscore_table.hpp"
+#include "records/new_hiscore_screen.hpp"
+#include "records/record_store.hpp"
+#include "render/screen_state.hpp"
+#include "shell/screen_flow.hpp"
 
 namespace shell {
 
-platform::LResult OnCommand(platform::Window* window, unsigned message, platform::WParam wParam,
-                            platform::LParam lParam) {
-  return platform::DefWindowProc(window, message, wParam, lParam);
+namespace {
+
+// No tick runs in it; the menu's entry step sets the phase back to 0.
+constexpr int ParkedPhase = 10;
+// The field's text is read as the device read it: 15 units and the closing zero.
+constexpr std::size_t NameBufferUnits = 16;
+
+bool OnNameEntry() {
+  return render::ScreenState == render::screen::NewHiScore;
 }
 
-void FinishNameEntryOnClose(platform::Window*) {}
+// Both ways off the name entry: the controls go, a name given goes into the
+// table of the shown mode, that table comes on, and the finished game is wiped.
+void LeaveNameEntry(platform::Window* window, std::u16string_view name) {
+  platform::SetFullScreen(window, platform::full_screen::HideInputPanelButton);
+  records::DestroyNameEntryControls();
+  if (!name.empty()) {
+    records::InsertHiScore(name, records::GameStatus.Score, true,
+                           static_cast<int>(render::HiScoreTab));
+  }
+  ShowScreen(render::screen::HiScoreTable);
+  records::GameStatus.Mode = engine::mode::None;
+  engine::NewGame();
+  engine::Game.Phase = ParkedPhase;
+  records::GameStatus.reserved34 = 0;
+}
+
+// False when the field is empty: the name entry stays.
+bool TakeName(platform::Window* window) {
+  char16_t name[NameBufferUnits];
+  const std::size_t length = platform::GetWindowText(records::NameField(), name, NameBufferUnits);
+  if (length == 0) return false;
+  LeaveNameEntry(window, std::u16string_view(name, length));
+  // A new best is the one thing a crash before the next exit must not take.
+  records::SaveAllRecords();
+  return true;
+}
+
+}  // namespace
+
+platform::LResult OnCommand(platform::Window* window, unsigned message, platform::WParam wParam,
+                            platform::LParam lParam) {
+  switch (platform::CommandId(wParam)) {
+    case records::NameOkButtonId:
+      if (OnNameEntry()) TakeName(window);
+      return 1;
+    case records::NameCancelButtonId:
+      if (OnNameEntry()) LeaveNameEntry(window, {});
+      return 1;
+    default:
+      return platform::DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+void FinishNameEntryOnClose(platform::Window* window) {
+  if (!OnNameEntry()) return;
+  if (!TakeName(window)) LeaveNameEntry(window, {});
+}
 
 }  // namespace shell

@@ -7,7 +7,7 @@ class Window;
 }
 
 // Commands from the child controls of the main window: the name entry's OK and
-// Cancel buttons (and Enter and Escape in its name field).
+// Cancel buttons (and Enter in its name field, which is OK).
 namespace shell {
 
 // Nonzero tells the caller to pass the command on to the default handling too.
@@ -15,8 +15,8 @@ platform::LResult OnCommand(platform::Window* window, unsigned message, platform
                             platform::LParam lParam);
 
 // The desktop window is being closed while the name entry is on show: the typed
-// name goes in as OK would take it (nothing when the field is empty), so the new
-// score is not lost.
+// name goes in as OK would take it, so the new score is not lost; an empty field
+// ends the entry as Cancel does. Elsewhere nothing happens.
 void FinishNameEntryOnClose(platform::Window* window);
 
 }  // namespace shell

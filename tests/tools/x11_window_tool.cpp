@@ -1,6 +1,7 @@
 // Test helper for the whole-program tests under Xvfb:
 //   x11_window_tool count NAME   prints how many mapped top-level windows carry NAME
 //   x11_window_tool close NAME   asks every such window to close, as a window manager would
+//   x11_window_tool pixel NAME X Y   prints the colour (RRGGBB) at X, Y of the first such window
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -55,11 +57,21 @@ Display* OpenDisplay() {
   return nullptr;
 }
 
+// Reads one pixel of a window as the server holds it (a 24-bit true-colour screen).
+bool PrintPixel(Display* display, Window window, int x, int y) {
+  XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+  if (!image) return false;
+  std::printf("%06lx\n", XGetPixel(image, 0, 0) & 0xFFFFFFul);
+  XDestroyImage(image);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s count|close NAME\n", argv[0]);
+  const bool pixel = argc == 5 && std::strcmp(argv[1], "pixel") == 0;
+  if (argc != 3 && !pixel) {
+    std::fprintf(stderr, "usage: %s count|close NAME, or pixel NAME X Y\n", argv[0]);
     return 2;
   }
   XSetErrorHandler(&IgnoreErrors);
@@ -70,6 +82,12 @@ int main(int argc, char** argv) {
   }
   std::vector<Window> found;
   Collect(display, DefaultRootWindow(display), argv[2], found);
+  if (pixel) {
+    const bool read =
+        !found.empty() && PrintPixel(display, found[0], std::atoi(argv[3]), std::atoi(argv[4]));
+    XCloseDisplay(display);
+    return read ? 0 : 1;
+  }
   if (std::strcmp(argv[1], "count") == 0) {
     std::printf("%zu\n", found.size());
   } else {
