@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 
 #include "platform/display_profile.hpp"
@@ -49,14 +47,12 @@ void DrawCode(platform::DeviceContext& dc, std::u16string_view code) {
   }
   // Only an absurd count of games makes a code this long: it goes on two lines
   // of the largest font two of whose lines fit above the OK button.
-  char16_t lines[64];
-  const std::size_t length = std::min<std::size_t>(code.size(), std::size(lines) - 1);
-  const std::size_t half = (length + 1) / 2;
-  code.substr(0, half).copy(lines, half);
-  lines[half] = u'\n';
-  code.substr(half, length - half).copy(lines + half + 1, length - half);
-  DrawPanelText(dc, render::Font16Heavy, std::u16string_view(lines, length + 1), Red, kCodeLeft,
-                kCodeTop, kCodeRight, kTwoLineBottom);
+  const std::size_t half = code.size() / 2;
+  constexpr int kLineHeight = (kTwoLineBottom - kCodeTop) / 2;
+  DrawPanelText(dc, render::Font16Heavy, code.substr(0, half), Red, kCodeLeft, kCodeTop, kCodeRight,
+                kCodeTop + kLineHeight);
+  DrawPanelText(dc, render::Font16Heavy, code.substr(half), Red, kCodeLeft, kCodeTop + kLineHeight,
+                kCodeRight, kTwoLineBottom);
 }
 
 }  // namespace

@@ -61,7 +61,11 @@ TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   Open(4);
   EXPECT_NE(Find(u"Click this icon again when you beat the first Hi-Score of HEAT MODE!"), nullptr);
   EXPECT_EQ(Find(u"WELL DONE!"), nullptr);
-  TapPopup(120, 157);
+  // The OK button spans (80,146)-(160,168).
+  TapPopup(160, 157);
+  TapPopup(120, 145);
+  EXPECT_EQ(popup::PopupKind, popup::kind::ExportCode);
+  TapPopup(80, 146);
   EXPECT_EQ(popup::PopupKind, popup::kind::None);
 
   // The worked example: HARD, 1234567 points, 250 games, a 240x320 screen.
@@ -82,17 +86,16 @@ TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   records::GameStatus.GamesPlayed = 4294967295u;
   records::TableOfMode(1)->Entry[0].Score = 2147483647;
   Open(1);
-  const Drawn* longest = CodeDrawn();
-  ASSERT_NE(longest, nullptr);
-  const std::size_t cut = longest->text.find(u'\n');
-  ASSERT_NE(cut, std::u16string::npos);
-  const std::u16string first = longest->text.substr(0, cut);
-  const std::u16string second = longest->text.substr(cut + 1);
-  EXPECT_EQ(first + second, records::BuildExportCode(2147483647, u"032", u"09"));
-  EXPECT_EQ(first.size(), 18u);
-  EXPECT_LE(platform::MeasureText(*longest->font, first), 216);
-  EXPECT_LE(platform::MeasureText(*longest->font, second), 216);
-  EXPECT_LE(longest->rect.bottom, 146);
+  const Drawn* first = CodeDrawn();
+  ASSERT_NE(first, nullptr);
+  const Drawn* second = first + 1;
+  EXPECT_EQ(first->text + second->text, records::BuildExportCode(2147483647, u"032", u"09"));
+  EXPECT_EQ(first->text.size(), 17u);
+  EXPECT_EQ(second->rect, (platform::Rect{12, 130, 228, 146}));  // clear of the OK button
+  for (const Drawn* line : {first, second}) {
+    EXPECT_EQ(line->font, &render::FontTable[render::Font16Heavy]);
+    EXPECT_LE(platform::MeasureText(*line->font, line->text), 216);
+  }
 }
 
 }  // namespace
