@@ -64,6 +64,7 @@ TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   // The OK button spans (80,146)-(160,168).
   TapPopup(160, 157);
   TapPopup(120, 145);
+  TapPopup(120, 168);
   EXPECT_EQ(popup::PopupKind, popup::kind::ExportCode);
   TapPopup(80, 146);
   EXPECT_EQ(popup::PopupKind, popup::kind::None);
