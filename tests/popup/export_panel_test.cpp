@@ -59,7 +59,16 @@ class ExportPanelTest : public PopupTest {
 TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   records::ResetHiScores();
   Open(4);
-  EXPECT_NE(Find(u"Click this icon again when you beat the first Hi-Score of HEAT MODE!"), nullptr);
+  using platform::Rect;
+  const auto expectAt = [](std::u16string_view text, Rect where) {
+    const Drawn* d = Find(text);
+    ASSERT_NE(d, nullptr) << platform::Utf16ToUtf8(text);
+    EXPECT_EQ(d->rect, where) << platform::Utf16ToUtf8(text);
+  };
+  expectAt(u"Here you will be able to export your best Hi-Score by a special CODE.",
+           Rect{12, 38, 228, 82});
+  expectAt(u"Click this icon again when you beat the first Hi-Score of HEAT MODE!",
+           Rect{12, 88, 228, 140});
   EXPECT_EQ(Find(u"WELL DONE!"), nullptr);
   // The OK button spans (80,146)-(160,168).
   TapPopup(160, 157);
@@ -73,12 +82,14 @@ TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   records::GameStatus.GamesPlayed = 250;
   records::TableOfMode(2)->Entry[0].Score = 1234567;
   Open(2);
-  EXPECT_NE(Find(u"WELL DONE!"), nullptr);
+  expectAt(u"WELL DONE!", Rect{12, 38, 228, 58});
+  expectAt(u"To export your Score,\ninput this code at our website:", Rect{12, 58, 228, 90});
+  expectAt(u"www.example.org/fandriass", Rect{12, 92, 228, 114});
   const Drawn* code = CodeDrawn();
   ASSERT_NE(code, nullptr);
   EXPECT_EQ(code->text, u"760!13809!0012D6370234552");
   EXPECT_EQ(code->colour, platform::Rgb(255, 0, 0));
-  EXPECT_EQ(code->rect, (platform::Rect{12, 114, 228, 134}));
+  EXPECT_EQ(code->rect, (Rect{12, 114, 228, 134}));
   EXPECT_EQ(code->font, &render::FontTable[render::Font18Heavy]);
   TapPopup(120, 157);
 
@@ -92,7 +103,8 @@ TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   const Drawn* second = first + 1;
   EXPECT_EQ(first->text + second->text, records::BuildExportCode(2147483647, u"032", u"09"));
   EXPECT_EQ(first->text.size(), 17u);
-  EXPECT_EQ(second->rect, (platform::Rect{12, 130, 228, 146}));  // clear of the OK button
+  EXPECT_EQ(first->rect, (Rect{12, 114, 228, 130}));
+  EXPECT_EQ(second->rect, (Rect{12, 130, 228, 146}));  // clear of the OK button
   for (const Drawn* line : {first, second}) {
     EXPECT_EQ(line->font, &render::FontTable[render::Font16Heavy]);
     EXPECT_LE(platform::MeasureText(*line->font, line->text), 216);
