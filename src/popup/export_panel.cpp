@@ -1,7 +1,86 @@
+#include <string_view>
+
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/text_drawing.hpp"
 #include "popup/panels.hpp"
+#include "popup/popup.hpp"
+#include "records/export_code.hpp"
+#include "records/hiscore_table.hpp"
+#include "render/drawing_primitives.hpp"
+#include "render/screen_state.hpp"
 
 namespace popup {
 
-void PaintExportPanel(platform::Window*, platform::DeviceContext&) {}
+namespace {
+
+constexpr std::u16string_view kEarnIt[5] = {
+    u"Click this icon again when you beat the first Hi-Score of EASY MODE!",
+    u"Click this icon again when you beat the first Hi-Score of HARD MODE!",
+    u"Click this icon again when you beat the first Hi-Score of PANIC MODE!",
+    u"Click this icon again when you beat the first Hi-Score of HEAT MODE!",
+    u"Click this icon again when you beat the first Hi-Score of CHROMA MODE!",
+};
+
+constexpr int kCodeLeft = 12, kCodeTop = 114, kCodeRight = 228, kCodeBottom = 134;
+// Room for a second line, down to the OK button.
+constexpr int kTwoLineBottom = 146;
+
+// Largest first. A code is typed in by hand, so a cut one is worthless: it
+// takes the largest font that shows it whole on its line.
+constexpr render::FontSlot kCodeFonts[] = {
+    render::Font18Heavy, render::Font18Bold, render::Font16Heavy, render::Font16Bold,
+    render::Font15Heavy, render::Font15Bold, render::Font14Bold,  render::Font14,
+};
+
+bool FitsOneLine(render::FontSlot font, std::u16string_view text) {
+  return platform::MeasureText(render::FontTable[font], text) <=
+         platform::DoublingRule(kCodeRight - kCodeLeft);
+}
+
+void DrawCode(platform::DeviceContext& dc, std::u16string_view code) {
+  for (const render::FontSlot font : kCodeFonts) {
+    if (FitsOneLine(font, code)) {
+      DrawPanelText(dc, font, code, Red, kCodeLeft, kCodeTop, kCodeRight, kCodeBottom);
+      return;
+    }
+  }
+  // Only an absurd count of games makes a code this long: it goes on two lines
+  // of the largest font two of whose lines fit above the OK button.
+  const std::size_t half = code.size() / 2;
+  constexpr int kLineHeight = (kTwoLineBottom - kCodeTop) / 2;
+  DrawPanelText(dc, render::Font16Heavy, code.substr(0, half), Red, kCodeLeft, kCodeTop, kCodeRight,
+                kCodeTop + kLineHeight);
+  DrawPanelText(dc, render::Font16Heavy, code.substr(half), Red, kCodeLeft, kCodeTop + kLineHeight,
+                kCodeRight, kTwoLineBottom);
+}
+
+}  // namespace
+
+void PaintExportPanel(platform::Window* popup, platform::DeviceContext& dc) {
+  render::DrawPanelFrame(dc, u"Export your first HiScore", 255, 255, 255, PopupHeight);
+  if (PopupStep == 0) {
+    CreateOkButton(popup, 80, 146, 80, 22);
+    PopupStep = 1;
+  }
+  const int mode = static_cast<int>(render::HiScoreTab);
+  const records::HiScoreTable* table = records::TableOfMode(mode);
+  if (!table) return;
+  if (!records::ExportCodeEarned(mode)) {
+    DrawPanelText(dc, render::Font14Bold,
+                  u"Here you will be able to export your best Hi-Score by a special CODE.", Black,
+                  12, 38, 228, 82);
+    DrawPanelText(dc, render::Font14Bold, kEarnIt[mode - 1], Red, 12, 88, 228, 140);
+    return;
+  }
+  DrawPanelText(dc, render::Font14Bold, u"WELL DONE!", Black, 12, 38, 228, 58);
+  DrawPanelText(dc, render::Font14Bold, u"To export your Score,\ninput this code at our website:",
+                Black, 12, 58, 228, 90);
+  DrawPanelText(dc, render::Font14Bold, u"www.example.org/fandriass", Blue, 12, 92, 228, 114);
+  const std::u16string_view code =
+      records::BuildExportCode(table->Entry[0].Score, records::ExportModeTag(mode),
+                               records::ExportScreenTag(platform::Display.DisplayClass));
+  DrawCode(dc, code);
+}
 
 }  // namespace popup

@@ -62,6 +62,9 @@ void MainMenuTap(platform::Window* window, int x, int y) {
     return;
   }
   if (InArea(kSettingsArea, o, x, y)) {
+    // OK still counts as held after a visit that left on its release, and the
+    // lift of this very tap may land on it.
+    render::ButtonPressed = 0;
     ShowScreen(render::screen::Settings);
     return;
   }

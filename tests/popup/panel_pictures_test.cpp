@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/window.hpp"
 #include "popup/panels.hpp"
 #include "popup_fixture.hpp"
+#include "records/hiscore_table.hpp"
 
 // Every panel and help slide, as the player sees it, is held to a fingerprint of
 // its pixels, so a moved text or picture is noticed. After a deliberate change,
@@ -100,6 +102,19 @@ TEST_F(PopupTest, PanelPictures) {
     platform::headless::Pump();
     check("about_" + size);
     TapCloseBox();
+    records::ResetHiScores();
+    render::HiScoreTab = 2;
+    ASSERT_TRUE(popup::OpenPopup(popup::kind::ExportCode));
+    platform::headless::Pump();
+    check("export_explained_" + size);
+    TapCloseBox();
+    records::GameStatus.GamesPlayed = 250;
+    records::TableOfMode(2)->Entry[0].Score = 1234567;
+    ASSERT_TRUE(popup::OpenPopup(popup::kind::ExportCode));
+    platform::headless::Pump();
+    check("export_code_" + size);
+    TapCloseBox();
+    std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
   }
   if (shots) std::printf("%s", table.c_str());
 }
