@@ -24,7 +24,6 @@ namespace {
 
 namespace vk = platform::vk;
 
-constexpr std::int32_t NoCursor = 500;
 // The cell the game cursor first shows on: row 2, column 3.
 constexpr std::int32_t FirstCursorCell = 15;
 constexpr int Columns = 6;
