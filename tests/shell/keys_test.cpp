@@ -92,6 +92,7 @@ TEST_F(KeysTest, TheGameCursorStopsAtTheEdgesAndEnterPaintsOncePerPressOutsideTh
   Press(vk::Return);
   EXPECT_TRUE(MoveRedraws(vk::Right, 15, 15));
   EXPECT_TRUE(MoveRedraws(vk::Right, 15, 16));
+  EXPECT_EQ(render::CursorPos, 16);
   Press(vk::Right, 2);
   Press(vk::Up, 3);
   EXPECT_EQ(render::CursorPos, 5);
@@ -130,9 +131,11 @@ TEST_F(KeysTest, TheTableTabsCycleBothWaysButNotUnderAPopup) {
   EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
   popup::PopupKind = popup::kind::None;
   records::GameStatus.Mode = engine::mode::Hard;
+  render::ButtonPressed = 1;
   Press(vk::Return);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
   EXPECT_EQ(records::GameStatus.Mode, engine::mode::None);
+  EXPECT_EQ(render::ButtonPressed, 0u);
   popup::PopupKind = popup::kind::About;
   Press(vk::Down);
   EXPECT_EQ(render::CursorPos, 0);
