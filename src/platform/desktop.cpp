@@ -270,7 +270,8 @@ class SdlBackend final : public Backend {
       case SDL_KEYDOWN:
       case SDL_KEYUP:
         if (const unsigned key = VirtualKeyOf(event.key.keysym.sym)) {
-          QueueKey(event.type == SDL_KEYDOWN ? msg::KeyDown : msg::KeyUp, key);
+          const bool down = event.type == SDL_KEYDOWN;
+          QueueKey(down ? msg::KeyDown : msg::KeyUp, key, down && event.key.repeat != 0);
         }
         break;
       case SDL_TEXTINPUT:

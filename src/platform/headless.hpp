@@ -41,6 +41,8 @@ void StylusMove(int x, int y);
 void StylusUp(int x, int y);
 void Tap(int x, int y);
 void KeyDown(unsigned virtualKey);
+// A key-down that a held key sends after its first.
+void KeyDownRepeated(unsigned virtualKey);
 void KeyUp(unsigned virtualKey);
 void Key(unsigned virtualKey);
 void TypeText(std::string_view utf8);

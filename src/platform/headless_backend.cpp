@@ -152,6 +152,9 @@ void Tap(int x, int y) {
 void KeyDown(unsigned virtualKey) {
   QueueKey(msg::KeyDown, virtualKey);
 }
+void KeyDownRepeated(unsigned virtualKey) {
+  QueueKey(msg::KeyDown, virtualKey, true);
+}
 void KeyUp(unsigned virtualKey) {
   QueueKey(msg::KeyUp, virtualKey);
 }

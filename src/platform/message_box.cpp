@@ -204,6 +204,9 @@ LResult BoxProc(Window* window, unsigned message, WParam wParam, LParam lParam) 
       return 0;
     }
     case msg::KeyDown:
+      // Only a fresh press answers: a key held since before the box came up
+      // (the Escape that asked the question) must not answer it by repeating.
+      if ((lParam & KeyRepeat) != 0) return 0;
       if (wParam == vk::Return || wParam == vk::Escape) {
         Answer(*box, box->buttonIds[wParam == vk::Return ? 0 : box->buttonCount - 1]);
         swallowKeyUp = static_cast<unsigned>(wParam);

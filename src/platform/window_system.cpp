@@ -340,8 +340,8 @@ void QueueStylus(unsigned message, int x, int y) {
   System().queue.push_back(QueuedMessage{nullptr, message, 0, PackPoint(x, y)});
 }
 
-void QueueKey(unsigned message, unsigned virtualKey) {
-  System().queue.push_back(QueuedMessage{nullptr, message, virtualKey, 0});
+void QueueKey(unsigned message, unsigned virtualKey, bool repeat) {
+  System().queue.push_back(QueuedMessage{nullptr, message, virtualKey, repeat ? KeyRepeat : 0});
 }
 
 void QueueChar(char16_t unit) {

@@ -46,7 +46,8 @@ LResult Deliver(Window* window, unsigned message, WParam wParam, LParam lParam);
 
 // Input from a back end, in device pixels of the emulated screen.
 void QueueStylus(unsigned message, int x, int y);
-void QueueKey(unsigned message, unsigned virtualKey);
+// repeat marks a key-down that a held key sent after its first.
+void QueueKey(unsigned message, unsigned virtualKey, bool repeat = false);
 void QueueChar(char16_t unit);
 // While the desktop window is not focused nothing in the program can be: focus
 // moves inside it are only recorded, and told when the desktop gives it back.
