@@ -170,6 +170,7 @@ TEST_F(NameEntryTest, ThePanelLooksAsItDidOnEveryShape) {
           .board = "RYBGPO BGPORY PORYBG RYBGPO BGPORY RRYBGP"});
     ASSERT_EQ(Start(s.width, s.height), shell::StartOutcome::Run);
     FirstPaintOfTheGame();
+    EXPECT_EQ(records::NameField(), nullptr) << "a field of the run before";
     shell::OnGameOver(2, 3);
     platform::headless::Pump();
     const platform::Bitmap screen = platform::headless::Screen();
