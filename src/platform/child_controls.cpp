@@ -299,15 +299,17 @@ void TypeUnit(Control& c, char16_t unit) {
   if (Printable(unit)) ReplaceSelection(c, std::u16string_view(&unit, 1));
 }
 
-LResult EditKey(Window* window, Control& c, unsigned key) {
+LResult EditKey(Window* window, Control& c, unsigned key, bool repeat) {
   const bool control = ActiveBackend() && ActiveBackend()->ControlHeld();
   const std::size_t start = SelectionStart(c);
   const std::size_t end = SelectionEnd(c);
   switch (key) {
+    // A key held since before the field appeared (the game's action key, say)
+    // must not answer for the player: only a fresh press does.
     case vk::Return:
-      return SendBoundCommand(window, c.enterId);
+      return repeat ? 0 : SendBoundCommand(window, c.enterId);
     case vk::Escape:
-      return SendBoundCommand(window, c.escapeId);
+      return repeat ? 0 : SendBoundCommand(window, c.escapeId);
     case kBackspace:
       if (start != end) {
         DeleteRange(c, start, end);
@@ -382,7 +384,7 @@ LResult EditMessage(Window* window, Control& c, unsigned message, WParam wParam,
       c.tracking = false;
       return 0;
     case msg::KeyDown:
-      return EditKey(window, c, static_cast<unsigned>(wParam));
+      return EditKey(window, c, static_cast<unsigned>(wParam), (lParam & KeyRepeat) != 0);
     case msg::Char:
       TypeUnit(c, static_cast<char16_t>(wParam));
       Changed(window);
