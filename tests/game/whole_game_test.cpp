@@ -258,32 +258,13 @@ TEST_F(WholeGameTest, RunningOutOfPaintShowsTheEndAndGoesToTheTableOrTheNameEntr
 
     ASSERT_TRUE(AdvanceUntil([] { return render::ScreenState != render::screen::Game; }, 3000));
     EXPECT_EQ(render::ScreenState, next);
+    EXPECT_EQ(render::ScreenPhase, 0u);
+    EXPECT_EQ(render::HiScoreTab, 1u);
     EXPECT_EQ(Kept.Mode, 0) << "the finished game is still kept";
     EXPECT_FALSE(GameTimerRunning());
     platform::ReleaseSingleInstance();
     platform::headless::Stop();
   }
-}
-
-TEST_F(WholeGameTest, LosingTheFocusFreezesTheTicksAndRegainingItResumesThem) {
-  ASSERT_NO_FATAL_FAILURE(Play({.mode = 2, .reserve = 60, .board = kNoLineBoard}));
-  platform::headless::Advance(1000);
-  EXPECT_GE(seen.ticks, 95);
-
-  platform::headless::FocusLost();
-  const Observed away = seen;
-  const std::int32_t reserve = Kept.Reserve;
-  platform::headless::Advance(3000);
-  EXPECT_EQ(seen.ticks, away.ticks);
-  EXPECT_EQ(Kept.Reserve, reserve) << "HARD drips while away";
-
-  platform::headless::FocusGained();
-  platform::headless::Advance(1000);
-  EXPECT_GE(seen.ticks - away.ticks, 95);
-  EXPECT_LE(seen.ticks - away.ticks, 101);
-  EXPECT_EQ(render::RepaintAll, 0u) << "the refresh on return was never painted";
-  const std::vector<int> wrong = CellsNotAsHeld();
-  EXPECT_TRUE(wrong.empty()) << "cells not showing their ball: " << testing::PrintToString(wrong);
 }
 
 // Taps the first button (Yes) of the message box that is up.

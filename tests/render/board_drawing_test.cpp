@@ -580,28 +580,22 @@ TEST_F(BoardDrawingTest, ShowKeepsItsBoxUpFromStep31To105ThenEnds) {
 }
 
 TEST_F(BoardDrawingTest, ValuesOutsideTheirRangesDrawNothing) {
-  const Bitmap blank(240, 320);
-  for (const int paint : {0, 7}) {
+  // Pill or tile of each value; -1 where nothing may be drawn.
+  for (const auto& [paint, level, pill, tileX] :
+       {std::tuple{0, 0, -1, -1}, std::tuple{7, 10, -1, -1}, std::tuple{1, 1, 0, 0},
+        std::tuple{6, 9, 5, 160}}) {
+    ClearScreen();
     Kept.PaintColour = paint;
-    DrawNextColour(Screen);
-    EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, blank)) << paint;
-  }
-  for (const int level : {0, 10}) {
     Kept.Level = level;
-    DrawLevelTile(Screen);
-    EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, blank)) << level;
-  }
-  for (const int paint : {1, 6}) {
-    Kept.PaintColour = paint;
     DrawNextColour(Screen);
-    EXPECT_TRUE(RegionIs(ScreenBitmap, 217, 48, *PictureOf(PaintPills + paint - 1))) << paint;
+    DrawLevelTile(Screen);
+    if (pill < 0) {
+      EXPECT_TRUE(RegionIs(ScreenBitmap, 0, 0, Bitmap(240, 320))) << paint << " " << level;
+      continue;
+    }
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 217, 48, *PictureOf(PaintPills + pill))) << paint;
+    EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, tileX, 0));
   }
-  Kept.Level = 1;
-  DrawLevelTile(Screen);
-  EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, 0, 0));
-  Kept.Level = 9;
-  DrawLevelTile(Screen);
-  EXPECT_TRUE(RegionIs(ScreenBitmap, 216, 217, *PictureOf(MultiplierTiles), 20, 20, 160, 0));
 }
 
 }  // namespace

@@ -103,6 +103,23 @@ class GameScreenTest : public testing_support::HeadlessTest {
     if (colour == 0) return ShowsPart(x, y, PictureOf(EmptyCell), 0, 0, 30, 30, kKey);
     return ShowsPart(x, y, BallPicture(colour, heat), 0, 0, 30, 30, kBlack);
   }
+  // How many of the picture's key pixels lie over (x, y) on screen; fails where
+  // one of them reached the screen.
+  int KeyHidden(int x, int y, const Bitmap& pic, platform::Colour key, int w = 0, int h = 0) {
+    const Bitmap screen = platform::headless::Screen();
+    int keyed = 0;
+    for (int j = 0; j < (h ? h : pic.Height()); ++j) {
+      for (int i = 0; i < (w ? w : pic.Width()); ++i) {
+        if (pic.Pixel(i, j) != key) continue;
+        ++keyed;
+        if (screen.Pixel(x + i, y + j) == key) {
+          ADD_FAILURE() << "key shows at " << x + i << "," << y + j;
+          return -1;
+        }
+      }
+    }
+    return keyed;
+  }
   std::vector<platform::Colour> Area(int x, int y, int w, int h) {
     const Bitmap screen = platform::headless::Screen();
     std::vector<platform::Colour> pixels;
@@ -184,15 +201,8 @@ TEST_F(GameScreenTest, TheRefreshRedrawsTheFrameWithoutRestartingTheGame) {
   EXPECT_TRUE(Shows(216, 75, ReserveColumnEmpty, 0, 44));
   EXPECT_TRUE(Shows(236, 58, ReserveColumnEmpty, 20, 27, 3));  // where the full one differs
   EXPECT_TRUE(Shows(216, 247, ColourWheelIcon, 0, 0, 20, platform::Rgb(100, 100, 100)));
-  const Bitmap screen = platform::headless::Screen();
-  const Bitmap& wheel = *PictureOf(ColourWheelIcon);
-  for (int j = 0; j < 20; ++j) {
-    for (int i = 0; i < 20; ++i) {
-      if (wheel.Pixel(i, j) == platform::Rgb(100, 100, 100)) {
-        ASSERT_NE(screen.Pixel(216 + i, 247 + j), wheel.Pixel(i, j)) << i << "," << j;
-      }
-    }
-  }
+  EXPECT_GT(KeyHidden(216, 247, *PictureOf(ColourWheelIcon), platform::Rgb(100, 100, 100), 20, 20),
+            0);
   EXPECT_TRUE(Shows(0, 31, FrameCorners));  // the board is copied as ever
   EXPECT_TRUE(Shows(198, 31, FrameCorners + 1, 0, 0, 18));
   EXPECT_TRUE(Shows(0, 31 + 198, FrameCorners + 2, 0, 0, 18));
@@ -395,53 +405,41 @@ TEST_F(GameScreenTest, TheLevelUpBannerShowsForFortyPaintsThenTheLevelRises) {
 // Coils and hazard sign swap frames on each decorations request while the
 // counter runs, on the portrait classes only.
 TEST_F(GameScreenTest, TheHazardSignBlinksWhileItsCounterRuns) {
+  const auto request = [this](int times) {
+    for (int r = 0; r < times; ++r) {
+      Game.DecorationsRedraw = 1;
+      Paint();
+    }
+  };
   Open(240, 320);
   Paint();
   Game.HazardBlink = 5;
-  Game.DecorationsRedraw = 1;
-  Paint();
+  request(1);
   EXPECT_EQ(Game.DecorationsRedraw, 0);
   EXPECT_TRUE(Shows(164, 281, HazardSigns + 1, 0, 0, 20));
   EXPECT_TRUE(Shows(101, 284, Coils, 0, 0, 20));
   EXPECT_TRUE(Shows(47, 0, Coils + 1, 0, 18, 6));
   Paint();  // no request: nothing moves
   EXPECT_EQ(Game.HazardBlink, 5);
-  Game.DecorationsRedraw = 1;
-  Paint();
+  request(1);
   EXPECT_EQ(Game.HazardBlink, 3);  // lowered, and never above 3
   EXPECT_TRUE(Shows(164, 281, HazardSigns, 0, 0, 20));
   EXPECT_TRUE(Shows(101, 284, Coils + 1, 0, 0, 20));
   EXPECT_TRUE(ShowsPart(47, 0, PictureOf(Coils), 0, 18, 30, 6));
-  for (int request = 0; request < 2; ++request) {
-    Game.DecorationsRedraw = 1;
-    Paint();
-  }
+  request(2);
   EXPECT_EQ(Game.HazardBlink, 2);
   Game.HazardBlink = 1;  // the last swap, then none
-  for (int request = 0; request < 4; ++request) {
-    Game.DecorationsRedraw = 1;
-    Paint();
-  }
+  request(4);
   EXPECT_EQ(Game.HazardBlink, 0);
 
-  Open(480, 640);
-  Paint();
-  Game.HazardBlink = 3;
-  for (int request = 0; request < 2; ++request) {
-    Game.DecorationsRedraw = 1;
+  for (const auto& [width, height, after] : {std::tuple{480, 640, 2}, std::tuple{320, 240, 3}}) {
+    Open(width, height);
     Paint();
+    Game.HazardBlink = 3;
+    request(2);
+    EXPECT_EQ(Game.HazardBlink, after) << width;
+    EXPECT_EQ(Game.DecorationsRedraw, 0);
   }
-  EXPECT_EQ(Game.HazardBlink, 2);
-
-  Open(320, 240);
-  Paint();
-  Game.HazardBlink = 3;
-  Game.DecorationsRedraw = 1;
-  Paint();
-  Game.DecorationsRedraw = 1;
-  Paint();
-  EXPECT_EQ(Game.HazardBlink, 3);
-  EXPECT_EQ(Game.DecorationsRedraw, 0);
 }
 
 // HARD's pot: the first frame, then frames 2, 3 and 4 as the drip nears; a
@@ -587,9 +585,6 @@ TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
   Paint();
   const platform::Colour key = platform::Rgb(255, 204, 255);
   const int bar = (217 - 36) * 2;
-  EXPECT_TRUE(Shows(bar, 26, SoundOnIcon, 0, 0, 34, key));
-  EXPECT_TRUE(Shows(bar + 36, 26, BackButton, 0, 0, 34, key));
-  EXPECT_TRUE(Shows(bar + 72, 26, CloseButton, 0, 0, 34, key));
   // Key pixels leave the bar beneath visible.
   const Bitmap screen = platform::headless::Screen();
   const Bitmap& close = *PictureOf(CloseButton);
@@ -629,10 +624,6 @@ TEST_F(GameScreenTest, TheFrameDrawsItsButtonsCornersAndScratchBuffers) {
   RepaintAll = 1;
   Paint();
   EXPECT_TRUE(Shows(440, 184, GaugeTubeEmpty, 0, 0, 20));
-
-  Open(480, 480);
-  Paint();
-  EXPECT_TRUE(Shows(432, 0, MenuButton, 0, 0, 24, key));
 }
 
 // On every class the three small buttons sit side by side at the icon bar (the
@@ -655,19 +646,12 @@ TEST_F(GameScreenTest, TheSmallButtonsSitAtTheIconBarOnEveryClass) {
     }
     if (cls == 5 || cls == 6) buttons.push_back({MenuButton, 216, 0});
     EXPECT_EQ(buttons.size(), cls == 5 || cls == 6 ? 1u : 3u) << cls;
-    const Bitmap screen = platform::headless::Screen();
     int keyed = 0;
     for (const auto& [picture, x, top] : buttons) {
       const Bitmap& pic = *PictureOf(picture);
       EXPECT_TRUE(ShowsPart(at(x), at(top), &pic, 0, 0, pic.Width(), pic.Height()))
           << cls << " " << picture;
-      for (int j = 0; j < pic.Height(); ++j) {
-        for (int i = 0; i < pic.Width(); ++i) {
-          if (pic.Pixel(i, j) != kKey) continue;
-          ++keyed;
-          ASSERT_NE(screen.Pixel(at(x) + i, at(top) + j), kKey) << cls << " " << picture;
-        }
-      }
+      keyed += KeyHidden(at(x), at(top), pic, kKey);
     }
     EXPECT_GT(keyed, 0) << cls;
   }
@@ -710,17 +694,8 @@ TEST_F(GameScreenTest, TheBannersLetTheBoardShowThroughTheirKey) {
     Game.WordBlinkStep = banner == BonusBanner;
     Kept.Level = 2;
     Paint();
-    const Bitmap screen = platform::headless::Screen();
     const Bitmap& picture = *PictureOf(banner);
-    int keyed = 0;
-    for (int j = 0; j < height; ++j) {
-      for (int i = 0; i < 150; ++i) {
-        if (picture.Pixel(i, j) != kGrey) continue;
-        ++keyed;
-        ASSERT_NE(screen.Pixel(33 + i, 31 + 90 + j), kGrey) << banner;
-      }
-    }
-    EXPECT_GT(keyed, 0);
+    EXPECT_GT(KeyHidden(33, 31 + 90, picture, kGrey, 150, height), 0) << banner;
     EXPECT_TRUE(Shows(33, 31 + 90, banner, 0, 0, 30, kGrey));
     EXPECT_TRUE(
         ShowsPart(33 + 140, 31 + 90 + height - 10, &picture, 140, height - 10, 10, 10, kGrey));

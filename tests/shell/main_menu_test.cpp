@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "platform/display_profile.hpp"
@@ -37,24 +34,6 @@ constexpr Screen kClass4{640, 480, 2, 40, 80};
 constexpr Screen kClass5{240, 240, 1, 0, 80};
 constexpr Screen kClass6{480, 480, 2, 0, 80};
 constexpr Screen kClass7{320, 320, 1, 40, 0};
-
-// Writes what the player sees as a PPM when FANDRIASS_SHOTS names a folder.
-void Shoot(const std::string& name) {
-  const char* folder = std::getenv("FANDRIASS_SHOTS");
-  if (!folder) return;
-  const platform::Bitmap shot = platform::headless::Screen();
-  const std::string path = std::string(folder) + "/" + name + ".ppm";
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return;
-  std::fprintf(f, "P6 %d %d 255\n", shot.Width(), shot.Height());
-  for (const platform::Colour c : shot.Pixels()) {
-    const unsigned char rgb[3] = {static_cast<unsigned char>(platform::RedOf(c)),
-                                  static_cast<unsigned char>(platform::GreenOf(c)),
-                                  static_cast<unsigned char>(platform::BlueOf(c))};
-    std::fwrite(rgb, 1, 3, f);
-  }
-  std::fclose(f);
-}
 
 // Stands in for the popup window: notes what was asked, and closes itself on
 // the first press it gets, as a panel's OK would.
@@ -453,7 +432,6 @@ TEST_F(MainMenuTest, EveryLabelSitsInsideItsArea) {
   for (const Screen& s : {kClass1, kClass2, kClass3, kClass4, kClass5, kClass6, kClass7}) {
     SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
     StartOnMenu(s);
-    Shoot("menu-" + std::to_string(s.width) + "x" + std::to_string(s.height));
     const platform::Bitmap shot = platform::headless::Screen();
     const platform::Bitmap* picture = render::PictureOf(
         s.width == s.height  ? (s.width == 320 ? render::Menu320 : render::MenuSquare)

@@ -139,30 +139,6 @@ TEST_F(StartUpTest, AnUnsupportedScreenOrASecondCopyLeavesWithoutAWindow) {
   first.Release();
 }
 
-TEST_F(StartUpTest, TheEndOfAGameShowsTheTableOrTheNameEntryOfItsMode) {
-  for (const int score : {0, 99999999}) {
-    SCOPED_TRACE(score);
-    Keep({.mode = 4, .score = score});
-    ASSERT_EQ(Start(), StartOutcome::Run);
-    FirstPaintOfTheGame();
-    engine::Game.Phase = engine::phase::GameOver;
-    engine::Game.RunOutCounter = 10;
-    platform::headless::Advance(50);
-    EXPECT_EQ(render::ScreenState,
-              score == 0 ? render::screen::HiScoreTable : render::screen::NewHiScore);
-    // The name entry's first paint has made its controls.
-    EXPECT_EQ(render::ScreenPhase, score == 0 ? 0u : 1u);
-    EXPECT_EQ(render::HiScoreTab, 4u);
-    EXPECT_FALSE(GameTimerRunning());
-    platform::ReleaseSingleInstance();
-    platform::headless::Stop();
-  }
-}
-
-}  // namespace
-
-namespace {
-
 TEST_F(StartUpTest, AGameStartedFromTheMenuCountsAndDealsAfreshOnlyForARealMode) {
   ASSERT_EQ(Start(), StartOutcome::Run);
   records::GameStatus.HelpEnabled = 0;

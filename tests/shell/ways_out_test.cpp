@@ -37,23 +37,6 @@ class WaysOutTest : public ShellTest {
   }
 };
 
-TEST_F(WaysOutTest, ExitAnsweredYesKeepsTheGameThatTheNextStartResumes) {
-  StartRunningGame();
-  {
-    ExpectMessageBox box(shell::ExitQuestion, platform::IdYes);
-    platform::headless::Tap(ExitX, ExitY);
-    platform::headless::Pump();
-  }
-  EXPECT_TRUE(platform::headless::QuitPosted());
-  EXPECT_EQ(store.writes, 6);
-  const records::GameStatusRecord saved = records::GameStatus;
-  EXPECT_EQ(saved.Mode, 2);
-  EXPECT_EQ(saved.Score, 4321);
-  ASSERT_NO_FATAL_FAILURE(Restart());
-  EXPECT_EQ(render::ScreenState, render::screen::Game);
-  EXPECT_TRUE(SameKeptGame(records::GameStatus, saved));
-}
-
 TEST_F(WaysOutTest, ExitOrAbandonAnsweredNoKeepsPlayingWithAFullRefresh) {
   StartRunningGame();
   for (const auto& [x, y, text] : {std::tuple{ExitX, ExitY, shell::ExitQuestion},
