@@ -64,6 +64,7 @@ TEST_F(HiScoreScreenTest, EveryTextStaysInItsBox) {
     const auto score = Find(scores[k]);
     ASSERT_NE(score, seen.end());
     EXPECT_TRUE(score->Whole());
+    EXPECT_EQ(score->rect.left, 152);
     EXPECT_EQ(score->rect.right, 232);
     // The name is drawn just before its score.
     EXPECT_LE((score - 1)->rect.right,
@@ -76,26 +77,40 @@ TEST_F(HiScoreScreenTest, EveryTextStaysInItsBox) {
   const auto count = Find(u"4294967295");
   ASSERT_NE(count, seen.end());
   EXPECT_TRUE(count->Whole());
+  // No font fits, so the narrowest shows it.
+  for (render::FontSlot f : {render::Font18Heavy, render::Font16Heavy, render::Font14Bold}) {
+    EXPECT_LE(platform::MeasureText(*count->font, count->text),
+              platform::MeasureText(render::FontTable[f], count->text));
+  }
   EXPECT_LE(count->rect.right, 320);
 }
 
 // The square screen keeps the portrait's columns and shows the background's
-// top and shelf in their places; an unknown tab shows no table.
+// top and shelf in their places; an unknown tab shows no table, and a missing
+// background leaves the screen black.
 TEST_F(HiScoreScreenTest, SquareScreen) {
   ASSERT_EQ(Start(240, 240), shell::StartOutcome::Run);
-  Show(0);
-  EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const Seen& s) { return s.text == u"Pt."; }),
-            5);
-  EXPECT_EQ(Find(u"8569"), seen.end());
   Show(3);
   const auto first = Find(u"1");
   ASSERT_NE(first, seen.end());
   EXPECT_EQ(first->rect.left, 24);
   EXPECT_EQ(first->rect.top, 78);
+  Show(6);
+  EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const Seen& s) { return s.text == u"Pt."; }),
+            5);
+  EXPECT_EQ(Find(u"8569"), seen.end());
   const platform::Bitmap screen = platform::headless::Screen();
   const platform::Bitmap& background = *render::PictureOf(render::HiScoreBackground);
   for (int y : {24, 119}) EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y)) << y;
-  for (int y : {120, 196, 239}) EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y + 80));
+  for (int y : {120, 150, 196, 239}) {
+    EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y + 80)) << y;
+    EXPECT_EQ(screen.Pixel(60, y), background.Pixel(60, y + 80)) << y;
+  }
+  platform::Bitmap missing;
+  std::swap(render::Pictures[render::HiScoreBackground], missing);
+  Show(6);
+  std::swap(render::Pictures[render::HiScoreBackground], missing);
+  EXPECT_EQ(platform::headless::Screen().Pixel(60, 150), platform::Rgb(0, 0, 0));
 }
 
 // Each shape of the screen is held to a fingerprint of its pixels. After a
