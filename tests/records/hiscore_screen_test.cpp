@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text_drawing.hpp"
@@ -110,7 +111,9 @@ TEST_F(HiScoreScreenTest, SquareScreen) {
   std::swap(render::Pictures[render::HiScoreBackground], missing);
   Show(6);
   std::swap(render::Pictures[render::HiScoreBackground], missing);
-  EXPECT_EQ(platform::headless::Screen().Pixel(60, 150), platform::Rgb(0, 0, 0));
+  for (const auto& [x, y] : {std::pair{60, 150}, {0, 239}, {239, 0}}) {
+    EXPECT_EQ(platform::headless::Screen().Pixel(x, y), platform::Rgb(0, 0, 0));
+  }
 }
 
 // Each shape of the screen is held to a fingerprint of its pixels. After a
