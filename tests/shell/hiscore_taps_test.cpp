@@ -50,15 +50,17 @@ TEST_F(HiScoreTapsTest, TabsExportAndAnyOtherTapBackToTheMenu) {
   for (const auto& t : taps) {
     Tap(t[0], t[1]);
     EXPECT_EQ(render::HiScoreTab, static_cast<std::uint32_t>(t[2])) << t[0] << "," << t[1];
+    EXPECT_EQ(render::ScreenPhase, 0u);
   }
-  Tap(20, 220);
+  Tap(2, 238);
   ASSERT_EQ(popup::PopupKind, popup::kind::ExportCode);
   platform::Window* panel = popup::PopupWindow;
   Tap(20, 220);
   EXPECT_EQ(popup::PopupWindow, panel);
   popup::ResetPopup();
   // Just past the export button, the tabs and the reset button.
-  for (const auto& [x, y] : {std::pair{33, 220}, {200, 237}, {51, 5}}) {
+  for (const auto& [x, y] :
+       {std::pair{33, 220}, {20, 239}, {200, 237}, {278, 220}, {51, 5}, {25, 18}}) {
     shell::ShowScreen(render::screen::HiScoreTable);
     platform::headless::Pump();
     records::GameStatus.Mode = 3;
