@@ -34,8 +34,8 @@ class HiScoreTapsTest : public ShellTest {
     platform::headless::Tap(x, y);
     platform::headless::Advance(700);
   }
-  // Changes the EASY table; true when all five tables hold their defaults.
   static void Scribble() { records::HiScoreTables[0].Entry[0].Score = 99999; }
+  // True when all five tables hold their defaults.
   static bool Defaults() {
     records::HiScoreTable now[5];
     std::memcpy(now, records::HiScoreTables, sizeof now);
