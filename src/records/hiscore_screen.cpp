@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/colour.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/text_drawing.hpp"
@@ -81,73 +82,70 @@ NumberText TextOf(const char* format, Number number) {
   return text;
 }
 
-// The largest of the fonts whose text fits `room` device pixels, the smallest
-// when none does. A bold face's ink reaches a pixel past its measure.
+// A number in its box: the font, the box's left edge and the width of the ink
+// (logical pixels).
+struct Fitted {
+  const platform::Font* font;
+  int left;
+  int ink;
+};
+
+// The largest of the fonts in which the text fits the box. When none does
+// (only a damaged record holds such a number) the narrowest, with the box
+// widened to the left, so that no digit is ever cut off.
 template <std::size_t N>
-const platform::Font* FittingFont(const render::FontSlot (&fonts)[N], std::u16string_view text,
-                                  int room) {
+Fitted FitInBox(const render::FontSlot (&fonts)[N], std::u16string_view text, int left, int right) {
+  const int unit = platform::DoublingRule(1);
+  Fitted narrowest{nullptr, 0, 0};
   for (render::FontSlot slot : fonts) {
     const platform::Font& font = render::FontTable[slot];
-    if (platform::MeasureText(font, text) + 1 <= room) return &font;
+    // A bold face's ink reaches a pixel past its measure.
+    const int ink = (platform::MeasureText(font, text) + unit) / unit;
+    if (ink <= right - left) return Fitted{&font, left, ink};
+    if (!narrowest.font || ink < narrowest.ink) narrowest = Fitted{&font, right - ink, ink};
   }
-  return &render::FontTable[fonts[N - 1]];
+  return narrowest;
 }
 
-// Logical pixels from device pixels, rounded up.
-int LogicalCeil(int device) {
-  const int unit = platform::DoublingRule(1);
-  return (device + unit - 1) / unit;
+// Every text of the screen is one line, 20 pixels high, drawn transparent.
+void Label(platform::DeviceContext& dc, std::u16string_view text, platform::Colour colour, int left,
+           int top, int right, unsigned format) {
+  render::DrawTextRect(dc, text, platform::RedOf(colour), platform::GreenOf(colour),
+                       platform::BlueOf(colour), 0, 0, 0, left, top, right, top + 20, 1, format);
 }
+
+constexpr platform::Colour kWhite = platform::Rgb(255, 255, 255);
 
 void DrawRow(platform::DeviceContext& dc, const HiScoreLayout& l, int k,
              const HiScoreTable* table) {
   const int y = l.rowY + l.rowPitch * k;
   dc.font = &render::FontTable[render::Font20Bold];
-  render::DrawNumberRect(dc, k + 1, 255, 255, 255, 0, 0, 0, l.placeX, y, l.placeX + 50, y + 20, 1,
-                         Left);
-  render::DrawTextRect(dc, u".", 255, 255, 255, 0, 0, 0, l.placeX + 12, y, l.placeX + 200, y + 20,
-                       1, Left);
+  const char16_t place[1] = {static_cast<char16_t>(u'1' + k)};
+  Label(dc, {place, 1}, kWhite, l.placeX, y, l.placeX + 50, Left);
+  Label(dc, u".", kWhite, l.placeX + 12, y, l.placeX + 200, Left);
   if (table) {
     const HiScoreEntry& entry = table->Entry[k];
-    const int scoreLeft = l.scoreX - 34;
-    const int scoreRight = l.scoreX + 46;
+    const int right = l.scoreX + 46;
     const NumberText score = TextOf("%d", entry.Score);
-    const int nameLeft = l.placeX + 24;
-    // A score too long for its box even in the smallest font takes room from the name.
-    const platform::Font* scoreFont =
-        FittingFont(kScoreFonts, score.View(), platform::DoublingRule(scoreRight - scoreLeft));
-    const int scoreInk = LogicalCeil(platform::MeasureText(*scoreFont, score.View()) + 1);
-    const int boxLeft = scoreInk > scoreRight - scoreLeft ? scoreRight - scoreInk : scoreLeft;
+    const Fitted fitted = FitInBox(kScoreFonts, score.View(), l.scoreX - 34, right);
     // The name ends a little before the score's first digit, whatever its length.
-    const int nameRight = scoreRight - scoreInk - 4;
-    if (nameRight > nameLeft) {
-      render::DrawTextRect(dc, HiScoreName(entry), 255, 255, 255, 0, 0, 0, nameLeft, y, nameRight,
-                           y + 20, 1, Left | SingleLine);
-    }
-    dc.font = scoreFont;
-    render::DrawTextRect(dc, score.View(), 235, 255, 0, 0, 0, 0, boxLeft, y, scoreRight, y + 20, 1,
-                         Right | SingleLine);
+    Label(dc, HiScoreName(entry), kWhite, l.placeX + 24, y, right - fitted.ink - 4,
+          Left | SingleLine);
+    dc.font = fitted.font;
+    Label(dc, score.View(), platform::Rgb(235, 255, 0), fitted.left, y, right, Right | SingleLine);
   }
   dc.font = &render::FontTable[render::Font20];
-  render::DrawTextRect(dc, u"Pt.", 29, 136, 3, 0, 0, 0, l.scoreX + 50, y, l.scoreX + 70, y + 26, 1,
-                       Left);
+  Label(dc, u"Pt.", platform::Rgb(29, 136, 3), l.scoreX + 50, y, l.scoreX + 70, Left);
 }
 
 void DrawGamesPlayed(platform::DeviceContext& dc, std::uint32_t displayClass) {
   const int shift = Wide(displayClass) ? 80 : 0;
   dc.font = &render::FontTable[render::Font18Bold];
-  render::DrawTextRect(dc, u"Played:", 255, 255, 255, 0, 0, 0, 136 + shift, 2, 210 + shift, 22, 1,
-                       Left);
+  Label(dc, u"Played:", kWhite, 136 + shift, 2, 210 + shift, Left);
   const NumberText count = TextOf("%u", static_cast<unsigned>(GameStatus.GamesPlayed));
-  const int right = 240 + shift;
-  int left = 200 + shift;
-  dc.font = FittingFont(kCountFonts, count.View(), platform::DoublingRule(right - left));
-  // A count no font fits (only a damaged record holds one) keeps its digits
-  // whole and reaches left towards the label.
-  const int ink = LogicalCeil(platform::MeasureText(*dc.font, count.View()) + 1);
-  if (ink > right - left) left = right - ink;
-  render::DrawTextRect(dc, count.View(), 255, 255, 255, 0, 0, 0, left, 2, right, 22, 1,
-                       Left | SingleLine);
+  const Fitted fitted = FitInBox(kCountFonts, count.View(), 200 + shift, 240 + shift);
+  dc.font = fitted.font;
+  Label(dc, count.View(), kWhite, fitted.left, 2, 240 + shift, Left | SingleLine);
 }
 
 // The catalogue's titles run CHROMA, EASY, HARD, HEAT, PANIC.
@@ -187,7 +185,6 @@ bool ModeColour(int mode, int& red, int& green, int& blue) {
 void PaintHiScoreScreen(platform::DeviceContext& dc) {
   const std::uint32_t displayClass = platform::Display.DisplayClass;
   const HiScoreLayout l = HiScoreLayoutOf(displayClass);
-  render::ScreenOffsetX = l.frameX - 18;
   render::ScreenOffsetY = l.offsetY;
   render::IconBarX = l.tabX;
   render::IconBarY = l.tabY;

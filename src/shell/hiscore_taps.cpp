@@ -22,10 +22,6 @@ bool Within(int v, int low, int high) {
 
 constexpr char16_t kResetCaption[] = u"Reset Hi-Scores";
 
-void Redraw(platform::Window* window) {
-  platform::InvalidateScreen(window, platform::Display.DisplayClass);
-}
-
 // The reset cannot be undone, so it asks first; the defaults are written at
 // once, so a program that dies before its next exit still has them.
 void AskToReset(platform::Window* window) {
@@ -33,7 +29,7 @@ void AskToReset(platform::Window* window) {
       platform::MessageBox(window, u"Are you sure you want to erase all Hi-Scores?", kResetCaption,
                            platform::message_box::YesNo | platform::message_box::IconExclamation);
   if (answer != platform::IdYes) {
-    Redraw(window);
+    platform::InvalidateScreen(window, platform::Display.DisplayClass);
     return;
   }
   records::ResetHiScores();
@@ -59,7 +55,7 @@ void HiScoreTap(platform::Window* window, int x, int y) {
     if (x >= left && x < left + 30 && Within(y, l.tabY, l.tabY + 30)) {
       render::HiScoreTab = static_cast<std::uint32_t>(k + 1);
       render::ScreenPhase = 0;
-      Redraw(window);
+      platform::InvalidateScreen(window, platform::Display.DisplayClass);
       return;
     }
   }

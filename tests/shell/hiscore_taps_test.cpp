@@ -34,8 +34,8 @@ class HiScoreTapsTest : public ShellTest {
     platform::headless::Tap(x, y);
     platform::headless::Advance(700);
   }
-  // Changes the EASY table; true when all five tables hold their defaults.
   static void Scribble() { records::HiScoreTables[0].Entry[0].Score = 99999; }
+  // True when all five tables hold their defaults.
   static bool Defaults() {
     records::HiScoreTable now[5];
     std::memcpy(now, records::HiScoreTables, sizeof now);
@@ -50,15 +50,17 @@ TEST_F(HiScoreTapsTest, TabsExportAndAnyOtherTapBackToTheMenu) {
   for (const auto& t : taps) {
     Tap(t[0], t[1]);
     EXPECT_EQ(render::HiScoreTab, static_cast<std::uint32_t>(t[2])) << t[0] << "," << t[1];
+    EXPECT_EQ(render::ScreenPhase, 0u);
   }
-  Tap(20, 220);
+  Tap(2, 238);
   ASSERT_EQ(popup::PopupKind, popup::kind::ExportCode);
   platform::Window* panel = popup::PopupWindow;
   Tap(20, 220);
   EXPECT_EQ(popup::PopupWindow, panel);
   popup::ResetPopup();
   // Just past the export button, the tabs and the reset button.
-  for (const auto& [x, y] : {std::pair{33, 220}, {200, 237}, {51, 5}}) {
+  for (const auto& [x, y] :
+       {std::pair{33, 220}, {20, 239}, {200, 237}, {278, 220}, {51, 5}, {25, 18}}) {
     shell::ShowScreen(render::screen::HiScoreTable);
     platform::headless::Pump();
     records::GameStatus.Mode = 3;
