@@ -129,9 +129,35 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
     EXPECT_EQ(render::ScreenOffsetX, 0);
     EXPECT_EQ(render::ScreenPhase, 1u);
     EXPECT_EQ(Find(u"Use PDAs Joystick") != nullptr, c.controlRow);
-    const Drawn* help = Find(u"Enable Help");
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->rect.top, c.helpTop * s);
+    // Each text in its rectangle; below the Control section they move up together.
+    struct Placed {
+      std::u16string_view text;
+      int left, top, right, bottom;
+      bool moves;
+    };
+    const int y0 = 96 - c.helpTop;
+    for (const Placed& p : {Placed{u"Game Settings", 0, 6, 218, 24, false},
+                            {u"Control", 10, 32, 150, 48, false},
+                            {u"Use PDAs Joystick", 40, 54, 240, 70, false},
+                            {u"Help", 10, 74, 150, 90, true},
+                            {u"Enable Help", 40, 96, 150, 112, true},
+                            {u"Sound", 120, 74, 240, 90, true},
+                            {u"Stereo Sound", 150, 96, 240, 112, true},
+                            {u"Game Speed", 10, 116, 150, 132, true},
+                            {u"Ball Style", 120, 116, 240, 132, true},
+                            {u"Sound Settings", 10, 206, 150, 222, true},
+                            {u"Mute", 198, 232, 240, 252, true}}) {
+      const Drawn* d = Find(p.text);
+      if (!d) {
+        // Only the Control section may be missing, where there is none.
+        EXPECT_TRUE(!c.controlRow && p.top < 74) << platform::Utf16ToUtf8(p.text);
+        continue;
+      }
+      const int up = p.moves ? y0 : 0;
+      EXPECT_EQ(d->rect,
+                (platform::Rect{p.left * s, (p.top - up) * s, p.right * s, (p.bottom - up) * s}))
+          << platform::Utf16ToUtf8(p.text);
+    }
     const Drawn* ok = Find(u"OK");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->rect.top, c.okTop * s);
