@@ -42,11 +42,16 @@ void DrawChoice(platform::DeviceContext& dc, std::u16string_view text, int x, in
   }
 }
 
+// Every text of the page lies straight on it (transparent, so no background colour).
+void DrawInk(platform::DeviceContext& dc, std::u16string_view text, Grey ink, int left, int top,
+             int right, int bottom, unsigned format) {
+  render::DrawTextRect(dc, text, ink.red, ink.green, ink.blue, ink.red, ink.green, ink.blue, left,
+                       top, right, bottom, true, format);
+}
+
 void DrawLabel(platform::DeviceContext& dc, std::u16string_view text, bool heading, int left,
                int top, int right, int bottom) {
-  const Grey ink = heading ? kInk : Grey{0, 0, 0};
-  render::DrawTextRect(dc, text, ink.red, ink.green, ink.blue, 0, 0, 0, left, top, right, bottom, 1,
-                       kLeft);
+  DrawInk(dc, text, heading ? kInk : Grey{0, 0, 0}, left, top, right, bottom, kLeft);
 }
 
 void DrawLine(platform::DeviceContext& dc, int y) {
@@ -78,8 +83,7 @@ void DrawPage(platform::DeviceContext& dc) {
   render::DrawBitmap(dc, render::PictureOf(render::SettingsCloseBox), 17, 17, 218, 5);
   const platform::Font* saved = dc.font;
   dc.font = &render::FontTable[render::Font15Heavy];
-  render::DrawTextRect(dc, u"Game Settings", kInk.red, kInk.green, kInk.blue, 0, 0, 0, 0, 6, 218,
-                       24, 1, kCentred);
+  DrawInk(dc, u"Game Settings", kInk, 0, 6, 218, 24, kCentred);
   dc.font = saved;
 }
 

@@ -51,15 +51,6 @@ std::uint32_t ChoiceAt(int y, int y0) {
   return 0;
 }
 
-void Choose(platform::Window* window, std::uint32_t& field, std::uint32_t choice, int left,
-            int y0) {
-  field = choice;
-  for (int i = 0; i < 3; ++i) {
-    const int top = 138 + 22 * i - y0;
-    platform::InvalidateLogicalRect(window, left, top, left + 100, top + 20);
-  }
-}
-
 void InvalidateOkButton(platform::Window* window, int yB) {
   platform::InvalidateLogicalRect(window, 84, 282 - yB, 164, 304 - yB);
 }
@@ -102,12 +93,15 @@ void SettingsStylusDown(platform::Window* window, int x, int y) {
     }
   }
   if (const std::uint32_t choice = ChoiceAt(y, y0); choice != 0) {
+    // The whole group repaints: the choice it had goes with the one it gets.
     if (Within(x, 15, 115)) {
-      Choose(window, s.GameSpeed, choice, 15, y0);
+      s.GameSpeed = choice;
+      platform::InvalidateLogicalRect(window, 15, 138 - y0, 115, 202 - y0);
       return;
     }
     if (Within(x, 125, 225)) {
-      Choose(window, s.BallStyle, choice, 125, y0);
+      s.BallStyle = choice;
+      platform::InvalidateLogicalRect(window, 125, 138 - y0, 225, 202 - y0);
       return;
     }
   }
