@@ -7,11 +7,7 @@ game=$1
 tool=$2
 keptgame="$(dirname "$tool")/fandriass_keptgame"
 . "$(dirname "$0")/xvfb.bash"
-command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
-start_xvfb || exit 1
-trap stop_xvfb EXIT
-export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
-key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
+start_play_session || exit 1
 # A full board with no line; the cursor's first cell (row 2, column 3) holds yellow.
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
   --board "RYBGPO BGPORY PORYBG RYBGPO BGPORY RYBGPO" || exit 1

@@ -6,11 +6,7 @@ game=$1
 tool=$2
 keptgame="$(dirname "$tool")/fandriass_keptgame"
 . "$(dirname "$0")/xvfb.bash"
-command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
-start_xvfb || exit 1
-trap stop_xvfb EXIT
-export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
-key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
+start_play_session || exit 1
 # A full board with no line; red paint on the yellow ball makes three reds at
 # the bottom row's left pipe.
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \

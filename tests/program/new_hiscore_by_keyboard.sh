@@ -7,11 +7,7 @@ game=$1
 tool=$2
 keptgame="$(dirname "$tool")/fandriass_keptgame"
 . "$(dirname "$0")/xvfb.bash"
-command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
-start_xvfb || exit 1
-trap stop_xvfb EXIT
-export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
-key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
+start_play_session || exit 1
 # Black balls make no line; the last unit of paint drips away. The default HARD
 # table ends 4156, 2856, 1365, so 3000 takes the fourth place.
 "$keptgame" --mode 2 --score 3000 --reserve 1 \

@@ -22,6 +22,16 @@ start_xvfb() {
   return 1
 }
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait 2>/dev/null; true; }
+# What every test that plays with the real keyboard and mouse starts from: its own
+# display, fresh data and runtime folders, no sound device. Sets key to the
+# records folder.
+start_play_session() {
+  command -v xdotool >/dev/null || { echo "xdotool is missing"; return 1; }
+  start_xvfb || return 1
+  trap stop_xvfb EXIT
+  export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
+  key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
+}
 # Waits until a condition command succeeds, up to a number of tenths of a second.
 wait_until() {
   local tenths=$1
