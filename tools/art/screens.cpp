@@ -99,11 +99,8 @@ void TitleFlame(cairo_t* cr, double cx, double base, double h) {
   cairo_fill(cr);
 }
 
-// A little paint wheel of the six colours.
-void TitleWheel(cairo_t* cr, double cx, double cy, double r) {
-  CirclePath(cr, cx, cy, r + 1.5);
-  SetColour(cr, kInk);
-  cairo_fill(cr);
+// The six paint colours as sectors of a disc, in the wheel's order.
+void WheelSectors(cairo_t* cr, double cx, double cy, double r) {
   for (int i = 0; i < 6; ++i) {
     const double a0 = -M_PI / 2 - M_PI / 6 + i * M_PI / 3;
     cairo_move_to(cr, cx, cy);
@@ -112,6 +109,14 @@ void TitleWheel(cairo_t* cr, double cx, double cy, double r) {
     SetColour(cr, kPaint[kWheelOrder[i]]);
     cairo_fill(cr);
   }
+}
+
+// A little paint wheel of the six colours.
+void TitleWheel(cairo_t* cr, double cx, double cy, double r) {
+  CirclePath(cr, cx, cy, r + 1.5);
+  SetColour(cr, kInk);
+  cairo_fill(cr);
+  WheelSectors(cr, cx, cy, r);
   CirclePath(cr, cx, cy, r * 0.3);
   SetColour(cr, kWhite);
   cairo_fill(cr);
@@ -370,14 +375,7 @@ void DrawColourWheel(Art& a) {
   CirclePath(cr, cx + 1, cy + 1.5, r);
   SetColour(cr, Rgb8(0, 0, 0), 0.2);
   cairo_fill(cr);
-  for (int i = 0; i < 6; ++i) {
-    const double a0 = -M_PI / 2 - M_PI / 6 + i * M_PI / 3;
-    cairo_move_to(cr, cx, cy);
-    cairo_arc(cr, cx, cy, r, a0, a0 + M_PI / 3);
-    cairo_close_path(cr);
-    SetColour(cr, kPaint[kWheelOrder[i]]);
-    cairo_fill(cr);
-  }
+  WheelSectors(cr, cx, cy, r);
   // Gloss, the rim, the spokes and the hub.
   cairo_pattern_t* g = cairo_pattern_create_radial(cx - 20, cy - 24, 4, cx, cy, r);
   cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
