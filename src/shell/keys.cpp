@@ -166,6 +166,4 @@ void OnKey(platform::Window* window, unsigned virtualKey, bool keyUp, bool repea
   }
 }
 
-void ResetKeys() {}
-
 }  // namespace shell

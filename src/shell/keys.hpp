@@ -16,6 +16,4 @@ inline constexpr char16_t MenuExitQuestion[] = u"Do you want to exit the game?";
 void OnKey(platform::Window* window, unsigned virtualKey, bool keyUp, bool repeat);
 
 // Nothing to forget: the keys keep no state from one message to the next.
-void ResetKeys();
-
 }  // namespace shell

@@ -16,7 +16,6 @@
 #include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
-#include "shell/keys.hpp"
 #include "shell/main_window.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/screen_flow.hpp"
@@ -94,7 +93,6 @@ void ResetShell() {
   ResetMainWindow();
   ResetQuitState();
   ResetScreenFlow();
-  ResetKeys();
   render::ResetScreenState();
   render::ResetGameScreen();
   engine::InitialiseGameState();
