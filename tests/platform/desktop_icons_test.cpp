@@ -34,18 +34,22 @@ TEST(DesktopIcons, EachSizeIsTheWindowIconWithSeeThroughCorners) {
     EXPECT_EQ(icon.Pixel(0, last), black);
     EXPECT_EQ(icon.Pixel(last, last), black);
   }
-  // At the window icon's own size the two pictures agree everywhere inside the
-  // outline, away from the rounded corners the desktop icon cuts.
+  // At the window icon's own size the outline's outer edge falls between pixels:
+  // the border ring is see-through, and inside it, away from the rounded
+  // corners, the two pictures agree.
   const platform::Bitmap window = platform::LoadIconResource(platform::MainIconId);
   const platform::Bitmap icon = ReadIcon(64);
   ASSERT_EQ(window.Width(), 64);
   const int corner = 10;
-  int differing = 0;
-  for (int y = 2; y < 62; ++y)
-    for (int x = 2; x < 62; ++x) {
+  int differing = 0, opaqueRing = 0;
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const bool ring = x == 0 || y == 0 || x == 63 || y == 63;
       const bool inCorner = (x < corner || x >= 64 - corner) && (y < corner || y >= 64 - corner);
-      if (!inCorner && icon.Pixel(x, y) != window.Pixel(x, y)) ++differing;
+      if (ring && icon.Pixel(x, y) != black) ++opaqueRing;
+      if (!ring && !inCorner && icon.Pixel(x, y) != window.Pixel(x, y)) ++differing;
     }
+  EXPECT_EQ(opaqueRing, 0);
   EXPECT_EQ(differing, 0);
 }
 

@@ -25,7 +25,8 @@ bool WriteOne(int size, const std::string& path) {
   // the window icon's rounded outline and let the corners show through.
   RoundedRectPath(cr, 0.5, 0.5, kDesigned - 1, kDesigned - 1, 4.5);
   cairo_clip(cr);
-  Art a{cr, size < kDesigned ? 1 : static_cast<int>(size / kDesigned), 0};
+  // The window icon is drawn in logical units alone; it snaps nothing to pixels.
+  Art a{cr, 1, 0};
   DrawWindowIcon(a);
   cairo_destroy(cr);
   cairo_surface_flush(s);
