@@ -1,8 +1,10 @@
 // The artwork generator: draws every picture of the catalogue in the small and
-// the VGA set, plus the window icon, as bitmap_<id>.png files; or, with
-// --sheets, lays the drawn pictures out on contact sheets for review.
+// the VGA set, plus the window icon, as bitmap_<id>.png files; with --icons,
+// the application icon at the desktop's sizes; or, with --sheets, lays the
+// drawn pictures out on contact sheets for review.
 //
 //   fandriass_art_tool --regular FACE --bold FACE --out DIR
+//   fandriass_art_tool --regular FACE --bold FACE --icons DIR
 //   fandriass_art_tool --regular FACE --bold FACE --sheets GENERATED_DIR OUT_DIR
 
 #include <chrono>
@@ -12,6 +14,7 @@
 
 #include "art_kit.hpp"
 #include "contact_sheet.hpp"
+#include "desktop_icons.hpp"
 #include "drawings.hpp"
 #include "picture_output.hpp"
 #include "recipes.hpp"
@@ -64,7 +67,7 @@ int DrawAll(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string regular, bold, out, sheetsIn, sheetsOut;
+  std::string regular, bold, out, icons, sheetsIn, sheetsOut;
   for (int i = 1; i < argc; ++i) {
     const bool more = i + 1 < argc;
     if (!std::strcmp(argv[i], "--regular") && more) {
@@ -73,12 +76,16 @@ int main(int argc, char** argv) {
       bold = argv[++i];
     } else if (!std::strcmp(argv[i], "--out") && more) {
       out = argv[++i];
+    } else if (!std::strcmp(argv[i], "--icons") && more) {
+      icons = argv[++i];
     } else if (!std::strcmp(argv[i], "--sheets") && i + 2 < argc) {
       sheetsIn = argv[++i];
       sheetsOut = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: %s --regular FACE --bold FACE (--out DIR | --sheets IN OUT)\n",
-                   argv[0]);
+      std::fprintf(
+          stderr,
+          "usage: %s --regular FACE --bold FACE (--out DIR | --icons DIR | --sheets IN OUT)\n",
+          argv[0]);
       return 2;
     }
   }
@@ -99,6 +106,8 @@ int main(int argc, char** argv) {
                           .count();
       std::printf("drew %d pictures in %lld ms\n", written, static_cast<long long>(ms));
     }
+  } else if (!icons.empty()) {
+    result = art::WriteDesktopIcons(icons) ? 0 : 1;
   } else if (!sheetsIn.empty()) {
     result = art::WriteContactSheets(sheetsIn, sheetsOut) ? 0 : 1;
   }
