@@ -134,13 +134,15 @@ std::string WriteReplay(const Replay& replay) {
   }
   out.append("end " + std::to_string(replay.end) + "\n");
   for (const ReplayValue& value : replay.after) AppendValue(out, "after", value);
+  // The last line: a file cut anywhere, even inside a value, lacks it.
+  out.append("done\n");
   return out;
 }
 
 Replay ReadReplay(std::string_view text, std::string& error) {
   Replay replay;
   error.clear();
-  enum class Part { Heading, Screen, Before, Events, After } part = Part::Heading;
+  enum class Part { Heading, Screen, Before, Events, After, Done } part = Part::Heading;
   int lineNumber = 0;
   auto fail = [&](std::string what) {
     error = "line " + std::to_string(lineNumber) + ": " + what;
@@ -211,15 +213,19 @@ Replay ReadReplay(std::string_view text, std::string& error) {
         }
         break;
       case Part::After:
-        if (ReplayValue value; words[0] == "after" && ParseValue(words, value)) {
+        if (words.size() == 1 && words[0] == "done") {
+          part = Part::Done;
+        } else if (ReplayValue value; words[0] == "after" && ParseValue(words, value)) {
           replay.after.push_back(std::move(value));
         } else {
           return fail("a stored value was expected");
         }
         break;
+      case Part::Done:
+        return fail("more follows the end");
     }
   }
-  if (part != Part::After) {
+  if (part != Part::Done) {
     ++lineNumber;
     return fail("the replay stops short");
   }
