@@ -44,6 +44,9 @@ struct WindowSystem {
   std::uint32_t lastPresent = 0;
   bool presentedOnce = false;
   Bitmap composed;
+  InputObserver observer = nullptr;
+  std::uint64_t paints = 0;
+  std::uint64_t timers = 0;
 };
 
 WindowSystem& System() {
@@ -115,6 +118,7 @@ bool PaintOne() {
   auto& windows = System().topLevel;
   for (Window* w : std::vector<Window*>(windows)) {
     if (!w->alive || w->invalid.Empty()) continue;
+    ++System().paints;
     Deliver(w, msg::Paint, 0, 0);
     // A procedure that did not paint still validates, as the default handling does.
     if (!w->painting) w->invalid = Rect{};
@@ -141,6 +145,7 @@ bool FireDueTimer() {
   if (!best) return false;
   // A late timer fires once and starts a fresh period: no burst after a stall.
   best->due = now + best->period;
+  ++System().timers;
   Deliver(bestWindow, msg::Timer, best->id, 0);
   return true;
 }
@@ -336,15 +341,40 @@ Window* GetFocus() {
   return System().focus;
 }
 
+namespace {
+void Observe(ReplayInput input, int a, int b = 0) {
+  if (InputObserver observer = System().observer) observer(input, a, b);
+}
+}  // namespace
+
+void SetInputObserver(InputObserver observer) {
+  System().observer = observer;
+}
+std::uint64_t PaintsDelivered() {
+  return System().paints;
+}
+std::uint64_t TimersDelivered() {
+  return System().timers;
+}
+
 void QueueStylus(unsigned message, int x, int y) {
+  Observe(message == msg::StylusDown ? ReplayInput::StylusDown
+          : message == msg::StylusUp ? ReplayInput::StylusUp
+                                     : ReplayInput::StylusMove,
+          x, y);
   System().queue.push_back(QueuedMessage{nullptr, message, 0, PackPoint(x, y)});
 }
 
 void QueueKey(unsigned message, unsigned virtualKey, bool repeat) {
+  Observe(repeat                    ? ReplayInput::KeyRepeat
+          : message == msg::KeyDown ? ReplayInput::KeyDown
+                                    : ReplayInput::KeyUp,
+          static_cast<int>(virtualKey));
   System().queue.push_back(QueuedMessage{nullptr, message, virtualKey, repeat ? KeyRepeat : 0});
 }
 
 void QueueChar(char16_t unit) {
+  Observe(ReplayInput::Char, unit);
   System().queue.push_back(QueuedMessage{nullptr, msg::Char, unit, 0});
 }
 
@@ -360,6 +390,7 @@ bool DesktopHasFocus() {
 void DesktopFocusChanged(bool gained) {
   WindowSystem& s = System();
   if (s.desktopFocused == gained) return;
+  Observe(ReplayInput::Focus, gained ? 1 : 0);
   s.desktopFocused = gained;
   Window* w = s.focus ? s.focus : MainWindow();
   if (!w) return;
@@ -372,6 +403,7 @@ void DesktopFocusChanged(bool gained) {
 }
 
 void DesktopCloseRequested() {
+  Observe(ReplayInput::Close, 0);
   // A box's owner waits for its answer; the close comes after it.
   AnswerOpenBoxesWithLastButton();
   if (Window* w = MainWindow()) {

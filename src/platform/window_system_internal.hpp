@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/replay_file.hpp"
 #include "platform/window.hpp"
 
 namespace platform {
@@ -60,6 +61,12 @@ void ActivateWindow(Window* window);
 // boxes are answered with their last button first, then the main window is
 // asked to close.
 void DesktopCloseRequested();
+// Sees every input from the desktop as it is queued (a recording); null for none.
+using InputObserver = void (*)(ReplayInput input, int a, int b);
+void SetInputObserver(InputObserver observer);
+// Messages delivered since the window system started: paints and timer ticks.
+std::uint64_t PaintsDelivered();
+std::uint64_t TimersDelivered();
 // Answers every open message box with its last button (No, or OK).
 void AnswerOpenBoxesWithLastButton();
 

@@ -45,6 +45,12 @@ bool OpenStore(platform::ValueStore& store) {
 
 }  // namespace
 
+std::vector<std::string_view> StoredValueNames() {
+  std::vector<std::string_view> names;
+  for (const StoredValue& value : StoredValues) names.push_back(value.name);
+  return names;
+}
+
 void LoadAllRecords() {
   platform::ValueStore& store = platform::ActiveStore();
   const bool open = OpenStore(store);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 namespace records {
 
 // Reads the six stored values once at start-up, in their fixed order, into
@@ -14,5 +17,8 @@ void LoadAllRecords();
 // lose (a new hi-score, a reset of the tables). True only when the store opened
 // and took every value; a value it refused keeps its old stored contents.
 bool SaveAllRecords();
+
+// The names of the six values, in their order.
+std::vector<std::string_view> StoredValueNames();
 
 }  // namespace records

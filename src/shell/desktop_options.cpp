@@ -32,6 +32,9 @@ const char* UsageText() {
          "  --screen WxH    emulated device screen (default 480x640)\n"
          "  --zoom N        window zoom (default: the largest that fits)\n"
          "  --fullscreen    fill the desktop\n"
+         "  --record FILE   write this session's input to FILE\n"
+         "  --play FILE     play a recorded session back and check its records\n"
+         "  --timedemo      with --play: as fast as possible, with timings\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -60,6 +63,14 @@ ParsedOptions ParseDesktopOptions(int argc, const char* const* argv) {
       parsed.showVersion = true;
     } else if (arg == "--fullscreen") {
       parsed.desktop.fullscreen = true;
+    } else if (arg == "--record" || arg == "--play") {
+      if (!takeValue() || value.empty()) {
+        parsed.error = std::string(arg) + " wants a file name";
+      } else {
+        (arg == "--record" ? parsed.recordFile : parsed.playFile) = std::string(value);
+      }
+    } else if (arg == "--timedemo") {
+      parsed.timedemo = true;
     } else if (arg == "--screen") {
       if (!takeValue() || !ParseScreen(value, parsed.desktop.screen)) {
         parsed.error = "--screen wants a size such as 480x640";
@@ -75,6 +86,12 @@ ParsedOptions ParseDesktopOptions(int argc, const char* const* argv) {
       parsed.error = "unknown option " + std::string(arg);
     }
     if (!parsed.error.empty()) break;
+  }
+  if (parsed.error.empty()) {
+    if (parsed.timedemo && parsed.playFile.empty()) parsed.error = "--timedemo goes with --play";
+    if (!parsed.playFile.empty() && !parsed.recordFile.empty()) {
+      parsed.error = "--play and --record do not go together";
+    }
   }
   return parsed;
 }

@@ -7,6 +7,7 @@
 #include "platform/single_instance.hpp"
 #include "platform/window.hpp"
 #include "shell/desktop_options.hpp"
+#include "shell/replay_runs.hpp"
 #include "shell/start_up.hpp"
 
 namespace shell {
@@ -25,14 +26,17 @@ int RunProgram(int argc, char** argv) {
     std::printf("Fandriass II %s\n", FANDRIASS_VERSION);
     return 0;
   }
+  if (!options.playFile.empty()) return PlayReplay(options.playFile, options.timedemo);
   if (!platform::StartDesktop(options.desktop)) {
     // Without a display an unsupported screen is still reported, and ends as it would.
     platform::InstallBackend(nullptr, options.desktop.screen);
     return platform::MeasureDisplay() ? 1 : 0;
   }
+  if (!options.recordFile.empty()) BeginRecording();
   const StartOutcome start = StartUp();
   int code = start == StartOutcome::Failed ? 1 : 0;
   if (start == StartOutcome::Run) code = platform::RunMessageLoop();
+  if (!options.recordFile.empty() && !EndRecording(options.recordFile)) code = 1;
   platform::ReleaseSingleInstance();
   platform::StopDesktop();
   return code;

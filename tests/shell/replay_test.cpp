@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/replay_file.hpp"
+#include "shell/desktop_options.hpp"
+#include "shell/replay_runs.hpp"
+#include "shell/shell_fixture.hpp"
+
+// Recorded sessions played back: the records end byte for byte as they did,
+// every time, and a damaged or foreign replay is refused without harm.
+namespace {
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The committed games are stamped with the version they were recorded with;
+// the game's behaviour, not its version number, is what they hold to.
+platform::Replay Restamped(const std::string& name) {
+  std::string error;
+  platform::Replay replay =
+      platform::ReadReplay(ReadText(std::string(FANDRIASS_REPLAYS_DIR) + "/" + name), error);
+  EXPECT_EQ(error, "") << name;
+  replay.programVersion = FANDRIASS_VERSION;
+  return replay;
+}
+
+class ReplayTest : public shell_test::ShellTest {};
+
+TEST_F(ReplayTest, RecordedGamesEndWithTheirRecordsEveryTime) {
+  for (const char* name : {"full_game_240x320.replay", "short_480x640_focus.replay"}) {
+    SCOPED_TRACE(name);
+    const platform::Replay replay = Restamped(name);
+    ASSERT_EQ(replay.after.size(), 6u);
+    const shell::ReplayOutcome first = shell::RunReplay(replay);
+    EXPECT_TRUE(first.after == replay.after);
+    const shell::ReplayOutcome second = shell::RunReplay(replay);
+    EXPECT_TRUE(second.after == replay.after);
+    EXPECT_EQ(second.figures.ticks, first.figures.ticks);
+    EXPECT_EQ(second.figures.paints, first.figures.paints);
+    EXPECT_EQ(first.figures.virtualMs, replay.end - replay.start);
+  }
+  // The first game is a whole one: its ticks ran and its hi-score was kept.
+  const platform::Replay game = Restamped("full_game_240x320.replay");
+  EXPECT_GT(shell::RunReplay(game).figures.ticks, 500u);
+  EXPECT_FALSE(game.before[1].bytes.has_value());
+  EXPECT_TRUE(game.after[1].bytes.has_value());
+}
+
+TEST_F(ReplayTest, DamagedAndForeignReplaysAreRefused) {
+  const std::string good =
+      ReadText(std::string(FANDRIASS_REPLAYS_DIR) + "/short_480x640_focus.replay");
+  std::string error;
+  const platform::Replay replay = platform::ReadReplay(good, error);
+  ASSERT_EQ(error, "");
+  EXPECT_EQ(platform::WriteReplay(replay), good);
+
+  // Every cut of the file is either refused or whole; none crashes the reader.
+  for (std::size_t cut = 0; cut < good.size(); cut += 7) {
+    platform::ReadReplay(good.substr(0, cut), error);
+    EXPECT_NE(error, "") << "cut at " << cut;
+  }
+  const auto refused = [&](std::string from, std::string to) {
+    std::string text = good;
+    text.replace(text.find(from), from.size(), to);
+    platform::ReadReplay(text, error);
+    return !error.empty();
+  };
+  EXPECT_TRUE(refused("fandriass-replay 1", "fandriass-replay 2"));
+  EXPECT_TRUE(refused("fandriass-replay", "other-replay"));
+  EXPECT_TRUE(refused("screen 480x640", "screen 480x0"));
+  EXPECT_TRUE(refused("after Prefs 41", "after Prefs 4g"));
+  EXPECT_TRUE(refused("& keyup 13", "5699 keyup 13"));
+  EXPECT_TRUE(refused("5700 keydown 13", "& keydown 13\n5700 keydown 13"));
+  EXPECT_TRUE(refused("5700 keydown", "5700 jump"));
+  EXPECT_TRUE(refused("down 320 99", "down 320 -1"));
+  EXPECT_TRUE(refused("end 24060", "end 99999999"));
+  EXPECT_FALSE(refused("end 24060", "end 24060\n\n"));
+
+  // A replay of another version, or none at all, is refused by --play.
+  std::string foreign = good;
+  foreign.replace(foreign.find(FANDRIASS_VERSION), std::string(FANDRIASS_VERSION).size(), "0.0.9");
+  const std::string path = testing::TempDir() + "foreign.replay";
+  std::ofstream(path) << foreign;
+  EXPECT_EQ(shell::PlayReplay(path, false), 2);
+  EXPECT_EQ(shell::PlayReplay(path + ".missing", true), 2);
+  const char* timedemoAlone[] = {"fandriass", "--timedemo"};
+  EXPECT_NE(shell::ParseDesktopOptions(2, timedemoAlone).error, "");
+}
+
+}  // namespace
