@@ -33,7 +33,8 @@ const char* UsageText() {
          "  --zoom N        window zoom (default: the largest that fits)\n"
          "  --fullscreen    fill the desktop\n"
          "  --help          show this text\n"
-         "  --version       show the version\n";
+         "  --version       show the version\n"
+         "Keys: F2 marks each paint colour with its own symbol (on or off, remembered)\n";
 }
 
 ParsedOptions ParseDesktopOptions(int argc, const char* const* argv) {

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <png.h>
+
+#include "platform/colour.hpp"
+#include "platform/desktop_preferences.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/messages.hpp"
+#include "render/bitmap_catalogue.hpp"
+#include "render/game_screen.hpp"
+#include "shell_fixture.hpp"
+
+// F2 puts a symbol on every paint colour of the game screen and takes it off
+// again; the records never hear of it. With FANDRIASS_SYMBOL_SHOTS=DIR the
+// screens of each ball style on a small and a VGA class are written there.
+namespace {
+
+using namespace shell_test;
+
+// Red, yellow, blue, green, purple, orange and black, then a lettered red.
+constexpr const char* kBoard = "RYBGPO / K..... / R..... / ...... / ...... / ......";
+constexpr const char* kLetters = "...... / ...... / 1..... / ...... / ...... / ......";
+
+// Small screens are written three times larger, pixel for pixel, to be seen.
+void WritePicture(const platform::Bitmap& screen, const std::string& path) {
+  const int zoom = screen.Width() < 480 ? 3 : 1;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr) << path;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(screen.Width() * zoom),
+               static_cast<png_uint_32>(screen.Height() * zoom), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<unsigned char> row(static_cast<std::size_t>(screen.Width() * zoom) * 3);
+  for (int y = 0; y < screen.Height() * zoom; ++y) {
+    for (int x = 0; x < screen.Width() * zoom; ++x) {
+      const platform::Colour c = screen.Pixel(x / zoom, y / zoom);
+      row[3 * x] = static_cast<unsigned char>(platform::RedOf(c));
+      row[3 * x + 1] = static_cast<unsigned char>(platform::GreenOf(c));
+      row[3 * x + 2] = static_cast<unsigned char>(platform::BlueOf(c));
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(file);
+}
+
+// Pixels that differ inside a logical rectangle of the portrait screen.
+int Changed(const platform::Bitmap& a, const platform::Bitmap& b, int x, int y, int w, int h) {
+  const int s = a.Width() / 240;
+  int n = 0;
+  for (int py = y * s; py < (y + h) * s; ++py)
+    for (int px = x * s; px < (x + w) * s; ++px) n += a.Pixel(px, py) != b.Pixel(px, py);
+  return n;
+}
+
+class ColourSymbolsTest : public ShellTest {
+ protected:
+  void TearDown() override {
+    ShellTest::TearDown();
+    platform::ResetDesktopPreferences();
+  }
+  void StartOn(int width, int height) {
+    Keep({.mode = 1, .paintColour = 6, .reserve = 60, .board = kBoard, .letters = kLetters});
+    ASSERT_EQ(Start(width, height), shell::StartOutcome::Run);
+    FirstPaintOfTheGame();
+    platform::headless::Pump();
+  }
+  static void Press(unsigned key, bool repeat = false) {
+    platform::SendMessage(platform::MainWindow(), platform::msg::KeyDown, key,
+                          repeat ? platform::KeyRepeat : 0);
+    platform::headless::Pump();
+  }
+  static platform::Bitmap Shot() { return platform::headless::Screen(); }
+  static int CellX(int cell) { return 18 + 30 * (cell % 6); }
+  static int CellY(int cell) { return 31 + 18 + 30 * (cell / 6); }
+};
+
+TEST_F(ColourSymbolsTest, F2MarksEveryPaintAndThePillAndAgainRestoresThePictureExactly) {
+  StartOn(240, 320);
+  ASSERT_FALSE(platform::ColourSymbols());
+  const platform::Bitmap off = Shot();
+  store.writes = 0;
+
+  Press(platform::vk::F2, true);  // a held key's repeat changes nothing
+  platform::headless::KeyUp(platform::vk::F2);
+  platform::headless::Pump();
+  EXPECT_FALSE(platform::ColourSymbols());
+
+  Press(platform::vk::F2);
+  ASSERT_TRUE(platform::ColourSymbols());
+  const platform::Bitmap on = Shot();
+  for (int cell = 0; cell < 6; ++cell) {
+    // The symbol sits in the ball's middle, drawn over it.
+    EXPECT_GT(Changed(off, on, CellX(cell) + 11, CellY(cell) + 11, 8, 8), 20) << "colour " << cell;
+  }
+  EXPECT_EQ(Changed(off, on, CellX(6), CellY(6), 30, 30), 0) << "black has none";
+  // A lettered ball keeps its coin whole in the middle; the symbol goes lower right.
+  EXPECT_EQ(Changed(off, on, CellX(12) + 12, CellY(12) + 9, 6, 6), 0);
+  EXPECT_GT(Changed(off, on, CellX(12) + 18, CellY(12) + 18, 6, 6), 10);
+  EXPECT_GT(Changed(off, on, 217, 48, 18, 25), 20) << "the next-colour pill";
+  // Nothing else on the screen moved.
+  EXPECT_EQ(Changed(off, on, 0, 0, 240, 31 + 18), 0);
+  EXPECT_EQ(Changed(off, on, 0, 31 + 198, 240, 320 - 229), 0);
+
+  Press(platform::vk::F2);
+  EXPECT_FALSE(platform::ColourSymbols());
+  EXPECT_EQ(Changed(off, Shot(), 0, 0, 240, 320), 0);
+  EXPECT_EQ(store.writes, 0) << "the records are not the place for it";
+}
+
+TEST_F(ColourSymbolsTest, PicturesOfEveryBallStyleOnASmallAndAVgaScreen) {
+  const char* shots = std::getenv("FANDRIASS_SYMBOL_SHOTS");
+  if (!shots) GTEST_SKIP() << "only writes pictures to look at";
+  for (const int width : {240, 480}) {
+    StartOn(width, width * 4 / 3);
+    Press(platform::vk::F2);
+    for (const std::uint32_t style :
+         {render::BallStyleShiny, render::BallStyleMoon, render::BallStyleRock}) {
+      render::ApplyBallStyle(style);
+      render::BoardRedrawRequested = true;
+      platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
+      platform::headless::Pump();
+      WritePicture(Shot(), std::string(shots) + "/symbols_" + std::to_string(width) + "_" +
+                               std::to_string(style) + ".png");
+    }
+    platform::ResetDesktopPreferences();
+    platform::ReleaseSingleInstance();
+    platform::headless::Stop();
+  }
+}
+
+}  // namespace
