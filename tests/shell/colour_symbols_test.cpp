@@ -132,6 +132,14 @@ TEST_F(ColourSymbolsTest, PicturesOfEveryBallStyleOnASmallAndAVgaScreen) {
       WritePicture(Shot(), std::string(shots) + "/symbols_" + std::to_string(width) + "_" +
                                std::to_string(style) + ".png");
     }
+    // Orange paint on the red ball, caught mid-splash.
+    const int scale = width / 240;
+    platform::headless::Tap((CellX(0) + 15) * scale, (CellY(0) + 15) * scale);
+    for (int step = 0; step < 6; ++step) {
+      platform::headless::Advance(10);
+      WritePicture(Shot(), std::string(shots) + "/splash_" + std::to_string(width) + "_" +
+                               std::to_string(step) + ".png");
+    }
     platform::ResetDesktopPreferences();
     platform::ReleaseSingleInstance();
     platform::headless::Stop();

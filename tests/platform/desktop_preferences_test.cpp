@@ -1,0 +1,84 @@
+#include "platform/desktop_preferences.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string Folder() {
+  static const std::string folder = [] {
+    char name[] = "/tmp/fandriass-prefs-XXXXXX";
+    const char* made = mkdtemp(name);
+    return std::string(made ? made : "/tmp");
+  }();
+  return folder;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class DesktopPreferencesTest : public testing::Test {
+ protected:
+  void TearDown() override { platform::ResetDesktopPreferences(); }
+  const std::string path = Folder() + "/desktop.conf";
+};
+
+TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvivesTheNextRead) {
+  EXPECT_FALSE(platform::ColourSymbols());
+  EXPECT_FALSE(platform::SaveDesktopPreferences()) << "nothing read, nowhere to write";
+
+  {
+    std::ofstream out(path, std::ios::trunc);
+    out << "window=3\ncolour-symbols=7\n\n" << std::string(300, 'x') << "\nfull-screen=0";
+  }
+  platform::LoadDesktopPreferences(path);
+  EXPECT_FALSE(platform::ColourSymbols()) << "a value not understood stays off";
+  platform::SetColourSymbols(true);
+  ASSERT_TRUE(platform::SaveDesktopPreferences());
+  EXPECT_EQ(ReadAll(path), "window=3\nfull-screen=0\ncolour-symbols=1\n");
+
+  platform::ResetDesktopPreferences();
+  platform::LoadDesktopPreferences(path);
+  EXPECT_TRUE(platform::ColourSymbols());
+  platform::SetColourSymbols(false);
+  ASSERT_TRUE(platform::SaveDesktopPreferences());
+  platform::LoadDesktopPreferences(path);
+  EXPECT_FALSE(platform::ColourSymbols());
+
+  // No file yet: the defaults, and the first save makes it.
+  const std::string fresh = Folder() + "/fresh.conf";
+  platform::LoadDesktopPreferences(fresh);
+  EXPECT_FALSE(platform::ColourSymbols());
+  platform::SetColourSymbols(true);
+  ASSERT_TRUE(platform::SaveDesktopPreferences());
+  EXPECT_EQ(ReadAll(fresh), "colour-symbols=1\n");
+
+  // A folder that is not there: the save fails, the choice holds for the session.
+  platform::LoadDesktopPreferences(Folder() + "/missing/desktop.conf");
+  platform::SetColourSymbols(true);
+  EXPECT_FALSE(platform::SaveDesktopPreferences());
+  EXPECT_TRUE(platform::ColourSymbols());
+}
+
+TEST_F(DesktopPreferencesTest, TheFileSitsBesideTheRecords) {
+  const char* saved = std::getenv("XDG_DATA_HOME");
+  const std::string before = saved ? saved : "";
+  setenv("XDG_DATA_HOME", "/somewhere", 1);
+  EXPECT_EQ(platform::DesktopPreferencesPath(),
+            "/somewhere/kestrelnet/Quillmoor/Fandriass2/desktop.conf");
+  if (saved) {
+    setenv("XDG_DATA_HOME", before.c_str(), 1);
+  } else {
+    unsetenv("XDG_DATA_HOME");
+  }
+}
+
+}  // namespace
