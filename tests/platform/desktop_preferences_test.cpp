@@ -1,6 +1,7 @@
 #include "platform/desktop_preferences.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -37,13 +38,15 @@ TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvives
 
   {
     std::ofstream out(path, std::ios::trunc);
-    out << "window=3\ncolour-symbols=7\n\n" << std::string(300, 'x') << "\nfull-screen=0";
+    out << "window=3\ncolour-symbols=7\n\n"
+        << std::string(257, 'x') << "\nk=" << std::string(254, 'y') << "\nfull-screen=0";
   }
   platform::LoadDesktopPreferences(path);
   EXPECT_FALSE(platform::ColourSymbols()) << "a value not understood stays off";
   platform::SetColourSymbols(true);
   ASSERT_TRUE(platform::SaveDesktopPreferences());
-  EXPECT_EQ(ReadAll(path), "window=3\nfull-screen=0\ncolour-symbols=1\n");
+  EXPECT_EQ(ReadAll(path),
+            "window=3\nk=" + std::string(254, 'y') + "\nfull-screen=0\ncolour-symbols=1\n");
 
   platform::ResetDesktopPreferences();
   platform::LoadDesktopPreferences(path);
@@ -60,6 +63,22 @@ TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvives
   platform::SetColourSymbols(true);
   ASSERT_TRUE(platform::SaveDesktopPreferences());
   EXPECT_EQ(ReadAll(fresh), "colour-symbols=1\n");
+
+  // Only the head of a long file is read: it is not one of ours.
+  {
+    std::ofstream out(fresh, std::ios::trunc);
+    for (int i = 0; i < 64; ++i) out << "line=" << i << '\n';
+    out << "colour-symbols=1\n";
+  }
+  platform::LoadDesktopPreferences(fresh);
+  EXPECT_FALSE(platform::ColourSymbols());
+
+  // A folder in the way of the file: no save, and no temporary file left behind.
+  const std::string blocked = Folder() + "/blocked.conf";
+  ASSERT_EQ(mkdir(blocked.c_str(), 0700), 0);
+  platform::LoadDesktopPreferences(blocked);
+  EXPECT_FALSE(platform::SaveDesktopPreferences());
+  EXPECT_FALSE(std::ifstream(Folder() + "/.saving-blocked.conf").good());
 
   // A folder that is not there: the save fails, the choice holds for the session.
   platform::LoadDesktopPreferences(Folder() + "/missing/desktop.conf");
