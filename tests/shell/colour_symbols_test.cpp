@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -62,6 +63,13 @@ int Changed(const platform::Bitmap& a, const platform::Bitmap& b, int x, int y, 
   return n;
 }
 
+// The weakest channel of a pixel at a logical point: high only for near white.
+int Whiteness(const platform::Bitmap& b, int x, int y) {
+  const int s = b.Width() / 240;
+  const platform::Colour c = b.Pixel(x * s, y * s);
+  return std::min({platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)});
+}
+
 class ColourSymbolsTest : public ShellTest {
  protected:
   void TearDown() override {
@@ -101,6 +109,9 @@ TEST_F(ColourSymbolsTest, F2MarksEveryPaintAndThePillAndAgainRestoresThePictureE
   for (int cell = 0; cell < 6; ++cell) {
     // The symbol sits in the ball's middle, drawn over it.
     EXPECT_GT(Changed(off, on, CellX(cell) + 11, CellY(cell) + 11, 8, 8), 20) << "colour " << cell;
+    // Its light face is there only when asked for.
+    EXPECT_LT(Whiteness(off, CellX(cell) + 15, CellY(cell) + 15), 150) << "colour " << cell;
+    EXPECT_GT(Whiteness(on, CellX(cell) + 15, CellY(cell) + 15), 180) << "colour " << cell;
   }
   EXPECT_EQ(Changed(off, on, CellX(6), CellY(6), 30, 30), 0) << "black has none";
   // A lettered ball keeps its coin whole in the middle; the symbol goes lower right.
