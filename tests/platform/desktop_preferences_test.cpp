@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -85,19 +84,6 @@ TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvives
   platform::SetColourSymbols(true);
   EXPECT_FALSE(platform::SaveDesktopPreferences());
   EXPECT_TRUE(platform::ColourSymbols());
-}
-
-TEST_F(DesktopPreferencesTest, TheFileSitsBesideTheRecords) {
-  const char* saved = std::getenv("XDG_DATA_HOME");
-  const std::string before = saved ? saved : "";
-  setenv("XDG_DATA_HOME", "/somewhere", 1);
-  EXPECT_EQ(platform::DesktopPreferencesPath(),
-            "/somewhere/kestrelnet/Quillmoor/Fandriass2/desktop.conf");
-  if (saved) {
-    setenv("XDG_DATA_HOME", before.c_str(), 1);
-  } else {
-    unsetenv("XDG_DATA_HOME");
-  }
 }
 
 }  // namespace

@@ -1,24 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include <png.h>
 
 #include "platform/colour.hpp"
 #include "platform/desktop_preferences.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
 #include "platform/messages.hpp"
-#include "render/bitmap_catalogue.hpp"
-#include "render/game_screen.hpp"
 #include "shell_fixture.hpp"
 
 // F2 puts a symbol on every paint colour of the game screen and takes it off
-// again; the records never hear of it. With FANDRIASS_SYMBOL_SHOTS=DIR the
-// screens of each ball style on a small and a VGA class are written there.
+// again; the records never hear of it.
 namespace {
 
 using namespace shell_test;
@@ -26,33 +16,6 @@ using namespace shell_test;
 // Red, yellow, blue, green, purple, orange and black, then a lettered red.
 constexpr const char* kBoard = "RYBGPO / K..... / R..... / ...... / ...... / ......";
 constexpr const char* kLetters = "...... / ...... / 1..... / ...... / ...... / ......";
-
-// Small screens are written three times larger, pixel for pixel, to be seen.
-void WritePicture(const platform::Bitmap& screen, const std::string& path) {
-  const int zoom = screen.Width() < 480 ? 3 : 1;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(file, nullptr) << path;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(screen.Width() * zoom),
-               static_cast<png_uint_32>(screen.Height() * zoom), 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<unsigned char> row(static_cast<std::size_t>(screen.Width() * zoom) * 3);
-  for (int y = 0; y < screen.Height() * zoom; ++y) {
-    for (int x = 0; x < screen.Width() * zoom; ++x) {
-      const platform::Colour c = screen.Pixel(x / zoom, y / zoom);
-      row[3 * x] = static_cast<unsigned char>(platform::RedOf(c));
-      row[3 * x + 1] = static_cast<unsigned char>(platform::GreenOf(c));
-      row[3 * x + 2] = static_cast<unsigned char>(platform::BlueOf(c));
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  std::fclose(file);
-}
 
 // Pixels that differ inside a logical rectangle of the portrait screen.
 int Changed(const platform::Bitmap& a, const platform::Bitmap& b, int x, int y, int w, int h) {
@@ -126,35 +89,6 @@ TEST_F(ColourSymbolsTest, F2MarksEveryPaintAndThePillAndAgainRestoresThePictureE
   EXPECT_FALSE(platform::ColourSymbols());
   EXPECT_EQ(Changed(off, Shot(), 0, 0, 240, 320), 0);
   EXPECT_EQ(store.writes, 0) << "the records are not the place for it";
-}
-
-TEST_F(ColourSymbolsTest, PicturesOfEveryBallStyleOnASmallAndAVgaScreen) {
-  const char* shots = std::getenv("FANDRIASS_SYMBOL_SHOTS");
-  if (!shots) GTEST_SKIP() << "only writes pictures to look at";
-  for (const int width : {240, 480}) {
-    StartOn(width, width * 4 / 3);
-    Press(platform::vk::F2);
-    for (const std::uint32_t style :
-         {render::BallStyleShiny, render::BallStyleMoon, render::BallStyleRock}) {
-      render::ApplyBallStyle(style);
-      render::BoardRedrawRequested = true;
-      platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
-      platform::headless::Pump();
-      WritePicture(Shot(), std::string(shots) + "/symbols_" + std::to_string(width) + "_" +
-                               std::to_string(style) + ".png");
-    }
-    // Orange paint on the red ball, caught mid-splash.
-    const int scale = width / 240;
-    platform::headless::Tap((CellX(0) + 15) * scale, (CellY(0) + 15) * scale);
-    for (int step = 0; step < 6; ++step) {
-      platform::headless::Advance(10);
-      WritePicture(Shot(), std::string(shots) + "/splash_" + std::to_string(width) + "_" +
-                               std::to_string(step) + ".png");
-    }
-    platform::ResetDesktopPreferences();
-    platform::ReleaseSingleInstance();
-    platform::headless::Stop();
-  }
 }
 
 }  // namespace
