@@ -43,6 +43,8 @@ unsigned VirtualKeyOf(SDL_Keycode key) {
       return 36;
     case SDLK_DELETE:
       return 46;
+    case SDLK_F2:
+      return vk::F2;
     default:
       if (key >= SDLK_a && key <= SDLK_z) return static_cast<unsigned>('A' + (key - SDLK_a));
       return 0;

@@ -47,6 +47,7 @@ constexpr unsigned Left = 37;
 constexpr unsigned Up = 38;
 constexpr unsigned Right = 39;
 constexpr unsigned Down = 40;
+constexpr unsigned F2 = 113;
 }  // namespace vk
 
 // A key-down message carries KeyRepeat in its lParam when the key was already

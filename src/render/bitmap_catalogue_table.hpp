@@ -77,8 +77,9 @@ enum Picture : int {
   GaugeMarkers,  // two blink frames
   GaugeTubeEmpty = GaugeMarkers + 2,
   GaugeTubeFull,
-  Class7Corners,  // top left, top right, bottom left, bottom right
-  PictureCount = Class7Corners + 4
+  Class7Corners,                      // top left, top right, bottom left, bottom right
+  ColourSymbols = Class7Corners + 4,  // paint colours 1..6 side by side, 16x16 each
+  PictureCount
 };
 
 // Group sizes, so drawing code never counts by hand.
@@ -398,6 +399,8 @@ inline constexpr PictureRow kPictureTable[PictureCount] = {
     {778, 0, 49, 31, 0, 0, kNoKey, kNoKey},
     {779, 0, 31, 49, 0, 0, kNoKey, kNoKey},
     {780, 0, 49, 49, 0, 0, kNoKey, kNoKey},
+    // Colour symbols for paint colours 1-6.
+    {790, 791, 96, 16, 192, 32, kColourKey, kColourKey},
 };
 // clang-format on
 

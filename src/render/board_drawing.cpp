@@ -7,6 +7,7 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
+#include "platform/desktop_preferences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/software_drawing.hpp"
@@ -67,9 +68,28 @@ platform::Point CellPoint(int cell) {
   return point;
 }
 
+void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY) {
+  if (!platform::ColourSymbols() || colour < 1 || colour > 6) return;
+  constexpr int kSide = 16;
+  DrawPicturePartKeyed(dc, PictureOf(ColourSymbols), kSide * (colour - 1), 0, kSide, kSide,
+                       centreX - kSide / 2, centreY - kSide / 2, kColourKey);
+}
+
+int PaintColourOfBall(const platform::Bitmap* ball) {
+  for (int colour = 1; colour <= 6; ++colour) {
+    if (ball && BallSet[2 * (colour - 1)] == ball) return colour;
+  }
+  return 0;
+}
+
 void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y) {
   DrawPictureKeyed(dc, ball, x, y, kBlackKey);
-  if (ball) DrawPictureKeyed(dc, LetterCoin(letter, true), x, y, kColourKey);
+  if (!ball) return;
+  const platform::Bitmap* coin = LetterCoin(letter, true);
+  DrawPictureKeyed(dc, coin, x, y, kColourKey);
+  // A letter coin covers the middle, so the symbol moves to the ball's lower right.
+  const int shift = coin ? 6 : 0;
+  DrawColourSymbol(dc, PaintColourOfBall(ball), x + 15 + shift, y + 15 + shift);
 }
 
 void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,

@@ -44,6 +44,11 @@ void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int
 void DrawEmptyCell(platform::DeviceContext& dc, int x, int y);
 // A moving ball (keyed over what is already there) with its letter coin.
 void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y);
+// The symbol of paint colour 1..6 centred on a logical point, while the
+// player has the colour symbols on; nothing for any other colour.
+void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY);
+// Paint colour 1..6 of a ball picture of the current set; 0 for jokers and grey.
+int PaintColourOfBall(const platform::Bitmap* ball);
 // Pipe 1..24 in the tint of its heat, frame 1..6, at its place on the board.
 void DrawPipe(platform::DeviceContext& dc, int pipe, int frame);
 

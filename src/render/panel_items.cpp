@@ -33,6 +33,8 @@ void DrawNextColour(platform::DeviceContext& screen) {
   if (paint >= 1 && paint <= 6) {
     DrawPicture(screen, PictureOf(PaintPills + paint - 1), CurrentLayout.CanvasOffsetX + 217,
                 CanvasToScreenY(48));
+    DrawColourSymbol(screen, paint, CurrentLayout.CanvasOffsetX + 217 + 9,
+                     CanvasToScreenY(48) + 12);
   }
   Game.SwatchRedraw = 0;
 }

@@ -19,6 +19,8 @@ void DrawSplat(platform::DeviceContext& dc, int paint, int frame, platform::Poin
   const int column = (paint - 1) % 3;
   DrawPicturePartKeyed(dc, PictureOf(SplatSheets + sheet), 30 * column, 30 * frame, 30, 30, at.x,
                        at.y, kWhiteKey);
+  // The paint in flight names its colour too.
+  DrawColourSymbol(dc, paint, at.x + 15, at.y + 15);
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ const char* UsageText() {
          "  --play FILE     play a recorded session back and check its records\n"
          "  --timedemo      with --play: as fast as possible, with timings\n"
          "  --help          show this text\n"
-         "  --version       show the version\n";
+         "  --version       show the version\n"
+         "Keys: F2 marks each paint colour with its own symbol (on or off, remembered)\n";
 }
 
 ParsedOptions ParseDesktopOptions(int argc, const char* const* argv) {

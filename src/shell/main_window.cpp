@@ -11,6 +11,7 @@
 #include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
+#include "shell/colour_symbols_key.hpp"
 #include "shell/commands.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
@@ -151,6 +152,10 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       return 0;
     case platform::msg::KeyDown:
     case platform::msg::KeyUp:
+      if (OnColourSymbolsKey(window, static_cast<unsigned>(wParam), message == platform::msg::KeyUp,
+                             (lParam & platform::KeyRepeat) != 0)) {
+        return 0;
+      }
       OnKey(window, static_cast<unsigned>(wParam), message == platform::msg::KeyUp,
             (lParam & platform::KeyRepeat) != 0);
       return 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/desktop.hpp"
+#include "platform/desktop_preferences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/window.hpp"
@@ -32,6 +33,7 @@ int RunProgram(int argc, char** argv) {
     platform::InstallBackend(nullptr, options.desktop.screen);
     return platform::MeasureDisplay() ? 1 : 0;
   }
+  platform::LoadDesktopPreferences(platform::DesktopPreferencesPath());
   if (!options.recordFile.empty()) BeginRecording();
   const StartOutcome start = StartUp();
   int code = start == StartOutcome::Failed ? 1 : 0;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
+#include "platform/colour.hpp"
 #include "support/headless_fixture.hpp"
 #include "support/scoped_value.hpp"
 
@@ -169,6 +171,28 @@ TEST_F(CatalogueTest, FontsTakeTheSmallOrTheVgaHeights) {
   EXPECT_EQ(FontTable[Font20Bold].CellHeight(), 39);
 }
 
+// Six shapes side by side, each solid in its middle, and their edge against
+// the key is the dark rim only: no light or key-tinted fringe on any ball.
+void ExpectSymbolsClean(const Bitmap& b, Colour key) {
+  const int cell = b.Height();
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_TRUE(CornersAre(b, k * cell, 0, cell, cell, key)) << k;
+    EXPECT_NE(b.Pixel(k * cell + cell / 2, cell / 2), key) << k;
+    EXPECT_EQ(EnclosedKeyPixels(b, k * cell, 0, cell, cell, key), 0) << k;
+  }
+  for (int y = 1; y + 1 < b.Height(); ++y) {
+    for (int x = 1; x + 1 < b.Width(); ++x) {
+      const Colour c = b.Pixel(x, y);
+      if (c == key || (b.Pixel(x - 1, y) != key && b.Pixel(x + 1, y) != key &&
+                       b.Pixel(x, y - 1) != key && b.Pixel(x, y + 1) != key)) {
+        continue;
+      }
+      EXPECT_LT(std::max({platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)}), 90)
+          << x << "," << y;
+    }
+  }
+}
+
 // Keys sit in the corners and nowhere inside, in both sets.
 void ExpectKeysClean(bool vga) {
   for (int entry = 0; entry < PictureCount; ++entry) {
@@ -197,6 +221,10 @@ void ExpectKeysClean(bool vga) {
           }
         }
       }
+      continue;
+    }
+    if (entry == ColourSymbols) {
+      ExpectSymbolsClean(*b, key);
       continue;
     }
     EXPECT_TRUE(CornersAre(*b, 0, 0, b->Width(), b->Height(), key));

@@ -17,6 +17,10 @@ void DrawSplatSheet(Art& a);  // index 0: colours 1-3, 1: colours 4-6
 void SplatSheetBackdrop(Art& a);
 void CoinBackdrop(Art& a);
 
+// Colour symbols (colour_symbols.cpp): one 16x16 shape per paint colour 1..6.
+void DrawColourSymbols(Art& a);
+void ColourSymbolBackdrop(Art& a);
+
 // Balls (balls.cpp). Ball index 0..12: colours 1..6 round and narrow, then grey.
 void DrawMoonBall(Art& a);
 void DrawRockBall(Art& a);

@@ -70,6 +70,7 @@ const GroupRecipe kGroups[] = {
     {PanelBottom, 4, {DrawPanelPiece, nullptr, 0}},
     {GaugeMarkers, 4, {DrawGaugePiece, nullptr, 0}},
     {Class7Corners, 4, {DrawClass7Corner, nullptr, 0}},
+    {ColourSymbols, 1, {DrawColourSymbols, ColourSymbolBackdrop, 0.5}},
 };
 
 }  // namespace
