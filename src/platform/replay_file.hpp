@@ -19,7 +19,7 @@ enum class ReplayInput {
   StylusMove,
   StylusUp,
   KeyDown,
-  KeyRepeat,  // a held key's further key-downs
+  KeyHeld,  // a held key's further key-downs
   KeyUp,
   Char,
   Focus,  // a = 1 gained, 0 lost

@@ -138,7 +138,7 @@ class PlaybackBackend final : public Backend {
         return QueueStylus(msg::StylusUp, e.a, e.b);
       case ReplayInput::KeyDown:
         return QueueKey(msg::KeyDown, static_cast<unsigned>(e.a));
-      case ReplayInput::KeyRepeat:
+      case ReplayInput::KeyHeld:
         return QueueKey(msg::KeyDown, static_cast<unsigned>(e.a), true);
       case ReplayInput::KeyUp:
         return QueueKey(msg::KeyUp, static_cast<unsigned>(e.a));

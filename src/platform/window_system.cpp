@@ -366,7 +366,7 @@ void QueueStylus(unsigned message, int x, int y) {
 }
 
 void QueueKey(unsigned message, unsigned virtualKey, bool repeat) {
-  Observe(repeat                    ? ReplayInput::KeyRepeat
+  Observe(repeat                    ? ReplayInput::KeyHeld
           : message == msg::KeyDown ? ReplayInput::KeyDown
                                     : ReplayInput::KeyUp,
           static_cast<int>(virtualKey));
