@@ -17,10 +17,10 @@ struct InputName {
 };
 
 constexpr InputName kInputNames[] = {
-    {ReplayInput::StylusDown, "down", 2},     {ReplayInput::StylusMove, "move", 2},
-    {ReplayInput::StylusUp, "up", 2},         {ReplayInput::KeyDown, "keydown", 1},
+    {ReplayInput::StylusDown, "down", 2},   {ReplayInput::StylusMove, "move", 2},
+    {ReplayInput::StylusUp, "up", 2},       {ReplayInput::KeyDown, "keydown", 1},
     {ReplayInput::KeyHeld, "keyrepeat", 1}, {ReplayInput::KeyUp, "keyup", 1},
-    {ReplayInput::Char, "char", 1},           {ReplayInput::Focus, "focus", 1},
+    {ReplayInput::Char, "char", 1},         {ReplayInput::Focus, "focus", 1},
     {ReplayInput::Close, "close", 0},
 };
 
