@@ -96,15 +96,12 @@ class SdlBackend final : public Backend {
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
     const PixelTarget target{static_cast<std::uint32_t*>(surface->pixels), surface->w, surface->h,
                              surface->pitch / 4, redHigh};
-    DrawScaledScreen(screen, mapping, target, barsStale_);
+    const Rect changed = DrawScaledScreen(screen, mapping, target, barsStale_);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    // The letterbox is sent only when it changed; most frames are the picture alone.
-    const Rect& p = mapping.picture;
-    const SDL_Rect changed{p.left, p.top, p.Width(), p.Height()};
-    if (barsStale_ || p.Empty()) {
-      SDL_UpdateWindowSurface(window_);
-    } else {
-      SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
+    // Only what changed goes to the display; most frames of a game are a few rows.
+    if (!changed.Empty()) {
+      const SDL_Rect rect{changed.left, changed.top, changed.Width(), changed.Height()};
+      SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
     }
     barsStale_ = false;
     NoteFramePresented();

@@ -31,19 +31,36 @@ void DrawBars(const PixelTarget& t, const Rect& picture) {
   FillRows(t, picture.top, picture.bottom, picture.right, t.width);
 }
 
-// One screen row becomes `zoom` window rows: the first is drawn, the rest copied.
-void DrawWholeZoom(const Bitmap& screen, const Rect& picture, int zoom, const PixelTarget& t) {
+// Whether the window already shows a screen row: one window pixel of each
+// screen pixel is enough, as rows are only ever drawn whole.
+bool RowShown(const Colour* source, int width, const std::uint32_t* out, int zoom, bool redHigh) {
+  for (int x = 0; x < width; ++x, out += zoom) {
+    if (*out != Converted(source[x], redHigh)) return false;
+  }
+  return true;
+}
+
+// One screen row becomes `zoom` window rows: the first is drawn, the rest
+// copied. Most frames of a game change a few rows, so unless `all` the rows
+// the window already shows are left alone. Returns the rows drawn.
+Rect DrawWholeZoom(const Bitmap& screen, const Rect& picture, int zoom, const PixelTarget& t,
+                   bool all) {
+  Rect drawn;
   for (int y = 0; y < screen.Height(); ++y) {
     const Colour* source = screen.Row(y);
     std::uint32_t* first = t.pixels + static_cast<std::ptrdiff_t>(picture.top + y * zoom) * t.pitch;
     std::uint32_t* out = first + picture.left;
+    if (!all && RowShown(source, screen.Width(), out, zoom, t.redHigh)) continue;
     for (int x = 0; x < screen.Width(); ++x) {
       out = std::fill_n(out, zoom, Converted(source[x], t.redHigh));
     }
     for (int copy = 1; copy < zoom; ++copy) {
       std::copy(first + picture.left, first + picture.right, first + copy * t.pitch + picture.left);
     }
+    const int top = picture.top + y * zoom;
+    drawn = Union(drawn, Rect{picture.left, top, picture.right, top + zoom});
   }
+  return drawn;
 }
 
 // The screen pixels [from, to) that window pixel i of n covers; never none.
@@ -87,22 +104,24 @@ void DrawShrunk(const Bitmap& screen, const Rect& picture, const PixelTarget& t)
 
 }  // namespace
 
-void DrawScaledScreen(const Bitmap& screen, const ViewportMapping& mapping,
-                      const PixelTarget& target, bool bars) {
-  if (!target.pixels || target.width <= 0 || target.height <= 0) return;
+Rect DrawScaledScreen(const Bitmap& screen, const ViewportMapping& mapping,
+                      const PixelTarget& target, bool whole) {
+  const Rect everything{0, 0, target.width, target.height};
+  if (!target.pixels || everything.Empty()) return {};
   // A picture that does not fit what it is drawn into (a window that changed
   // size since it was measured) waits for the next frame.
   const Rect& picture = mapping.picture;
   const bool fits = !picture.Empty() && !screen.Empty() && picture.left >= 0 && picture.top >= 0 &&
                     picture.right <= target.width && picture.bottom <= target.height;
-  if (bars || !fits) DrawBars(target, fits ? picture : Rect{});
-  if (!fits) return;
+  if (whole || !fits) DrawBars(target, fits ? picture : Rect{});
+  if (!fits) return everything;
   if (mapping.zoom >= 1 && picture.Width() == screen.Width() * mapping.zoom &&
       picture.Height() == screen.Height() * mapping.zoom) {
-    DrawWholeZoom(screen, picture, mapping.zoom, target);
-  } else {
-    DrawShrunk(screen, picture, target);
+    const Rect drawn = DrawWholeZoom(screen, picture, mapping.zoom, target, whole);
+    return whole ? everything : drawn;
   }
+  DrawShrunk(screen, picture, target);
+  return whole ? everything : picture;
 }
 
 }  // namespace platform

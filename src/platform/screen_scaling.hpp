@@ -18,9 +18,11 @@ struct PixelTarget {
 
 // Draws the screen where the mapping puts it: each pixel a whole zoom's square,
 // or, when the window is too small for zoom 1, every window pixel the average
-// of the screen pixels it covers. With `bars` the letterbox around is blacked
-// too; without, it is left as the last full draw made it.
-void DrawScaledScreen(const Bitmap& screen, const ViewportMapping& mapping,
-                      const PixelTarget& target, bool bars);
+// of the screen pixels it covers. With `whole` the letterbox around is blacked
+// and everything drawn; without, the letterbox is left as the last whole draw
+// made it, and so are the rows of a zoomed screen that the window already
+// shows. Returns the part of the window that changed (empty: none).
+Rect DrawScaledScreen(const Bitmap& screen, const ViewportMapping& mapping,
+                      const PixelTarget& target, bool whole);
 
 }  // namespace platform

@@ -22,7 +22,7 @@ struct Window {
   Window(int w, int h)
       : width(w), height(h), pitch(w + 3), pixels(std::size_t(pitch) * h, kStale) {}
   PixelTarget Target(bool redHigh) { return {pixels.data(), width, height, pitch, redHigh}; }
-  std::uint32_t At(int x, int y) const { return pixels[std::size_t(y) * pitch + x]; }
+  std::uint32_t& At(int x, int y) { return pixels[std::size_t(y) * pitch + x]; }
 };
 
 TEST(ScreenScaling, EachPixelBecomesAWholeSquareInTheWindowsByteOrderInsideABlackLetterbox) {
@@ -35,7 +35,8 @@ TEST(ScreenScaling, EachPixelBecomesAWholeSquareInTheWindowsByteOrderInsideABlac
     Window w(17, 11);
     const auto mapping = MapViewport(17, 11, 17, 11, 4, 3);
     ASSERT_EQ(mapping.zoom, 3);
-    platform::DrawScaledScreen(screen, mapping, w.Target(redHigh), true);
+    EXPECT_EQ(platform::DrawScaledScreen(screen, mapping, w.Target(redHigh), true),
+              (platform::Rect{0, 0, 17, 11}));
     const std::uint32_t odd = redHigh ? 0xFFC86432u : 0xFF3264C8u;
     const std::uint32_t plain = redHigh ? 0xFF0A141Eu : 0xFF1E140Au;
     for (int y = 0; y < 11; ++y) {
@@ -47,11 +48,16 @@ TEST(ScreenScaling, EachPixelBecomesAWholeSquareInTheWindowsByteOrderInsideABlac
     }
     // The padding past each row is none of the window's.
     EXPECT_EQ(w.pixels[17], kStale);
-    // Without bars only the picture is drawn again.
-    w.pixels.assign(w.pixels.size(), kStale);
-    platform::DrawScaledScreen(screen, mapping, w.Target(redHigh), false);
+    // Afterwards only the rows that changed are drawn, and the letterbox never.
+    EXPECT_TRUE(platform::DrawScaledScreen(screen, mapping, w.Target(redHigh), false).Empty());
+    Bitmap changed = screen;
+    changed.SetPixel(3, 1, Rgb(1, 2, 3));
+    w.At(0, 0) = kStale;
+    EXPECT_EQ(platform::DrawScaledScreen(changed, mapping, w.Target(redHigh), false),
+              (platform::Rect{2, 4, 14, 7}));
     EXPECT_EQ(w.At(0, 0), kStale);
-    EXPECT_EQ(w.At(2, 1), plain);
+    EXPECT_EQ(w.At(13, 6), redHigh ? 0xFF010203u : 0xFF030201u);
+    EXPECT_EQ(w.At(13, 3), plain);
   }
 }
 
@@ -65,6 +71,9 @@ TEST(ScreenScaling, AWindowTooSmallForZoomOneAveragesWhatEachPixelCovers) {
   const auto mapping = MapViewport(4, 6, 4, 6, 8, 8);
   ASSERT_EQ(mapping.zoom, 0);
   platform::DrawScaledScreen(screen, mapping, w.Target(false), true);
+  // A shrunk picture has no whole rows to compare: it is drawn again whole.
+  EXPECT_EQ(platform::DrawScaledScreen(screen, mapping, w.Target(false), false),
+            (platform::Rect{0, 1, 4, 5}));
   for (int x = 0; x < 4; ++x) {
     EXPECT_EQ(w.At(x, 0), kBlack);
     EXPECT_EQ(w.At(x, 1), 0xFF808080u);
@@ -73,7 +82,9 @@ TEST(ScreenScaling, AWindowTooSmallForZoomOneAveragesWhatEachPixelCovers) {
   }
   // A mapping measured before the window shrank draws only the black.
   Window smaller(3, 3);
-  platform::DrawScaledScreen(screen, MapViewport(8, 8, 8, 8, 8, 8), smaller.Target(false), false);
+  EXPECT_EQ(platform::DrawScaledScreen(screen, MapViewport(8, 8, 8, 8, 8, 8), smaller.Target(false),
+                                       false),
+            (platform::Rect{0, 0, 3, 3}));
   EXPECT_EQ(smaller.At(1, 1), kBlack);
 }
 
