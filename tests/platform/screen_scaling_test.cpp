@@ -80,6 +80,9 @@ TEST(ScreenScaling, AWindowTooSmallForZoomOneAveragesWhatEachPixelCovers) {
     EXPECT_EQ(w.At(x, 4), 0xFF808080u);
     EXPECT_EQ(w.At(x, 5), kBlack);
   }
+  // Black stays black: the rounding adds nothing.
+  platform::DrawScaledScreen(Bitmap(8, 8), mapping, w.Target(true), true);
+  EXPECT_EQ(w.At(1, 2), kBlack);
   // A mapping measured before the window shrank draws only the black.
   Window smaller(3, 3);
   EXPECT_EQ(platform::DrawScaledScreen(screen, MapViewport(8, 8, 8, 8, 8, 8), smaller.Target(false),
