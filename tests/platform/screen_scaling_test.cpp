@@ -58,6 +58,11 @@ TEST(ScreenScaling, EachPixelBecomesAWholeSquareInTheWindowsByteOrderInsideABlac
     EXPECT_EQ(w.At(0, 0), kStale);
     EXPECT_EQ(w.At(13, 6), redHigh ? 0xFF010203u : 0xFF030201u);
     EXPECT_EQ(w.At(13, 3), plain);
+    // At zoom 1 too.
+    Window exact(4, 3);
+    const auto one = MapViewport(4, 3, 4, 3, 4, 3);
+    platform::DrawScaledScreen(screen, one, exact.Target(redHigh), true);
+    EXPECT_TRUE(platform::DrawScaledScreen(screen, one, exact.Target(redHigh), false).Empty());
   }
 }
 
@@ -80,15 +85,20 @@ TEST(ScreenScaling, AWindowTooSmallForZoomOneAveragesWhatEachPixelCovers) {
     EXPECT_EQ(w.At(x, 4), 0xFF808080u);
     EXPECT_EQ(w.At(x, 5), kBlack);
   }
-  // Black stays black: the rounding adds nothing.
-  platform::DrawScaledScreen(Bitmap(8, 8), mapping, w.Target(true), true);
-  EXPECT_EQ(w.At(1, 2), kBlack);
+  // 3x3 into 2x2: the corner pixel covers one screen pixel, and keeps its colour exactly.
+  Bitmap odd(3, 3, Rgb(0, 0, 0));
+  odd.SetPixel(0, 0, Rgb(10, 20, 30));
+  Window corner(2, 2);
+  platform::DrawScaledScreen(odd, MapViewport(2, 2, 2, 2, 3, 3), corner.Target(true), true);
+  EXPECT_EQ(corner.At(0, 0), 0xFF0A141Eu);
+  EXPECT_EQ(corner.At(1, 1), kBlack);
   // A mapping measured before the window shrank draws only the black.
   Window smaller(3, 3);
   EXPECT_EQ(platform::DrawScaledScreen(screen, MapViewport(8, 8, 8, 8, 8, 8), smaller.Target(false),
                                        false),
             (platform::Rect{0, 0, 3, 3}));
-  EXPECT_EQ(smaller.At(1, 1), kBlack);
+  EXPECT_EQ(smaller.At(0, 0), kBlack);
+  EXPECT_EQ(smaller.At(2, 2), kBlack);
 }
 
 }  // namespace

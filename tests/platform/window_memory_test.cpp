@@ -1,5 +1,6 @@
 #include "platform/window_memory.hpp"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,16 +43,28 @@ TEST_F(WindowMemory, WhatIsWrittenIsReadBackAndAMissingFileIsNone) {
   bool read = true;
   ReadOver(read);
   EXPECT_FALSE(read);
-  ASSERT_TRUE(platform::WriteRememberedWindow(path_, {240, 320, 600, 800, true}));
+  ASSERT_TRUE(platform::WriteRememberedWindow(path_, {240, 320, 1, 16384, true}));
   const RememberedWindow back = ReadOver(read);
   ASSERT_TRUE(read);
   EXPECT_EQ(back.screenWidth, 240);
   EXPECT_EQ(back.screenHeight, 320);
-  EXPECT_EQ(back.width, 600);
-  EXPECT_EQ(back.height, 800);
+  EXPECT_EQ(back.width, 1);
+  EXPECT_EQ(back.height, 16384);
   EXPECT_TRUE(back.fullscreen);
   EXPECT_FALSE(platform::WriteRememberedWindow(folder_ + "/no/such/folder", {}));
   EXPECT_FALSE(platform::WriteRememberedWindow("", {}));
+  // A save that cannot take the name's place leaves nothing behind.
+  std::remove(path_.c_str());
+  ASSERT_EQ(mkdir(path_.c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((path_ + "/inside").c_str(), 0700), 0);
+  EXPECT_FALSE(platform::WriteRememberedWindow(path_, {240, 320, 600, 800, false}));
+  rmdir((path_ + "/inside").c_str());
+  rmdir(path_.c_str());
+  DIR* listing = opendir(folder_.c_str());
+  int entries = 0;
+  while (readdir(listing)) ++entries;
+  closedir(listing);
+  EXPECT_EQ(entries, 2);  // . and ..
 }
 
 TEST_F(WindowMemory, DamagedOrForeignFilesAreIgnoredWhole) {
@@ -62,6 +75,7 @@ TEST_F(WindowMemory, DamagedOrForeignFilesAreIgnoredWhole) {
       "Fandriass II desktop window 2\n" + good,  // another version's
       "[window]\nwidth=600\n",                   // someone else's
       head + "screen 240 320\nsize 600 800\n",   // cut short
+      head + "screen 240 320\nfullscreen 0\n",
       head + "screen 240 320\nsize 600 -800\nfullscreen 0\n",
       head + "screen 240 320\nsize 600 800 9\nfullscreen 0\n",
       head + "screen 240 320\nsize 600 800\nfullscreen 2\n",
