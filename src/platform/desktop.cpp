@@ -4,13 +4,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/message_box.hpp"
 #include "platform/resources.hpp"
+#include "platform/screen_scaling.hpp"
 #include "platform/sdl_audio.hpp"
 #include "platform/single_instance.hpp"
+#include "platform/start_probe.hpp"
 #include "platform/text_drawing.hpp"
 #include "platform/viewport_mapping.hpp"
+#include "platform/window_memory.hpp"
 #include "platform/window_system_internal.hpp"
 
 namespace platform {
@@ -53,12 +57,14 @@ unsigned VirtualKeyOf(SDL_Keycode key) {
 
 class SdlBackend final : public Backend {
  public:
-  explicit SdlBackend(const DesktopOptions& options) : options_(options) {}
+  explicit SdlBackend(const DesktopOptions& options) : options_(options) {
+    ReadRememberedWindow(RememberedWindowPath(), remembered_);
+  }
 
   ~SdlBackend() override {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
+    if (!window_) return;
+    RememberWindow();
+    SDL_DestroyWindow(window_);
   }
 
   std::uint32_t Now() override { return SDL_GetTicks(); }
@@ -78,17 +84,29 @@ class SdlBackend final : public Backend {
     if (listening) PollSingleInstance();
   }
 
+  // The frame is scaled straight into the window's own memory: no renderer, so
+  // none of a GL stack is loaded or fed to show a few hundred thousand pixels.
   void Present(const Bitmap& screen) override {
-    if (!texture_) return;
-    SDL_UpdateTexture(texture_, nullptr, screen.Pixels().data(), screen.Width() * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    const Rect picture = Mapping().picture;
-    if (!picture.Empty()) {
-      const SDL_Rect dest{picture.left, picture.top, picture.Width(), picture.Height()};
-      SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
+    SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr;
+    if (!surface) return;
+    const ViewportMapping mapping = Mapping();
+    const bool redHigh = surface->format->Rmask == 0x00FF0000u;
+    if (surface->format->BytesPerPixel != 4 ||
+        (!redHigh && surface->format->Rmask != 0x000000FFu)) {
+      return;
     }
-    SDL_RenderPresent(renderer_);
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    const PixelTarget target{static_cast<std::uint32_t*>(surface->pixels), surface->w, surface->h,
+                             surface->pitch / 4, redHigh};
+    const Rect changed = DrawScaledScreen(screen, mapping, target, barsStale_);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    // Only what changed goes to the display; most frames of a game are a few rows.
+    if (!changed.Empty()) {
+      const SDL_Rect rect{changed.left, changed.top, changed.Width(), changed.Height()};
+      SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+    }
+    barsStale_ = false;
+    NoteFramePresented();
   }
 
   std::uint32_t RefreshInterval() override { return refreshInterval_; }
@@ -97,22 +115,28 @@ class SdlBackend final : public Backend {
   bool CreateDesktopWindow(const char* title) override {
     if (window_) return true;
     const ScreenConfig& screen = ActiveScreen();
-    int zoom = options_.zoom;
-    if (zoom <= 0) zoom = FittingZoom(screen);
+    SDL_Rect usable{0, 0, 0, 0};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    const WindowPlan plan = PlanWindow(options_, remembered_, usable.w, usable.h);
+    windowedWidth_ = plan.width;
+    windowedHeight_ = plan.height;
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (options_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               screen.width * zoom, screen.height * zoom, flags);
+    if (plan.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    // X draws a window's own pixels directly (shared memory when it can); only
+    // where the video driver has no such way does SDL take a renderer for it.
+    if (const char* driver = SDL_GetCurrentVideoDriver();
+        driver && std::strcmp(driver, "x11") == 0) {
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
+    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, plan.width,
+                               plan.height, flags);
     if (!window_) {
       std::fprintf(stderr, "fandriass: cannot open a window: %s\n", SDL_GetError());
       return false;
     }
     SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
     SetIcon();
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    // A renderer that cannot hold the screen's texture (too large for the card,
-    // say) is no use: the software one always can.
-    if (!CreateRenderer(SDL_RENDERER_ACCELERATED) && !CreateRenderer(SDL_RENDERER_SOFTWARE)) {
+    if (!SDL_GetWindowSurface(window_)) {
       std::fprintf(stderr, "fandriass: cannot draw in the window: %s\n", SDL_GetError());
       SDL_DestroyWindow(window_);
       window_ = nullptr;
@@ -191,39 +215,53 @@ class SdlBackend final : public Backend {
     SDL_FreeSurface(surface);
   }
 
-  static int FittingZoom(const ScreenConfig& screen) {
-    SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-    // Leave room for the window frame.
-    const int zoom = std::min((usable.w - 16) / screen.width, (usable.h - 48) / screen.height);
-    return std::max(zoom, 1);
+  bool FullScreen() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0; }
+
+  void ToggleFullScreen() {
+    const bool leaving = FullScreen();
+    if (!leaving) SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
+    SDL_SetWindowFullscreen(window_, leaving ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    barsStale_ = true;
+    MarkScreenChanged();
   }
 
-  bool CreateRenderer(Uint32 flags) {
-    const ScreenConfig& screen = ActiveScreen();
-    renderer_ = SDL_CreateRenderer(window_, -1, flags);
-    if (!renderer_) return false;
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING,
-                                 screen.width, screen.height);
-    if (texture_) return true;
-    SDL_DestroyRenderer(renderer_);
-    renderer_ = nullptr;
-    return false;
+  // F11, and Alt+Enter as many desktop games have it; the game never sees them.
+  bool FullScreenKey(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) return false;
+    const SDL_Keycode key = event.key.keysym.sym;
+    const bool enter = key == SDLK_RETURN || key == SDLK_KP_ENTER;
+    if (key != SDLK_F11 && !(enter && (event.key.keysym.mod & KMOD_ALT))) return false;
+    if (event.type == SDL_KEYDOWN && !event.key.repeat && window_) ToggleFullScreen();
+    return true;
   }
 
-  // Drawing and taps both go through this, so they agree on every display.
+  void RememberWindow() {
+    // The emulated screen is no longer installed when the desktop stops.
+    const ScreenConfig& screen = options_.screen;
+    RememberedWindow window{screen.width, screen.height, windowedWidth_, windowedHeight_,
+                            FullScreen()};
+    if (!window.fullscreen) SDL_GetWindowSize(window_, &window.width, &window.height);
+    WriteRememberedWindow(RememberedWindowPath(), window);
+  }
+
+  // Drawing and taps both go through this, so they agree on every display: the
+  // window's size is in points, its surface in pixels.
   ViewportMapping Mapping() const {
     int windowW = 0;
     int windowH = 0;
     int drawableW = 0;
     int drawableH = 0;
     if (window_) SDL_GetWindowSize(window_, &windowW, &windowH);
-    if (renderer_) SDL_GetRendererOutputSize(renderer_, &drawableW, &drawableH);
+    if (SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr) {
+      drawableW = surface->w;
+      drawableH = surface->h;
+    }
     const ScreenConfig& screen = ActiveScreen();
     return MapViewport(windowW, windowH, drawableW, drawableH, screen.width, screen.height);
   }
 
   void Handle(const SDL_Event& event) {
+    if (FullScreenKey(event)) return;
     switch (event.type) {
       case SDL_QUIT:
         DesktopCloseRequested();
@@ -238,6 +276,7 @@ class SdlBackend final : public Backend {
             break;
           case SDL_WINDOWEVENT_EXPOSED:
           case SDL_WINDOWEVENT_SIZE_CHANGED:
+            barsStale_ = true;
             MarkScreenChanged();
             break;
           default:
@@ -286,8 +325,10 @@ class SdlBackend final : public Backend {
 
   DesktopOptions options_;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  RememberedWindow remembered_;
+  int windowedWidth_ = 0;  // points; what leaving full screen returns to
+  int windowedHeight_ = 0;
+  bool barsStale_ = true;  // the letterbox must be drawn again
   std::uint32_t refreshInterval_ = 16;
   bool stylusDown_ = false;  // the left button went down on the screen
 };

@@ -1,6 +1,8 @@
 #include "platform/resources.hpp"
 
 #include <png.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <vector>
@@ -24,6 +26,8 @@ std::span<const std::uint8_t> EmbeddedBlob() {
   return {fandriass_resources_begin,
           static_cast<std::size_t>(fandriass_resources_end - fandriass_resources_begin)};
 }
+
+bool usingEmbedded = true;
 
 ResourcePack& ActivePack() {
   static ResourcePack pack(EmbeddedBlob());
@@ -80,10 +84,24 @@ Bitmap LoadIconResource(int id) {
 
 void UseResourcePack(std::span<const std::uint8_t> pack) {
   ActivePack() = ResourcePack(pack);
+  usingEmbedded = false;
 }
 
 void UseEmbeddedResources() {
   ActivePack() = ResourcePack(EmbeddedBlob());
+  usingEmbedded = true;
+}
+
+void ReleaseResourcePages() {
+  if (!usingEmbedded) return;
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = reinterpret_cast<std::uintptr_t>(fandriass_resources_begin);
+  const auto end = reinterpret_cast<std::uintptr_t>(fandriass_resources_end);
+  const std::uintptr_t first = (begin + page - 1) / page * page;
+  const std::uintptr_t last = end / page * page;
+  // The pages are the executable's own, never written: dropping them loses
+  // nothing, and a later look reads them again from the file.
+  if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
 }
 
 }  // namespace platform

@@ -22,6 +22,10 @@ Bitmap LoadIconResource(int id);
 // Decodes PNG data into an opaque bitmap (any transparency over black).
 Bitmap DecodePng(std::span<const std::uint8_t> bytes);
 
+// Once everything is decoded the packed bytes are not needed: lets the
+// system take back the memory they hold. Later loads still work.
+void ReleaseResourcePages();
+
 // Tests read resources from a pack of their own; the pack must outlive its use.
 void UseResourcePack(std::span<const std::uint8_t> pack);
 // Back to the pack linked into the executable.

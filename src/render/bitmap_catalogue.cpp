@@ -51,6 +51,23 @@ int JokerOf(std::uint32_t style) {
   }
 }
 
+// The set the catalogue holds: 0 none yet, else small or VGA.
+enum class PictureSet { None, Small, Vga };
+PictureSet loadedSet = PictureSet::None;
+
+// A screen-sized background serves one screen shape (or one screen) only, so
+// each is decoded when first drawn rather than all of them at start.
+bool DecodedOnFirstUse(int entry) {
+  return entry >= HiScoreBackground && entry <= MenuPortrait;
+}
+
+platform::Bitmap Decode(int entry) {
+  const int id =
+      loadedSet == PictureSet::Vga ? kPictureTable[entry].vgaId : kPictureTable[entry].smallId;
+  // Entries with no picture in this set (the 320x320 pictures on VGA) stay empty.
+  return id != 0 ? platform::LoadBitmapResource(id) : platform::Bitmap{};
+}
+
 // The primitives draw panel frames and the volume slider from the catalogue.
 void ConnectPrimitives() {
   Primitives.font15Bold = &FontTable[Font15Bold];
@@ -76,10 +93,9 @@ void LoadCatalogue() {
   for (int i = 0; i < FontCount; ++i)
     FontTable[i] =
         platform::Font::Create(vga ? kFonts[i].vgaHeight : kFonts[i].smallHeight, kFonts[i].weight);
+  loadedSet = vga ? PictureSet::Vga : PictureSet::Small;
   for (int entry = 0; entry < PictureCount; ++entry) {
-    const int id = vga ? kPictureTable[entry].vgaId : kPictureTable[entry].smallId;
-    // Entries with no picture in this set (the 320x320 pictures on VGA) stay empty.
-    Pictures[entry] = id != 0 ? platform::LoadBitmapResource(id) : platform::Bitmap{};
+    Pictures[entry] = DecodedOnFirstUse(entry) ? platform::Bitmap{} : Decode(entry);
   }
   ConnectPrimitives();
   ApplyBallStyle(BallSetStyle);
@@ -89,6 +105,7 @@ void ReleaseCatalogue() {
   for (platform::Font& font : FontTable) font = platform::Font{};
   for (platform::Bitmap& picture : Pictures) picture = platform::Bitmap{};
   for (platform::Bitmap& buffer : BackBuffers) buffer = platform::Bitmap{};
+  loadedSet = PictureSet::None;
   Primitives = PrimitiveResources{};
 }
 
@@ -100,7 +117,11 @@ void ApplyBallStyle(std::uint32_t style) {
 }
 
 const platform::Bitmap* PictureOf(int entry) {
-  if (entry < 0 || entry >= PictureCount || Pictures[entry].Empty()) return nullptr;
+  if (entry < 0 || entry >= PictureCount) return nullptr;
+  if (Pictures[entry].Empty() && DecodedOnFirstUse(entry) && loadedSet != PictureSet::None) {
+    Pictures[entry] = Decode(entry);
+  }
+  if (Pictures[entry].Empty()) return nullptr;
   return &Pictures[entry];
 }
 

@@ -6,6 +6,7 @@
 #include "engine/game_tick.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/full_screen.hpp"
+#include "platform/resources.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/speaker.hpp"
 #include "platform/window.hpp"
@@ -39,6 +40,7 @@ bool BuildEverything() {
   // The records are not read yet: the device stays silent while the rest loads.
   SetVolumeFromSettings();
   render::LoadCatalogue();
+  platform::ReleaseResourcePages();
   records::LoadAllRecords();
   engine::SetGameOverHandler(&OnGameOver);
   popup::SetStartGameHandler(&StartGameAfterHelp);

@@ -1,0 +1,133 @@
+#include "platform/window_memory.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "platform/file_store.hpp"
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kFileName = "desktop-window.txt";
+// Changes of meaning get a new first line; a file with another one is not ours to read.
+constexpr const char* kFirstLine = "Fandriass II desktop window 1";
+constexpr int kLargest = 16384;
+constexpr std::size_t kLongestFile = 1024;
+
+bool Plausible(int width, int height) {
+  return width > 0 && height > 0 && width <= kLargest && height <= kLargest;
+}
+
+bool ReadSmallFile(const std::string& path, std::string& text) {
+  // A pipe or a device under the name must not hold the start-up.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+  if (fd < 0) return false;
+  struct stat info {};
+  char bytes[kLongestFile + 1];
+  ssize_t got = -1;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) got = read(fd, bytes, sizeof bytes);
+  close(fd);
+  if (got < 0 || static_cast<std::size_t>(got) > kLongestFile) return false;
+  text.assign(bytes, static_cast<std::size_t>(got));
+  return true;
+}
+
+bool Parse(const std::string& text, RememberedWindow& window) {
+  std::istringstream in(text);
+  std::string line;
+  if (!std::getline(in, line) || line != kFirstLine) return false;
+  RememberedWindow read;
+  bool screen = false;
+  bool size = false;
+  bool fullscreen = false;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string key;
+    words >> key;
+    int first = 0;
+    int second = 0;
+    if (key == "screen" && words >> first >> second && Plausible(first, second)) {
+      read.screenWidth = first;
+      read.screenHeight = second;
+      screen = true;
+    } else if (key == "size" && words >> first >> second && Plausible(first, second)) {
+      read.width = first;
+      read.height = second;
+      size = true;
+    } else if (key == "fullscreen" && words >> first && (first == 0 || first == 1)) {
+      read.fullscreen = first == 1;
+      fullscreen = true;
+    } else {
+      return false;
+    }
+    std::string rest;
+    if (words >> rest) return false;
+  }
+  if (!screen || !size || !fullscreen) return false;
+  window = read;
+  return true;
+}
+
+}  // namespace
+
+std::string RememberedWindowPath() {
+  const std::string folder = DefaultStoreFolder();
+  return folder.empty() ? folder : folder + "/" + kFileName;
+}
+
+bool ReadRememberedWindow(const std::string& path, RememberedWindow& window) {
+  std::string text;
+  return !path.empty() && ReadSmallFile(path, text) && Parse(text, window);
+}
+
+bool WriteRememberedWindow(const std::string& path, const RememberedWindow& window) {
+  if (path.empty()) return false;
+  std::ostringstream out;
+  out << kFirstLine << "\nscreen " << window.screenWidth << ' ' << window.screenHeight << "\nsize "
+      << window.width << ' ' << window.height << "\nfullscreen " << (window.fullscreen ? 1 : 0)
+      << '\n';
+  const std::string text = out.str();
+  // The records' own sweep removes what a crash leaves under this prefix.
+  const std::size_t slash = path.rfind('/');
+  std::string temporary = path.substr(0, slash + 1) + ".saving-" + kFileName + "-XXXXXX";
+  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  if (close(fd) != 0 || !written || rename(temporary.c_str(), path.c_str()) != 0) {
+    unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+WindowPlan PlanWindow(const DesktopOptions& options, const RememberedWindow& remembered,
+                      int usableWidth, int usableHeight) {
+  const ScreenConfig& screen = options.screen;
+  WindowPlan plan;
+  // A zoom asked for is a window asked for, unless full screen is asked too.
+  plan.fullscreen = options.fullscreen || (options.zoom == 0 && remembered.fullscreen);
+  int zoom = options.zoom;
+  if (zoom == 0 && remembered.screenWidth == screen.width &&
+      remembered.screenHeight == screen.height && Plausible(remembered.width, remembered.height) &&
+      remembered.width <= usableWidth && remembered.height <= usableHeight) {
+    plan.width = remembered.width;
+    plan.height = remembered.height;
+    return plan;
+  }
+  // Leave room for the window frame.
+  if (zoom == 0 && screen.width > 0 && screen.height > 0) {
+    zoom = std::min((usableWidth - 16) / screen.width, (usableHeight - 48) / screen.height);
+  }
+  zoom = std::max(zoom, 1);
+  plan.width = screen.width * zoom;
+  plan.height = screen.height * zoom;
+  return plan;
+}
+
+}  // namespace platform
