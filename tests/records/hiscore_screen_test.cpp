@@ -98,7 +98,9 @@ TEST_F(HiScoreScreenTest, SquareScreen) {
     EXPECT_EQ(screen.Pixel(236, y), background.Pixel(236, y + 80)) << y;
     EXPECT_EQ(screen.Pixel(60, y), background.Pixel(60, y + 80)) << y;
   }
-  platform::Bitmap missing;
+  // A background that covers less than the screen (here one pixel; an empty one
+  // would be decoded again) leaves the rest black, not the game's old pixels.
+  platform::Bitmap missing(1, 1);
   std::swap(render::Pictures[render::HiScoreBackground], missing);
   Show(6);
   std::swap(render::Pictures[render::HiScoreBackground], missing);
