@@ -2,65 +2,50 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/text_drawing.hpp"
 #include "popup/popup.hpp"
 #include "popup_fixture.hpp"
 #include "records/export_code.hpp"
 #include "records/hiscore_table.hpp"
+#include "support/drawn_texts.hpp"
 
 namespace {
 
 using namespace popup_test;
 
-struct Drawn {
-  std::u16string text;
-  platform::Rect rect;
-  const platform::Font* font;
-  platform::Colour colour;
-};
-std::vector<Drawn> drawn;
-void Note(const platform::DrawnText& t) {
-  drawn.push_back(Drawn{std::u16string(t.text), t.rect, t.font, t.colour});
-}
-const Drawn* Find(std::u16string_view text) {
-  for (const Drawn& d : drawn) {
-    if (d.text == text) return &d;
-  }
-  return nullptr;
-}
-const Drawn* CodeDrawn() {
-  for (const Drawn& d : drawn) {
-    if (d.rect.top == 114) return &d;
-  }
-  return nullptr;
-}
+using Drawn = testing_support::DrawnTexts::Text;
 
 class ExportPanelTest : public PopupTest {
  protected:
   void TearDown() override {
-    platform::SetTextObserver(nullptr);
-    drawn.clear();
     std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
     PopupTest::TearDown();
   }
   // The panel of a mode as the hi-score screen opens it; the texts of its first paint.
   void Open(std::uint32_t mode) {
     render::HiScoreTab = mode;
-    drawn.clear();
-    platform::SetTextObserver(&Note);
+    drawn.Clear();
     ASSERT_TRUE(popup::OpenPopup(popup::kind::ExportCode));
     platform::headless::Pump();
-    platform::SetTextObserver(nullptr);
   }
+  const Drawn* Find(std::u16string_view text) const { return drawn.Find(text); }
+  // The code's first line.
+  const Drawn* CodeDrawn() const {
+    for (const Drawn& d : drawn.texts()) {
+      if (d.rect.top == 114) return &d;
+    }
+    return nullptr;
+  }
+
+  testing_support::DrawnTexts drawn;
 };
 
 TEST_F(ExportPanelTest, DefaultTablesExplainAndABeatenOneShowsItsCodeWhole) {
   records::ResetHiScores();
   Open(4);
   using platform::Rect;
-  const auto expectAt = [](std::u16string_view text, Rect where) {
+  const auto expectAt = [this](std::u16string_view text, Rect where) {
     const Drawn* d = Find(text);
     ASSERT_NE(d, nullptr) << platform::Utf16ToUtf8(text);
     EXPECT_EQ(d->rect, where) << platform::Utf16ToUtf8(text);

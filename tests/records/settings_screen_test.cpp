@@ -1,64 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/text_drawing.hpp"
-#include "render/bitmap_catalogue.hpp"
 #include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/shell_fixture.hpp"
+#include "support/drawn_texts.hpp"
+#include "support/screen_shot.hpp"
 
 namespace {
 
 using namespace shell_test;
 
-struct Drawn {
-  std::u16string text;
-  platform::Rect rect;
-  const platform::Font* font;
-  platform::Colour colour;
-};
-std::vector<Drawn> drawn;
-void Note(const platform::DrawnText& t) {
-  drawn.push_back(Drawn{std::u16string(t.text), t.rect, t.font, t.colour});
-}
-const Drawn* Find(std::u16string_view text) {
-  for (const Drawn& d : drawn) {
-    if (d.text == text) return &d;
-  }
-  return nullptr;
-}
-
-// Writes the screen as a PPM when FANDRIASS_SHOTS names a folder, to look at.
-void Shoot(const std::string& name) {
-  const char* folder = std::getenv("FANDRIASS_SHOTS");
-  if (!folder) return;
-  const platform::Bitmap shot = platform::headless::Screen();
-  FILE* f = std::fopen((std::string(folder) + "/" + name + ".ppm").c_str(), "wb");
-  if (!f) return;
-  std::fprintf(f, "P6 %d %d 255\n", shot.Width(), shot.Height());
-  for (const platform::Colour c : shot.Pixels()) {
-    const unsigned char rgb[3] = {static_cast<unsigned char>(platform::RedOf(c)),
-                                  static_cast<unsigned char>(platform::GreenOf(c)),
-                                  static_cast<unsigned char>(platform::BlueOf(c))};
-    std::fwrite(rgb, 1, 3, f);
-  }
-  std::fclose(f);
-}
-
 class SettingsScreenTest : public ShellTest {
  protected:
-  void TearDown() override {
-    platform::SetTextObserver(nullptr);
-    drawn.clear();
-    ShellTest::TearDown();
-  }
   // Enters the settings screen from the menu, with whatever the menu left
   // beside the page scribbled over, and notes every text of its first paint.
   void Enter(int width, int height) {
@@ -70,8 +33,7 @@ class SettingsScreenTest : public ShellTest {
     platform::headless::Pump();
     platform::DeviceContext dc = platform::GetDC(platform::MainWindow());
     platform::FillRect(dc, platform::Rect{0, 0, width, height}, kScribble);
-    drawn.clear();
-    platform::SetTextObserver(&Note);
+    drawn.emplace();
     const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
     const int s = platform::IsVgaClass(platform::Display.DisplayClass) ? 2 : 1;
     platform::headless::Advance(1000);
@@ -79,6 +41,8 @@ class SettingsScreenTest : public ShellTest {
     platform::headless::Pump();
     ASSERT_EQ(render::ScreenState, render::screen::Settings);
   }
+
+  std::optional<testing_support::DrawnTexts> drawn;
 };
 
 std::uint64_t Fingerprint(const platform::Bitmap& picture) {
@@ -114,7 +78,7 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
     std::snprintf(line, sizeof line, "    {\"%s\", 0x%016llxull},\n", name.c_str(),
                   static_cast<unsigned long long>(print));
     table += line;
-    Shoot(name);
+    testing_support::ShootScreen(name);
     const auto expected = kExpected.find(name);
     EXPECT_TRUE(expected != kExpected.end() && expected->second == print)
         << name << " changed: look at it and take new fingerprints ";
@@ -128,7 +92,7 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
     const int s = c.width >= 480 ? 2 : 1;
     EXPECT_EQ(render::ScreenOffsetX, 0);
     EXPECT_EQ(render::ScreenPhase, 1u);
-    EXPECT_EQ(Find(u"Use PDAs Joystick") != nullptr, c.controlRow);
+    EXPECT_EQ(drawn->Find(u"Use PDAs Joystick") != nullptr, c.controlRow);
     // Each text in its rectangle; below the Control section they move up together.
     struct Placed {
       std::u16string_view text;
@@ -147,7 +111,7 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
                             {u"Ball Style", 120, 116, 240, 132, true},
                             {u"Sound Settings", 10, 206, 150, 222, true},
                             {u"Mute", 198, 232, 240, 252, true}}) {
-      const Drawn* d = Find(p.text);
+      const auto* d = drawn->Find(p.text);
       if (!d) {
         // Only the Control section may be missing, where there is none.
         EXPECT_TRUE(!c.controlRow && p.top < 74) << platform::Utf16ToUtf8(p.text);
@@ -158,11 +122,11 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
                 (platform::Rect{p.left * s, (p.top - up) * s, p.right * s, (p.bottom - up) * s}))
           << platform::Utf16ToUtf8(p.text);
     }
-    const Drawn* ok = Find(u"OK");
+    const auto* ok = drawn->Find(u"OK");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->rect.top, c.okTop * s);
     // Every word is whole on its line (the buttons centre theirs, labels start left).
-    for (const Drawn& d : drawn) {
+    for (const auto& d : drawn->texts()) {
       EXPECT_LE(platform::MeasureText(*d.font, d.text), d.rect.right - d.rect.left)
           << platform::Utf16ToUtf8(d.text);
     }
@@ -184,29 +148,12 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
     platform::InvalidateRect(platform::MainWindow(), nullptr);
     platform::headless::Pump();
     check("settings_turned_" + size);
+    // That paint drew the controls alone: the labels are still those of the first.
+    EXPECT_EQ(std::count_if(drawn->texts().begin(), drawn->texts().end(),
+                            [](const auto& d) { return d.text == u"Game Speed"; }),
+              1);
   }
   if (std::getenv("FANDRIASS_SHOTS")) std::printf("%s", table.c_str());
-}
-
-TEST_F(SettingsScreenTest, TheVgaScreenShowsTheLargeCheckBoxesAndLaterPaintsOnlyTheControls) {
-  Enter(480, 640);
-  const platform::Bitmap screen = platform::headless::Screen();
-  const platform::Bitmap& ticked = *render::PictureOf(render::CheckBoxTicked);
-  ASSERT_EQ(ticked.Width(), 38);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 38; ++x) {
-      ASSERT_EQ(screen.Pixel(30 + x, 108 + y), ticked.Pixel(x, y));
-    }
-  }
-  // Choosing Fastest repaints its group, the labels stay as the first paint drew them.
-  drawn.clear();
-  platform::headless::Advance(1000);
-  platform::headless::Tap(60 * 2, 192 * 2);
-  platform::headless::Pump();
-  EXPECT_EQ(Find(u"Fastest")->colour, platform::Rgb(255, 255, 255));
-  EXPECT_EQ(Find(u"Normal")->colour, platform::Rgb(0, 0, 0));
-  EXPECT_EQ(Find(u"Game Speed"), nullptr);
-  Shoot("settings_480x640_fastest");
 }
 
 }  // namespace
