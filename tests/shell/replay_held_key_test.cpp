@@ -48,6 +48,7 @@ TEST_F(ReplayHeldKeyTest, AHeldEnterReplaysAsHeld) {
   const platform::Replay read = platform::ReadReplay(text, error);
   ASSERT_EQ(error, "");
   EXPECT_EQ(platform::WriteReplay(read), text);
+  EXPECT_NE(text.find("\n& up "), std::string::npos) << "a tap arrives whole";
   EXPECT_TRUE(shell::RunReplay(read).after == recorded.after);
 
   // The repeats matter: played as fresh presses, the paint ends otherwise.

@@ -69,6 +69,11 @@ TEST_F(ReplayTest, DamagedAndForeignReplaysAreRefused) {
   ASSERT_EQ(error, "");
   EXPECT_EQ(platform::WriteReplay(replay), good);
 
+  // A copy saved with Windows line ends reads the same.
+  std::string crlf;
+  for (const char c : good) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(platform::WriteReplay(platform::ReadReplay(crlf, error)), good);
+
   // Every cut of the file is either refused or whole; none crashes the reader.
   for (std::size_t cut = 0; cut < good.size(); cut += 7) {
     platform::ReadReplay(good.substr(0, cut), error);
@@ -89,6 +94,8 @@ TEST_F(ReplayTest, DamagedAndForeignReplaysAreRefused) {
   EXPECT_TRUE(refused("5700 down", "5700 jump"));
   EXPECT_TRUE(refused("down 332 364", "down 332 -1"));
   EXPECT_TRUE(refused("end 16958", "end 99999999"));
+  EXPECT_TRUE(refused("end 16958", "end 16000"));
+  EXPECT_TRUE(refused("after Prefs ", "after Prefs " + std::string(2 * 65537, '0')));
   EXPECT_FALSE(refused("end 16958", "end 16958\n\n"));
 
   // A replay of another version, or none at all, is refused by --play.
