@@ -1,17 +1,36 @@
 // Records a sample game on the headless back end, for the replay tests and the
-// benchmark: the first menu entry, then taps on the board at a steady pace
-// until the game is over or the time given is used up, then the close button.
+// benchmark: a tap on the EASY entry (and on the help panel's OK when it shows),
+// then taps on the board at a steady pace until the game is over or the time
+// given is used up, then the close button. Return alone would not do: on the
+// menu it first only moves the direction-pad marker.
 //   record_sample_game WxH SECONDS OUT [focus]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "engine/game_state.hpp"
+#include "platform/display_profile.hpp"
 #include "platform/headless.hpp"
+#include "platform/logical_invalidation.hpp"
 #include "platform/replay_session.hpp"
+#include "platform/window.hpp"
 #include "platform/window_system_internal.hpp"
+#include "popup/popup.hpp"
 #include "records/record_store.hpp"
+#include "render/screen_state.hpp"
+#include "shell/main_menu.hpp"
 #include "shell/start_up.hpp"
+
+namespace {
+
+// A tap at a logical point of the main window or of a popup's rectangle.
+void TapLogical(const platform::Rect& within, int x, int y) {
+  platform::headless::Tap(within.left + platform::DoublingRule(x),
+                          within.top + platform::DoublingRule(y));
+  platform::headless::Advance(400);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   int width = 0;
@@ -31,7 +50,15 @@ int main(int argc, char** argv) {
   platform::StartRecording(platform::ReadStoredValues(store, names));
   if (shell::StartUp() != shell::StartOutcome::Run) return 1;
   platform::headless::Advance(700);
-  platform::headless::Key(platform::vk::Return);
+  const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
+  TapLogical(platform::Rect{}, 166 + o.x, 182 - o.y);  // the centre of EASY
+  if (popup::PopupKind == popup::kind::Help) {
+    TapLogical(platform::WindowRect(popup::PopupWindow), 203, 218);  // its OK
+  }
+  if (render::ScreenState != render::screen::Game) {
+    std::fputs("record_sample_game: the game did not start\n", stderr);
+    return 1;
+  }
   std::uint32_t draw = 12345;
   for (int step = 0; step < seconds * 4; ++step) {
     platform::headless::Advance(173 + step % 7 * 20);
