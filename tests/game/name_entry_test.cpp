@@ -11,6 +11,7 @@
 #include "shell/commands.hpp"
 #include "shell/screen_flow.hpp"
 #include "shell/shell_fixture.hpp"
+#include "support/fingerprint.hpp"
 
 // The name entry after a HARD game that runs out of paint, on the headless back
 // end: the real start-up, loop, painters and controls, driven by keys and taps.
@@ -174,10 +175,7 @@ TEST_F(NameEntryTest, ThePanelLooksAsItDidOnEveryShape) {
     shell::OnGameOver(2, 3);
     platform::headless::Pump();
     const platform::Bitmap screen = platform::headless::Screen();
-    std::uint64_t print = 1469598103934665603ull;
-    for (const platform::Colour c : screen.Pixels()) {
-      print = (print ^ (c & 0xFFFFFFu)) * 1099511628211ull;
-    }
+    const std::uint64_t print = testing_support::Fingerprint(screen);
     EXPECT_EQ(print, s.print) << s.width << "x" << s.height << std::hex << ": 0x" << print;
     platform::ReleaseSingleInstance();
     platform::headless::Stop();

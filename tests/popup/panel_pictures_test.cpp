@@ -15,6 +15,7 @@
 #include "popup/panels.hpp"
 #include "popup_fixture.hpp"
 #include "records/hiscore_table.hpp"
+#include "support/fingerprint.hpp"
 
 // Every panel and help slide, as the player sees it, is held to a fingerprint of
 // its pixels, so a moved text or picture is noticed. After a deliberate change,
@@ -50,14 +51,6 @@ void WritePicture(const platform::Bitmap& screen, const std::string& path) {
   std::fclose(file);
 }
 
-std::uint64_t Fingerprint(const platform::Bitmap& picture) {
-  std::uint64_t hash = 1469598103934665603ull;
-  for (const platform::Colour c : picture.Pixels()) {
-    hash = (hash ^ (c & 0xFFFFFFu)) * 1099511628211ull;
-  }
-  return hash;
-}
-
 // Filled from a run with FANDRIASS_PANEL_SHOTS set.
 const std::map<std::string, std::uint64_t> kExpected = {
 #include "panel_fingerprints.inc"
@@ -68,7 +61,7 @@ TEST_F(PopupTest, PanelPictures) {
   std::string table;
   const auto check = [&](const std::string& name) {
     const platform::Bitmap& panel = *platform::GetDC(popup::PopupWindow).surface;
-    const std::uint64_t print = Fingerprint(panel);
+    const std::uint64_t print = testing_support::Fingerprint(panel);
     if (shots) {
       WritePicture(panel, std::string(shots) + "/" + name + ".png");
       char line[96];

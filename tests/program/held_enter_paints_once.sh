@@ -11,16 +11,7 @@ start_play_session || exit 1
 # A full board with no line; the cursor's first cell (row 2, column 3) holds yellow.
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
   --board "RYBGPO BGPORY PORYBG RYBGPO BGPORY RYBGPO" || exit 1
-"$game" --screen 240x320 --zoom 1 &
-pid=$!
-window=""
-find_window() { window=$(xdotool search --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
-if ! wait_until 300 find_window; then
-  echo "no window titled Fandriass II appeared"
-  kill "$pid"
-  exit 1
-fi
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+launch_game --screen 240x320 --zoom 1 || exit 1
 sleep 1
 xdotool key Right
 sleep 0.5

@@ -12,16 +12,7 @@ start_play_session || exit 1
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
   --board "RYBGPO BGPORY PORYBG RYBGPO BGPORY RRYBGP" || exit 1
 rm -f "$key/Prefs"
-"$game" --screen 240x320 --zoom 1 &
-pid=$!
-window=""
-find_window() { window=$(xdotool search --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
-if ! wait_until 300 find_window; then
-  echo "no window titled Fandriass II appeared"
-  kill "$pid"
-  exit 1
-fi
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+launch_game --screen 240x320 --zoom 1 || exit 1
 sleep 1
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 click $((18 + 60 + 15)) $((31 + 18 + 150 + 15))  # the yellow ball, third in the bottom row

@@ -10,7 +10,6 @@ prepare_menu() {
   printf '\0' | dd of="$key/GameStatus" bs=1 seek=44 conv=notrunc status=none
 }
 window=""
-find_window() { window=$(xdotool search --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 size_is() { [ "$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')" = "$1" ]; }
 # Clicks the centre of device pixel (x, y) of a 240x320 screen, wherever the
 # largest whole zoom that fits the window puts it.

@@ -12,16 +12,13 @@ start_play_session || exit 1
 # table ends 4156, 2856, 1365, so 3000 takes the fourth place.
 "$keptgame" --mode 2 --score 3000 --reserve 1 \
   --board "KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK" || exit 1
-"$game" --screen 240x320 --zoom 1 &
-pid=$!
+launch_game --screen 240x320 --zoom 1 || exit 1
 fail() { echo "$1"; kill "$pid" 2>/dev/null; exit 1; }
 pixel() { "$tool" pixel "Fandriass II" "$1" "$2" 2>/dev/null; }
 # The white panel between the OK and Cancel buttons over the black below it:
 # the game screen has a ball and its bottom panel there.
 name_entry_shown() { [ "$(pixel 120 185)" = ffffff ] && [ "$(pixel 5 250)" = 000000 ]; }
 wait_until 300 name_entry_shown || fail "the name entry never showed"
-window=$(xdotool search --name '^Fandriass II$' | head -n 1)
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 xdotool type --window "$window" Kim
 xdotool key --window "$window" Return
 # Byte 84 starts the fourth entry: its UTF-16 name, and its score 24 bytes on.

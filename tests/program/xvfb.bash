@@ -32,6 +32,20 @@ start_play_session() {
   export XDG_RUNTIME_DIR=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
   key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
 }
+# Starts the game with the given arguments and waits for its window, focused:
+# sets pid and window, or says why and fails.
+launch_game() {
+  "$game" "$@" &
+  pid=$!
+  window=""
+  if ! wait_until 300 find_window; then
+    echo "no window titled Fandriass II appeared"
+    kill "$pid"
+    return 1
+  fi
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+}
+find_window() { window=$(xdotool search --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 # Waits until a condition command succeeds, up to a number of tenths of a second.
 wait_until() {
   local tenths=$1

@@ -14,6 +14,7 @@
 #include "render/screen_state.hpp"
 #include "shell/screen_flow.hpp"
 #include "shell/shell_fixture.hpp"
+#include "support/fingerprint.hpp"
 
 namespace {
 
@@ -127,9 +128,7 @@ TEST_F(HiScoreScreenTest, Pictures) {
     records::HiScoreTables[tab - 1].Entry[1].Score = 123456789;
     Show(static_cast<std::uint32_t>(tab));
     const platform::Bitmap screen = platform::headless::Screen();
-    std::uint64_t print = 1469598103934665603ull;
-    for (const platform::Colour c : screen.Pixels())
-      print = (print ^ (c & 0xFFFFFFu)) * 1099511628211ull;
+    const std::uint64_t print = testing_support::Fingerprint(screen);
     const std::string name = std::to_string(width) + "x" + std::to_string(height);
     if (shots) {
       std::printf("    {\"%s\", 0x%016llxull},\n", name.c_str(),

@@ -14,6 +14,7 @@
 #include "shell/main_menu.hpp"
 #include "shell/shell_fixture.hpp"
 #include "support/drawn_texts.hpp"
+#include "support/fingerprint.hpp"
 #include "support/screen_shot.hpp"
 
 namespace {
@@ -45,14 +46,6 @@ class SettingsScreenTest : public ShellTest {
   std::optional<testing_support::DrawnTexts> drawn;
 };
 
-std::uint64_t Fingerprint(const platform::Bitmap& picture) {
-  std::uint64_t hash = 1469598103934665603ull;
-  for (const platform::Colour c : picture.Pixels()) {
-    hash = (hash ^ (c & 0xFFFFFFu)) * 1099511628211ull;
-  }
-  return hash;
-}
-
 // Every pixel of each shape, as first entered and with every setting turned
 // the other way. After a deliberate change, look at the pictures
 // (FANDRIASS_SHOTS=folder) and paste the printed table here.
@@ -73,7 +66,7 @@ TEST_F(SettingsScreenTest, EachShapeShowsItsRowsAndCoversTheWholeScreen) {
   };
   std::string table;
   const auto check = [&](const std::string& name) {
-    const std::uint64_t print = Fingerprint(platform::headless::Screen());
+    const std::uint64_t print = testing_support::Fingerprint(platform::headless::Screen());
     char line[80];
     std::snprintf(line, sizeof line, "    {\"%s\", 0x%016llxull},\n", name.c_str(),
                   static_cast<unsigned long long>(print));
