@@ -54,6 +54,9 @@ int JokerOf(std::uint32_t style) {
 // The set the catalogue holds: 0 none yet, else small or VGA.
 enum class PictureSet { None, Small, Vga };
 PictureSet loadedSet = PictureSet::None;
+// A background decoded on first use is decoded once: one that fails (a damaged
+// build) must not be decoded again on every paint.
+bool firstUseTried[PictureCount] = {};
 
 // A screen-sized background serves one screen shape (or one screen) only, so
 // each is decoded when first drawn rather than all of them at start.
@@ -96,6 +99,7 @@ void LoadCatalogue() {
   loadedSet = vga ? PictureSet::Vga : PictureSet::Small;
   for (int entry = 0; entry < PictureCount; ++entry) {
     Pictures[entry] = DecodedOnFirstUse(entry) ? platform::Bitmap{} : Decode(entry);
+    firstUseTried[entry] = false;
   }
   ConnectPrimitives();
   ApplyBallStyle(BallSetStyle);
@@ -118,7 +122,9 @@ void ApplyBallStyle(std::uint32_t style) {
 
 const platform::Bitmap* PictureOf(int entry) {
   if (entry < 0 || entry >= PictureCount) return nullptr;
-  if (Pictures[entry].Empty() && DecodedOnFirstUse(entry) && loadedSet != PictureSet::None) {
+  if (Pictures[entry].Empty() && DecodedOnFirstUse(entry) && loadedSet != PictureSet::None &&
+      !firstUseTried[entry]) {
+    firstUseTried[entry] = true;
     Pictures[entry] = Decode(entry);
   }
   if (Pictures[entry].Empty()) return nullptr;
