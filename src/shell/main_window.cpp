@@ -151,14 +151,13 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       OnStylusMove(window, platform::PointX(lParam), platform::PointY(lParam));
       return 0;
     case platform::msg::KeyDown:
-    case platform::msg::KeyUp:
-      if (OnColourSymbolsKey(window, static_cast<unsigned>(wParam), message == platform::msg::KeyUp,
-                             (lParam & platform::KeyRepeat) != 0)) {
-        return 0;
-      }
-      OnKey(window, static_cast<unsigned>(wParam), message == platform::msg::KeyUp,
-            (lParam & platform::KeyRepeat) != 0);
+    case platform::msg::KeyUp: {
+      const auto key = static_cast<unsigned>(wParam);
+      const bool keyUp = message == platform::msg::KeyUp;
+      const bool repeat = (lParam & platform::KeyRepeat) != 0;
+      if (!OnColourSymbolsKey(window, key, keyUp, repeat)) OnKey(window, key, keyUp, repeat);
       return 0;
+    }
     case platform::msg::Command:
       if (OnCommand(window, message, wParam, lParam) != 0) {
         return platform::DefWindowProc(window, message, wParam, lParam);
