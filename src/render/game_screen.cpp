@@ -64,6 +64,9 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
     FullRedraw(window, screen);
     FullRedrawRequested = false;
     laidOutClass = displayClass;
+    // The redraw's tick may end the show of a finished game and move on: the
+    // next screen's first paint must still find its entry step ahead of it.
+    if (ScreenState != screen::Game) return;
     ScreenPhase = 1;
   } else if (laidOutClass != displayClass || fresh) {
     // The screen changed under a running game: lay the frame out again for it

@@ -6,6 +6,7 @@
 #include "engine/game_state.hpp"
 #include "platform/child_controls.hpp"
 #include "platform/text_drawing.hpp"
+#include "popup/popup.hpp"
 #include "records/new_hiscore_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/commands.hpp"
@@ -120,6 +121,30 @@ TEST_F(NameEntryTest, AnEmptyNameStaysAndCancelOrTheSameResultAgainInsertsNothin
     platform::ReleaseSingleInstance();
     platform::headless::Stop();
   }
+}
+
+TEST_F(NameEntryTest, TheColourWheelClosedAsTheShowEndsStillGivesTheEntryItsControls) {
+  // Closing the wheel redraws the game whole, and the tick of that redraw ends the show.
+  Keep({.mode = 5,
+        .score = 3000,
+        .reserve = 1,
+        .board = "KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK"});
+  ASSERT_EQ(Start(), shell::StartOutcome::Run);
+  FirstPaintOfTheGame();
+  platform::headless::Advance(50);
+  platform::headless::Tap(33, 64);  // paint on a black ball spends the last drop
+  for (int t = 0; t < 20000 && engine::Game.RunOutCounter != 10; ++t) {
+    platform::headless::Advance(1);
+  }
+  ASSERT_EQ(engine::Game.RunOutCounter, 10);
+  platform::headless::Tap(226, 257);  // the wheel button
+  platform::headless::Pump();
+  ASSERT_EQ(popup::PopupKind, popup::kind::ColourWheel);
+  platform::headless::Tap(227, 51);  // its close box
+  platform::headless::Pump();
+  ASSERT_EQ(render::ScreenState, render::screen::NewHiScore);
+  EXPECT_NE(records::NameField(), nullptr);
+  EXPECT_EQ(FieldText(), NameAt(records::HiScoreTables[4], 4));
 }
 
 TEST_F(NameEntryTest, ClosingTheDesktopWindowKeepsTheTypedNameOrEndsAnEmptyEntry) {
