@@ -16,7 +16,6 @@
 // bit 0 answers a message box raised meanwhile with its first button (Yes, OK)
 // instead of its last (No), and whose F >> 1 is the wait after the tap, in 10 ms
 // steps after a first one.
-#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
