@@ -19,6 +19,9 @@ void Start(const ScreenConfig& screen = {}, std::uint32_t clockStart = 0);
 void Stop();
 
 std::uint32_t Now();
+// Puts the clock at a chosen time without running anything, so that many starts
+// in one process see the same times. Timers still set keep their due times.
+void SetClock(std::uint32_t now);
 // Runs the program's message loop over everything due now, without moving the clock.
 void Pump();
 // Runs the program's message loop while the clock moves forward ms milliseconds,

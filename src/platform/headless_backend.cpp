@@ -116,6 +116,10 @@ std::uint32_t Now() {
   return backend ? backend->now : 0;
 }
 
+void SetClock(std::uint32_t now) {
+  if (backend) backend->now = now;
+}
+
 void Pump() {
   Advance(0);
 }

@@ -19,14 +19,19 @@ bool AllInRange(std::span<const std::int32_t> values, std::int32_t lowest, std::
   return true;
 }
 
+// The GameMode of PANIC, the one mode that sets and reads the clock: a game of
+// another mode keeps whatever an earlier record left there, and must not be lost for it.
+constexpr std::int32_t PanicMode = 3;
+
 bool KeptGameFieldsPlayable(const GameStatusRecord& record) {
   return InRange(record.Level, 1, 9) && InRange(record.PaintColour, 1, 7) &&
          InRange(record.Reserve, KeptReserveLowest, KeptReserveHighest) &&
-         InRange(record.PanicTime, 0, 99) && record.SupplyStart <= 1 &&
-         AllInRange(record.BallColour, 0, 7) && AllInRange(record.BallLetter, 0, 7) &&
-         AllInRange(record.PipeHeatTop, 0, 10) && AllInRange(record.PipeHeatBottom, 0, 10) &&
-         AllInRange(record.PipeHeatLeft, 0, 10) && AllInRange(record.PipeHeatRight, 0, 10) &&
-         AllInRange(record.WordSlot, 0, 1) && AllInRange(record.PipeActive, 0, 1);
+         (record.Mode != PanicMode || InRange(record.PanicTime, 0, 99)) &&
+         record.SupplyStart <= 1 && AllInRange(record.BallColour, 0, 7) &&
+         AllInRange(record.BallLetter, 0, 7) && AllInRange(record.PipeHeatTop, 0, 10) &&
+         AllInRange(record.PipeHeatBottom, 0, 10) && AllInRange(record.PipeHeatLeft, 0, 10) &&
+         AllInRange(record.PipeHeatRight, 0, 10) && AllInRange(record.WordSlot, 0, 1) &&
+         AllInRange(record.PipeActive, 0, 1);
 }
 
 }  // namespace

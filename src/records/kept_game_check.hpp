@@ -13,8 +13,9 @@ constexpr std::int32_t KeptReserveHighest = 99;
 
 // Checks a kept game read from the store before the engine may see it. A game
 // with any field outside what play can produce is dropped (Mode 0) and the rest
-// of the record is left exactly as read; a game that passes only loses letters
-// lying on empty cells. Returns true when a kept game remains.
+// of the record is left exactly as read (the clock counts in PANIC only); a game
+// that passes only loses letters lying on empty cells. Returns true when a kept
+// game remains.
 bool CheckKeptGame();
 
 }  // namespace records

@@ -42,6 +42,14 @@ bool BuildEverything() {
   render::LoadCatalogue();
   platform::ReleaseResourcePages();
   records::LoadAllRecords();
+  OpenFirstScreen();
+  platform::UpdateWindow(window);
+  return true;
+}
+
+}  // namespace
+
+void OpenFirstScreen() {
   engine::SetGameOverHandler(&OnGameOver);
   popup::SetStartGameHandler(&StartGameAfterHelp);
   const std::int32_t kept = records::GameStatus.Mode;
@@ -53,11 +61,7 @@ bool BuildEverything() {
     records::ApplySettings();
   }
   render::ApplyBallStyle(records::ActiveBallStyle);
-  platform::UpdateWindow(window);
-  return true;
 }
-
-}  // namespace
 
 bool InitialiseWindow(int mode, platform::Window* window) {
   switch (mode) {

@@ -27,6 +27,11 @@ constexpr int Reactivate = 2;
 // Other modes do nothing.
 bool InitialiseWindow(int mode, platform::Window* window);
 
+// Chooses the first screen from the records just read: the kept game resumed,
+// or the main menu; then the settings and the ball style take effect. The
+// window is not painted here.
+void OpenFirstScreen();
+
 // Forgets everything the shell keeps, as at program start (for tests).
 void ResetShell();
 

@@ -52,8 +52,8 @@ TEST_F(KeptGameTest, AnUnplayableKeptGameIsDroppedAndNothingElseChanges) {
       {"reserve", [](R r) { r.Reserve = INT32_MIN; }},
       {"paint", [](R r) { r.PaintColour = 0; }},
       {"paint", [](R r) { r.PaintColour = 8; }},
-      {"clock", [](R r) { r.PanicTime = 100; }},
-      {"clock", [](R r) { r.PanicTime = -1; }},
+      {"clock", [](R r) { r.Mode = 3, r.PanicTime = 100; }},
+      {"clock", [](R r) { r.Mode = 3, r.PanicTime = -1; }},
       {"supply flag", [](R r) { r.SupplyStart = 2; }},
       {"word flag", [](R r) { r.WordSlot[8] = 2; }},
       {"hot flag", [](R r) { r.PipeActive[23] = -1; }},
@@ -84,6 +84,8 @@ TEST_F(KeptGameTest, TheEdgesOfWhatPlayLeavesStillResume) {
       {"bottom values", [](R r) { r.Level = 1, r.PaintColour = 1; }},
       {"first mode", [](R r) { r.Mode = 1; }},
       {"clock out", [](R r) { r.Mode = 3, r.PanicTime = 0; }},
+      // What an earlier record left in the clock of a mode without one.
+      {"no clock", [](R r) { r.PanicTime = -1330597712; }},
   };
   for (const auto& [name, edge] : edges) {
     PrepareGame();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "platform/runtime.hpp"
 #include "platform/speaker.hpp"
 #include "records/settings.hpp"
+#include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_window.hpp"
@@ -28,7 +30,10 @@ TEST_F(StartUpTest, AKeptGameOfEveryModeIsResumedAndOnlyHardAndPanicDripAtOnce) 
   for (int mode = 1; mode <= 5; ++mode) {
     SCOPED_TRACE(mode);
     Keep({.mode = mode, .score = 1234, .level = 3, .board = kBoard});
+    const auto style = static_cast<unsigned char>(1 + mode % 3);
+    store.values["GameStatus"][offsetof(records::GameStatusRecord, BallStyle)] = style;
     ASSERT_EQ(Start(), StartOutcome::Run);
+    EXPECT_EQ(render::BallSetStyle, style) << "the player's balls, from the first paint on";
     EXPECT_EQ(render::ScreenState, render::screen::Game);
     // The start paints at once: the kept game is on screen and running, not dealt anew.
     EXPECT_EQ(engine::Game.RestoreKeptGame, 0);
