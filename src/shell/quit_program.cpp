@@ -49,8 +49,9 @@ bool LeaveAnyway() {
   return answer == platform::IdYes;
 }
 
-// As after the exit question's No: the screen comes back whole, and a game in
-// progress goes on (its timer comes back with the focus after the box).
+// As after the exit question's No: the screen comes back whole (also when the
+// desktop gave the window no activation to refresh it), and a game in progress
+// goes on (its timer comes back with the focus after the box).
 void Stay() {
   platform::Window* main = platform::MainWindow();
   if (render::ScreenState == render::screen::Game) render::RepaintAll = 1;
@@ -59,20 +60,18 @@ void Stay() {
 
 }  // namespace
 
-bool QuitProgram(UnsavedExit unsaved) {
-  if (leaving) return true;
-  if (unsaved == UnsavedExit::Ask && asking) return false;
+void QuitProgram(UnsavedExit unsaved) {
+  if (leaving || (unsaved == UnsavedExit::Ask && asking)) return;
   const bool leave = records::SaveAllRecords() || unsaved == UnsavedExit::Leave || LeaveAnyway();
   // A way out that asks nobody (the session ending) may have run while the
   // question was up: the program is already on its way out.
-  if (leaving) return true;
+  if (leaving) return;
   if (!leave) {
     Stay();
-    return false;
+    return;
   }
   leaving = true;
   PutBackVolumeAndQuit();
-  return true;
 }
 
 void LeaveWithoutSaving() {

@@ -18,9 +18,9 @@ enum class UnsavedExit {
 // The orderly way out that keeps the records: saves all six, puts the device
 // volume back, closes the speaker and posts the quit message. The window stays;
 // the message loop ends. When the save failed and the player, asked, stays, the
-// program goes on as after the exit question's No (the next way out saves again)
-// and this returns false. Once the program is leaving, later calls do nothing.
-bool QuitProgram(UnsavedExit unsaved = UnsavedExit::Ask);
+// program goes on as after the exit question's No, and the next way out saves
+// again. Once the program is leaving, later calls do nothing.
+void QuitProgram(UnsavedExit unsaved = UnsavedExit::Ask);
 
 // The way out without saving (the main window destroyed): the volume back, the
 // speaker closed and the quit posted, unless a way out already did so.
