@@ -64,13 +64,6 @@ QueryOutcome RefuseValue(const std::string& folder, const std::string& fileName)
   return QueryOutcome::Failed;
 }
 
-// A save that does not happen loses the player's latest results, so it is never silent.
-bool ReportUnsaved(const std::string& folder, const std::string& fileName, int error) {
-  std::fprintf(stderr, "Fandriass II: cannot save %s/%s: %s\n", folder.c_str(), fileName.c_str(),
-               std::strerror(error));
-  return false;
-}
-
 // Writes to a local file are not cut short by signals, so any failure is final.
 bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
   while (size > 0) {
@@ -104,17 +97,34 @@ FileStore::~FileStore() {
   CloseKey();
 }
 
+bool FileStore::Refuse(int error) {
+  lastFailure_ = std::strerror(error);
+  return false;
+}
+
 bool FileStore::OpenKey() {
   CloseKey();
   if (!folderGiven_) folder_ = DefaultStoreFolder();
-  if (!MakeFolders(folder_)) return false;
+  if (folder_.empty()) {
+    lastFailure_ = "no home folder was found";
+    return false;
+  }
+  if (!MakeFolders(folder_)) return Refuse(errno);
   // The key was opened for all access: a folder we cannot write to is an open failure,
   // not a surprise at the first save.
-  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) return false;
+  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) {
+    return Refuse(errno);
+  }
   folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd_ < 0) return false;
+  if (folderFd_ < 0) return Refuse(errno);
   SweepTemporaryFiles(folder_, folderFd_);
   return true;
+}
+
+std::string FileStore::Location() const {
+  if (!folder_.empty()) return folder_;
+  const std::string folder = DefaultStoreFolder();
+  return folder.empty() ? "the user's data folder" : folder;
 }
 
 void FileStore::CloseKey() {
@@ -165,18 +175,23 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
 }
 
 bool FileStore::SetValue(std::string_view name, const void* data, std::size_t size) {
-  if (folderFd_ < 0 || !UsableName(name)) return false;
+  if (folderFd_ < 0) {
+    lastFailure_ = "the folder is not open";
+    return false;
+  }
+  if (!UsableName(name)) return Refuse(EINVAL);
   const std::string fileName(name);
   // Whatever stands under the name and is no plain file (a pipe, a device, a
   // link) was never read as a value, and saving must not replace it either.
   struct stat standing {};
   if (fstatat(folderFd_, fileName.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0 &&
       !S_ISREG(standing.st_mode) && !S_ISDIR(standing.st_mode)) {
-    return ReportUnsaved(folder_, fileName, EEXIST);
+    lastFailure_ = "something that is not a plain file is in its place";
+    return false;
   }
   std::string temporary = folder_ + "/" + kTemporaryPrefix + fileName + "-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return ReportUnsaved(folder_, fileName, errno);
+  if (fd < 0) return Refuse(errno);
   const std::string temporaryName = temporary.substr(folder_.size() + 1);
 
   bool written = WriteAll(fd, static_cast<const unsigned char*>(data), size);
@@ -189,7 +204,7 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   }
   if (!written) {
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return ReportUnsaved(folder_, fileName, writeError);
+    return Refuse(writeError);
   }
   if (interruption == Interruption::AfterTemporaryFile) return false;
 
@@ -197,7 +212,7 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   if (renameat(folderFd_, temporaryName.c_str(), folderFd_, fileName.c_str()) != 0) {
     const int renameError = errno;
     unlinkat(folderFd_, temporaryName.c_str(), 0);
-    return ReportUnsaved(folder_, fileName, renameError);
+    return Refuse(renameError);
   }
   // The rename itself must reach the disk, or a crash could bring the old file back
   // (or none). The new value is in place either way, so this cannot fail the save.

@@ -21,6 +21,8 @@ class FileStore : public ValueStore {
                           std::size_t* bytesRead) override;
   bool SetValue(std::string_view name, const void* data, std::size_t size) override;
   void CloseKey() override;
+  // The folder, or where it would be when the key has not been opened yet.
+  std::string Location() const override;
 
   // The folder the key lives in, once opened (or as given).
   const std::string& Folder() const { return folder_; }
@@ -33,6 +35,9 @@ class FileStore : public ValueStore {
   Interruption interruption = Interruption::None;
 
  private:
+  // Notes why, for the messages; always false.
+  bool Refuse(int error);
+
   std::string folder_;
   bool folderGiven_ = false;
   int folderFd_ = -1;

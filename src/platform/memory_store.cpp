@@ -6,6 +6,7 @@ namespace platform {
 
 bool MemoryStore::OpenKey() {
   open_ = !failOpen;
+  if (!open_) lastFailure_ = "it cannot be opened";
   return open_;
 }
 
@@ -22,7 +23,10 @@ QueryOutcome MemoryStore::QueryValue(std::string_view name, void* buffer, std::s
 }
 
 bool MemoryStore::SetValue(std::string_view name, const void* data, std::size_t size) {
-  if (!open_) return false;
+  if (!open_ || unwritable.contains(name)) {
+    lastFailure_ = "the store refused it";
+    return false;
+  }
   const auto* bytes = static_cast<const unsigned char*>(data);
   values[std::string(name)].assign(bytes, bytes + size);
   return true;

@@ -28,6 +28,16 @@ class ValueStore {
   // Replaces a value whole; false leaves the old value in place.
   virtual bool SetValue(std::string_view name, const void* data, std::size_t size) = 0;
   virtual void CloseKey() = 0;
+
+  // Where the values are kept, as the player would look for them (the file
+  // store's folder), for the messages about a failure.
+  virtual std::string Location() const = 0;
+  // Why the latest OpenKey or SetValue that failed did, in a few words; empty
+  // when the store gave no reason.
+  const std::string& LastFailure() const { return lastFailure_; }
+
+ protected:
+  std::string lastFailure_;
 };
 
 // The store the game uses: the user's data folder, unless a test put another in place.
@@ -43,12 +53,16 @@ class MemoryStore : public ValueStore {
                           std::size_t* bytesRead) override;
   bool SetValue(std::string_view name, const void* data, std::size_t size) override;
   void CloseKey() override;
+  std::string Location() const override { return location; }
 
+  std::string location = "memory";
   bool failOpen = false;
   std::map<std::string, std::vector<unsigned char>, std::less<>> values;
   // Values that exist but cannot be read (Failed), as a damaged file or one
   // that is not a plain file would be in the file store.
   std::set<std::string, std::less<>> unreadable;
+  // Values whose writes fail, as on a full disk; the old value stays.
+  std::set<std::string, std::less<>> unwritable;
 
  private:
   bool open_ = false;

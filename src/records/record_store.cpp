@@ -1,8 +1,10 @@
 #include "records/record_store.hpp"
 
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <string_view>
 
 #include "platform/message_box.hpp"
@@ -35,9 +37,16 @@ const StoredValue StoredValues[] = {
 };
 constexpr std::size_t StoredValueCount = std::size(StoredValues);
 
-// The one failure the player is told about; the game carries on either way.
-bool OpenStore(platform::ValueStore& store) {
+// Why the store failed, or a stand-in when it did not say.
+std::string Reason(const platform::ValueStore& store) {
+  return store.LastFailure().empty() ? "the store refused it" : store.LastFailure();
+}
+
+// The one failure at start-up the player is told about; the game carries on either way.
+bool OpenStoreToRead(platform::ValueStore& store) {
   if (store.OpenKey()) return true;
+  std::fprintf(stderr, "Fandriass II: cannot read the records in %s: %s\n",
+               store.Location().c_str(), Reason(store).c_str());
   platform::MessageBox(platform::MainWindow(), u"Cannot read values", u"Fandriass II",
                        platform::message_box::Ok);
   return false;
@@ -53,47 +62,64 @@ std::vector<std::string_view> StoredValueNames() {
 
 void LoadAllRecords() {
   platform::ValueStore& store = platform::ActiveStore();
-  const bool open = OpenStore(store);
+  const bool open = OpenStoreToRead(store);
   // A value that is missing, too long or unreadable leaves its record as it was;
   // a short one fills only its first bytes.
   bool whole[StoredValueCount] = {};
+  bool missing[StoredValueCount] = {};
   for (std::size_t i = 0; i < StoredValueCount; ++i) {
     const StoredValue& value = StoredValues[i];
     std::size_t bytesRead = 0;
-    whole[i] = store.QueryValue(value.name, value.record, value.size, &bytesRead) ==
-                   platform::QueryOutcome::Read &&
-               bytesRead == value.size;
+    const platform::QueryOutcome outcome =
+        store.QueryValue(value.name, value.record, value.size, &bytesRead);
+    whole[i] = outcome == platform::QueryOutcome::Read && bytesRead == value.size;
+    missing[i] = outcome == platform::QueryOutcome::Missing;
   }
   if (open) store.CloseKey();
 
   // A GameStatus never set up (missing, unreadable, too long, cut short or left so by
   // another tool) starts the settings afresh. The tables stand on their own values:
   // such a GameStatus must not cost the player the tables stored beside it, so only
-  // a table that is itself missing or damaged gets its defaults.
-  if (GameStatus.Initialised == 0) {
-    DefaultSettings();
-    for (std::size_t i = 0; i < StoredValueCount; ++i) {
-      const StoredValue& value = StoredValues[i];
-      if (whole[i] || value.mode == 0) continue;
-      // Nothing of a table cut short is kept, not even behind the names.
-      std::memset(value.record, 0, value.size);
-      ResetHiScoreTable(value.mode);
-    }
-    return;
+  // a table that is itself missing or damaged gets its defaults. A table with no
+  // value at all beside a good GameStatus (a first save that the disk cut short, a
+  // file taken away) gets its defaults too: an empty table is nobody's scores.
+  const bool neverSetUp = GameStatus.Initialised == 0;
+  if (neverSetUp) DefaultSettings();
+  for (std::size_t i = 0; i < StoredValueCount; ++i) {
+    const StoredValue& value = StoredValues[i];
+    if (value.mode == 0 || !(missing[i] || (neverSetUp && !whole[i]))) continue;
+    // Nothing of a table cut short is kept, not even behind the names.
+    std::memset(value.record, 0, value.size);
+    ResetHiScoreTable(value.mode);
   }
+  if (neverSetUp) return;
   NormaliseSettings();
   CheckKeptGame();
 }
 
+// A value not saved is the player's latest results lost, so each one is named,
+// with where it should have gone and why it did not.
 bool SaveAllRecords() {
   platform::ValueStore& store = platform::ActiveStore();
-  const bool open = OpenStore(store);
-  bool written = open;
+  if (!store.OpenKey()) {
+    std::string names;
+    for (const StoredValue& value : StoredValues) {
+      if (!names.empty()) names += ", ";
+      names += value.name;
+    }
+    std::fprintf(stderr, "Fandriass II: cannot save the records in %s: %s; not saved: %s\n",
+                 store.Location().c_str(), Reason(store).c_str(), names.c_str());
+    return false;
+  }
+  bool written = true;
   for (const StoredValue& value : StoredValues) {
     // Every value is tried even after one fails: each one kept is one less lost.
-    if (!store.SetValue(value.name, value.record, value.size)) written = false;
+    if (store.SetValue(value.name, value.record, value.size)) continue;
+    written = false;
+    std::fprintf(stderr, "Fandriass II: cannot save %s/%.*s: %s\n", store.Location().c_str(),
+                 static_cast<int>(value.name.size()), value.name.data(), Reason(store).c_str());
   }
-  if (open) store.CloseKey();
+  store.CloseKey();
   return written;
 }
 

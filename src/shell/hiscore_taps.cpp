@@ -10,6 +10,7 @@
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"
+#include "shell/quit_program.hpp"
 #include "shell/screen_flow.hpp"
 
 namespace shell {
@@ -38,11 +39,11 @@ void AskToReset(platform::Window* window) {
         window, u"The High Score tables have been reset.\n\nThe Default scores have been saved.",
         kResetCaption, platform::message_box::Ok);
   } else {
-    platform::MessageBox(window,
-                         u"The High Score tables have been reset, but they could not be saved."
-                         u"\n\nThe game will try again when you leave it.",
-                         kResetCaption,
-                         platform::message_box::Ok | platform::message_box::IconExclamation);
+    platform::MessageBox(
+        window,
+        u"The High Score tables have been reset, but they could not be saved in\n" +
+            StoreLocationForABox() + u"\n\nThe game will try again when you leave it.",
+        kResetCaption, platform::message_box::Ok | platform::message_box::IconExclamation);
   }
 }
 

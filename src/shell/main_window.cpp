@@ -28,6 +28,9 @@ namespace {
 
 // The settings-change code of the input panel, which changes nothing here.
 constexpr platform::WParam InputPanelChanged = 224;
+// A close with this is the session ending (a terminate or hang-up signal):
+// nobody is there to answer a question.
+constexpr platform::WParam CloseWithoutAsking = 1;
 
 // The main window holds the keyboard focus: told by SetFocus and KillFocus, so a
 // box, the popup or another application in front all count as away.
@@ -108,7 +111,7 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       // answered Yes: everything is saved and a running game is kept.
       platform::KillTimer(window, engine::GameTimer);
       FinishNameEntryOnClose(window);
-      QuitProgram();
+      QuitProgram(wParam == CloseWithoutAsking ? UnsavedExit::Leave : UnsavedExit::Ask);
       return 0;
     case platform::msg::Activate:
       if (WindowInactive == 1) {

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -23,8 +22,10 @@
 #include <vector>
 
 #include "platform/file_store.hpp"
+#include "support/disk_faults.hpp"
 
 namespace fs = std::filesystem;
+using testing_support::FileSizeLimit;
 
 namespace {
 
@@ -58,28 +59,6 @@ class EnvironmentGuard {
  private:
   const char* name_;
   std::optional<std::string> saved_;
-};
-
-// Lets no file grow past `bytes`, as a disk that fills up does, until the guard ends.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the tests
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = SIG_DFL;
 };
 
 // Lets the process open no more descriptors until the guard ends.
@@ -200,6 +179,7 @@ TEST_F(FileStoreTest, WithoutAFolderGivenTheKeyIsInTheUsersDataFolder) {
   const EnvironmentGuard dataGuard("XDG_DATA_HOME");
   setenv("XDG_DATA_HOME", root_.c_str(), 1);
   platform::FileStore store;
+  EXPECT_EQ(store.Location(), folder_.string());
   ASSERT_TRUE(store.OpenKey());
   EXPECT_EQ(store.Folder(), folder_.string());
   EXPECT_TRUE(fs::is_directory(folder_));
@@ -259,6 +239,7 @@ TEST_F(FileStoreTest, UncreatableFolderIsTheOpenFailureAndLosesNothing) {
 
   platform::FileStore store(folder_.string());
   EXPECT_FALSE(store.OpenKey());
+  EXPECT_EQ(store.LastFailure(), std::strerror(ENOTDIR));
   const unsigned char byte = 1;
   EXPECT_FALSE(store.SetValue("Prefs", &byte, 1));
   std::size_t got = 0;
@@ -281,19 +262,14 @@ TEST_F(FileStoreTest, InterruptedSaveKeepsTheOldValue) {
     store.interruption = platform::FileStore::Interruption::AfterTemporaryFile;
     EXPECT_FALSE(store.SetValue("GameStatus", newValue.data(), newValue.size()));
     store.interruption = platform::FileStore::Interruption::None;
-    testing::internal::CaptureStderr();
     {
       const FileSizeLimit diskFull(300);
       EXPECT_FALSE(store.SetValue("GameStatus", newValue.data(), newValue.size()));
       EXPECT_FALSE(store.SetValue("Prefs", newValue.data(), newValue.size()));
     }
-    const std::string said = testing::internal::GetCapturedStderr();
-    // A failed write takes its half-made value away at once.
+    // A failed write takes its half-made value away at once, and says why.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
-    // A disk that fills up is heard of, with the value's path and the reason.
-    EXPECT_NE(said.find((folder_ / "GameStatus").string() + ": " + std::strerror(EFBIG)),
-              std::string::npos)
-        << said;
+    EXPECT_EQ(store.LastFailure(), std::strerror(EFBIG));
   }
   EXPECT_EQ(FileBytes(folder_ / "GameStatus"), oldValue);
   EXPECT_FALSE(fs::exists(folder_ / "Prefs"));
@@ -360,9 +336,8 @@ TEST_F(FileStoreTest, ValuesThatAreNotFilesAreRefusedWithoutWaitingAndLeftAlone)
   for (unsigned char b : table) ASSERT_EQ(b, 0xEE);
   // Saving does not replace them either: the program's exits save, and a close
   // of the window must not turn a pipe into a file.
-  testing::internal::CaptureStderr();
   for (const char* name : names) EXPECT_FALSE(store.SetValue(name, table.data(), 144)) << name;
-  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(store.LastFailure(), "something that is not a plain file is in its place");
   EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
   EXPECT_TRUE(fs::is_fifo(outside));
   EXPECT_TRUE(fs::is_socket(fs::symlink_status(folder_ / "PrefsHard")));
@@ -372,19 +347,14 @@ TEST_F(FileStoreTest, ValuesThatAreNotFilesAreRefusedWithoutWaitingAndLeftAlone)
   EXPECT_EQ(std::string(inside.begin(), inside.end()), "kept");
 }
 
-TEST_F(FileStoreTest, ASaveAFolderStandsInTheWayOfIsReportedWithItsPath) {
+TEST_F(FileStoreTest, ASaveAFolderStandsInTheWayOfFailsWithItsReason) {
   platform::FileStore store(folder_.string());
   ASSERT_TRUE(store.OpenKey());
   fs::create_directories(folder_ / "PrefsHeat" / "player's");
   const auto table = Pattern(144, 4);
-  testing::internal::CaptureStderr();
-  const bool saved = store.SetValue("PrefsHeat", table.data(), table.size());
-  const bool otherSaved = store.SetValue("Prefs", table.data(), table.size());
-  const std::string said = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(saved);
-  EXPECT_TRUE(otherSaved);
-  EXPECT_NE(said.find((folder_ / "PrefsHeat").string() + ":"), std::string::npos) << said;
-  EXPECT_EQ(said.find((folder_ / "Prefs").string() + ":"), std::string::npos) << said;
+  EXPECT_FALSE(store.SetValue("PrefsHeat", table.data(), table.size()));
+  EXPECT_EQ(store.LastFailure(), std::strerror(EISDIR));
+  EXPECT_TRUE(store.SetValue("Prefs", table.data(), table.size()));
   // The folder and what it holds stay; no half-made value is left beside them.
   EXPECT_TRUE(fs::is_directory(folder_ / "PrefsHeat" / "player's"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
@@ -421,22 +391,21 @@ TEST_F(FileStoreTest, NoDescriptorIsKeptAndRunningOutOfThemLosesNothing) {
   platform::QueryOutcome outcome;
   bool saved = true;
   bool reopened = true;
-  testing::internal::CaptureStderr();
+  std::string reopenFailure;
   {
     const NoMoreDescriptors none;
     outcome = store.QueryValue("Prefs", buffer.data(), buffer.size(), &got);
     saved = store.SetValue("Prefs", other.data(), other.size());
     platform::FileStore again(folder_.string());
     reopened = again.OpenKey();
+    reopenFailure = again.LastFailure();
   }
-  const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(outcome, platform::QueryOutcome::Failed);
   for (unsigned char b : buffer) ASSERT_EQ(b, 0xEE);
   EXPECT_FALSE(saved);
   EXPECT_FALSE(reopened);
-  EXPECT_NE(said.find((folder_ / "Prefs").string() + ": " + std::strerror(EMFILE)),
-            std::string::npos)
-      << said;
+  EXPECT_EQ(store.LastFailure(), std::strerror(EMFILE));
+  EXPECT_EQ(reopenFailure, std::strerror(EMFILE));
   EXPECT_EQ(FileBytes(folder_ / "Prefs"), table);
 }
 

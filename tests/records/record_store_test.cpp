@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/file_store.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
 #include "records_test_support.hpp"
+#include "support/disk_faults.hpp"
 
 using records::GameStatus;
 using records::HiScoreTables;
@@ -142,20 +146,40 @@ TEST_F(RecordStoreTest, ADamagedGameStatusCostsOnlyTheTablesThatAreDamagedThemse
 TEST_F(RecordStoreTest, MissingShortAndOverlongValuesNeverOverrunTheirRecords) {
   records::LoadAllRecords();
   records::SaveAllRecords();
-  store.values.erase("PrefsHeat");          // missing: stays as it was
   store.values["Prefs"].assign(145, 0x41);  // too long: not read at all
   store.values["PrefsHard"].assign(28, 0);  // short: only its own bytes
-  HiScoreTables[3].Entry[0].Score = 1;
+  HiScoreTables[0].Entry[0].Score = 1;
   records::LoadAllRecords();
-  EXPECT_EQ(HiScoreTables[3].Entry[0].Score, 1);
-  EXPECT_EQ(HiScoreTables[0].Entry[0].Score, 8569);
+  EXPECT_EQ(HiScoreTables[0].Entry[0].Score, 1);
   EXPECT_EQ(HiScoreTables[1].Entry[0].Score, 0);
   EXPECT_EQ(HiScoreTables[1].Entry[1].Score, 5695);
+}
 
-  // On a start-up, a missing table is an empty one.
+// The first save on a disk that filled up wrote GameStatus and the EASY table
+// and nothing more: the next start must not show four empty tables.
+TEST_F(RecordStoreTest, ValuesNotSavedAreNamedAndAMissingTableComesBackAsTheDefaults) {
+  records::LoadAllRecords();
+  records::InsertHiScore(u"Player", 9000, true, 1);
+  const std::vector<unsigned char> easy = BytesOf(&HiScoreTables[0], 144);
+  const std::vector<unsigned char> defaults = BytesOf(HiScoreTables, sizeof HiScoreTables);
+  store.location = "/data/Fandriass2";
+  store.unwritable = {"PrefsHard", "PrefsPanic", "PrefsHeat", "PrefsChroma"};
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(records::SaveAllRecords());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Fandriass II: cannot save /data/Fandriass2/PrefsHard: the store refused it\n"
+            "Fandriass II: cannot save /data/Fandriass2/PrefsPanic: the store refused it\n"
+            "Fandriass II: cannot save /data/Fandriass2/PrefsHeat: the store refused it\n"
+            "Fandriass II: cannot save /data/Fandriass2/PrefsChroma: the store refused it\n");
   records_test::ClearRecords();
   records::LoadAllRecords();
-  EXPECT_EQ(BytesOf(&HiScoreTables[3], 144), std::vector<unsigned char>(144, 0));
+  EXPECT_EQ(BytesOf(&HiScoreTables[0], 144), easy);
+  EXPECT_EQ(BytesOf(&HiScoreTables[1], 4 * 144),
+            std::vector<unsigned char>(defaults.begin() + 144, defaults.end()));
+  // Nothing holds the failure: the next save writes all six.
+  store.unwritable.clear();
+  EXPECT_TRUE(records::SaveAllRecords());
+  EXPECT_EQ(store.values.size(), 6u);
 }
 
 TEST_F(RecordStoreTest, AStoreThatCannotBeOpenedIsReportedAndTheGameCarriesOn) {
@@ -163,12 +187,65 @@ TEST_F(RecordStoreTest, AStoreThatCannotBeOpenedIsReportedAndTheGameCarriesOn) {
   store.failOpen = true;
   testing::internal::CaptureStderr();
   records::LoadAllRecords();
-  records::SaveAllRecords();
-  const std::string said = testing::internal::GetCapturedStderr();
-  EXPECT_NE(said.find("Cannot read values"), said.rfind("Cannot read values"));  // twice
+  EXPECT_FALSE(records::SaveAllRecords());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Fandriass II: cannot read the records in memory: it cannot be opened\n"
+            "Fandriass II: Cannot read values\n"
+            "Fandriass II: cannot save the records in memory: it cannot be opened; not saved: "
+            "Prefs, GameStatus, PrefsHard, PrefsPanic, PrefsHeat, PrefsChroma\n");
   EXPECT_EQ(GameStatus.VolumePercent, 100);
   EXPECT_EQ(store.values.size(), 1u);
   EXPECT_EQ(store.values["GameStatus"], std::vector<unsigned char>(632, 1));
+}
+
+// The faults of a real disk under a running game: each value not written is
+// named with its folder and why, what was saved before stays byte for byte, and
+// the next save after the fault is put right writes everything.
+TEST_F(RecordStoreTest, OnAFailingDiskNothingSavedIsLostAndTheNextSaveRetries) {
+  const testing_support::ScratchFolder scratch("records");
+  const std::filesystem::path folder = scratch.root / "Fandriass2";
+  platform::FileStore disk(folder.string());
+  platform::UseStore(&disk);
+  records::LoadAllRecords();
+  ASSERT_TRUE(records::SaveAllRecords());
+  const auto saved = testing_support::FilesIn(folder);
+  ASSERT_EQ(saved.size(), 6u);
+  records::InsertHiScore(u"Player", 9000, true, 1);
+  GameStatus.VolumePercent = 40;
+
+  std::filesystem::permissions(
+      folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  bool written = true;
+  const std::string said = testing_support::RunAsAnotherUser(
+      scratch.root, [] { return records::SaveAllRecords(); }, written);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(said, "Fandriass II: cannot save the records in " + folder.string() + ": " +
+                      std::strerror(EACCES) +
+                      "; not saved: Prefs, GameStatus, PrefsHard, PrefsPanic, PrefsHeat, "
+                      "PrefsChroma\n");
+  EXPECT_EQ(testing_support::FilesIn(folder), saved);
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+
+  // A full disk: the tables fit, GameStatus does not.
+  testing::internal::CaptureStderr();
+  {
+    const testing_support::FileSizeLimit full(300);
+    EXPECT_FALSE(records::SaveAllRecords());
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Fandriass II: cannot save " +
+                                                        (folder / "GameStatus").string() + ": " +
+                                                        std::strerror(EFBIG) + "\n");
+  auto now = testing_support::FilesIn(folder);
+  EXPECT_EQ(now.size(), 6u);
+  EXPECT_EQ(now["GameStatus"], saved.at("GameStatus"));
+  EXPECT_EQ(now["Prefs"], BytesOf(&HiScoreTables[0], 144));
+
+  // The folder taken away: the next save makes it again.
+  std::filesystem::remove_all(scratch.root);
+  EXPECT_TRUE(records::SaveAllRecords());
+  now = testing_support::FilesIn(folder);
+  EXPECT_EQ(now.size(), 6u);
+  EXPECT_EQ(now["GameStatus"], records_test::StatusBytes());
 }
 
 }  // namespace
