@@ -402,12 +402,14 @@ void DesktopFocusChanged(bool gained) {
   }
 }
 
-void DesktopCloseRequested() {
+void DesktopCloseRequested(CloseReason reason) {
+  // A replay plays either as the close button: its store in memory never
+  // refuses a save, so both end alike.
   Observe(ReplayInput::Close, 0);
   // A box's owner waits for its answer; the close comes after it.
   AnswerOpenBoxesWithLastButton();
   if (Window* w = MainWindow()) {
-    PostMessage(w, msg::Close, 0, 0);
+    PostMessage(w, msg::Close, static_cast<WParam>(reason), 0);
   } else {
     PostQuitMessage(0);
   }
