@@ -415,6 +415,21 @@ void DesktopCloseRequested(CloseReason reason) {
   }
 }
 
+void ScreenResized(int width, int height) {
+  ScreenConfig screen = ActiveScreen();
+  screen.width = width;
+  screen.height = height;
+  InstallBackend(ActiveBackend(), screen);
+  Window* main = MainWindow();
+  if (!main) return;
+  // The device gave the window the new size and told it the settings changed;
+  // the game draws its whole screen again for that.
+  main->rect = Rect{0, 0, width, height};
+  main->surface = Bitmap(width, height);
+  main->invalid = main->rect;
+  Deliver(main, msg::SettingChange, 0, 0);
+}
+
 void AddInputFilter(InputFilter filter) {
   System().filters.push_back(filter);
 }

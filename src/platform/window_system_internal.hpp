@@ -67,6 +67,10 @@ enum class CloseReason : WParam {
 // The desktop asked to close the program: open message boxes are answered with
 // their last button first, then the main window is asked to close.
 void DesktopCloseRequested(CloseReason reason = CloseReason::Button);
+// The emulated screen took a new size (at least a pixel each way), as the
+// device's did when it was turned on its side: the main window is made to
+// cover it again and is told, as the device told it, that the settings changed.
+void ScreenResized(int width, int height);
 // Sees every input from the desktop as it is queued (a recording); null for none.
 using InputObserver = void (*)(ReplayInput input, int a, int b);
 void SetInputObserver(InputObserver observer);
