@@ -33,6 +33,9 @@ class AudioOutput {
   // Keeps the card's thread out of the fill while the caller changes what it reads.
   virtual void Lock() = 0;
   virtual void Unlock() = 0;
+  // The card went away (unplugged, its server gone): it fills no more and is
+  // best let go. Any thread may find this out first.
+  virtual bool Lost() const { return false; }
 };
 
 // A message shown before any window exists, in the desktop's own box.

@@ -1,10 +1,17 @@
 #include "platform/desktop.hpp"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <thread>
 
 #include "platform/message_box.hpp"
 #include "platform/resources.hpp"
@@ -54,6 +61,85 @@ unsigned VirtualKeyOf(SDL_Keycode key) {
       return 0;
   }
 }
+
+// Terminate, interrupt and hang-up (the session ending, Ctrl+C, the terminal
+// closing) end the game as its own exit does, saving everything and asking
+// nothing. A signal handler may do almost nothing, so it knocks on a pipe; a
+// thread waiting on the pipe posts an event, which wakes the loop at once.
+// Until the game has its window the signals keep their usual meaning: there
+// is nothing to save yet.
+constexpr int EndSignals[] = {SIGTERM, SIGINT, SIGHUP};
+std::atomic<int> endKnockFd{-1};
+
+void KnockOnEnd(int) {
+  const int saved = errno;
+  const char knock = 1;
+  // A pipe too full to take it holds knocks enough already.
+  [[maybe_unused]] const ssize_t written = write(endKnockFd.load(), &knock, 1);
+  errno = saved;
+}
+
+class EndSignalWatch {
+ public:
+  EndSignalWatch(const EndSignalWatch&) = delete;
+  EndSignalWatch& operator=(const EndSignalWatch&) = delete;
+  EndSignalWatch() = default;
+  ~EndSignalWatch() { Stop(); }
+
+  // Without an event type (SDL had none left) the signals keep their usual meaning.
+  void Start(Uint32 eventType) {
+    if (eventType == static_cast<Uint32>(-1)) return;
+    if (pipe2(pipe_, O_CLOEXEC) != 0) return;
+    fcntl(pipe_[1], F_SETFL, O_NONBLOCK);
+    endKnockFd.store(pipe_[1]);
+    watcher_ = std::thread([fd = pipe_[0], eventType] { Watch(fd, eventType); });
+    struct sigaction action {};  // nothing else blocked while it runs
+    action.sa_handler = &KnockOnEnd;
+    // Calls under way (the game's file calls, the watcher's read) carry on
+    // rather than fail.
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < std::size(EndSignals); ++i) {
+      // A signal ignored by whoever started the game (nohup, a script's
+      // background job) stays ignored.
+      sigaction(EndSignals[i], nullptr, &previous_[i]);
+      if (previous_[i].sa_handler == SIG_IGN) continue;
+      installed_[i] = sigaction(EndSignals[i], &action, nullptr) == 0;
+    }
+    watching_ = true;
+  }
+
+  void Stop() {
+    if (!watching_) return;
+    for (std::size_t i = 0; i < std::size(EndSignals); ++i) {
+      if (installed_[i]) sigaction(EndSignals[i], &previous_[i], nullptr);
+      installed_[i] = false;
+    }
+    const char stop = 0;
+    while (write(pipe_[1], &stop, 1) < 0 && errno == EAGAIN) std::this_thread::yield();
+    watcher_.join();
+    endKnockFd.store(-1);
+    close(pipe_[0]);
+    close(pipe_[1]);
+    watching_ = false;
+  }
+
+ private:
+  static void Watch(int fd, Uint32 eventType) {
+    for (;;) {
+      char knock = 0;
+      if (read(fd, &knock, 1) != 1 || knock == 0) return;
+      SDL_Event event{};
+      event.type = eventType;
+      SDL_PushEvent(&event);
+    }
+  }
+
+  bool watching_ = false;
+  int pipe_[2] = {-1, -1};
+  std::thread watcher_;
+  struct sigaction previous_[std::size(EndSignals)]{};
+  bool installed_[std::size(EndSignals)] = {};
+};
 
 class SdlBackend final : public Backend {
  public:
@@ -151,6 +237,8 @@ class SdlBackend final : public Backend {
     // desktop gives it one (FOCUS_GAINED follows then).
     if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) == 0) DesktopFocusChanged(false);
     MarkScreenChanged();
+    endEvent_ = SDL_RegisterEvents(1);
+    endSignals_.Start(endEvent_);
     return true;
   }
 
@@ -262,9 +350,15 @@ class SdlBackend final : public Backend {
 
   void Handle(const SDL_Event& event) {
     if (FullScreenKey(event)) return;
+    if (event.type == endEvent_) {
+      DesktopCloseRequested(CloseReason::EndRequested);
+      return;
+    }
     switch (event.type) {
+      // The window's close button: SDL's own signal handlers are off, so
+      // nothing else brings this.
       case SDL_QUIT:
-        DesktopCloseRequested();
+        DesktopCloseRequested(CloseReason::Button);
         break;
       case SDL_WINDOWEVENT:
         switch (event.window.event) {
@@ -331,6 +425,8 @@ class SdlBackend final : public Backend {
   bool barsStale_ = true;  // the letterbox must be drawn again
   std::uint32_t refreshInterval_ = 16;
   bool stylusDown_ = false;  // the left button went down on the screen
+  Uint32 endEvent_ = static_cast<Uint32>(-1);
+  EndSignalWatch endSignals_;  // stops before SDL does, with the back end
 };
 
 SdlBackend* desktop = nullptr;
@@ -338,6 +434,8 @@ SdlBackend* desktop = nullptr;
 }  // namespace
 
 bool StartDesktop(const DesktopOptions& options) {
+  // SDL would make an end signal a click on the close button; the game tells them apart.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "fandriass: cannot start SDL: %s\n", SDL_GetError());
     return false;

@@ -52,6 +52,9 @@ void TypeText(std::string_view utf8);
 // The desktop window losing and regaining the focus.
 void FocusLost();
 void FocusGained();
+// The device's screen takes a new size (at least a pixel each way), as when it
+// is turned on its side; the game sees it at its next paint.
+void ChangeScreenSize(int width, int height);
 
 // What the player would see now: every surface composed as at present time.
 Bitmap Screen();

@@ -175,6 +175,9 @@ void FocusLost() {
 void FocusGained() {
   DesktopFocusChanged(true);
 }
+void ChangeScreenSize(int width, int height) {
+  ScreenResized(width, height);
+}
 
 Bitmap Screen() {
   Bitmap screen;

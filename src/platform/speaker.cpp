@@ -44,10 +44,30 @@ bool Speaker::Open(unsigned rate, unsigned bits, bool stereo, unsigned /*flags*/
   stereo_ = stereo;
   voiceCount_ = std::clamp(voices, MinVoices, MaxVoices);
   voices_.fill(Voice{});
-  if (Backend* backend = ActiveBackend())
+  cardRetryMs_ = FirstRetryMs;
+  if (Backend* backend = ActiveBackend()) {
+    lastCardTry_ = backend->Now();
     output_ = backend->OpenAudio(stereo, &Speaker::Fill, this);
+  }
   open_ = true;
   return true;
+}
+
+void Speaker::LookAfterCard() {
+  Backend* backend = ActiveBackend();
+  if (!backend) return;
+  const std::uint32_t now = backend->Now();
+  if (output_ && output_->Lost()) {
+    // Letting it go waits for a fill in progress; the voices stay ours.
+    output_.reset();
+    lastCardTry_ = now;
+    cardRetryMs_ = FirstRetryMs;
+    return;
+  }
+  if (output_ || now - lastCardTry_ < cardRetryMs_) return;
+  lastCardTry_ = now;
+  output_ = backend->OpenAudio(stereo_, &Speaker::Fill, this);
+  if (!output_) cardRetryMs_ = std::min(2 * cardRetryMs_, LongestRetryMs);
 }
 
 void Speaker::Close() {
@@ -59,6 +79,7 @@ void Speaker::Close() {
 
 bool Speaker::PlaySound(const SoundClip& clip, unsigned /*flags*/) {
   if (!open_ || clip.Empty()) return false;
+  LookAfterCard();
   if (!output_) NoteClipStarted(clip.Tag());
   const CardLock lock(output_.get());
   Voice& voice = ClaimVoice(std::span(voices_.data(), voiceCount_), clip.Samples().data());

@@ -19,11 +19,16 @@ namespace platform {
 // restarts rather than doubling (see RestartWindowFrames).
 // The running back end decides where the mix goes: the desktop's sound card,
 // or the null sink (headless, no back end, or no card), which plays nothing
-// and notes every clip started.
+// and notes every clip started. A card that goes away is let go at once and the
+// game plays on in silence; while there is no card, a sound asks for one again
+// once FirstRetryMs have passed, and after each failed try waits twice as long
+// (at most LongestRetryMs), so a card plugged back in is heard again.
 class Speaker {
  public:
   static constexpr unsigned MinVoices = 8;
   static constexpr unsigned MaxVoices = 32;
+  static constexpr std::uint32_t FirstRetryMs = 3000;
+  static constexpr std::uint32_t LongestRetryMs = 60000;
 
   Speaker() = default;
   ~Speaker() { Close(); }
@@ -53,6 +58,7 @@ class Speaker {
  private:
   void MixInto(std::span<std::int16_t> out);
   static void Fill(void* self, std::int16_t* out, std::size_t samples);
+  void LookAfterCard();
 
   std::array<Voice, MaxVoices> voices_{};
   unsigned voiceCount_ = 0;
@@ -60,6 +66,8 @@ class Speaker {
   std::unique_ptr<AudioOutput> output_;
   bool open_ = false;
   bool stereo_ = true;
+  std::uint32_t lastCardTry_ = 0;
+  std::uint32_t cardRetryMs_ = FirstRetryMs;
 };
 
 // The player's loudness, standing in for the device's wave-out volume that the

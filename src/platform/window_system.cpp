@@ -402,15 +402,32 @@ void DesktopFocusChanged(bool gained) {
   }
 }
 
-void DesktopCloseRequested() {
+void DesktopCloseRequested(CloseReason reason) {
+  // A replay plays either as the close button: its store in memory never
+  // refuses a save, so both end alike.
   Observe(ReplayInput::Close, 0);
   // A box's owner waits for its answer; the close comes after it.
   AnswerOpenBoxesWithLastButton();
   if (Window* w = MainWindow()) {
-    PostMessage(w, msg::Close, 0, 0);
+    PostMessage(w, msg::Close, static_cast<WParam>(reason), 0);
   } else {
     PostQuitMessage(0);
   }
+}
+
+void ScreenResized(int width, int height) {
+  ScreenConfig screen = ActiveScreen();
+  screen.width = width;
+  screen.height = height;
+  InstallBackend(ActiveBackend(), screen);
+  Window* main = MainWindow();
+  if (!main) return;
+  // The device gave the window the new size and told it the settings changed;
+  // the game draws its whole screen again for that.
+  main->rect = Rect{0, 0, width, height};
+  main->surface = Bitmap(width, height);
+  main->invalid = main->rect;
+  Deliver(main, msg::SettingChange, 0, 0);
 }
 
 void AddInputFilter(InputFilter filter) {

@@ -57,10 +57,20 @@ bool DesktopHasFocus();
 // A top-level window becomes the active one: Activate, then the focus (both
 // held back while the desktop window is not focused).
 void ActivateWindow(Window* window);
-// The desktop asked to close the program (window close button): open message
-// boxes are answered with their last button first, then the main window is
-// asked to close.
-void DesktopCloseRequested();
+// Why the desktop asks the program to close; the main window's Close carries
+// it as its wParam.
+enum class CloseReason : WParam {
+  Button = 0,        // the window's close button (or the window manager's close)
+  EndRequested = 1,  // the program was told to end (terminate, interrupt, hang-up):
+                     // it saves and goes without asking anything
+};
+// The desktop asked to close the program: open message boxes are answered with
+// their last button first, then the main window is asked to close.
+void DesktopCloseRequested(CloseReason reason = CloseReason::Button);
+// The emulated screen took a new size (at least a pixel each way), as the
+// device's did when it was turned on its side: the main window is made to
+// cover it again and is told, as the device told it, that the settings changed.
+void ScreenResized(int width, int height);
 // Sees every input from the desktop as it is queued (a recording); null for none.
 using InputObserver = void (*)(ReplayInput input, int a, int b);
 void SetInputObserver(InputObserver observer);

@@ -206,9 +206,19 @@ TEST_F(MessageLoopTest, WindowsPartlyOffTheScreenAndHiddenOnesAreComposedAsSeen)
 TEST_F(MessageLoopTest, ClosingTheDesktopWindowClosesTheMainWindowOrQuits) {
   EXPECT_FALSE(headless::QuitPosted());
   EXPECT_EQ(headless::QuitCode(), 0);
+  // The main window hears why: the close button, or the program told to end.
+  DesktopCloseRequested(CloseReason::EndRequested);
+  headless::Pump();
+  ASSERT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
+  EXPECT_EQ(seen[0].wParam, 1u);
+  seen.clear();
+  window = CreateMainWindow(u"Fandriass II", &RecordingProc);
+  headless::Pump();
+  seen.clear();
   DesktopCloseRequested();
   headless::Pump();
   EXPECT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
+  EXPECT_EQ(seen[0].wParam, 0u);
   EXPECT_EQ(MainWindow(), nullptr);
   EXPECT_EQ(GetFocus(), nullptr);
   EXPECT_FALSE(headless::QuitPosted()) << "the main window's procedure decides";

@@ -1,9 +1,11 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/headless.hpp"
@@ -58,13 +60,15 @@ class CardBackend final : public platform::Backend {
     CardBackend& backend;
   };
 
-  std::uint32_t Now() override { return 0; }
+  std::uint32_t Now() override { return now; }
   void WaitForInput(std::uint32_t) override {}
   void Present(const platform::Bitmap&) override {}
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t) override {}
   std::unique_ptr<platform::AudioOutput> OpenAudio(bool isStereo, platform::AudioFill f,
                                                    void* u) override {
+    ++opens;
+    if (refuse) return nullptr;
     if (sdl) return platform::OpenSdlAudio(isStereo, f, u);
     stereo = isStereo;
     fill = f;
@@ -82,6 +86,9 @@ class CardBackend final : public platform::Backend {
   }
 
   bool sdl = false;
+  bool refuse = false;  // no card to be had
+  int opens = 0;
+  std::uint32_t now = 0;
   Card* card = nullptr;
   int locks = 0;
   bool everLocked = false;
@@ -247,6 +254,80 @@ TEST_F(SpeakerTest, OpensAndPlaysOnARealSoundDevice) {
   EXPECT_TRUE(platform::headless::StartedClips().empty());
   speaker.Close();
   EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);  // the card gave SDL's audio back
+
+  // No card to be had, or no sound at all: the game plays on in silence and
+  // says so once, in a line of its own; ALSA's reports stay quiet.
+  setenv("SDL_AUDIODRIVER", "alsa", 1);
+  setenv("AUDIODEV", "no-such-card", 1);
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+  EXPECT_TRUE(speaker.PlaySound(clip, 0));
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(said.find("no-such-driver"), std::string::npos) << "not said at the first: " << said;
+  unsetenv("AUDIODEV");
+  unsetenv("SDL_AUDIODRIVER");
+}
+
+// A card unplugged while the game runs is let go at once; the game plays on in
+// silence and asks for a card again now and then, less often while none comes.
+TEST_F(SpeakerTest, ALostCardIsLetGoAndSoughtAgain) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  // Events outlive the cards, as the desktop's window keeps them going.
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+  CardBackend backend;
+  backend.sdl = true;
+  backend.now = 5000;
+  platform::InstallBackend(&backend, platform::ScreenConfig{});
+  const SoundClip clip = Clip(750, 200, 2205);
+  Speaker speaker;
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  ASSERT_TRUE(speaker.PlaysOnDevice());
+  SDL_AudioDeviceID ours = 0;
+  for (SDL_AudioDeviceID id = 1; id < 16 && ours == 0; ++id) {
+    if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) ours = id;
+  }
+  ASSERT_NE(ours, 0u);
+  const auto removed = [](SDL_AudioDeviceID device, Uint8 capture) {
+    SDL_Event event{};
+    event.type = SDL_AUDIODEVICEREMOVED;
+    event.adevice.which = device;
+    event.adevice.iscapture = capture;
+    SDL_PushEvent(&event);
+  };
+  removed(ours + 1, 0);  // another card
+  removed(ours, 1);      // a microphone of the same number
+  EXPECT_TRUE(speaker.PlaySound(clip, 0));
+  EXPECT_TRUE(speaker.PlaysOnDevice());
+  removed(ours, 0);
+  EXPECT_TRUE(speaker.PlaySound(clip, 0));
+  EXPECT_FALSE(speaker.PlaysOnDevice());
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the lost card was not let go";
+  EXPECT_EQ(platform::headless::StartedClips(), (std::vector<int>{750}));
+
+  backend.refuse = true;
+  const auto playAfter = [&](std::uint32_t ms) {
+    backend.now += ms;
+    speaker.PlaySound(clip, 0);
+    return backend.opens;
+  };
+  EXPECT_EQ(playAfter(Speaker::FirstRetryMs - 1), 1);
+  EXPECT_EQ(playAfter(1), 2);
+  EXPECT_EQ(playAfter(2 * Speaker::FirstRetryMs - 1), 2);
+  EXPECT_EQ(playAfter(1), 3);
+  for (int tries = 4; tries < 10; ++tries) {
+    EXPECT_EQ(playAfter(Speaker::LongestRetryMs), tries) << "waits at most a minute";
+  }
+  backend.refuse = false;
+  playAfter(Speaker::LongestRetryMs);
+  EXPECT_TRUE(speaker.PlaysOnDevice()) << "the card came back";
+  speaker.Close();
+  removed(ours, 0);  // seen by nothing that is gone
+  SDL_QuitSubSystem(SDL_INIT_EVENTS);
   unsetenv("SDL_AUDIODRIVER");
 }
 

@@ -33,9 +33,12 @@ start_play_session() {
   key="$XDG_DATA_HOME/kestrelnet/Quillmoor/Fandriass2"
 }
 # Starts the game with the given arguments and waits for its window, focused:
-# sets pid and window, or says why and fails.
+# sets pid and window, or says why and fails. The game gets interrupts as a
+# desktop would start it (a script's background job ignores them), or as
+# launch_env says. With game_log set, whatever the game prints goes there.
 launch_game() {
-  "$game" "$@" &
+  env ${launch_env:---default-signal=INT} "$game" "$@" \
+    >>"${game_log:-/dev/stdout}" 2>>"${game_log:-/dev/stderr}" &
   pid=$!
   window=""
   if ! wait_until 300 find_window; then
