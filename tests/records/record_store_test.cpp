@@ -64,7 +64,9 @@ TEST_F(RecordStoreTest, SaveThenLoadIsByteIdenticalForAllSixValues) {
 }
 
 TEST_F(RecordStoreTest, AFirstRunGetsTheDefaultsAndWritesNothing) {
+  testing::internal::CaptureStderr();
   records::LoadAllRecords();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_TRUE(store.values.empty());
   const records::GameStatusRecord& r = GameStatus;
   EXPECT_EQ(r.Initialised, 1);
@@ -180,6 +182,7 @@ TEST_F(RecordStoreTest, ValuesNotSavedAreNamedAndAMissingTableComesBackAsTheDefa
   store.unwritable.clear();
   EXPECT_TRUE(records::SaveAllRecords());
   EXPECT_EQ(store.values.size(), 6u);
+  EXPECT_FALSE(store.SetValue("Prefs", nullptr, 0)) << "the save left the key open";
 }
 
 TEST_F(RecordStoreTest, AStoreThatCannotBeOpenedIsReportedAndTheGameCarriesOn) {

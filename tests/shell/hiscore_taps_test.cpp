@@ -81,14 +81,14 @@ TEST_F(HiScoreTapsTest, TheResetAsksThenSavesTheDefaultsAtOnce) {
   EXPECT_TRUE(Defaults());
   EXPECT_EQ(store.writes, 6);
   // The place is broken into lines that fit the box.
-  store.location = "/home/jonas/.local/share/kestrelnet/Quillmoor/Fandriass2";
+  store.location = "/home/player/.local/share/kestrelnet/Quillmoor/Fandriass2";
   store.unwritable = {"PrefsHard"};
   Scribble();
   platform::AnswerNextMessageBox(platform::IdYes, kQuestion);
   platform::AnswerNextMessageBox(
       platform::IdOk,
       u"The High Score tables have been reset, but they could not be saved in\n"
-      u"/home/jonas/.local/share\n/kestrelnet/Quillmoor\n/Fandriass2\n\n"
+      u"/home/player/.local\n/share/kestrelnet\n/Quillmoor/Fandriass2\n\n"
       u"The game will try again when you leave it.");
   testing::internal::CaptureStderr();
   Tap(40, 20);

@@ -5,6 +5,7 @@
 #include "platform/file_store.hpp"
 #include "platform/message_box.hpp"
 #include "platform/message_box_log.hpp"
+#include "platform/speaker.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
@@ -83,8 +84,10 @@ TEST_F(WaysOutTest, AbandonAnsweredYesDropsTheGameAndGoesBackToTheMenu) {
 
 TEST_F(WaysOutTest, QuitProgramRunsOnceAndTheWindowsDestructionSavesNothing) {
   StartRunningGame();
+  shell::SavedWaveVolume = 0x1234;
   shell::QuitProgram();
   EXPECT_EQ(store.writes, 6);
+  EXPECT_EQ(platform::GetWaveOutVolume(), 0x1234u) << "the volume found at start-up";
   EXPECT_FALSE(sound::Speaker.IsOpen());
   sound::OpenSpeaker();
   shell::QuitProgram();
@@ -179,14 +182,15 @@ TEST_F(WaysOutTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks) {
 
 TEST_F(WaysOutTest, TheOtherWaysOutAskTooAndYesLeavesWithTheOldValuesWhole) {
   StartRunningGame();
-  // A folder name too long for a line of the box stands on a line of its own.
-  store.location = "/a-folder-name-longer-than-a-line/Fandriass2";
+  // A folder name too long for a line of the box stands on a line of its own;
+  // a line may be just as long as the box's lines.
+  store.location = "/a-folder-name-longer-than-a-line/media/joanna/Fandriass2";
   store.unwritable = {"GameStatus"};
   const std::vector<unsigned char> kept = store.values["GameStatus"];
   const std::u16string failed =
-      std::u16string(
-          u"The scores could not be saved in\n/a-folder-name-longer-than-a-line\n/Fandriass2") +
-      LeaveAnyway;
+      u"The scores could not be saved in\n/a-folder-name-longer-than-a-line\n"
+      u"/media/joanna/Fandriass2" +
+      std::u16string(LeaveAnyway);
   // Closed from the desktop while another application has the focus: no
   // activation comes back after the box to refresh the screen.
   platform::headless::FocusLost();
