@@ -95,7 +95,8 @@ for way in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
         fail "kept mode $(stored 48) with score $(stored 60)"
       ;;
     *)
-      [ "$(stored 48)" = 3 ] && [ "$(stored 60)" = 2500 ] ||
+      # The game plays on while a hang-up is ignored: lines may score meanwhile.
+      [ "$(stored 48)" = 3 ] && [ "$(stored 60)" -ge 2500 ] ||
         fail "kept mode $(stored 48) with score $(stored 60)"
       ;;
   esac
