@@ -128,8 +128,8 @@ std::string WriteReplay(const Replay& replay) {
       if (name.input != event.input) continue;
       out.append(event.withPrevious ? "&" : std::to_string(event.time)).append(" ");
       out.append(name.word);
-      if (name.numbers >= 1) out.append(" " + std::to_string(event.a));
-      if (name.numbers >= 2) out.append(" " + std::to_string(event.b));
+      if (name.numbers >= 1) out.append(" ").append(std::to_string(event.a));
+      if (name.numbers >= 2) out.append(" ").append(std::to_string(event.b));
       out.append("\n");
     }
   }
