@@ -92,13 +92,17 @@ void NoteInput(ReplayInput input, int a, int b) {
 // the recording arrive together in one wait here.
 class PlaybackBackend final : public Backend {
  public:
-  explicit PlaybackBackend(const Replay& replay) : replay_(replay), now_(replay.start) {}
+  PlaybackBackend(const Replay& replay, FrameObserver observer)
+      : replay_(replay), observer_(observer), now_(replay.start) {}
 
   std::uint32_t Now() override { return now_; }
 
   void WaitForInput(std::uint32_t timeoutMs) override {
     const auto waitStart = std::chrono::steady_clock::now();
-    if (PaintsDelivered() != paintsAtWake_) figures_.frames.push_back(waitStart - wokeAt_);
+    if (PaintsDelivered() != paintsAtWake_) {
+      figures_.frames.push_back(waitStart - wokeAt_);
+      if (observer_) observer_(now_);
+    }
     const std::vector<ReplayEvent>& events = replay_.events;
     if (next_ < events.size() && events[next_].time - now_ < std::max(timeoutMs, 1u)) {
       now_ = events[next_].time;
@@ -152,6 +156,7 @@ class PlaybackBackend final : public Backend {
   }
 
   const Replay& replay_;
+  FrameObserver observer_;
   std::uint32_t now_;
   std::size_t next_ = 0;
   PlaybackFigures figures_;
@@ -203,8 +208,8 @@ Replay FinishRecording(std::vector<ReplayValue> after) {
   return replay;
 }
 
-void StartPlaying(const Replay& replay) {
-  playback = std::make_unique<PlaybackBackend>(replay);
+void StartPlaying(const Replay& replay, FrameObserver observer) {
+  playback = std::make_unique<PlaybackBackend>(replay, observer);
   InstallBackend(playback.get(), replay.screen);
 }
 

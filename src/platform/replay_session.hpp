@@ -35,9 +35,13 @@ struct PlaybackFigures {
   std::vector<std::chrono::nanoseconds> frames;
 };
 
+// Told of every frame the program painted, as it goes to wait for the next
+// input (the frame is what the window system would compose now).
+using FrameObserver = void (*)(std::uint32_t now);
+
 // Installs a back end that plays the replay's input at its ticks; the program
 // then runs its own message loop, which ends at the replay's end at the latest.
-void StartPlaying(const Replay& replay);
+void StartPlaying(const Replay& replay, FrameObserver observer = nullptr);
 PlaybackFigures StopPlaying();
 
 }  // namespace platform

@@ -276,6 +276,7 @@ void EndPaint(Window* window) {
 
 void UpdateWindow(Window* window) {
   if (!window || !window->alive || window->invalid.Empty()) return;
+  ++System().paints;
   Deliver(window, msg::Paint, 0, 0);
   if (!window->painting) window->invalid = Rect{};
   window->painting = false;

@@ -48,7 +48,7 @@ bool EndRecording(const std::string& path) {
   return false;
 }
 
-ReplayOutcome RunReplay(const platform::Replay& replay) {
+ReplayOutcome RunReplay(const platform::Replay& replay, platform::FrameObserver observer) {
   platform::MemoryStore store;
   for (const platform::ReplayValue& value : replay.before) {
     if (value.bytes) store.values[value.name] = *value.bytes;
@@ -56,7 +56,7 @@ ReplayOutcome RunReplay(const platform::Replay& replay) {
   platform::UseStore(&store);
   ForgetTheLastRun();
   const auto began = std::chrono::steady_clock::now();
-  platform::StartPlaying(replay);
+  platform::StartPlaying(replay, observer);
   if (StartUp() == StartOutcome::Run) platform::RunMessageLoop();
   ReplayOutcome outcome;
   outcome.took = std::chrono::steady_clock::now() - began;

@@ -21,7 +21,8 @@ struct ReplayOutcome {
 
 // Plays a replay on its own virtual clock and a store of its own, as a fresh
 // start of the program would: the player's own records are never touched.
-ReplayOutcome RunReplay(const platform::Replay& replay);
+// The observer, when given, is told of every frame painted on the way.
+ReplayOutcome RunReplay(const platform::Replay& replay, platform::FrameObserver observer = nullptr);
 
 // --play [--timedemo]: the exit code (non-zero for a refused or damaged file,
 // or for records that end other than they did).

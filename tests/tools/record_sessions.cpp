@@ -1,0 +1,433 @@
+// Records the golden sessions in tests/replays: each is a player's visit of
+// the game, played here on the headless back end through the same recording
+// clock as `fandriass --record`. Run it again when a session should do other
+// things (then take the new expectations with scripts/golden), not when the
+// game's pictures change.
+//   record_sessions OUT-DIR [NAME...]
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/board_geometry.hpp"
+#include "engine/game_state.hpp"
+#include "platform/child_controls.hpp"
+#include "platform/display_profile.hpp"
+#include "platform/headless.hpp"
+#include "platform/logical_invalidation.hpp"
+#include "platform/messages.hpp"
+#include "platform/replay_session.hpp"
+#include "platform/single_instance.hpp"
+#include "platform/window.hpp"
+#include "platform/window_system_internal.hpp"
+#include "popup/popup.hpp"
+#include "records/game_status_record.hpp"
+#include "records/hiscore_screen.hpp"
+#include "records/hiscore_table.hpp"
+#include "records/new_hiscore_screen.hpp"
+#include "records/record_store.hpp"
+#include "records/settings_screen.hpp"
+#include "render/game_layout.hpp"
+#include "render/screen_state.hpp"
+#include "shell/main_menu.hpp"
+#include "shell/start_up.hpp"
+#include "support/aimed_player.hpp"
+#include "support/kept_game_fixture.hpp"
+
+namespace {
+
+namespace headless = platform::headless;
+namespace vk = platform::vk;
+namespace screen = render::screen;
+
+int Unit() {
+  return platform::IsVgaClass(platform::Display.DisplayClass) ? 2 : 1;
+}
+bool Square() {
+  const std::uint32_t c = platform::Display.DisplayClass;
+  return c == 5 || c == 6;
+}
+
+// Input, each followed by the time a player takes before the next.
+void Wait(std::uint32_t ms) {
+  headless::Advance(ms);
+}
+void Tap(int x, int y, std::uint32_t then = 400) {
+  headless::Tap(x * Unit(), y * Unit());
+  Wait(then);
+}
+void Press(unsigned key, std::uint32_t then = 300) {
+  headless::Key(key);
+  Wait(then);
+}
+void Type(const char* text) {
+  headless::TypeText(text);
+  Wait(500);
+}
+void Drag(int x0, int y, int x1, std::uint32_t then = 400) {
+  const int u = Unit();
+  headless::StylusDown(x0 * u, y * u);
+  for (int k = 1; k <= 4; ++k) {
+    Wait(60);
+    headless::StylusMove((x0 + (x1 - x0) * k / 4) * u, y * u);
+  }
+  Wait(60);
+  headless::StylusUp(x1 * u, y * u);
+  Wait(then);
+}
+void AwayFor(std::uint32_t ms) {
+  headless::FocusLost();
+  Wait(ms);
+  headless::FocusGained();
+  Wait(400);
+}
+
+// The boxes that a tap or key brings up are answered with these keys, one
+// each, once they show.
+std::vector<unsigned> boxAnswers;
+void AnswerBox() {
+  if (boxAnswers.empty()) return;
+  headless::KeyDown(boxAnswers.front());
+  headless::KeyUp(boxAnswers.front());
+  boxAnswers.erase(boxAnswers.begin());
+}
+void Answering(std::vector<unsigned> keys, const std::function<void()>& ask) {
+  boxAnswers = std::move(keys);
+  ask();
+  if (!boxAnswers.empty()) std::fprintf(stderr, "record_sessions: a box never came\n");
+  if (!boxAnswers.empty()) std::abort();
+  boxAnswers.clear();
+}
+
+// The menu: 0..4 the modes, 5 hi-scores, 6 settings, 7 the title (About),
+// 8 the quit icon.
+void Menu(int entry, std::uint32_t then = 400) {
+  static constexpr int kCentres[9][2] = {{166, 182}, {170, 211}, {173, 241}, {170, 270},
+                                         {183, 299}, {61, 298},  {59, 271},  {120, 50}};
+  const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
+  if (entry == 8) return Tap(o.x == 40 ? 311 : 231, 8, then);
+  Tap(kCentres[entry][0] + o.x, entry == 7 ? 50 : kCentres[entry][1] - o.y, then);
+}
+
+// A tap at a logical point of the popup's panel.
+void TapPopup(int x, int y, std::uint32_t then = 400) {
+  const platform::Rect r = platform::WindowRect(popup::PopupWindow);
+  headless::Tap(r.left + platform::DoublingRule(x), r.top + platform::DoublingRule(y));
+  Wait(then);
+}
+void HelpOk() {
+  TapPopup(203, 218);
+}
+
+// A push button by its id, or the popup's own when the id is 0.
+void TapControl(int id, std::uint32_t then = 400) {
+  for (const platform::Window* w : platform::TopLevelWindows()) {
+    if (w->alive && w->kind == platform::WindowKind::Child &&
+        (id == 0 ? w->parent == popup::PopupWindow : platform::ControlId(w) == id)) {
+      headless::Tap((w->rect.left + w->rect.right) / 2, (w->rect.top + w->rect.bottom) / 2);
+      return Wait(then);
+    }
+  }
+  std::fprintf(stderr, "record_sessions: no control %d\n", id);
+}
+
+void TapCell(int c, std::uint32_t then) {
+  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  Tap(l.ScreenOffsetX + 18 + 30 * engine::ColumnOf(c) + 15,
+      l.ScreenOffsetY + 18 + 30 * engine::RowOf(c) + 15, then);
+}
+void GameIcon(int k) {  // 0 exit, 1 abandon, 2 sound
+  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  if (Square() && k < 2) return Tap(k == 0 ? 234 : 221, 6);
+  Tap(l.IconBarX + 8 - 18 * k, l.IconBarY + 8);
+}
+void ColourWheelButton() {
+  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  Tap(l.ScreenOffsetX + 226, l.ScreenOffsetY + 226);
+}
+
+// Plays the game on screen: lines whenever the player sees one for aimMs,
+// then any ball, until the game is over and its show has ended.
+void PlayToTheEnd(std::uint32_t aimMs) {
+  std::uint32_t played = 0;
+  std::uint32_t draw = 12345;
+  while (render::ScreenState == screen::Game && engine::Game.Phase != engine::phase::GameOver) {
+    draw = draw * 214013 + 2531011;
+    const std::uint32_t pause = 160 + (draw >> 16) % 5 * 40;
+    int cell = played < aimMs ? testing_support::CellMakingALine() : -1;
+    if (cell < 0 && (played >= aimMs || (draw >> 8) % 4 == 0)) {
+      cell = static_cast<int>((draw >> 12) % engine::CellCount);
+    }
+    if (cell >= 0) {
+      TapCell(cell, pause);
+    } else {
+      Wait(pause);
+    }
+    played += pause;
+  }
+  while (render::ScreenState == screen::Game) Wait(100);
+  Wait(600);
+}
+
+struct Session {
+  const char* name;
+  int width, height;
+  std::function<void()> before;  // sets up the store's values
+  std::function<void()> play;
+};
+
+// The hi-score tables with the fifth place of every mode at a score, so a
+// short game reaches the name entry (or never does).
+void FifthPlacesAt(std::int32_t score) {
+  records::LoadAllRecords();
+  for (int mode = 1; mode <= 5; ++mode) records::TableOfMode(mode)->Entry[4].Score = score;
+}
+
+void HiScoreTab(int k, std::uint32_t then = 700) {
+  const records::HiScoreLayout l = records::HiScoreLayoutOf(platform::Display.DisplayClass);
+  Tap(l.tabX + 30 * k + 15, l.tabY + 15, then);
+}
+void ExportButton() {
+  Tap(17, records::HiScoreLayoutOf(platform::Display.DisplayClass).tabY + 16, 1500);
+}
+// The settings screen's controls at their places on this layout.
+int SettingsY(int y) {
+  return y - records::SettingsLayoutOf(platform::Display.DisplayClass).offsetY;
+}
+void SettingsOk() {
+  Tap(120, 293 - records::SettingsLayoutOf(platform::Display.DisplayClass).buttonOffsetY, 800);
+}
+void NameEntered(const char* name, bool byOk) {
+  if (render::ScreenState != screen::NewHiScore) return;
+  Type(name);
+  byOk ? TapControl(records::NameOkButtonId, 1500) : Press(vk::Return, 1500);
+}
+
+const std::vector<Session>& Sessions() {
+  static const std::vector<Session> sessions = {
+      // A first visit on the tall screen: the EASY help, a whole game, a name.
+      {"easy_240x320", 240, 320, nullptr,
+       [] {
+         Wait(1500);
+         Menu(0, 25000);
+         HelpOk();
+         PlayToTheEnd(20000);
+         NameEntered("Ann", false);
+         Tap(120, 160, 1000);
+         Menu(8);
+       }},
+      // HARD on the wide screen: the help ticked off, the icons and both
+      // questions answered No, the window away and back, a game that ends on
+      // the table, a second game without help abandoned, Escape's question.
+      {"hard_320x240", 320, 240, [] { FifthPlacesAt(90000); },
+       [] {
+         Wait(1000);
+         Menu(1, 2500);
+         TapPopup(19, 220);
+         HelpOk();
+         Wait(6000);
+         GameIcon(2);
+         Wait(1500);
+         GameIcon(2);
+         Answering({vk::Escape}, [] { GameIcon(0); });
+         Answering({vk::Escape}, [] { GameIcon(1); });
+         AwayFor(2000);
+         PlayToTheEnd(12000);
+         Tap(120, 200, 800);
+         Menu(1, 1500);
+         Answering({vk::Return}, [] { GameIcon(1); });
+         Wait(1000);
+         Answering({vk::Escape}, [] { Press(vk::Escape); });
+         Answering({vk::Return}, [] { Press(vk::Escape); });
+       }},
+      // PANIC on the small square: a whole game and a long name taken by OK.
+      {"panic_240x240", 240, 240, [] { FifthPlacesAt(300); },
+       [] {
+         Wait(800);
+         Menu(2, 1500);
+         HelpOk();
+         PlayToTheEnd(15000);
+         NameEntered(
+             "Zo\xC3\xAB \xC3\x98"
+             "degaard-Lund",
+             true);
+         Tap(120, 120, 800);
+         Menu(8);
+       }},
+      // HEAT on 320x320, left by the desktop's close button on the table.
+      {"heat_320x320", 320, 320, nullptr,
+       [] {
+         Wait(800);
+         Menu(3, 1500);
+         HelpOk();
+         PlayToTheEnd(15000);
+         NameEntered("Heat", false);
+         Wait(1500);
+       }},
+      // CHROMA on the wide VGA screen: the colour wheel opened in play.
+      {"chroma_640x480", 640, 480, [] { FifthPlacesAt(300); },
+       [] {
+         Wait(800);
+         Menu(4, 1500);
+         HelpOk();
+         Wait(3000);
+         ColourWheelButton();
+         Wait(1500);
+         TapControl(0);
+         PlayToTheEnd(6000);
+         if (render::ScreenState == screen::NewHiScore) {
+           TapControl(records::NameCancelButtonId, 1000);
+         }
+         Tap(120, 120, 800);
+         Menu(8);
+       }},
+      // Every menu entry on the tall VGA screen, then a game by the keys.
+      {"menu_480x640", 480, 640, nullptr,
+       [] {
+         Wait(1000);
+         Menu(7, 1500);
+         TapPopup(227, 13);
+         Menu(5, 1000);
+         for (int k = 0; k < 5; ++k) HiScoreTab(k);
+         ExportButton();
+         TapPopup(227, 13);
+         Answering({vk::Escape}, [] { Tap(25, 8, 800); });
+         Answering({vk::Return, vk::Return}, [] { Tap(25, 8, 800); });
+         Tap(120, 150, 800);
+         Menu(6, 1000);
+         Tap(24, 62);
+         Tap(24, 62);
+         Tap(24, SettingsY(104));
+         Tap(134, SettingsY(104));
+         Tap(65, SettingsY(170));
+         Tap(175, SettingsY(192));
+         Tap(185, SettingsY(240));
+         Tap(185, SettingsY(240));
+         Drag(80, SettingsY(241), 150);
+         Tap(226, 13, 800);
+         Menu(6, 1000);
+         Tap(65, SettingsY(148));
+         Drag(150, SettingsY(241), 100);
+         SettingsOk();
+         // The direction pad: the marker shown, the table's tabs, the
+         // settings left by Enter, then EASY (its help now off) and a game.
+         for (const unsigned key : {vk::Return, vk::Down, vk::Return, vk::Right, vk::Right,
+                                    vk::Left, vk::Return, vk::Return, vk::Return, vk::Return,
+                                    vk::Return, vk::Down, vk::Down, vk::Down, vk::Up, vk::Return}) {
+           Press(key, 500);
+         }
+         Wait(1500);
+         for (const unsigned key : {vk::Left, vk::Left, vk::Down, vk::Return, vk::Right, vk::Up,
+                                    vk::Return, vk::Down, vk::Down, vk::Return}) {
+           Press(key, 500);
+         }
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
+      // Every mode's help pages to their last slide on the large square.
+      {"help_480x480", 480, 480, nullptr,
+       [] {
+         Wait(800);
+         for (int mode = 0; mode < 5; ++mode) {
+           Menu(mode, 42000);
+           TapPopup(227, 13, 800);
+         }
+         Menu(8);
+       }},
+      // A kept HEAT game resumed on the wide screen, left by the exit question.
+      {"resume_heat_320x240", 320, 240,
+       [] {
+         fixture::PutKeptGame({.mode = 4,
+                               .score = 1200,
+                               .level = 3,
+                               .paintColour = 2,
+                               .reserve = 50,
+                               .board = "RYBGPO OYRBGP BGPOYR YRBGPO GPORYB POYRBG",
+                               .letters = "...... ..1... ...... ....3. ...... ......",
+                               .word = "110000000",
+                               .hotPipes = "100000 001000 000100 010000",
+                               .pipeHeat = "500000 003000 000700 090000"});
+       },
+       [] {
+         Wait(500);
+         PlayToTheEnd(0);
+       }},
+      // A kept PANIC game resumed with three seconds left: the time runs out,
+      // and the desktop's close button on the name entry keeps the name.
+      {"panic_time_up_320x320", 320, 320,
+       [] {
+         fixture::PutKeptGame({.mode = 3,
+                               .score = 5000,
+                               .level = 2,
+                               .paintColour = 3,
+                               .reserve = 60,
+                               .panicTime = 3,
+                               .board = "RYBGPO OYRBGP BGPOYR YRBGPO GPORYB POYRBG"});
+       },
+       [] {
+         Wait(6000);
+         Type("Last");
+       }},
+  };
+  return sessions;
+}
+
+bool Record(const Session& s, const std::string& folder) {
+  platform::MemoryStore store;
+  platform::UseStore(&store);
+  headless::Start(platform::ScreenConfig{s.width, s.height, 0, 0}, 5000);
+  platform::MeasureDisplay();
+  if (s.before) {
+    s.before();
+    records::SaveAllRecords();
+  }
+  std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
+  std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
+  const auto names = records::StoredValueNames();
+  headless::SetModalWaitHandler(AnswerBox);
+  platform::StartRecording(platform::ReadStoredValues(store, names));
+  if (shell::StartUp() != shell::StartOutcome::Run) return false;
+  s.play();
+  if (!headless::QuitPosted()) {
+    platform::DesktopCloseRequested();
+    Wait(2000);
+  }
+  const platform::Replay replay =
+      platform::FinishRecording(platform::ReadStoredValues(store, names));
+  for (const std::string& fault : headless::TakeFaults()) {
+    std::fprintf(stderr, "record_sessions: %s: %s\n", s.name, fault.c_str());
+  }
+  popup::ResetPopup();
+  platform::ReleaseSingleInstance();
+  headless::Stop();
+  shell::ResetShell();
+  platform::UseStore(nullptr);
+  std::string error;
+  const std::string path = folder + "/" + s.name + ".replay";
+  if (!platform::SaveReplayFile(path, replay, error)) {
+    std::fprintf(stderr, "record_sessions: %s\n", error.c_str());
+    return false;
+  }
+  std::printf("%s: %zu inputs over %u ms\n", s.name, replay.events.size(),
+              replay.end - replay.start);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs("usage: record_sessions OUT-DIR [NAME...]\n", stderr);
+    return 2;
+  }
+  // A lock of its own, away from a game being played.
+  char runtime[] = "/tmp/fandriass-record-XXXXXX";
+  if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
+  bool ok = true;
+  for (const Session& s : Sessions()) {
+    bool wanted = argc == 2;
+    for (int k = 2; k < argc; ++k) wanted = wanted || s.name == std::string(argv[k]);
+    if (wanted) ok = Record(s, argv[1]) && ok;
+  }
+  return ok ? 0 : 1;
+}
