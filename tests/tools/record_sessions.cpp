@@ -31,6 +31,7 @@
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_menu.hpp"
+#include "shell/replay_runs.hpp"
 #include "shell/start_up.hpp"
 #include "support/aimed_player.hpp"
 #include "support/kept_game_fixture.hpp"
@@ -76,6 +77,26 @@ void Drag(int x0, int y, int x1, std::uint32_t then = 400) {
   headless::StylusUp(x1 * u, y * u);
   Wait(then);
 }
+// Two presses at one logical point, the second within a double-click's time.
+void DoubleTap(int x, int y, std::uint32_t gap = 100, std::uint32_t then = 400) {
+  headless::Tap(x * Unit(), y * Unit());
+  Wait(gap);
+  Tap(x, y, then);
+}
+// A key held down for a while, repeating as a held key does.
+void Hold(unsigned key, std::uint32_t ms, std::uint32_t then = 300) {
+  headless::KeyDown(key);
+  for (std::uint32_t held = 0; held < ms; held += 50) {
+    Wait(50);
+    headless::KeyDownRepeated(key);
+  }
+  headless::KeyUp(key);
+  Wait(then);
+}
+void Close(std::uint32_t then = 1000) {
+  platform::DesktopCloseRequested();
+  Wait(then);
+}
 void AwayFor(std::uint32_t ms) {
   headless::FocusLost();
   Wait(ms);
@@ -84,20 +105,32 @@ void AwayFor(std::uint32_t ms) {
 }
 
 // The boxes that a tap or key brings up are answered with these keys, one
-// each, once they show.
+// each, once they show; kCloseButton is the desktop's close button instead.
+constexpr unsigned kCloseButton = 0xFFFF;
 std::vector<unsigned> boxAnswers;
 void AnswerBox() {
-  if (boxAnswers.empty()) return;
-  headless::KeyDown(boxAnswers.front());
-  headless::KeyUp(boxAnswers.front());
+  if (boxAnswers.empty()) {
+    std::fprintf(stderr, "record_sessions: a box nobody expected at %u ms\n", headless::Now());
+    boxAnswers = {vk::Escape};
+  }
+  if (boxAnswers.front() == kCloseButton) {
+    platform::DesktopCloseRequested();
+  } else {
+    headless::KeyDown(boxAnswers.front());
+    headless::KeyUp(boxAnswers.front());
+  }
   boxAnswers.erase(boxAnswers.begin());
 }
-void Answering(std::vector<unsigned> keys, const std::function<void()>& ask) {
+void Answering(std::vector<unsigned> keys, const std::function<void()>& ask,
+               std::uint32_t after = 500) {
   boxAnswers = std::move(keys);
   ask();
-  if (!boxAnswers.empty()) std::fprintf(stderr, "record_sessions: a box never came\n");
-  if (!boxAnswers.empty()) std::abort();
+  if (!boxAnswers.empty()) {
+    std::fprintf(stderr, "record_sessions: a box never came at %u ms\n", headless::Now());
+  }
   boxAnswers.clear();
+  // Past a double-click's time: the next press is a press of its own.
+  Wait(after);
 }
 
 // The menu: 0..4 the modes, 5 hi-scores, 6 settings, 7 the title (About),
@@ -148,11 +181,12 @@ void ColourWheelButton() {
 }
 
 // Plays the game on screen: lines whenever the player sees one for aimMs,
-// then any ball, until the game is over and its show has ended.
-void PlayToTheEnd(std::uint32_t aimMs) {
+// then any ball, until the game is over and its show has ended (or has begun).
+void PlayToTheEnd(std::uint32_t aimMs, bool onlyToTheShow = false) {
   std::uint32_t played = 0;
   std::uint32_t draw = 12345;
-  while (render::ScreenState == screen::Game && engine::Game.Phase != engine::phase::GameOver) {
+  while (render::ScreenState == screen::Game && engine::Game.Phase != engine::phase::GameOver &&
+         played < 600000) {
     draw = draw * 214013 + 2531011;
     const std::uint32_t pause = 160 + (draw >> 16) % 5 * 40;
     int cell = played < aimMs ? testing_support::CellMakingALine() : -1;
@@ -166,7 +200,8 @@ void PlayToTheEnd(std::uint32_t aimMs) {
     }
     played += pause;
   }
-  while (render::ScreenState == screen::Game) Wait(100);
+  if (onlyToTheShow) return;
+  for (int k = 0; k < 600 && render::ScreenState == screen::Game; ++k) Wait(100);
   Wait(600);
 }
 
@@ -175,7 +210,32 @@ struct Session {
   int width, height;
   std::function<void()> before;  // sets up the store's values
   std::function<void()> play;
+  bool abrupt = false;  // ends as a killed program does, with no way out
+  // Changes the recorded input afterwards, for what a player does while a
+  // modal box waits (the recorder itself answers boxes from its wait handler).
+  std::function<void(platform::Replay&)> edit = nullptr;
 };
+
+// Puts input in before the first key-down of `key` at or after `from` ms into
+// the session, at the given offsets from it, and moves that key and all that
+// follows it by `delay`.
+void InsertBeforeKey(platform::Replay& replay, unsigned key, std::uint32_t delay,
+                     const std::vector<platform::ReplayEvent>& inserted) {
+  auto& events = replay.events;
+  for (std::size_t k = 0; k < events.size(); ++k) {
+    if (events[k].input != platform::ReplayInput::KeyDown || events[k].a != static_cast<int>(key)) {
+      continue;
+    }
+    const std::uint32_t at = events[k].time;
+    for (std::size_t j = k; j < events.size(); ++j) events[j].time += delay;
+    replay.end += delay;
+    std::vector<platform::ReplayEvent> added = inserted;
+    for (platform::ReplayEvent& e : added) e.time += at;
+    events.insert(events.begin() + static_cast<std::ptrdiff_t>(k), added.begin(), added.end());
+    events[k + added.size()].withPrevious = false;
+    return;
+  }
+}
 
 // The hi-score tables with the fifth place of every mode at a score, so a
 // short game reaches the name entry (or never does).
@@ -183,6 +243,26 @@ void FifthPlacesAt(std::int32_t score) {
   records::LoadAllRecords();
   for (int mode = 1; mode <= 5; ++mode) records::TableOfMode(mode)->Entry[4].Score = score;
 }
+
+void Kept(const fixture::KeptGame& game) {
+  fixture::PutKeptGame(game);
+}
+// A table of extremes: the widest names, a first place far beyond the
+// defaults (so its export code is earned) and a count of games past 2^31.
+void ExtremeTables() {
+  records::LoadAllRecords();
+  for (int mode = 1; mode <= 5; ++mode) {
+    records::HiScoreTable& t = *records::TableOfMode(mode);
+    for (int k = 0; k < 5; ++k) {
+      for (int i = 0; i < 10; ++i) t.Entry[k].Name[i] = k == 0 ? u'W' : u'M';
+      t.Entry[k].Name[10] = 0;
+    }
+    t.Entry[0].Score = 2147483000;
+    t.Entry[1].Score = 99999999;
+  }
+  records::GameStatus.GamesPlayed = 4294967000u;
+}
+constexpr const char* kFullBoard = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG";
 
 void HiScoreTab(int k, std::uint32_t then = 700) {
   const records::HiScoreLayout l = records::HiScoreLayoutOf(platform::Display.DisplayClass);
@@ -368,15 +448,261 @@ const std::vector<Session>& Sessions() {
          Wait(6000);
          Type("Last");
        }},
+      // The second press of a double-click never acts on what its first
+      // brought up: the colour wheel's OK over the board, the abandon box's
+      // Yes over About; one that changes nothing acts twice.
+      {"double_click_240x320", 240, 320,
+       [] {
+         Kept({.mode = 5,
+               .paintColour = 1,
+               .reserve = 60,
+               .board = "...... ...... ...... ...... ...... ..Y..."});
+         records::GameStatus.HelpEnabled = 0;
+       },
+       [] {
+         Wait(800);
+         ColourWheelButton();
+         Wait(800);
+         DoubleTap(100, 220);
+         Tap(100, 220, 800);
+         Answering(
+             {vk::Return},
+             [] {
+               headless::Tap(207, 18);
+               Wait(150);
+             },
+             0);
+         Wait(150);
+         Tap(207, 18, 800);
+         Menu(0, 800);
+         DoubleTap(187, 18);
+       }},
+      // A press before the new screen's first paint does nothing.
+      {"first_paint_240x320", 240, 320,
+       [] {
+         records::LoadAllRecords();
+         records::GameStatus.HelpEnabled = 0;
+       },
+       [] {
+         Wait(1000);
+         const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
+         headless::Tap(166 + o.x, 182 - o.y);
+         headless::Tap(222, 18);
+         Wait(800);
+         Answering({vk::Escape}, [] { Tap(222, 18); });
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
+      // Two splashes at once each keep their own ball; CHROMA's opposite
+      // colours splash black without splat frames; a refresh during it.
+      {"splashes_320x240", 320, 240,
+       [] { Kept({.mode = 5, .paintColour = 2, .reserve = 70, .board = kFullBoard}); },
+       [] {
+         Wait(600);
+         TapCell(12, 20);
+         TapCell(13, 20);
+         TapCell(20, 300);
+         TapCell(4, 30);
+         Answering({vk::Escape}, [] { GameIcon(0); });
+         Wait(1500);
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
+      // A resumed CHROMA game whose paint is black.
+      {"black_paint_240x240", 240, 240,
+       [] { Kept({.mode = 5, .paintColour = 7, .reserve = 40, .board = kFullBoard}); },
+       [] {
+         Wait(800);
+         TapCell(3, 1500);
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
+      // The last letter of the bonus word: the word blinks, its banner shows.
+      {"bonus_word_320x320", 320, 320,
+       [] {
+         Kept({.mode = 1,
+               .score = 700,
+               .paintColour = 1,
+               .reserve = 50,
+               .board = kFullBoard,
+               .letters = "...... ...... ...... ...... ...... 7.....",
+               .word = "111111110"});
+       },
+       [] {
+         Wait(600);
+         TapCell(32, 6000);
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
+      // Numbers beyond their boxes, the gauge at its top, a table of the
+      // widest names and largest scores, an earned export code.
+      {"extremes_480x640", 480, 640,
+       [] {
+         ExtremeTables();
+         Kept({.mode = 2,
+               .score = 123456789,
+               .level = 9,
+               .paintColour = 3,
+               .reserve = 90,
+               .board = kFullBoard});
+       },
+       [] {
+         Wait(1500);
+         PlayToTheEnd(0);
+         Press(vk::Return, 1000);
+         HiScoreTab(0);
+         ExportButton();
+         TapControl(0);
+         HiScoreTab(1);
+         ExportButton();
+         Press(vk::Return, 600);
+         Tap(120, 150, 800);
+         Menu(8);
+       }},
+      // A box open when the window goes away and comes back keeps the game
+      // still until answered; it takes every tap meanwhile; the desktop's
+      // close under a box answers it No, then saves the game.
+      {"focus_box_320x240", 320, 240,
+       [] {
+         Kept({.mode = 2, .score = 400, .paintColour = 4, .reserve = 60, .board = kFullBoard});
+       },
+       [] {
+         Wait(1000);
+         Answering({vk::Escape}, [] { GameIcon(0); });
+         Wait(1000);
+         Answering({kCloseButton}, [] { GameIcon(0); });
+       },
+       false,
+       [](platform::Replay& replay) {
+         // Away and back with the exit question up, then a tap on the board.
+         using platform::ReplayInput;
+         InsertBeforeKey(replay, vk::Escape, 2500,
+                         {{100, false, ReplayInput::Focus, 0, 0},
+                          {1600, false, ReplayInput::Focus, 1, 0},
+                          {1900, false, ReplayInput::StylusDown, 100, 130},
+                          {1950, false, ReplayInput::StylusUp, 100, 130}});
+       }},
+      // The settings' OK left held by its own release does not leave the
+      // screen again when a tap on the menu's entry lifts over it.
+      {"settings_ok_240x320", 240, 320, nullptr,
+       [] {
+         Wait(800);
+         Menu(6, 800);
+         SettingsOk();
+         headless::StylusDown(100, 282);
+         Wait(80);
+         headless::StylusUp(100, 282);
+         Wait(800);
+         Tap(226, 13, 800);
+         Menu(8);
+       }},
+      // The settings and the table on the wide VGA screen.
+      {"settings_640x480", 640, 480, nullptr,
+       [] {
+         Wait(800);
+         Menu(6, 800);
+         Tap(24, SettingsY(104));
+         Tap(175, SettingsY(170));
+         Drag(60, SettingsY(241), 169);
+         SettingsOk();
+         Menu(5, 800);
+         HiScoreTab(3);
+         Tap(120, 150, 800);
+         Menu(8);
+       }},
+      // Held keys act once per press: Escape's question on the menu is not
+      // answered by its own repeats; Enter paints once; F2's symbols; the
+      // action key paints nothing in the show; an Enter held into the name
+      // entry does not answer it.
+      {"held_keys_480x480", 480, 480,
+       [] {
+         FifthPlacesAt(150);
+         records::GameStatus.HelpEnabled = 0;
+       },
+       [] {
+         Wait(800);
+         Answering({vk::Escape}, [] { Hold(vk::Escape, 800); });
+         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 400);
+         Wait(1000);
+         Press(vk::Down);
+         Hold(vk::Return, 600);
+         Press(vk::F2, 1500);
+         PlayToTheEnd(3000, true);
+         Hold(vk::Return, 2500);
+         Type("Held");
+         Press(vk::Return, 1000);
+         Press(vk::F2, 600);
+         Tap(120, 120, 800);
+         Menu(8);
+       }},
+      // The colour wheel closed as the game's end show finishes: the name
+      // entry still gets its field and buttons.
+      {"wheel_at_the_end_240x320", 240, 320,
+       [] {
+         FifthPlacesAt(300);
+         Kept({.mode = 5,
+               .score = 3000,
+               .reserve = 1,
+               .board = "KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK"});
+       },
+       [] {
+         Wait(600);
+         TapCell(1, 10);  // paint on a black ball spends the last drop
+         for (int k = 0; k < 20000 && engine::Game.RunOutCounter != 10; ++k) Wait(1);
+         ColourWheelButton();
+         TapPopup(227, 13, 800);
+         Type("Wheel");
+         Press(vk::Return, 1000);
+       }},
+      // A new entry and a reset are kept at once: the program dies after
+      // each without a way out, and the records already hold them.
+      {"saved_at_once_320x320", 320, 320,
+       [] {
+         FifthPlacesAt(300);
+         Kept({.mode = 1, .score = 3000, .paintColour = 2, .reserve = 1, .board = kFullBoard});
+       },
+       [] {
+         Wait(600);
+         PlayToTheEnd(0);
+         Type("Kept");
+         TapControl(records::NameOkButtonId, 1000);
+       },
+       true},
+      {"reset_at_once_240x240", 240, 240, [] { FifthPlacesAt(300); },
+       [] {
+         Wait(600);
+         Menu(5, 800);
+         Answering({vk::Return, vk::Return}, [] { Tap(25, 8, 800); });
+       },
+       true},
+      // An emptied name: OK refuses it; the close then ends the entry with nothing.
+      {"empty_name_320x240", 320, 240,
+       [] {
+         FifthPlacesAt(300);
+         Kept({.mode = 4,
+               .score = 2000,
+               .paintColour = 2,
+               .reserve = 1,
+               .board = kFullBoard,
+               .hotPipes = "100000 000000 000000 000000"});
+       },
+       [] {
+         Wait(600);
+         PlayToTheEnd(0);
+         Press(8, 300);
+         TapControl(records::NameOkButtonId, 600);
+         Press(vk::Return, 600);
+         Close();
+       }},
   };
   return sessions;
 }
 
 bool Record(const Session& s, const std::string& folder) {
+  std::printf("%s\n", s.name);
+  std::fflush(stdout);
   platform::MemoryStore store;
   platform::UseStore(&store);
   headless::Start(platform::ScreenConfig{s.width, s.height, 0, 0}, 5000);
   platform::MeasureDisplay();
+  std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
+  std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
   if (s.before) {
     s.before();
     records::SaveAllRecords();
@@ -388,12 +714,11 @@ bool Record(const Session& s, const std::string& folder) {
   platform::StartRecording(platform::ReadStoredValues(store, names));
   if (shell::StartUp() != shell::StartOutcome::Run) return false;
   s.play();
-  if (!headless::QuitPosted()) {
+  if (!s.abrupt && !headless::QuitPosted()) {
     platform::DesktopCloseRequested();
     Wait(2000);
   }
-  const platform::Replay replay =
-      platform::FinishRecording(platform::ReadStoredValues(store, names));
+  platform::Replay replay = platform::FinishRecording(platform::ReadStoredValues(store, names));
   for (const std::string& fault : headless::TakeFaults()) {
     std::fprintf(stderr, "record_sessions: %s: %s\n", s.name, fault.c_str());
   }
@@ -402,6 +727,10 @@ bool Record(const Session& s, const std::string& folder) {
   headless::Stop();
   shell::ResetShell();
   platform::UseStore(nullptr);
+  if (s.edit) {
+    s.edit(replay);
+    replay.after = shell::RunReplay(replay).after;
+  }
   std::string error;
   const std::string path = folder + "/" + s.name + ".replay";
   if (!platform::SaveReplayFile(path, replay, error)) {
