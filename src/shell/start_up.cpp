@@ -15,6 +15,7 @@
 #include "records/record_store.hpp"
 #include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
+#include "render/board_drawing.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_window.hpp"
@@ -101,6 +102,7 @@ void ResetShell() {
   ResetScreenFlow();
   render::ResetScreenState();
   render::ResetGameScreen();
+  render::ResetBoardDrawing();
   engine::InitialiseGameState();
   engine::SetGameOverHandler(nullptr);
   popup::SetStartGameHandler(nullptr);

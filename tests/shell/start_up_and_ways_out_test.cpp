@@ -1,25 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
+#include "platform/backend.hpp"
+#include "platform/display_profile.hpp"
 #include "platform/file_store.hpp"
 #include "platform/message_box.hpp"
-#include "platform/message_box_log.hpp"
+#include "platform/runtime.hpp"
 #include "platform/speaker.hpp"
+#include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
 #include "shell/quit_program.hpp"
+#include "shell/screen_flow.hpp"
 #include "shell_fixture.hpp"
 #include "sound/sound_bank.hpp"
 #include "support/disk_faults.hpp"
 
+// What no recorded game can show: starts that fail, stores that fail, the
+// session ending, the focus moving in ways a replay does not hold.
 namespace {
 
 using namespace shell_test;
+using shell::StartOutcome;
 using testing_support::ExpectMessageBox;
 
-constexpr int ExitX = 222, ExitY = 18;  // the exit icon on a 240x320 screen
+constexpr int ExitX = 222, ExitY = 18;  // the game's icons on a 240x320 screen
 constexpr int AbandonX = 204, AbandonY = 18;
 constexpr int QuitIconX = 230, QuitIconY = 8;  // on the main menu
 constexpr char16_t LeaveAnyway[] =
@@ -30,59 +38,91 @@ std::vector<unsigned char> StatusBytes() {
   return {bytes, bytes + sizeof records::GameStatus};
 }
 
-class WaysOutTest : public ShellTest {
+class StartAndLeaveTest : public ShellTest {
  protected:
   void StartRunningGame() {
     Keep({.mode = 2,
           .score = 4321,
           .level = 2,
           .reserve = 70,
-          .board = "...... / ...... / ...... / ....B. / ..R.Y. / RYBGPO"});
-    ASSERT_EQ(Start(), shell::StartOutcome::Run);
+          .board = "...... ...... ...... ....B. ..R.Y. RYBGPO"});
+    ASSERT_EQ(Start(), StartOutcome::Run);
     FirstPaintOfTheGame();
     platform::headless::Advance(200);
   }
-  // The kept game as it was written: score, level and board.
-  static bool SameKeptGame(const records::GameStatusRecord& a, const records::GameStatusRecord& b) {
-    return a.Mode == b.Mode && a.Score == b.Score && a.Level == b.Level &&
-           std::memcmp(a.BallColour, b.BallColour, sizeof a.BallColour) == 0;
-  }
 };
 
-TEST_F(WaysOutTest, ExitOrAbandonAnsweredNoKeepsPlayingWithAFullRefresh) {
-  StartRunningGame();
-  for (const auto& [x, y, text] : {std::tuple{ExitX, ExitY, shell::ExitQuestion},
-                                   std::tuple{AbandonX, AbandonY, shell::AbandonQuestion}}) {
-    ScribbleOnTheFrame();
-    {
-      ExpectMessageBox box(text, platform::IdNo);
-      platform::headless::Tap(x, y);
-      platform::headless::Pump();
-    }
-    EXPECT_FALSE(platform::headless::QuitPosted());
-    EXPECT_TRUE(FrameRefreshed());
-    EXPECT_EQ(render::ScreenState, render::screen::Game);
-    EXPECT_TRUE(TicksDuring(250));
-  }
-  EXPECT_EQ(store.writes, 0);
+// A desktop that cannot show the main window.
+class NoWindowBackend final : public platform::Backend {
+ public:
+  std::uint32_t Now() override { return 0; }
+  void WaitForInput(std::uint32_t) override {}
+  void Present(const platform::Bitmap&) override {}
+  std::uint32_t RefreshInterval() override { return 16; }
+  void Sleep(std::uint32_t) override {}
+  bool CreateDesktopWindow(const char*) override { return false; }
+};
+
+TEST_F(StartAndLeaveTest, WithoutAWindowAScreenOrTheOnlyCopyTheStartEndsCleanly) {
+  NoWindowBackend backend;
+  platform::InstallBackend(&backend, platform::ScreenConfig{240, 320, 0, 0});
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(shell::StartUp(), StartOutcome::Failed);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("main window could not be created"),
+            std::string::npos);
+  platform::InstallBackend(nullptr, platform::ScreenConfig{});
+  EXPECT_FALSE(sound::Speaker.IsOpen());
+  platform::InstanceLock next;
+  EXPECT_TRUE(next.Claim()) << "the next start would hand over to a copy showing nothing";
+  next.Release();
+
+  EXPECT_EQ(Start(300, 300), StartOutcome::Leave);
+  EXPECT_EQ(platform::MainWindow(), nullptr);
+  platform::headless::Stop();
+  platform::InstanceLock first;
+  ASSERT_TRUE(first.Claim());
+  EXPECT_EQ(Start(), StartOutcome::Leave);
+  EXPECT_EQ(platform::MainWindow(), nullptr);
+  first.Release();
 }
 
-TEST_F(WaysOutTest, AbandonAnsweredYesDropsTheGameAndGoesBackToTheMenu) {
-  StartRunningGame();
-  {
-    ExpectMessageBox box(shell::AbandonQuestion, platform::IdYes);
-    platform::headless::Tap(AbandonX, AbandonY);
-    platform::headless::Pump();
-  }
+TEST_F(StartAndLeaveTest, ADamagedStoreNeverHoldsUpTheStartAndNothingIsWrittenThere) {
+  store.values["GameStatus"] = std::vector<unsigned char>(1 << 20, 0xFF);
+  store.values["Prefs"] = std::vector<unsigned char>(7, 0x41);
+  store.values["PrefsHard"] = std::vector<unsigned char>(144 * 50, 0x01);
+  store.unreadable.insert("PrefsPanic");
+  const auto before = store.values;
+  ASSERT_EQ(Start(), StartOutcome::Run);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
-  EXPECT_EQ(render::ScreenPhase, 1u) << "the menu was entered";
-  EXPECT_EQ(records::GameStatus.Mode, 0);
-  EXPECT_FALSE(GameTimerRunning());
-  EXPECT_FALSE(platform::headless::QuitPosted());
+  platform::headless::Advance(100);
+  EXPECT_EQ(store.values, before);
   EXPECT_EQ(store.writes, 0);
 }
 
-TEST_F(WaysOutTest, QuitProgramRunsOnceAndTheWindowsDestructionSavesNothing) {
+TEST_F(StartAndLeaveTest, AResumedGameDealsFromTheTickCountAndOnlyRealModesStartFromTheMenu) {
+  Keep({.mode = 1});
+  std::vector<int> draws[2];
+  for (int run = 0; run < 2; ++run) {
+    platform::Srand(1);  // what a fresh process starts with
+    ASSERT_EQ(Start(240, 320, 5000 + 3000 * run), StartOutcome::Run);
+    for (int i = 0; i < 4; ++i) draws[run].push_back(platform::Rand());
+    platform::ReleaseSingleInstance();
+    platform::headless::Stop();
+    ForgetEverything();
+  }
+  EXPECT_NE(draws[0], draws[1]);
+
+  store.values.clear();
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  records::GameStatus.HelpEnabled = 0;
+  const auto played = records::GameStatus.GamesPlayed;
+  shell::StartGame(platform::MainWindow(), 6);
+  shell::StartGame(platform::MainWindow(), 0);
+  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
+  EXPECT_EQ(records::GameStatus.GamesPlayed, played);
+}
+
+TEST_F(StartAndLeaveTest, QuitRunsOnceTheWindowsEndSavesNothingAndACloseUnderABoxSavesAfterIt) {
   StartRunningGame();
   shell::SavedWaveVolume = 0x1234;
   shell::QuitProgram();
@@ -97,61 +137,32 @@ TEST_F(WaysOutTest, QuitProgramRunsOnceAndTheWindowsDestructionSavesNothing) {
   sound::CloseSpeaker();
 
   ASSERT_NO_FATAL_FAILURE(Restart());
-  platform::DestroyWindow(platform::MainWindow());
-  EXPECT_TRUE(platform::headless::QuitPosted());
-  EXPECT_EQ(store.writes, 0);
-  EXPECT_FALSE(sound::Speaker.IsOpen());
-}
-
-TEST_F(WaysOutTest, ClosingTheDesktopWindowSavesAndKeepsTheRunningGame) {
-  StartRunningGame();
-  platform::DesktopCloseRequested();
-  platform::headless::Pump();
-  EXPECT_TRUE(platform::headless::QuitPosted());
-  EXPECT_NE(platform::MainWindow(), nullptr);
-  EXPECT_EQ(store.writes, 6);
-  const records::GameStatusRecord saved = records::GameStatus;
-  ASSERT_NO_FATAL_FAILURE(Restart());
-  EXPECT_EQ(render::ScreenState, render::screen::Game);
-  EXPECT_TRUE(SameKeptGame(records::GameStatus, saved));
-}
-
-int closeStep = 0;
-void CloseTheDesktopWindow() {
-  if (closeStep++ == 0) {
-    platform::DesktopCloseRequested();
-  } else {
-    ADD_FAILURE() << "the box was not answered by the close";
-    platform::headless::KeyDown(platform::vk::Escape);
-  }
-}
-
-TEST_F(WaysOutTest, ClosingTheDesktopWindowUnderABoxAnswersItNoAndThenSaves) {
-  StartRunningGame();
-  closeStep = 0;
-  platform::headless::SetModalWaitHandler(&CloseTheDesktopWindow);
+  FirstPaintOfTheGame();
+  platform::headless::SetModalWaitHandler([] { platform::DesktopCloseRequested(); });
   platform::headless::Tap(AbandonX, AbandonY);
   platform::headless::Pump();
   const auto shown = platform::TakeShownMessageBoxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].answer, platform::IdNo);
-  EXPECT_TRUE(platform::headless::QuitPosted());
   EXPECT_EQ(store.writes, 6);
   EXPECT_FALSE(store.writtenUnderABox) << "the records were saved before the box was answered";
-  EXPECT_EQ(records::GameStatus.Mode, 2);
+
+  ASSERT_NO_FATAL_FAILURE(Restart());
+  platform::DestroyWindow(platform::MainWindow());
+  EXPECT_TRUE(platform::headless::QuitPosted());
+  EXPECT_EQ(store.writes, 0);
 }
 
 // A full disk under the exit question's Yes: the player is asked, No goes on
 // with the game as the question's own No does, and the same way out once the
 // disk has room saves everything.
-TEST_F(WaysOutTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks) {
+TEST_F(StartAndLeaveTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks) {
   const testing_support::ScratchFolder scratch("ways-out");
   const std::filesystem::path folder = scratch.root / "Fandriass2";
   platform::FileStore disk(folder.string());
   platform::UseStore(&disk);
   StartRunningGame();
   const auto saved = testing_support::FilesIn(folder);
-  std::string said;
   ScribbleOnTheFrame();
   {
     const testing_support::FileSizeLimit full(300);
@@ -161,10 +172,10 @@ TEST_F(WaysOutTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks) {
     testing::internal::CaptureStderr();
     platform::headless::Tap(ExitX, ExitY);
     platform::headless::Pump();
-    said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find((folder / "GameStatus").string() + ": "),
+              std::string::npos);
   }
   EXPECT_EQ(platform::MessageBoxAnswersLeft(), 0u);
-  EXPECT_NE(said.find((folder / "GameStatus").string() + ": "), std::string::npos) << said;
   EXPECT_FALSE(platform::headless::QuitPosted());
   EXPECT_TRUE(FrameRefreshed());
   EXPECT_TRUE(TicksDuring(250));
@@ -180,7 +191,7 @@ TEST_F(WaysOutTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks) {
   EXPECT_EQ(testing_support::FilesIn(folder).at("GameStatus"), StatusBytes());
 }
 
-TEST_F(WaysOutTest, TheOtherWaysOutAskTooAndYesLeavesWithTheOldValuesWhole) {
+TEST_F(StartAndLeaveTest, TheOtherWaysOutAskTooAndYesLeavesWithTheOldValuesWhole) {
   StartRunningGame();
   // A folder name too long for a line of the box stands on a line of its own;
   // a line may be just as long as the box's lines.
@@ -220,7 +231,6 @@ TEST_F(WaysOutTest, TheOtherWaysOutAskTooAndYesLeavesWithTheOldValuesWhole) {
   platform::headless::Pump();
   EXPECT_EQ(platform::MessageBoxAnswersLeft(), 0u);
   EXPECT_TRUE(platform::headless::QuitPosted());
-  EXPECT_EQ(platform::headless::QuitCode(), 0);
   EXPECT_EQ(store.values["GameStatus"], kept);
 }
 
@@ -238,7 +248,7 @@ void EndTheSession() {
 
 // The session ending (a terminate or hang-up signal) has nobody to ask, not
 // even when it comes while the player is being asked.
-TEST_F(WaysOutTest, AClosingSessionSavesWithoutAskingAndLeaves) {
+TEST_F(StartAndLeaveTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   StartRunningGame();
   store.unwritable = {"PrefsHeat"};
   testing::internal::CaptureStderr();
@@ -246,7 +256,6 @@ TEST_F(WaysOutTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   platform::headless::Pump();
   EXPECT_NE(testing::internal::GetCapturedStderr().find("memory/PrefsHeat: "), std::string::npos);
   EXPECT_TRUE(platform::headless::QuitPosted());
-  EXPECT_EQ(platform::headless::QuitCode(), 0);
   EXPECT_EQ(store.values["GameStatus"], StatusBytes());
 
   ASSERT_NO_FATAL_FAILURE(Restart());
@@ -259,6 +268,47 @@ TEST_F(WaysOutTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   EXPECT_EQ(sessionEnds, 2);
   EXPECT_EQ(platform::TakeShownMessageBoxes().size(), 2u);
   EXPECT_TRUE(platform::headless::QuitPosted());
+}
+
+// A popup window that cannot be made (here: an empty rectangle) leaves no
+// kind behind, or the menu would ignore every tap from then on.
+TEST_F(StartAndLeaveTest, APopupThatCannotOpenLeavesTheMenuListening) {
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  platform::headless::Advance(100);
+  const double scale = platform::Display.ScaleX;
+  platform::Display.ScaleX = 0.0;
+  platform::headless::Tap(120, 50);  // the title: About
+  platform::headless::Pump();
+  platform::Display.ScaleX = scale;
+  EXPECT_EQ(popup::PopupKind, popup::kind::None);
+  EXPECT_EQ(popup::PopupWindow, nullptr);
+  platform::headless::Advance(1000);
+  platform::headless::Tap(120, 50);
+  platform::headless::Pump();
+  EXPECT_EQ(popup::PopupKind, popup::kind::About);
+}
+
+// Focus comes back in ways no replay holds: after a settings change while
+// away, or to a window that opened without it.
+TEST_F(StartAndLeaveTest, AGameNeverStaysFrozenOnceTheWindowHasTheFocus) {
+  StartRunningGame();
+  platform::headless::FocusLost();
+  platform::SendMessage(platform::MainWindow(), platform::msg::SettingChange, 0, 0);
+  EXPECT_FALSE(TicksDuring(250)) << "away is still away";
+  platform::headless::FocusGained();
+  EXPECT_TRUE(TicksDuring(250));
+
+  popup::ResetPopup();
+  platform::ReleaseSingleInstance();
+  platform::headless::Stop();
+  ForgetEverything();
+  platform::headless::Start(platform::ScreenConfig{240, 320, 0, 0}, 1000);
+  platform::headless::FocusLost();  // opened behind another application
+  ASSERT_EQ(shell::StartUp(), StartOutcome::Run);
+  FirstPaintOfTheGame();
+  EXPECT_FALSE(TicksDuring(250));
+  platform::headless::FocusGained();
+  EXPECT_TRUE(TicksDuring(250));
 }
 
 }  // namespace
