@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/desktop_preferences.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/value_store.hpp"
 #include "platform/window.hpp"
@@ -23,7 +24,9 @@ std::vector<platform::ReplayValue> StoredNow(platform::ValueStore& store) {
 }
 
 // What a new process starts with, so one process can play several replays.
+// The desktop's own preferences are not part of a replay: none are in force.
 void ForgetTheLastRun() {
+  platform::SetColourSymbols(false);
   popup::ResetPopup();
   std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
   std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);

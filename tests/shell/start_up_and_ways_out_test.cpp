@@ -234,6 +234,26 @@ TEST_F(StartAndLeaveTest, TheOtherWaysOutAskTooAndYesLeavesWithTheOldValuesWhole
   EXPECT_EQ(store.values["GameStatus"], kept);
 }
 
+// A reset of the tables that cannot be saved says so, and where.
+TEST_F(StartAndLeaveTest, AResetThatCannotBeSavedSaysSo) {
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  platform::headless::Advance(100);
+  platform::headless::Tap(61, 298);  // the menu's Hi-Scores
+  platform::headless::Advance(500);
+  store.location = "/media/joanna/Fandriass2";
+  store.unwritable = {"PrefsPanic"};
+  platform::AnswerNextMessageBox(platform::IdYes, u"Are you sure you want to erase all Hi-Scores?");
+  platform::AnswerNextMessageBox(
+      platform::IdOk,
+      u"The High Score tables have been reset, but they could not be saved in\n"
+      u"/media/joanna/Fandriass2\n\nThe game will try again when you leave it.");
+  testing::internal::CaptureStderr();
+  platform::headless::Tap(25, 8);  // RESET
+  platform::headless::Pump();
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(platform::MessageBoxAnswersLeft(), 0u);
+}
+
 // While the question is up, a second close asks nothing more; the session's
 // end then leaves.
 int sessionEnds = 0;

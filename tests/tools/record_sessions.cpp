@@ -353,7 +353,8 @@ const std::vector<Session>& Sessions() {
          HelpOk();
          Wait(3000);
          ColourWheelButton();
-         Wait(1500);
+         Wait(800);
+         TapCell(14, 800);  // the wheel only comes back to the front
          TapControl(0);
          PlayToTheEnd(6000);
          if (render::ScreenState == screen::NewHiScore) {
@@ -368,6 +369,8 @@ const std::vector<Session>& Sessions() {
          Wait(1000);
          Menu(7, 1500);
          TapPopup(227, 13);
+         Menu(7, 1500);
+         Press(vk::Return, 800);
          Menu(5, 1000);
          for (int k = 0; k < 5; ++k) HiScoreTab(k);
          ExportButton();
@@ -409,7 +412,18 @@ const std::vector<Session>& Sessions() {
        [] {
          Wait(800);
          for (int mode = 0; mode < 5; ++mode) {
-           Menu(mode, 42000);
+           Menu(mode, mode == 3 ? 3000 : 42000);
+           if (mode == 3) {
+             // Neither a tap on the running show, nor the check box, nor a
+             // switch to another application moves the slides on; a tap
+             // on the ended show plays it again.
+             TapPopup(120, 100, 2000);
+             TapPopup(19, 220, 1000);
+             TapPopup(19, 220, 1000);
+             AwayFor(3000);
+             Wait(40000);
+             TapPopup(120, 100, 12000);
+           }
            TapPopup(227, 13, 800);
          }
          Menu(8);
@@ -498,12 +512,14 @@ const std::vector<Session>& Sessions() {
        [] { Kept({.mode = 5, .paintColour = 2, .reserve = 70, .board = kFullBoard}); },
        [] {
          Wait(600);
+         Press(vk::F2, 400);
          TapCell(12, 20);
          TapCell(13, 20);
          TapCell(20, 300);
          TapCell(4, 30);
          Answering({vk::Escape}, [] { GameIcon(0); });
          Wait(1500);
+         Press(vk::F2, 400);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},
       // A resumed CHROMA game whose paint is black.
@@ -604,6 +620,8 @@ const std::vector<Session>& Sessions() {
          Menu(5, 800);
          HiScoreTab(3);
          Tap(120, 150, 800);
+         Press(vk::Return, 600);
+         Press(vk::Right, 600);
          Menu(8);
        }},
       // Held keys act once per press: Escape's question on the menu is not
