@@ -93,7 +93,22 @@ std::vector<std::string> Sessions() {
   return names;
 }
 
-class GoldenGames : public testing::TestWithParam<std::string> {};
+// Each process plays with a one-copy lock of its own, so a game being played,
+// or another test's copy running beside it, is never taken for this one.
+class GoldenGames : public testing::TestWithParam<std::string> {
+ protected:
+  static void SetUpTestSuite() {
+    char name[] = "/tmp/fandriass-golden-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    runtime = name;
+    setenv("XDG_RUNTIME_DIR", name, 1);
+  }
+  static void TearDownTestSuite() {
+    std::error_code ignored;
+    if (!runtime.empty()) fs::remove_all(runtime, ignored);
+  }
+  static inline std::string runtime;
+};
 
 TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
   const std::string session = GetParam();
