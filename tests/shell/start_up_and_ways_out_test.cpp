@@ -120,6 +120,14 @@ TEST_F(StartAndLeaveTest, AResumedGameDealsFromTheTickCountAndOnlyRealModesStart
   shell::StartGame(platform::MainWindow(), 0);
   EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
   EXPECT_EQ(records::GameStatus.GamesPlayed, played);
+  // A real mode deals afresh, whatever a game before it left behind.
+  engine::Game.Phase = engine::phase::Playing;
+  engine::Game.RestoreKeptGame = 1;
+  shell::StartGame(platform::MainWindow(), 5);
+  EXPECT_EQ(records::GameStatus.GamesPlayed, played + 1);
+  EXPECT_EQ(engine::Game.Phase, engine::phase::Start);
+  EXPECT_EQ(engine::Game.RestoreKeptGame, 0);
+  EXPECT_TRUE(render::FullRedrawRequested);
 }
 
 TEST_F(StartAndLeaveTest, QuitRunsOnceTheWindowsEndSavesNothingAndACloseUnderABoxSavesAfterIt) {
