@@ -648,6 +648,25 @@ const std::vector<Session>& Sessions() {
          Press(vk::F2, 600);
          Tap(120, 120, 800);
          Menu(8);
+       },
+       false,
+       [](platform::Replay& replay) {
+         // The recorder answered Escape's question at its first wait, under
+         // the held key; the player answers it once the key is let go.
+         using platform::ReplayInput;
+         auto& e = replay.events;
+         std::size_t answer = 1;
+         while (answer < e.size() && e[answer].input != ReplayInput::KeyDown) ++answer;
+         std::size_t let = answer + 2;
+         while (let < e.size() && e[let].input != ReplayInput::KeyUp) ++let;
+         const std::vector<platform::ReplayEvent> moved(e.begin() + answer, e.begin() + answer + 2);
+         const std::uint32_t at = e[let].time + 300;
+         e.erase(e.begin() + answer, e.begin() + answer + 2);
+         std::vector<platform::ReplayEvent> later = moved;
+         later[0].time = later[1].time = at;
+         later[0].withPrevious = false;
+         e.insert(e.begin() + (let - 1), later.begin(), later.end());
+         e[answer].withPrevious = false;
        }},
       // The colour wheel closed as the game's end show finishes: the name
       // entry still gets its field and buttons.
@@ -689,6 +708,13 @@ const std::vector<Session>& Sessions() {
          Answering({vk::Return, vk::Return}, [] { Tap(25, 8, 800); });
        },
        true},
+      // A game kept during its run-out, with less than no paint: the gauge's
+      // marker stays at the bottom of its tube.
+      {"run_out_kept_240x240", 240, 240,
+       [] {
+         Kept({.mode = 1, .score = 100, .paintColour = 3, .reserve = -10, .board = kFullBoard});
+       },
+       [] { Wait(3000); }},
       // An emptied name: OK refuses it; the close then ends the entry with nothing.
       {"empty_name_320x240", 320, 240,
        [] {
