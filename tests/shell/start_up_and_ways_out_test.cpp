@@ -6,7 +6,9 @@
 #include "platform/backend.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/file_store.hpp"
+#include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
+#include "platform/popup_window.hpp"
 #include "platform/runtime.hpp"
 #include "platform/speaker.hpp"
 #include "render/game_screen.hpp"
@@ -314,6 +316,23 @@ TEST_F(StartAndLeaveTest, APopupThatCannotOpenLeavesTheMenuListening) {
   platform::headless::Tap(120, 50);
   platform::headless::Pump();
   EXPECT_EQ(popup::PopupKind, popup::kind::About);
+}
+
+// Under a popup the screen waits: a tap there only brings the popup back to
+// the front, even once the screen behind it has been painted again.
+TEST_F(StartAndLeaveTest, WhileAPopupIsOpenATapUnderItOnlyBringsItToTheFront) {
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  platform::headless::Advance(100);
+  platform::headless::Tap(120, 50);  // the title: About
+  platform::headless::Pump();
+  ASSERT_EQ(popup::PopupKind, popup::kind::About);
+  platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
+  platform::headless::Advance(1000);
+  platform::headless::Tap(166, 182);  // EASY
+  platform::headless::Pump();
+  EXPECT_EQ(render::ScreenState, render::screen::MainMenu);
+  EXPECT_EQ(popup::PopupKind, popup::kind::About);
+  EXPECT_EQ(platform::GetActiveWindow(), popup::PopupWindow);
 }
 
 // Focus comes back in ways no replay holds: after a settings change while
