@@ -1,7 +1,13 @@
 // Plays many whole games on the headless back end with a random player: taps,
 // keys, focus changes, every way out (and deaths without one), and restarts on
-// the files the game wrote. After every start it checks that the records hold
-// exactly what was last saved. Usage: fandriass_soak [--seed N] [--games N]
+// the files the game wrote. After every start the records must hold exactly what
+// was last saved: the tables as its own copy of the insertion rule makes them,
+// the settings, and a kept game that resumes as it was. During play the name
+// entry must come exactly when a score beats the fifth place, nothing may tick
+// while the window is away, and no unexpected box may appear.
+// Usage: fandriass_soak [--seed N] [--games N]
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,10 +16,10 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "engine/painting.hpp"
 #include "platform/child_controls.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/file_store.hpp"
@@ -35,12 +41,11 @@
 #include "shell/keys.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/start_up.hpp"
-#include "soak/expected_records.hpp"
 #include "sound/sound_bank.hpp"
+#include "support/aimed_player.hpp"
 
 namespace {
 
-using namespace soak;
 namespace headless = platform::headless;
 namespace screen = render::screen;
 namespace vk = platform::vk;
@@ -54,6 +59,79 @@ constexpr unsigned kBackspace = 8;
 // A game that has not ended after this long is played by a tired player, who
 // taps anything, so that every game ends.
 constexpr std::uint32_t kTiredAfterMs = 10 * 60 * 1000;
+
+// The soak's own model of a hi-score table, kept apart from the game's code.
+struct Table {
+  std::array<std::u16string, 5> name;
+  std::array<std::int32_t, 5> score{};
+  std::int32_t lastInsert = 0;
+  bool operator==(const Table&) const = default;
+};
+using Tables = std::array<Table, 5>;  // EASY .. CHROMA
+
+// A result goes in below every entry it does not beat, unless it earns no place
+// or the same name with the same score stands just above; names keep 10 units.
+void Insert(Table& table, std::u16string name, std::int32_t score) {
+  name.resize(std::min<std::size_t>(name.size(), 10));
+  int place = 5;
+  while (place > 0 && score > table.score[place - 1]) --place;
+  if (place == 5) return;
+  if (place > 0 && table.name[place - 1] == name && table.score[place - 1] == score) return;
+  for (int i = 4; i > place; --i) {
+    table.name[i] = table.name[i - 1];
+    table.score[i] = table.score[i - 1];
+  }
+  table.name[place] = name;
+  table.score[place] = score;
+  table.lastInsert = place;
+}
+
+Tables TablesNow() {
+  Tables tables;
+  for (int m = 0; m < 5; ++m) {
+    const records::HiScoreTable& stored = records::HiScoreTables[m];
+    for (int i = 0; i < 5; ++i) {
+      const char16_t* units = stored.Entry[i].Name;
+      tables[m].name[i].assign(units, std::find(units, units + records::NameFieldUnits, u'\0'));
+      tables[m].score[i] = stored.Entry[i].Score;
+    }
+    tables[m].lastInsert = stored.LastInsertIndex;
+  }
+  return tables;
+}
+
+// The settings (volume, help, joystick, sound, stereo, speed, style), then the
+// kept game's mode and, when there is one, its score, level, reserve, paint and board.
+std::vector<std::int32_t> SettingsAndKeptGame() {
+  const records::GameStatusRecord& r = records::GameStatus;
+  std::vector<std::int32_t> fields{r.VolumePercent,
+                                   r.HelpEnabled,
+                                   r.UseJoystick,
+                                   r.SoundOn,
+                                   r.StereoSound,
+                                   static_cast<std::int32_t>(r.GameSpeed),
+                                   static_cast<std::int32_t>(r.BallStyle),
+                                   r.Mode};
+  if (r.Mode != 0) {
+    fields.insert(fields.end(), {r.Score, r.Level, r.Reserve, r.PaintColour});
+    fields.insert(fields.end(), std::begin(r.BallColour), std::end(r.BallColour));
+  }
+  return fields;
+}
+
+std::string Text(const Table& t) {
+  std::string text;
+  for (int i = 0; i < 5; ++i) {
+    text += platform::Utf16ToUtf8(t.name[i]) + " " + std::to_string(t.score[i]) + ", ";
+  }
+  return text + "last " + std::to_string(t.lastInsert);
+}
+
+std::string Text(const std::vector<std::int32_t>& fields) {
+  std::string text;
+  for (std::int32_t f : fields) text += std::to_string(f) + " ";
+  return text;
+}
 
 class Soak {
  public:
@@ -72,7 +150,7 @@ class Soak {
 
   void StartSession();
   void EndSession(bool abrupt);
-  void CheckLoaded();
+  void CheckTables(const Tables& expected, const char* when);
   void Step();
   void Observe(std::uint32_t before);
 
@@ -110,9 +188,10 @@ class Soak {
   platform::FileStore store_;
   std::deque<std::string> history_;
 
-  Tables defaults_;  // the first run's tables
-  Tables tables_;    // as the game should hold them now
-  Records saved_;    // as the store should hold them
+  Tables defaults_;     // the first run's tables
+  Tables tables_;       // as the game should hold them now
+  Tables savedTables_;  // and as the store should hold them
+  std::vector<std::int32_t> savedFields_;
   bool firstRun_ = true;
 
   // The session.
@@ -120,8 +199,7 @@ class Soak {
   int width_ = 0, height_ = 0;
   bool focused_ = true;
   bool quitExpected_ = false;
-  bool quitAllowed_ = false;  // a tap on the menu may hit its quit icon
-  bool savedThisStep_ = false;
+  bool quitAllowed_ = false;   // a tap on the menu may hit its quit icon
   std::int32_t gameMode_ = 0;  // of the game on screen
   std::uint32_t gameMs_ = 0;
   // The player of this game: how often it looks for a line, and how often it
@@ -133,12 +211,9 @@ class Soak {
   std::int32_t entryScore_ = 0;
   NameAction nameAction_ = NameAction::None;
 
-  // What was done.
-  int finished_[5][7] = {};
-  int games_ = 0, sessions_ = 0, abrupt_ = 0, resumed_ = 0, abandoned_ = 0, names_ = 0, resets_ = 0,
-      boxes_ = 0, focusLosses_ = 0;
-  std::uint64_t ticks_ = 0, paints_ = 0, virtualMs_ = 0;
-  long steps_ = 0, stepsSinceGameEnd_ = 0;
+  int games_ = 0, sessions_ = 0, abrupt_ = 0, resumed_ = 0, names_ = 0, resets_ = 0;
+  std::uint64_t virtualMs_ = 0;
+  long stepsSinceGameEnd_ = 0;
 };
 
 Soak* active = nullptr;
@@ -155,7 +230,6 @@ void Soak::Fail(const std::string& what) {
 // A modal box waits: the soak answers as a player would, by key, or closes the
 // desktop window under it.
 void Soak::AnswerBox() {
-  ++boxes_;
   if (Chance(30)) {
     Note("box: desktop close");
     platform::DesktopCloseRequested();
@@ -168,10 +242,6 @@ void Soak::AnswerBox() {
   headless::KeyUp(key);
 }
 
-void AnswerTheBox() {
-  active->AnswerBox();
-}
-
 void Soak::StartSession() {
   ++sessions_;
   Note("start " + std::to_string(sessions_));
@@ -182,42 +252,32 @@ void Soak::StartSession() {
   const std::uint32_t clock = Chance(100) ? 0xFFFFFFFFu - static_cast<std::uint32_t>(Pick(600000))
                                           : static_cast<std::uint32_t>(random_());
   headless::Start(platform::ScreenConfig{width_, height_, 0, 0}, clock);
-  headless::SetModalWaitHandler(&AnswerTheBox);
+  headless::SetModalWaitHandler([] { active->AnswerBox(); });
   if (shell::StartUp() != shell::StartOutcome::Run) Fail("the program did not start");
   displayClass_ = platform::Display.DisplayClass;
   focused_ = platform::DesktopHasFocus();
-  CheckLoaded();
+
+  if (firstRun_) {  // nothing stored yet: the first run's records are the defaults
+    firstRun_ = false;
+    defaults_ = savedTables_ = TablesNow();
+    savedFields_ = SettingsAndKeptGame();
+  }
+  CheckTables(savedTables_, "after the start, ");
+  if (const std::vector<std::int32_t> fields = SettingsAndKeptGame(); fields != savedFields_) {
+    Fail("after the start, the settings and kept game are [" + Text(fields) + "], expected [" +
+         Text(savedFields_) + "]");
+  }
+  tables_ = savedTables_;
+  const bool kept = records::GameStatus.Mode != 0;
+  if (render::ScreenState != (kept ? screen::Game : screen::MainMenu)) {
+    Fail("the first screen is " + std::to_string(render::ScreenState));
+  }
+  resumed_ += kept;
   headless::Pump();
   Observe(render::ScreenState);
 }
 
-void Soak::CheckLoaded() {
-  const Records loaded{TablesNow(), SettingsNow(), KeptNow()};
-  if (firstRun_) {
-    // Nothing stored yet: the first-run tables, whatever their names.
-    firstRun_ = false;
-    saved_ = Records{loaded.tables, kDefaultSettings, {}};
-    for (int m = 0; m < 5; ++m) {
-      std::copy(std::begin(kDefaultScores[m]), std::end(kDefaultScores[m]),
-                saved_.tables[m].score.begin());
-      saved_.tables[m].lastInsert = 4;
-    }
-    defaults_ = saved_.tables;
-  }
-  const std::string difference = Difference(loaded, saved_);
-  if (!difference.empty()) Fail("after the start, the " + difference);
-  tables_ = saved_.tables;
-  const std::uint32_t first = saved_.kept.mode != 0 ? screen::Game : screen::MainMenu;
-  if (render::ScreenState != first) {
-    Fail("the first screen is " + std::to_string(render::ScreenState) + ", expected " +
-         std::to_string(first));
-  }
-  resumed_ += saved_.kept.mode != 0;
-}
-
 void Soak::EndSession(bool abrupt) {
-  ticks_ += platform::TimersDelivered();
-  paints_ += platform::PaintsDelivered();
   if (abrupt) {
     // As if the process were killed: nothing saved, the device and lock let go.
     ++abrupt_;
@@ -235,6 +295,16 @@ void Soak::EndSession(bool abrupt) {
   gameMode_ = 0;
   entryOpen_ = false;
   quitExpected_ = false;
+}
+
+void Soak::CheckTables(const Tables& expected, const char* when) {
+  const Tables held = TablesNow();
+  for (int m = 0; m < 5; ++m) {
+    if (held[m] != expected[m]) {
+      Fail(std::string(when) + "the table of mode " + std::to_string(m + 1) + " is [" +
+           Text(held[m]) + "], expected [" + Text(expected[m]) + "]");
+    }
+  }
 }
 
 bool Soak::TapControl(const platform::Window* parent, int id) {
@@ -272,32 +342,11 @@ void Soak::ActOnMenu() {
   }
 }
 
-bool Tappable(int c) {
-  const int ball = engine::Kept.BallColour[c];
-  return ball != 0 && ball != engine::Kept.PaintColour &&
-         (c >= 30 || engine::Kept.BallColour[c + 6] != 0);
-}
-
 // A cell that makes a line of three at a pipe when painted, when the player
 // aims and sees one; else perhaps any cell, else -1.
 int Soak::ChooseCell() {
-  using engine::Kept;
   if (Pick(100) < aim_) {
-    for (int p = 1; p <= engine::PipeCount; ++p) {
-      if (Kept.Mode == engine::mode::Heat && engine::PipeActive(p) != 1) continue;
-      const auto& line = engine::PipeLines[p];
-      for (int gap = 0; gap < 3; ++gap) {
-        const int c = line[gap];
-        if (!Tappable(c)) continue;
-        const int paint = Kept.Mode == engine::mode::Chroma
-                              ? engine::MixedColour(Kept.BallColour[c], Kept.PaintColour)
-                              : Kept.PaintColour;
-        if (paint == Kept.BallColour[line[(gap + 1) % 3]] &&
-            paint == Kept.BallColour[line[(gap + 2) % 3]]) {
-          return c;
-        }
-      }
-    }
+    if (const int c = testing_support::CellMakingALine(); c >= 0) return c;
   }
   return Pick(100) < waste_ || gameMs_ > kTiredAfterMs ? Pick(engine::CellCount) : -1;
 }
@@ -351,21 +400,16 @@ void Soak::ActOnSettings() {
   const int y0 = l.offsetY;
   switch (Pick(12)) {
     case 0:
-      Tap(226, 13);  // close
-      break;
+      return Tap(226, 13);  // close
     case 1:
-      Tap(24, 62);  // the joystick
-      break;
+      return Tap(24, 62);  // the joystick
     case 2:
-      Tap(Chance(500) ? 24 : 134, 104 - y0);  // help, stereo
-      break;
+      return Tap(Chance(500) ? 24 : 134, 104 - y0);  // help, stereo
     case 3:
     case 4:
-      Tap(Chance(500) ? 65 : 175, 148 + 22 * Pick(3) - y0);  // speed, style
-      break;
+      return Tap(Chance(500) ? 65 : 175, 148 + 22 * Pick(3) - y0);  // speed, style
     case 5:
-      Tap(185, 240 - y0);  // mute
-      break;
+      return Tap(185, 240 - y0);  // mute
     case 6:
     case 7: {
       // The volume slider, dragged.
@@ -374,18 +418,14 @@ void Soak::ActOnSettings() {
       Note("slider");
       headless::StylusDown((62 + Pick(101)) * u, y);
       headless::StylusMove((50 + Pick(130)) * u, y);
-      headless::StylusUp((50 + Pick(130)) * u, y);
-      break;
+      return headless::StylusUp((50 + Pick(130)) * u, y);
     }
     case 8:
-      Tap(120, 293 - l.buttonOffsetY);  // OK
-      break;
+      return Tap(120, 293 - l.buttonOffsetY);  // OK
     case 9:
-      Key(vk::Return);
-      break;
+      return Key(vk::Return);
     default:
-      TapAnywhere();
-      break;
+      return TapAnywhere();
   }
 }
 
@@ -461,33 +501,24 @@ void Soak::Step() {
     Note("focus lost");
     headless::FocusLost();
     focused_ = false;
-    ++focusLosses_;
   } else if (Chance(1)) {
     Note("desktop close");
     platform::DesktopCloseRequested();
     quitExpected_ = true;
   } else if (popup::PopupKind != popup::kind::None) {
     ActOnPopup();
+  } else if (before == screen::MainMenu) {
+    ActOnMenu();
+  } else if (before == screen::Game) {
+    ActOnGame();
+  } else if (before == screen::HiScoreTable) {
+    ActOnTable();
+  } else if (before == screen::Settings) {
+    ActOnSettings();
+  } else if (before == screen::NewHiScore) {
+    ActOnNameEntry();
   } else {
-    switch (before) {
-      case screen::MainMenu:
-        ActOnMenu();
-        break;
-      case screen::Game:
-        ActOnGame();
-        break;
-      case screen::HiScoreTable:
-        ActOnTable();
-        break;
-      case screen::Settings:
-        ActOnSettings();
-        break;
-      case screen::NewHiScore:
-        ActOnNameEntry();
-        break;
-      default:
-        Fail("unknown screen " + std::to_string(before));
-    }
+    Fail("unknown screen " + std::to_string(before));
   }
   // While the desktop window is away the game must stand still.
   const bool frozen = !focused_ && before == screen::Game;
@@ -507,16 +538,14 @@ void Soak::Step() {
 
 // What the last step did, told by the boxes shown, the screen now and the quit.
 void Soak::Observe(std::uint32_t before) {
-  ++steps_;
   for (const std::string& fault : headless::TakeFaults()) Fail("headless fault: " + fault);
-  savedThisStep_ = false;
-  bool abandoned = false;
+  bool saved = false, abandoned = false;
   for (const platform::ShownMessageBox& box : platform::TakeShownMessageBoxes()) {
     const bool yes = box.answer == platform::IdYes;
     if (box.text == kResetQuestion) {
       if (yes) {
         tables_ = defaults_;
-        savedThisStep_ = true;
+        saved = true;
         ++resets_;
       }
     } else if (box.text == shell::ExitQuestion || box.text == shell::MenuExitQuestion) {
@@ -537,7 +566,7 @@ void Soak::Observe(std::uint32_t before) {
     if (!quit && take && field_.empty()) Fail("the name entry took an empty name");
     if (take) {
       Insert(tables_[gameMode_ - 1], field_, entryScore_);
-      savedThisStep_ = true;
+      saved = true;
       ++names_;
     }
     entryOpen_ = false;
@@ -549,26 +578,27 @@ void Soak::Observe(std::uint32_t before) {
 
   if (before == screen::Game && now == screen::MainMenu) {
     if (!abandoned) Fail("the game went back to the menu unasked");
-    ++abandoned_;
     gameMode_ = 0;
   } else if (before == screen::Game && now != screen::Game) {
     // The end of a game: the name entry exactly when the score beats the fifth place.
+    const Table& table = tables_[gameMode_ - 1];
     const std::int32_t score = engine::Kept.Score;
-    const bool place = score > tables_[gameMode_ - 1].score[4];
+    const bool place = score > table.score[4];
     if (now != (place ? screen::NewHiScore : screen::HiScoreTable) ||
         render::HiScoreTab != static_cast<std::uint32_t>(gameMode_)) {
       Fail("a game of mode " + std::to_string(gameMode_) + " scoring " + std::to_string(score) +
            " ended on screen " + std::to_string(now) + ", tab " +
            std::to_string(render::HiScoreTab));
     }
-    ++finished_[gameMode_ - 1][displayClass_ - 1];
     ++games_;
     stepsSinceGameEnd_ = 0;
     entryOpen_ = place;
     if (place) {
+      // The entry proposes the name of the latest insertion.
       entryTyped_ = entryAnswered_ = false;
       nameAction_ = NameAction::None;
-      field_ = Proposal(tables_[gameMode_ - 1]);
+      field_ = table.lastInsert >= 0 && table.lastInsert <= 4 ? table.name[table.lastInsert]
+                                                              : std::u16string();
       entryScore_ = score;
     } else {
       gameMode_ = 0;
@@ -591,11 +621,14 @@ void Soak::Observe(std::uint32_t before) {
     }
   }
 
-  if (const std::string d = Difference(TablesNow(), tables_); !d.empty()) Fail("the " + d);
+  CheckTables(tables_, "");
   if (quit && !quitExpected_ && !quitAllowed_) Fail("the program quit unasked");
   if (!quit && quitExpected_) Fail("the program did not quit");
   quitAllowed_ = false;
-  if (quit || savedThisStep_) saved_ = Records{tables_, SettingsNow(), KeptNow()};
+  if (quit || saved) {
+    savedTables_ = tables_;
+    savedFields_ = SettingsAndKeptGame();
+  }
   if (++stepsSinceGameEnd_ > 200000) Fail("no game ended in 200000 steps");
 }
 
@@ -625,26 +658,11 @@ void Soak::Run() {
   EndSession(false);
   StartSession();
   EndSession(false);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-  std::printf("soak: seed %u: %d games in %.1f s (%.1f virtual hours), %ld steps\n", seed_, games_,
-              seconds, static_cast<double>(virtualMs_) / 3.6e6, steps_);
-  std::printf("soak: games ended per mode and screen:\n              ");
-  for (const auto& s : kScreens)
-    std::printf("%8s", (std::to_string(s[0]) + "x" + std::to_string(s[1])).c_str());
-  static const char* const kModes[] = {"EASY", "HARD", "PANIC", "HEAT", "CHROMA"};
-  for (int m = 0; m < 5; ++m) {
-    std::printf("\n      %-8s", kModes[m]);
-    for (int c = 0; c < 7; ++c) std::printf("%8d", finished_[m][c]);
-  }
   std::printf(
-      "\nsoak: %d sessions (%d restarts, %d after an abrupt end), %d kept games resumed, %d "
-      "abandoned, %d names entered, %d resets, %d boxes answered, %d focus losses\n"
-      "soak: %llu timer ticks, %llu paints\n",
-      sessions_, sessions_ - 1, abrupt_, resumed_, abandoned_, names_, resets_, boxes_,
-      focusLosses_, static_cast<unsigned long long>(ticks_),
-      static_cast<unsigned long long>(paints_));
+      "soak: %d games in %.1f s (%.1f virtual hours), %d sessions (%d after an abrupt end), "
+      "%d kept games resumed, %d names entered, %d resets\n",
+      games_, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+      static_cast<double>(virtualMs_) / 3.6e6, sessions_, abrupt_, resumed_, names_, resets_);
 }
 
 }  // namespace
@@ -656,10 +674,8 @@ int main(int argc, char** argv) {
     const char* value = i + 1 < argc ? argv[i + 1] : "";
     if (std::strcmp(argv[i], "--seed") == 0) {
       seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
-    } else if (std::strcmp(argv[i], "--games") == 0) {
-      games = std::atoi(value);
     } else {
-      games = 0;
+      games = std::strcmp(argv[i], "--games") == 0 ? std::atoi(value) : 0;
     }
   }
   if (games <= 0) {
