@@ -37,11 +37,12 @@ first=$pid
 "$game" --zoom 1 &
 pid=$!
 most=1
-until ended "$pid"; do
+watch_second() {
   count=$(windows)
   [ "$count" -gt "$most" ] && most=$count
-  sleep 0.05
-done
+  ended "$pid"
+}
+wait_until 300 watch_second || fail "the second copy did not end"
 expect_clean_end
 [ "$most" = 1 ] || fail "$most windows while the second copy ran"
 wait_until 100 eval '[ "$(windows)" = 1 ]' || fail "$(windows) windows after the second start"
