@@ -39,10 +39,10 @@ for step in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
       ;;
     close-button) "$tool" close "Fandriass II" ;;
     exit-icon)
-      wait_until 100 same_ball 5 2 0 1 || fail "the kept board was not shown"
+      wait_until 100 same_ball 5 2 0 1 0 0 || fail "the kept board was not shown"
       click_device 93 214
       # The line went into its pipe once the blue ball above fell into the corner.
-      wait_until 100 same_ball 5 0 2 4 || fail "the line was not scored"
+      wait_until 100 same_ball 5 0 2 4 0 3 || fail "the line was not scored"
       click_device 226 22
       answer_yes
       ;;

@@ -13,7 +13,7 @@ step="held Enter"
 "$keptgame" --mode 1 --score 1000 --paint 1 --reserve 60 \
   --board "RYBGPO BGPORY PORYBG RYBGPO BGPORY RYBGPO" || exit 1
 launch_game --screen 240x320 --zoom 1
-wait_until 100 same_ball 2 3 0 1 || fail "the kept board was not shown"
+wait_until 100 same_ball 2 3 0 1 0 0 || fail "the kept board was not shown"
 xdotool key Right keydown Return
 sleep 2 # the key held down
 xdotool keyup Return

@@ -58,16 +58,18 @@ ended() {
 # The game's own window: one that an earlier game left may not be gone yet.
 find_window() { window=$(xdotool search --pid "$pid" --name '^Fandriass II$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 
-# Starts the game with the given arguments and waits for its window, focused:
-# sets pid and window. The game gets interrupts as a desktop would start it (a
-# script's background job ignores them), or as launch_env says. With game_log
-# set, whatever the game prints goes there.
+# Starts the game with the given arguments and waits for its window, focused,
+# and its first paint (by then it also takes signals as its way out): sets pid
+# and window. The game gets interrupts as a desktop would start it (a script's
+# background job ignores them), or as launch_env says. With game_log set,
+# whatever the game prints goes there.
 launch_game() {
   env ${launch_env:---default-signal=INT} "$game" "$@" \
     >>"${game_log:-/dev/stdout}" 2>>"${game_log:-/dev/stderr}" &
   pid=$!
   wait_until 300 find_window || fail "no window titled Fandriass II appeared"
   xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  wait_until 300 painted || fail "the game painted nothing"
 }
 # Waits for the game to end; it must end with code 0.
 expect_clean_end() {
@@ -92,19 +94,26 @@ device_point() {
   echo $(((w - 240 * zoom) / 2 + $1 * zoom + zoom / 2)) $(((h - 320 * zoom) / 2 + $2 * zoom + zoom / 2))
 }
 click_device() { xdotool mousemove --window "$window" $(device_point "$1" "$2") click 1; }
-# What is on a 240x320 screen: the menu's quit icon shows a white cross, and a
-# question box's white body reaches x 10 at y 160.
+# What is on a 240x320 screen: the window is black until the first paint; the
+# menu's quit icon shows a white cross; a question box's white body reaches x 10 at y 160.
+painted() {
+  local p
+  p=$(pixel $(device_point 230 8))
+  [ -n "$p" ] && [ "$p" != 000000 ]
+}
 on_menu() { [ "$(pixel $(device_point 230 8))" = ffffff ]; }
 box_shown() { [ "$(pixel 10 160)" = ffffff ]; }
 answer_yes() {
   wait_until 100 box_shown || fail "no question was shown"
   xdotool key Return
 }
-# Two cells of the board at zoom 1 (row, column) show the same ball.
+# Two cells of the board at zoom 1 (row column row column) show the same ball,
+# and a third one another (so that an empty board, all alike, does not count).
+cell() { pixel $((33 + 30 * $2)) $((64 + 30 * $1)); }
 same_ball() {
-  local a b
-  a=$(pixel $((33 + 30 * $2)) $((64 + 30 * $1))) b=$(pixel $((33 + 30 * $4)) $((64 + 30 * $3)))
-  [ -n "$a" ] && [ "$a" != 000000 ] && [ "$a" = "$b" ]
+  local a
+  a=$(cell "$1" "$2")
+  [ -n "$a" ] && [ "$a" = "$(cell "$3" "$4")" ] && [ "$a" != "$(cell "$5" "$6")" ]
 }
 
 # The 32-bit number at a byte offset of a stored value (GameStatus unless named).
