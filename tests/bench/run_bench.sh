@@ -1,7 +1,7 @@
 #!/bin/bash
 # The benchmark: timedemos of recorded whole games on the 240x320 and 480x640
-# screens, start-up to the first painted menu, peak memory, then the engine's
-# Google Benchmarks.  run_bench.sh FANDRIASS FANDRIASS_BENCH REPLAYS_DIR
+# screens, start-up to the first painted menu, peak memory, then the game
+# screen's Google Benchmarks.  run_bench.sh FANDRIASS FANDRIASS_BENCH REPLAYS_DIR
 set -euo pipefail
 game=$1 bench=$2 replays=$3
 work=$(mktemp -d)
@@ -25,5 +25,5 @@ for size in 240x320 480x640; do
     sort -n | head -1 | sed 's/^/  ms: /'
   peak "$game" --play "$work/menu.replay" --timedemo | grep peak
 done
-echo "== engine benchmarks"
+echo "== game screen benchmarks"
 "$bench" --benchmark_min_time=0.2

@@ -7,28 +7,14 @@
 # nothing, keeps what it should (the games played, the running game and its
 # score) and lets the one-copy lock go, so the next start runs.
 set -u
-game=$1
-tool=$2
-keptgame="$(dirname "$tool")/fandriass_keptgame"
-. "$(dirname "$0")/menu_click.bash"
-start_xvfb || exit 1
-trap stop_xvfb EXIT
+. "$(dirname "$0")/xvfb.bash"
+start_session "$@"
 game_log=$(mktemp)
 marker=$(mktemp)
-fail() { echo "$way: $1"; kill "$pid" 2>/dev/null; exit 1; }
-stored() { od -An -t d4 -j "$1" -N 4 "$key/GameStatus" | tr -d ' '; }
-pixel() { "$tool" pixel "Fandriass II" "$1" "$2" 2>/dev/null; }
-# The question box's white body at its left edge, over the menu or the game.
-box_shown() { [ "$(pixel 10 160)" = ffffff ]; }
-answer_yes() {
-  wait_until 100 box_shown || fail "no question was shown"
-  xdotool key Return
-}
-
-for way in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
-  case $way in
+for step in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
+  case $step in
     quit-icon | escape)
-      prepare_menu "$tool"
+      prepare_menu
       printf '\51' | dd of="$key/GameStatus" bs=1 seek=12 conv=notrunc status=none # 41 played
       ;;
     exit-icon)
@@ -44,26 +30,20 @@ for way in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
   touch "$marker"
   : >"$game_log"
   launch_env=
-  [ "$way" = nohup ] && launch_env="--default-signal=INT --ignore-signal=HUP"
-  launch_game --screen 240x320 --zoom 1 || exit 1
-  case $way in
-    quit-icon)
-      for _ in 1 2 3 4 5; do
-        click_device 230 8
-        wait_until 10 ended "$pid" && break
-      done
-      ;;
-    escape)
-      sleep 0.5
-      xdotool key Escape
-      answer_yes
+  [ "$step" = nohup ] && launch_env="--default-signal=INT --ignore-signal=HUP"
+  launch_game --screen 240x320 --zoom 1
+  case $step in
+    quit-icon | escape)
+      wait_until 100 on_menu || fail "no menu was shown"
+      if [ "$step" = escape ]; then xdotool key Escape && answer_yes; else click_device 230 8; fi
       ;;
     close-button) "$tool" close "Fandriass II" ;;
     exit-icon)
-      sleep 1
-      xdotool mousemove --window "$window" $((18 + 60 + 15)) $((31 + 18 + 150 + 15)) click 1
-      sleep 3 # painted, detected and scored
-      xdotool mousemove --window "$window" 226 22 click 1
+      wait_until 100 same_ball 5 2 0 1 0 0 || fail "the kept board was not shown"
+      click_device 93 214
+      # The line went into its pipe once the blue ball above fell into the corner.
+      wait_until 100 same_ball 5 0 2 4 0 3 || fail "the line was not scored"
+      click_device 226 22
       answer_yes
       ;;
     nohup)
@@ -71,34 +51,22 @@ for way in quit-icon escape close-button exit-icon TERM INT HUP nohup; do
       wait_until 5 ended "$pid" && fail "the ignored hang-up ended the game"
       kill -s TERM "$pid"
       ;;
-    *) kill -s "$way" "$pid" ;;
+    *) kill -s "$step" "$pid" ;;
   esac
-  wait_until 300 ended "$pid" || fail "the game did not end"
-  wait "$pid"
-  code=$?
-  [ "$code" = 0 ] || fail "exit code $code"
+  expect_clean_end
   [ -s "$game_log" ] && fail "the game printed: $(cat "$game_log")"
   [ -e "$XDG_RUNTIME_DIR/fandriass2.socket" ] && fail "the one-copy lock was not let go"
   for value in GameStatus Prefs PrefsHard PrefsPanic PrefsHeat PrefsChroma; do
     [ "$key/$value" -nt "$marker" ] || fail "$value was not saved"
   done
   [ "$(stat -c %s "$key/PrefsChroma")" = 144 ] || fail "PrefsChroma is not a whole table"
-  case $way in
-    quit-icon | escape)
-      [ "$(stored 12)" = 41 ] && [ "$(stored 48)" = 0 ] ||
-        fail "saved $(stored 12) games played, mode $(stored 48)"
-      ;;
-    exit-icon)
-      # The line of three scores 96 at level 1 (the balls that refill the board
-      # could, rarely, make another line before the exit).
-      [ "$(stored 48)" = 1 ] && [ "$(stored 60)" -ge 1096 ] ||
-        fail "kept mode $(stored 48) with score $(stored 60)"
-      ;;
-    *)
-      # The game plays on while a hang-up is ignored: lines may score meanwhile.
-      [ "$(stored 48)" = 3 ] && [ "$(stored 60)" -ge 2500 ] ||
-        fail "kept mode $(stored 48) with score $(stored 60)"
-      ;;
-  esac
+  case $step in
+    quit-icon | escape) [ "$(stored 12)" = 41 ] && [ "$(stored 48)" = 0 ] ;;
+    # The line of three scores 96 at level 1 (the balls that refill the board
+    # could, rarely, make another line before the exit).
+    exit-icon) [ "$(stored 48)" = 1 ] && [ "$(stored 60)" -ge 1096 ] ;;
+    # The game plays on while a hang-up is ignored: lines may score meanwhile.
+    *) [ "$(stored 48)" = 3 ] && [ "$(stored 60)" -ge 2500 ] ;;
+  esac || fail "saved $(stored 12) games played, mode $(stored 48), score $(stored 60)"
 done
 echo "every way out saved the six records, quietly, with exit code 0"

@@ -1,7 +1,13 @@
 // Plays many whole games on the headless back end with a random player: taps,
 // keys, focus changes, every way out (and deaths without one), and restarts on
-// the files the game wrote. After every start it checks that the records hold
-// exactly what was last saved. Usage: fandriass_soak [--seed N] [--games N]
+// the files the game wrote. After every start the records must hold exactly what
+// was last saved: the tables as its own copy of the insertion rule makes them,
+// the settings, and a kept game that resumes as it was. During play the name
+// entry must come exactly when a score beats the fifth place, nothing may tick
+// while the window is away, and no unexpected box may appear.
+// Usage: fandriass_soak [--seed N] [--games N]
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,10 +16,10 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "engine/painting.hpp"
 #include "platform/child_controls.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/file_store.hpp"
@@ -35,12 +41,11 @@
 #include "shell/keys.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/start_up.hpp"
-#include "soak/expected_records.hpp"
 #include "sound/sound_bank.hpp"
+#include "support/aimed_player.hpp"
 
 namespace {
 
-using namespace soak;
 namespace headless = platform::headless;
 namespace screen = render::screen;
 namespace vk = platform::vk;
@@ -55,111 +60,166 @@ constexpr unsigned kBackspace = 8;
 // taps anything, so that every game ends.
 constexpr std::uint32_t kTiredAfterMs = 10 * 60 * 1000;
 
-class Soak {
- public:
-  Soak(unsigned seed, int games, std::string folder)
-      : seed_(seed), target_(games), folder_(std::move(folder)), random_(seed), store_(folder_) {}
-
-  void Run();
-  void AnswerBox();
-
- private:
-  enum class NameAction { None, Take, Cancel };
-
-  [[noreturn]] void Fail(const std::string& what);
-  int Pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
-  bool Chance(int perMille) { return Pick(1000) < perMille; }
-
-  void StartSession();
-  void EndSession(bool abrupt);
-  void CheckLoaded();
-  void Step();
-  void Observe(std::uint32_t before);
-
-  void ActOnMenu();
-  void ActOnGame();
-  void ActOnTable();
-  void ActOnSettings();
-  void ActOnNameEntry();
-  void ActOnPopup();
-
-  // Input in logical pixels of the screen's layout.
-  int Unit() const { return platform::IsVgaClass(displayClass_) ? 2 : 1; }
-  void Tap(int x, int y) { TapDevice(x * Unit(), y * Unit()); }
-  void TapAnywhere() { TapDevice(Pick(width_), Pick(height_)); }
-  void TapDevice(int x, int y) {
-    Note("tap " + std::to_string(x) + "," + std::to_string(y));
-    headless::Tap(x, y);
-  }
-  void Key(unsigned key) {
-    Note("key " + std::to_string(key));
-    headless::Key(key);
-  }
-  // The latest inputs, shown with a failure.
-  void Note(std::string what) {
-    if (history_.size() == 40) history_.pop_front();
-    history_.push_back(std::move(what));
-  }
-  bool TapControl(const platform::Window* parent, int id);
-  int ChooseCell();
-
-  const unsigned seed_;
-  const int target_;
-  const std::string folder_;
-  std::mt19937 random_;
-  platform::FileStore store_;
-  std::deque<std::string> history_;
-
-  Tables defaults_;  // the first run's tables
-  Tables tables_;    // as the game should hold them now
-  Records saved_;    // as the store should hold them
-  bool firstRun_ = true;
-
-  // The session.
-  std::uint32_t displayClass_ = 0;
-  int width_ = 0, height_ = 0;
-  bool focused_ = true;
-  bool quitExpected_ = false;
-  bool quitAllowed_ = false;  // a tap on the menu may hit its quit icon
-  bool savedThisStep_ = false;
-  std::int32_t gameMode_ = 0;  // of the game on screen
-  std::uint32_t gameMs_ = 0;
-  // The player of this game: how often it looks for a line, and how often it
-  // taps any ball when it finds none (each tap costs paint).
-  int aim_ = 50, waste_ = 50;
-  // The name entry on screen: the field as the soak made it, and how it left.
-  bool entryOpen_ = false, entryTyped_ = false, entryAnswered_ = false;
-  std::u16string field_;
-  std::int32_t entryScore_ = 0;
-  NameAction nameAction_ = NameAction::None;
-
-  // What was done.
-  int finished_[5][7] = {};
-  int games_ = 0, sessions_ = 0, abrupt_ = 0, resumed_ = 0, abandoned_ = 0, names_ = 0, resets_ = 0,
-      boxes_ = 0, focusLosses_ = 0;
-  std::uint64_t ticks_ = 0, paints_ = 0, virtualMs_ = 0;
-  long steps_ = 0, stepsSinceGameEnd_ = 0;
+// The soak's own model of a hi-score table, kept apart from the game's code.
+struct Table {
+  std::array<std::u16string, 5> name;
+  std::array<std::int32_t, 5> score{};
+  std::int32_t lastInsert = 0;
+  bool operator==(const Table&) const = default;
 };
+using Tables = std::array<Table, 5>;  // EASY .. CHROMA
 
-Soak* active = nullptr;
+// A result goes in below every entry it does not beat, unless it earns no place
+// or the same name with the same score stands just above; names keep 10 units.
+void Insert(Table& table, std::u16string name, std::int32_t score) {
+  name.resize(std::min<std::size_t>(name.size(), 10));
+  int place = 5;
+  while (place > 0 && score > table.score[place - 1]) --place;
+  if (place == 5) return;
+  if (place > 0 && table.name[place - 1] == name && table.score[place - 1] == score) return;
+  for (int i = 4; i > place; --i) {
+    table.name[i] = table.name[i - 1];
+    table.score[i] = table.score[i - 1];
+  }
+  table.name[place] = name;
+  table.score[place] = score;
+  table.lastInsert = place;
+}
 
-void Soak::Fail(const std::string& what) {
-  for (const std::string& line : history_) std::fprintf(stderr, "soak:   %s\n", line.c_str());
+Tables TablesNow() {
+  Tables tables;
+  for (int m = 0; m < 5; ++m) {
+    const records::HiScoreTable& stored = records::HiScoreTables[m];
+    for (int i = 0; i < 5; ++i) {
+      const char16_t* units = stored.Entry[i].Name;
+      tables[m].name[i].assign(units, std::find(units, units + records::NameFieldUnits, u'\0'));
+      tables[m].score[i] = stored.Entry[i].Score;
+    }
+    tables[m].lastInsert = stored.LastInsertIndex;
+  }
+  return tables;
+}
+
+// The settings (volume, help, joystick, sound, stereo, speed, style), then the
+// kept game's mode and, when there is one, its score, level, reserve, paint and board.
+std::vector<std::int32_t> SettingsAndKeptGame() {
+  const records::GameStatusRecord& r = records::GameStatus;
+  std::vector<std::int32_t> fields{r.VolumePercent,
+                                   r.HelpEnabled,
+                                   r.UseJoystick,
+                                   r.SoundOn,
+                                   r.StereoSound,
+                                   static_cast<std::int32_t>(r.GameSpeed),
+                                   static_cast<std::int32_t>(r.BallStyle),
+                                   r.Mode};
+  if (r.Mode != 0) {
+    fields.insert(fields.end(), {r.Score, r.Level, r.Reserve, r.PaintColour});
+    fields.insert(fields.end(), std::begin(r.BallColour), std::end(r.BallColour));
+  }
+  return fields;
+}
+
+std::string Text(const Table& t) {
+  std::string text;
+  for (int i = 0; i < 5; ++i) {
+    text += platform::Utf16ToUtf8(t.name[i]) + " " + std::to_string(t.score[i]) + ", ";
+  }
+  return text + "last " + std::to_string(t.lastInsert);
+}
+
+std::string Text(const std::vector<std::int32_t>& fields) {
+  std::string text;
+  for (std::int32_t f : fields) text += std::to_string(f) + " ";
+  return text;
+}
+
+enum class NameAction { None, Take, Cancel };
+
+unsigned seed = 0;
+int target = 0;
+std::string folder;
+std::mt19937 rng;
+std::deque<std::string> history;  // the latest inputs, shown with a failure
+
+Tables defaultTables;  // the first run's tables
+Tables model;          // as the game should hold them now
+Tables savedTables;    // and as the store should hold them
+std::vector<std::int32_t> savedFields;
+bool firstRun = true;
+
+// The session.
+std::uint32_t displayClass = 0;
+int width = 0, height = 0;
+bool focused = true;
+bool quitExpected = false;
+bool quitAllowed = false;   // a tap on the menu may hit its quit icon
+std::int32_t gameMode = 0;  // of the game on screen
+std::uint32_t gameMs = 0;
+// The player of this game: how often it looks for a line, and how often it
+// taps any ball when it finds none (each tap costs paint).
+int aim = 50, waste = 50;
+// The name entry on screen: the field as the soak made it, and how it left.
+bool entryOpen = false, entryTyped = false, entryAnswered = false;
+std::u16string typed;
+std::int32_t entryScore = 0;
+NameAction nameAction = NameAction::None;
+
+int gamesEnded = 0, sessions = 0, abruptEnds = 0, resumed = 0, names = 0, resets = 0;
+std::uint64_t virtualMs = 0;
+long stepsSinceGameEnd = 0;
+
+int Pick(int n) {
+  return static_cast<int>(rng() % static_cast<unsigned>(n));
+}
+
+bool Chance(int perMille) {
+  return Pick(1000) < perMille;
+}
+
+void Note(std::string what) {
+  if (history.size() == 40) history.pop_front();
+  history.push_back(std::move(what));
+}
+
+[[noreturn]] void Fail(const std::string& what) {
+  for (const std::string& line : history) std::fprintf(stderr, "soak:   %s\n", line.c_str());
   std::fprintf(stderr,
                "soak: FAILED after %d games, in session %d on a %dx%d screen: %s\n"
                "soak: replay with --seed %u --games %d; the store is left in %s\n",
-               games_, sessions_, width_, height_, what.c_str(), seed_, target_, folder_.c_str());
+               gamesEnded, sessions, width, height, what.c_str(), seed, target, folder.c_str());
   std::exit(1);
+}
+
+// Input in logical pixels of the screen's layout.
+int Unit() {
+  return platform::IsVgaClass(displayClass) ? 2 : 1;
+}
+
+void TapDevice(int x, int y) {
+  Note("tap " + std::to_string(x) + "," + std::to_string(y));
+  headless::Tap(x, y);
+}
+
+void Tap(int x, int y) {
+  TapDevice(x * Unit(), y * Unit());
+}
+
+void TapAnywhere() {
+  TapDevice(Pick(width), Pick(height));
+}
+
+void Key(unsigned key) {
+  Note("key " + std::to_string(key));
+  headless::Key(key);
 }
 
 // A modal box waits: the soak answers as a player would, by key, or closes the
 // desktop window under it.
-void Soak::AnswerBox() {
-  ++boxes_;
+void AnswerBox() {
   if (Chance(30)) {
     Note("box: desktop close");
     platform::DesktopCloseRequested();
-    quitExpected_ = true;
+    quitExpected = true;
     return;
   }
   const unsigned key = Chance(500) ? vk::Return : vk::Escape;
@@ -168,89 +228,19 @@ void Soak::AnswerBox() {
   headless::KeyUp(key);
 }
 
-void AnswerTheBox() {
-  active->AnswerBox();
-}
-
-void Soak::StartSession() {
-  ++sessions_;
-  Note("start " + std::to_string(sessions_));
-  const int k = Pick(7);
-  width_ = kScreens[k][0];
-  height_ = kScreens[k][1];
-  // Now and then the clock starts just before the wrap of the tick count.
-  const std::uint32_t clock = Chance(100) ? 0xFFFFFFFFu - static_cast<std::uint32_t>(Pick(600000))
-                                          : static_cast<std::uint32_t>(random_());
-  headless::Start(platform::ScreenConfig{width_, height_, 0, 0}, clock);
-  headless::SetModalWaitHandler(&AnswerTheBox);
-  if (shell::StartUp() != shell::StartOutcome::Run) Fail("the program did not start");
-  displayClass_ = platform::Display.DisplayClass;
-  focused_ = platform::DesktopHasFocus();
-  CheckLoaded();
-  headless::Pump();
-  Observe(render::ScreenState);
-}
-
-void Soak::CheckLoaded() {
-  const Records loaded{TablesNow(), SettingsNow(), KeptNow()};
-  if (firstRun_) {
-    // Nothing stored yet: the first-run tables, whatever their names.
-    firstRun_ = false;
-    saved_ = Records{loaded.tables, kDefaultSettings, {}};
-    for (int m = 0; m < 5; ++m) {
-      std::copy(std::begin(kDefaultScores[m]), std::end(kDefaultScores[m]),
-                saved_.tables[m].score.begin());
-      saved_.tables[m].lastInsert = 4;
-    }
-    defaults_ = saved_.tables;
-  }
-  const std::string difference = Difference(loaded, saved_);
-  if (!difference.empty()) Fail("after the start, the " + difference);
-  tables_ = saved_.tables;
-  const std::uint32_t first = saved_.kept.mode != 0 ? screen::Game : screen::MainMenu;
-  if (render::ScreenState != first) {
-    Fail("the first screen is " + std::to_string(render::ScreenState) + ", expected " +
-         std::to_string(first));
-  }
-  resumed_ += saved_.kept.mode != 0;
-}
-
-void Soak::EndSession(bool abrupt) {
-  ticks_ += platform::TimersDelivered();
-  paints_ += platform::PaintsDelivered();
-  if (abrupt) {
-    // As if the process were killed: nothing saved, the device and lock let go.
-    ++abrupt_;
-    Note("abrupt end");
-    sound::CloseSpeaker();
-  }
-  popup::ResetPopup();
-  platform::ReleaseSingleInstance();
-  headless::Stop();
-  platform::TakeShownMessageBoxes();
-  // A new process starts with nothing read and nothing shown.
-  std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
-  std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
-  shell::ResetShell();
-  gameMode_ = 0;
-  entryOpen_ = false;
-  quitExpected_ = false;
-}
-
-bool Soak::TapControl(const platform::Window* parent, int id) {
+// Taps the first child control of a window with the id (0: any).
+void TapControl(const platform::Window* parent, int id) {
   for (const platform::Window* w : platform::TopLevelWindows()) {
     if (w->alive && w->kind == platform::WindowKind::Child && w->parent == parent &&
         (id == 0 || platform::ControlId(w) == id)) {
-      TapDevice((w->rect.left + w->rect.right) / 2, (w->rect.top + w->rect.bottom) / 2);
-      return true;
+      return TapDevice((w->rect.left + w->rect.right) / 2, (w->rect.top + w->rect.bottom) / 2);
     }
   }
-  return false;
 }
 
-void Soak::ActOnMenu() {
-  quitAllowed_ = true;
-  const shell::MenuOffsets o = shell::MainMenuOffsets(displayClass_);
+void ActOnMenu() {
+  quitAllowed = true;
+  const shell::MenuOffsets o = shell::MainMenuOffsets(displayClass);
   // The mode entries, then hi-scores and settings, as (left, top) of each area.
   static constexpr int kEntries[7][2] = {{128, 169}, {128, 199}, {128, 228}, {128, 257},
                                          {128, 286}, {4, 286},   {4, 259}};
@@ -272,39 +262,18 @@ void Soak::ActOnMenu() {
   }
 }
 
-bool Tappable(int c) {
-  const int ball = engine::Kept.BallColour[c];
-  return ball != 0 && ball != engine::Kept.PaintColour &&
-         (c >= 30 || engine::Kept.BallColour[c + 6] != 0);
-}
-
 // A cell that makes a line of three at a pipe when painted, when the player
 // aims and sees one; else perhaps any cell, else -1.
-int Soak::ChooseCell() {
-  using engine::Kept;
-  if (Pick(100) < aim_) {
-    for (int p = 1; p <= engine::PipeCount; ++p) {
-      if (Kept.Mode == engine::mode::Heat && engine::PipeActive(p) != 1) continue;
-      const auto& line = engine::PipeLines[p];
-      for (int gap = 0; gap < 3; ++gap) {
-        const int c = line[gap];
-        if (!Tappable(c)) continue;
-        const int paint = Kept.Mode == engine::mode::Chroma
-                              ? engine::MixedColour(Kept.BallColour[c], Kept.PaintColour)
-                              : Kept.PaintColour;
-        if (paint == Kept.BallColour[line[(gap + 1) % 3]] &&
-            paint == Kept.BallColour[line[(gap + 2) % 3]]) {
-          return c;
-        }
-      }
-    }
+int ChooseCell() {
+  if (Pick(100) < aim) {
+    if (const int c = testing_support::CellMakingALine(); c >= 0) return c;
   }
-  return Pick(100) < waste_ || gameMs_ > kTiredAfterMs ? Pick(engine::CellCount) : -1;
+  return Pick(100) < waste || gameMs > kTiredAfterMs ? Pick(engine::CellCount) : -1;
 }
 
-void Soak::ActOnGame() {
-  const render::GameLayout l = render::GameLayoutOf(displayClass_);
-  const bool square = displayClass_ == 5 || displayClass_ == 6;
+void ActOnGame() {
+  const render::GameLayout l = render::GameLayoutOf(displayClass);
+  const bool square = displayClass == 5 || displayClass == 6;
   const int r = Pick(1000);
   if (r < 600) {
     if (const int c = ChooseCell(); c >= 0) {
@@ -328,8 +297,8 @@ void Soak::ActOnGame() {
   }
 }
 
-void Soak::ActOnTable() {
-  const records::HiScoreLayout l = records::HiScoreLayoutOf(displayClass_);
+void ActOnTable() {
+  const records::HiScoreLayout l = records::HiScoreLayoutOf(displayClass);
   const int r = Pick(100);
   if (r < 25) {
     Tap(l.tabX + 30 * Pick(5) + 15, l.tabY + 15);
@@ -346,26 +315,21 @@ void Soak::ActOnTable() {
   }
 }
 
-void Soak::ActOnSettings() {
-  const records::SettingsLayout l = records::SettingsLayoutOf(displayClass_);
+void ActOnSettings() {
+  const records::SettingsLayout l = records::SettingsLayoutOf(displayClass);
   const int y0 = l.offsetY;
   switch (Pick(12)) {
     case 0:
-      Tap(226, 13);  // close
-      break;
+      return Tap(226, 13);  // close
     case 1:
-      Tap(24, 62);  // the joystick
-      break;
+      return Tap(24, 62);  // the joystick
     case 2:
-      Tap(Chance(500) ? 24 : 134, 104 - y0);  // help, stereo
-      break;
+      return Tap(Chance(500) ? 24 : 134, 104 - y0);  // help, stereo
     case 3:
     case 4:
-      Tap(Chance(500) ? 65 : 175, 148 + 22 * Pick(3) - y0);  // speed, style
-      break;
+      return Tap(Chance(500) ? 65 : 175, 148 + 22 * Pick(3) - y0);  // speed, style
     case 5:
-      Tap(185, 240 - y0);  // mute
-      break;
+      return Tap(185, 240 - y0);  // mute
     case 6:
     case 7: {
       // The volume slider, dragged.
@@ -374,53 +338,49 @@ void Soak::ActOnSettings() {
       Note("slider");
       headless::StylusDown((62 + Pick(101)) * u, y);
       headless::StylusMove((50 + Pick(130)) * u, y);
-      headless::StylusUp((50 + Pick(130)) * u, y);
-      break;
+      return headless::StylusUp((50 + Pick(130)) * u, y);
     }
     case 8:
-      Tap(120, 293 - l.buttonOffsetY);  // OK
-      break;
+      return Tap(120, 293 - l.buttonOffsetY);  // OK
     case 9:
-      Key(vk::Return);
-      break;
+      return Key(vk::Return);
     default:
-      TapAnywhere();
-      break;
+      return TapAnywhere();
   }
 }
 
-std::string RandomName(std::mt19937& random) {
+std::string RandomName() {
   static const char* const kPieces[] = {"a", "e", "o", "n", "r", "s", "t", "L", "M", "Z",
                                         " ", "-", "'", "é", "ß", "Ø", "x", "i", "K", "u"};
   std::string name;
-  const auto length = random() % 15;
-  for (std::size_t i = 0; i < length; ++i) name += kPieces[random() % 20];
+  const auto length = rng() % 15;
+  for (std::size_t i = 0; i < length; ++i) name += kPieces[rng() % 20];
   return name;
 }
 
 // First the name: the proposal kept, typed over, or cleared and typed; then
 // Enter, OK or Cancel.
-void Soak::ActOnNameEntry() {
-  if (!entryTyped_) {
-    entryTyped_ = true;
+void ActOnNameEntry() {
+  if (!entryTyped) {
+    entryTyped = true;
     const int r = Pick(3);
     if (r == 0) return;
-    const std::string name = RandomName(random_);
+    const std::string name = RandomName();
     if (r == 2) {
       Key(kBackspace);
-      field_.clear();
+      typed.clear();
     }
     // The proposal is selected, so typing replaces it; the field takes 10 units.
-    if (r == 1 && !name.empty()) field_.clear();
-    field_ += platform::Utf8ToUtf16(name);
-    field_.resize(std::min<std::size_t>(field_.size(), 10));
+    if (r == 1 && !name.empty()) typed.clear();
+    typed += platform::Utf8ToUtf16(name);
+    typed.resize(std::min<std::size_t>(typed.size(), 10));
     Note("type \"" + name + "\"");
     headless::TypeText(name);
     return;
   }
-  entryAnswered_ = true;
+  entryAnswered = true;
   const int r = Pick(10);
-  nameAction_ = r < 8 ? NameAction::Take : NameAction::Cancel;
+  nameAction = r < 8 ? NameAction::Take : NameAction::Cancel;
   if (r < 6) {
     Key(vk::Return);
   } else {
@@ -429,7 +389,7 @@ void Soak::ActOnNameEntry() {
   }
 }
 
-void Soak::ActOnPopup() {
+void ActOnPopup() {
   const platform::Window* p = popup::PopupWindow;
   if (!p) Fail("a popup kind without its window");
   const int u = Unit();
@@ -447,80 +407,30 @@ void Soak::ActOnPopup() {
   }
 }
 
-void Soak::Step() {
-  const std::uint32_t before = render::ScreenState;
-  Note("at " + std::to_string(headless::Now()) + " screen " + std::to_string(before) + " popup " +
-       std::to_string(popup::PopupKind) + " phase " + std::to_string(engine::Game.Phase));
-  if (!focused_) {
-    if (Chance(300)) {
-      Note("focus gained");
-      headless::FocusGained();
-      focused_ = true;
-    }
-  } else if (Chance(10)) {
-    Note("focus lost");
-    headless::FocusLost();
-    focused_ = false;
-    ++focusLosses_;
-  } else if (Chance(1)) {
-    Note("desktop close");
-    platform::DesktopCloseRequested();
-    quitExpected_ = true;
-  } else if (popup::PopupKind != popup::kind::None) {
-    ActOnPopup();
-  } else {
-    switch (before) {
-      case screen::MainMenu:
-        ActOnMenu();
-        break;
-      case screen::Game:
-        ActOnGame();
-        break;
-      case screen::HiScoreTable:
-        ActOnTable();
-        break;
-      case screen::Settings:
-        ActOnSettings();
-        break;
-      case screen::NewHiScore:
-        ActOnNameEntry();
-        break;
-      default:
-        Fail("unknown screen " + std::to_string(before));
+void CheckTables(const Tables& expected, const char* when) {
+  const Tables held = TablesNow();
+  for (int m = 0; m < 5; ++m) {
+    if (held[m] != expected[m]) {
+      Fail(std::string(when) + "the table of mode " + std::to_string(m + 1) + " is [" +
+           Text(held[m]) + "], expected [" + Text(expected[m]) + "]");
     }
   }
-  // While the desktop window is away the game must stand still.
-  const bool frozen = !focused_ && before == screen::Game;
-  std::int32_t countdowns[engine::countdown::Count];
-  std::memcpy(countdowns, engine::Game.TickCountdown, sizeof countdowns);
-  const std::uint32_t ms =
-      10 + static_cast<std::uint32_t>(Pick(before == screen::Game ? 300 : 150));
-  headless::Advance(ms);
-  virtualMs_ += ms;
-  if (before == screen::Game) gameMs_ += ms;
-  if (frozen && !focused_ &&
-      std::memcmp(countdowns, engine::Game.TickCountdown, sizeof countdowns) != 0) {
-    Fail("the game ran on while the window was away");
-  }
-  Observe(before);
 }
 
 // What the last step did, told by the boxes shown, the screen now and the quit.
-void Soak::Observe(std::uint32_t before) {
-  ++steps_;
+void Observe(std::uint32_t before) {
   for (const std::string& fault : headless::TakeFaults()) Fail("headless fault: " + fault);
-  savedThisStep_ = false;
-  bool abandoned = false;
+  bool saved = false, abandoned = false;
   for (const platform::ShownMessageBox& box : platform::TakeShownMessageBoxes()) {
     const bool yes = box.answer == platform::IdYes;
     if (box.text == kResetQuestion) {
       if (yes) {
-        tables_ = defaults_;
-        savedThisStep_ = true;
-        ++resets_;
+        model = defaultTables;
+        saved = true;
+        ++resets;
       }
     } else if (box.text == shell::ExitQuestion || box.text == shell::MenuExitQuestion) {
-      quitExpected_ = quitExpected_ || yes;
+      quitExpected = quitExpected || yes;
     } else if (box.text == shell::AbandonQuestion) {
       abandoned = yes;
     } else if (box.text != kResetDone) {
@@ -530,80 +440,187 @@ void Soak::Observe(std::uint32_t before) {
   const std::uint32_t now = render::ScreenState;
   const bool quit = headless::QuitPosted();
 
-  if (entryOpen_ && now != screen::NewHiScore) {
+  if (entryOpen && now != screen::NewHiScore) {
     // Off the name entry: by OK or Enter with a name, by Cancel, or by the close.
-    const bool take = quit ? !field_.empty() : nameAction_ == NameAction::Take;
-    if (!quit && nameAction_ == NameAction::None) Fail("the name entry closed by itself");
-    if (!quit && take && field_.empty()) Fail("the name entry took an empty name");
+    const bool take = quit ? !typed.empty() : nameAction == NameAction::Take;
+    if (!quit && nameAction == NameAction::None) Fail("the name entry closed by itself");
+    if (!quit && take && typed.empty()) Fail("the name entry took an empty name");
     if (take) {
-      Insert(tables_[gameMode_ - 1], field_, entryScore_);
-      savedThisStep_ = true;
-      ++names_;
+      Insert(model[gameMode - 1], typed, entryScore);
+      saved = true;
+      ++names;
     }
-    entryOpen_ = false;
-    gameMode_ = 0;
-  } else if (entryOpen_ && entryAnswered_) {
-    if (nameAction_ == NameAction::Cancel || !field_.empty()) Fail("the name entry stayed");
-    entryTyped_ = entryAnswered_ = false;  // an empty name is refused: type again
+    entryOpen = false;
+    gameMode = 0;
+  } else if (entryOpen && entryAnswered) {
+    if (nameAction == NameAction::Cancel || !typed.empty()) Fail("the name entry stayed");
+    entryTyped = entryAnswered = false;  // an empty name is refused: type again
   }
 
   if (before == screen::Game && now == screen::MainMenu) {
     if (!abandoned) Fail("the game went back to the menu unasked");
-    ++abandoned_;
-    gameMode_ = 0;
+    gameMode = 0;
   } else if (before == screen::Game && now != screen::Game) {
     // The end of a game: the name entry exactly when the score beats the fifth place.
+    const Table& table = model[gameMode - 1];
     const std::int32_t score = engine::Kept.Score;
-    const bool place = score > tables_[gameMode_ - 1].score[4];
+    const bool place = score > table.score[4];
     if (now != (place ? screen::NewHiScore : screen::HiScoreTable) ||
-        render::HiScoreTab != static_cast<std::uint32_t>(gameMode_)) {
-      Fail("a game of mode " + std::to_string(gameMode_) + " scoring " + std::to_string(score) +
+        render::HiScoreTab != static_cast<std::uint32_t>(gameMode)) {
+      Fail("a game of mode " + std::to_string(gameMode) + " scoring " + std::to_string(score) +
            " ended on screen " + std::to_string(now) + ", tab " +
            std::to_string(render::HiScoreTab));
     }
-    ++finished_[gameMode_ - 1][displayClass_ - 1];
-    ++games_;
-    stepsSinceGameEnd_ = 0;
-    entryOpen_ = place;
+    ++gamesEnded;
+    stepsSinceGameEnd = 0;
+    entryOpen = place;
     if (place) {
-      entryTyped_ = entryAnswered_ = false;
-      nameAction_ = NameAction::None;
-      field_ = Proposal(tables_[gameMode_ - 1]);
-      entryScore_ = score;
+      // The entry proposes the name of the latest insertion.
+      entryTyped = entryAnswered = false;
+      nameAction = NameAction::None;
+      typed = table.lastInsert >= 0 && table.lastInsert <= 4 ? table.name[table.lastInsert]
+                                                             : std::u16string();
+      entryScore = score;
     } else {
-      gameMode_ = 0;
+      gameMode = 0;
     }
   }
   if (now == screen::Game && engine::Kept.Mode != 0) {
-    if (gameMode_ != engine::Kept.Mode) {
-      gameMs_ = 0;
-      aim_ = Pick(100);
-      waste_ = Pick(60);
+    if (gameMode != engine::Kept.Mode) {
+      gameMs = 0;
+      aim = Pick(100);
+      waste = Pick(60);
     }
-    gameMode_ = engine::Kept.Mode;
+    gameMode = engine::Kept.Mode;
   }
-  if (entryOpen_ && !quit) {
+  if (entryOpen && !quit) {
     char16_t text[32];
     const std::u16string shown(text, platform::GetWindowText(records::NameField(), text, 32));
-    if (shown != field_) {
+    if (shown != typed) {
       Fail("the name field shows \"" + platform::Utf16ToUtf8(shown) + "\", expected \"" +
-           platform::Utf16ToUtf8(field_) + "\"");
+           platform::Utf16ToUtf8(typed) + "\"");
     }
   }
 
-  if (const std::string d = Difference(TablesNow(), tables_); !d.empty()) Fail("the " + d);
-  if (quit && !quitExpected_ && !quitAllowed_) Fail("the program quit unasked");
-  if (!quit && quitExpected_) Fail("the program did not quit");
-  quitAllowed_ = false;
-  if (quit || savedThisStep_) saved_ = Records{tables_, SettingsNow(), KeptNow()};
-  if (++stepsSinceGameEnd_ > 200000) Fail("no game ended in 200000 steps");
+  CheckTables(model, "");
+  if (quit && !quitExpected && !quitAllowed) Fail("the program quit unasked");
+  if (!quit && quitExpected) Fail("the program did not quit");
+  quitAllowed = false;
+  if (quit || saved) {
+    savedTables = model;
+    savedFields = SettingsAndKeptGame();
+  }
+  if (++stepsSinceGameEnd > 200000) Fail("no game ended in 200000 steps");
 }
 
-void Soak::Run() {
+void StartSession() {
+  ++sessions;
+  Note("start " + std::to_string(sessions));
+  const int k = Pick(7);
+  width = kScreens[k][0];
+  height = kScreens[k][1];
+  // Now and then the clock starts just before the wrap of the tick count.
+  const std::uint32_t clock = Chance(100) ? 0xFFFFFFFFu - static_cast<std::uint32_t>(Pick(600000))
+                                          : static_cast<std::uint32_t>(rng());
+  headless::Start(platform::ScreenConfig{width, height, 0, 0}, clock);
+  headless::SetModalWaitHandler(&AnswerBox);
+  if (shell::StartUp() != shell::StartOutcome::Run) Fail("the program did not start");
+  displayClass = platform::Display.DisplayClass;
+  focused = platform::DesktopHasFocus();
+
+  if (firstRun) {  // nothing stored yet: the first run's records are the defaults
+    firstRun = false;
+    defaultTables = savedTables = TablesNow();
+    savedFields = SettingsAndKeptGame();
+  }
+  CheckTables(savedTables, "after the start, ");
+  if (const std::vector<std::int32_t> fields = SettingsAndKeptGame(); fields != savedFields) {
+    Fail("after the start, the settings and kept game are [" + Text(fields) + "], expected [" +
+         Text(savedFields) + "]");
+  }
+  model = savedTables;
+  const bool kept = records::GameStatus.Mode != 0;
+  if (render::ScreenState != (kept ? screen::Game : screen::MainMenu)) {
+    Fail("the first screen is " + std::to_string(render::ScreenState));
+  }
+  resumed += kept;
+  headless::Pump();
+  Observe(render::ScreenState);
+}
+
+void EndSession(bool abrupt) {
+  if (abrupt) {
+    // As if the process were killed: nothing saved, the device and lock let go.
+    ++abruptEnds;
+    Note("abrupt end");
+    sound::CloseSpeaker();
+  }
+  popup::ResetPopup();
+  platform::ReleaseSingleInstance();
+  headless::Stop();
+  platform::TakeShownMessageBoxes();
+  // A new process starts with nothing read and nothing shown.
+  std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
+  std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
+  shell::ResetShell();
+  gameMode = 0;
+  entryOpen = false;
+  quitExpected = false;
+}
+
+void Step() {
+  const std::uint32_t before = render::ScreenState;
+  Note("at " + std::to_string(headless::Now()) + " screen " + std::to_string(before) + " popup " +
+       std::to_string(popup::PopupKind) + " phase " + std::to_string(engine::Game.Phase));
+  if (!focused) {
+    if (Chance(300)) {
+      Note("focus gained");
+      headless::FocusGained();
+      focused = true;
+    }
+  } else if (Chance(10)) {
+    Note("focus lost");
+    headless::FocusLost();
+    focused = false;
+  } else if (Chance(1)) {
+    Note("desktop close");
+    platform::DesktopCloseRequested();
+    quitExpected = true;
+  } else if (popup::PopupKind != popup::kind::None) {
+    ActOnPopup();
+  } else if (before == screen::MainMenu) {
+    ActOnMenu();
+  } else if (before == screen::Game) {
+    ActOnGame();
+  } else if (before == screen::HiScoreTable) {
+    ActOnTable();
+  } else if (before == screen::Settings) {
+    ActOnSettings();
+  } else if (before == screen::NewHiScore) {
+    ActOnNameEntry();
+  } else {
+    Fail("unknown screen " + std::to_string(before));
+  }
+  // While the desktop window is away the game must stand still.
+  const bool frozen = !focused && before == screen::Game;
+  std::int32_t countdowns[engine::countdown::Count];
+  std::memcpy(countdowns, engine::Game.TickCountdown, sizeof countdowns);
+  const std::uint32_t ms =
+      10 + static_cast<std::uint32_t>(Pick(before == screen::Game ? 300 : 150));
+  headless::Advance(ms);
+  virtualMs += ms;
+  if (before == screen::Game) gameMs += ms;
+  if (frozen && !focused &&
+      std::memcmp(countdowns, engine::Game.TickCountdown, sizeof countdowns) != 0) {
+    Fail("the game ran on while the window was away");
+  }
+  Observe(before);
+}
+
+void Run() {
   const auto start = std::chrono::steady_clock::now();
-  platform::UseStore(&store_);
   StartSession();
-  while (games_ < target_) {
+  while (gamesEnded < target) {
     if (Chance(1)) {
       // Now and then the process dies without any way out.
       EndSession(true);
@@ -619,69 +636,54 @@ void Soak::Run() {
   // The last way out saves too, and one more start checks it.
   Note("desktop close");
   platform::DesktopCloseRequested();
-  quitExpected_ = true;
+  quitExpected = true;
   headless::Pump();
   Observe(render::ScreenState);
   EndSession(false);
   StartSession();
   EndSession(false);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-  std::printf("soak: seed %u: %d games in %.1f s (%.1f virtual hours), %ld steps\n", seed_, games_,
-              seconds, static_cast<double>(virtualMs_) / 3.6e6, steps_);
-  std::printf("soak: games ended per mode and screen:\n              ");
-  for (const auto& s : kScreens)
-    std::printf("%8s", (std::to_string(s[0]) + "x" + std::to_string(s[1])).c_str());
-  static const char* const kModes[] = {"EASY", "HARD", "PANIC", "HEAT", "CHROMA"};
-  for (int m = 0; m < 5; ++m) {
-    std::printf("\n      %-8s", kModes[m]);
-    for (int c = 0; c < 7; ++c) std::printf("%8d", finished_[m][c]);
-  }
   std::printf(
-      "\nsoak: %d sessions (%d restarts, %d after an abrupt end), %d kept games resumed, %d "
-      "abandoned, %d names entered, %d resets, %d boxes answered, %d focus losses\n"
-      "soak: %llu timer ticks, %llu paints\n",
-      sessions_, sessions_ - 1, abrupt_, resumed_, abandoned_, names_, resets_, boxes_,
-      focusLosses_, static_cast<unsigned long long>(ticks_),
-      static_cast<unsigned long long>(paints_));
+      "soak: %d games in %.1f s (%.1f virtual hours), %d sessions (%d after an abrupt end), "
+      "%d kept games resumed, %d names entered, %d resets\n",
+      gamesEnded, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+      static_cast<double>(virtualMs) / 3.6e6, sessions, abruptEnds, resumed, names, resets);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  unsigned seed = std::random_device{}();
-  int games = 100;
+  seed = std::random_device{}();
+  target = 100;
   for (int i = 1; i < argc; i += 2) {
     const char* value = i + 1 < argc ? argv[i + 1] : "";
     if (std::strcmp(argv[i], "--seed") == 0) {
       seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
-    } else if (std::strcmp(argv[i], "--games") == 0) {
-      games = std::atoi(value);
     } else {
-      games = 0;
+      target = std::strcmp(argv[i], "--games") == 0 ? std::atoi(value) : 0;
     }
   }
-  if (games <= 0) {
+  if (target <= 0) {
     std::fprintf(stderr, "usage: fandriass_soak [--seed N] [--games N]\n");
     return 2;
   }
-  std::printf("soak: seed %u, %d games\n", seed, games);
+  std::printf("soak: seed %u, %d games\n", seed, target);
   std::fflush(stdout);
+  rng.seed(seed);
 
-  char name[] = "/tmp/fandriass-soak-XXXXXX";
-  if (!mkdtemp(name)) {
+  char root[] = "/tmp/fandriass-soak-XXXXXX";
+  if (!mkdtemp(root)) {
     std::perror("soak: no temporary folder");
     return 2;
   }
   // The store and the one-copy lock both live in the private folder.
-  setenv("XDG_RUNTIME_DIR", name, 1);
+  setenv("XDG_RUNTIME_DIR", root, 1);
+  folder = std::string(root) + "/store";
   {
-    Soak soak(seed, games, std::string(name) + "/store");
-    active = &soak;
-    soak.Run();
+    platform::FileStore store(folder);
+    platform::UseStore(&store);
+    Run();
     platform::UseStore(nullptr);
   }
-  std::filesystem::remove_all(name);
+  std::filesystem::remove_all(root);
   return 0;
 }

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/file_store.hpp"
 #include "platform/value_store.hpp"
@@ -40,7 +41,15 @@ bool ReadNumber(std::string_view text, std::int32_t& out) {
 int main(int argc, char** argv) {
   fixture::KeptGame game;
   std::string folder;
-  for (int i = 1; i < argc; ++i) {
+  const std::pair<std::string_view, std::int32_t*> numbers[] = {
+      {"--mode", &game.mode},         {"--score", &game.score},     {"--level", &game.level},
+      {"--paint", &game.paintColour}, {"--reserve", &game.reserve}, {"--panic", &game.panicTime}};
+  const std::pair<std::string_view, std::string_view*> texts[] = {{"--board", &game.board},
+                                                                  {"--letters", &game.letters},
+                                                                  {"--word", &game.word},
+                                                                  {"--hot", &game.hotPipes},
+                                                                  {"--heat", &game.pipeHeat}};
+  for (int i = 1; i < argc; i += 2) {
     const std::string_view option = argv[i];
     if (option == "--help") {
       std::fputs(Usage, stdout);
@@ -50,38 +59,25 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "fandriass_keptgame: %s wants a value\n%s", argv[i], Usage);
       return 2;
     }
-    const std::string_view value = argv[++i];
-    bool good = true;
-    if (option == "--folder") {
-      folder = value;
-    } else if (option == "--mode") {
-      good = ReadNumber(value, game.mode);
-    } else if (option == "--score") {
-      good = ReadNumber(value, game.score);
-    } else if (option == "--level") {
-      good = ReadNumber(value, game.level);
-    } else if (option == "--paint") {
-      good = ReadNumber(value, game.paintColour);
-    } else if (option == "--reserve") {
-      good = ReadNumber(value, game.reserve);
-    } else if (option == "--panic") {
-      good = ReadNumber(value, game.panicTime);
-    } else if (option == "--board") {
-      game.board = value;
-    } else if (option == "--letters") {
-      game.letters = value;
-    } else if (option == "--word") {
-      game.word = value;
-    } else if (option == "--hot") {
-      game.hotPipes = value;
-    } else if (option == "--heat") {
-      game.pipeHeat = value;
-    } else {
-      std::fprintf(stderr, "fandriass_keptgame: unknown option %s\n%s", argv[i - 1], Usage);
-      return 2;
+    const std::string_view value = argv[i + 1];
+    bool known = option == "--folder";
+    if (known) folder = value;
+    for (const auto& [name, field] : texts) {
+      if (option == name) {
+        *field = value;
+        known = true;
+      }
     }
-    if (!good) {
-      std::fprintf(stderr, "fandriass_keptgame: %s is not a number\n", argv[i]);
+    for (const auto& [name, field] : numbers) {
+      if (option != name) continue;
+      if (!ReadNumber(value, *field)) {
+        std::fprintf(stderr, "fandriass_keptgame: %s is not a number\n", argv[i + 1]);
+        return 2;
+      }
+      known = true;
+    }
+    if (!known) {
+      std::fprintf(stderr, "fandriass_keptgame: unknown option %s\n%s", argv[i], Usage);
       return 2;
     }
   }

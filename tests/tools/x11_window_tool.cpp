@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -57,20 +58,12 @@ Display* OpenDisplay() {
   return nullptr;
 }
 
-// Reads one pixel of a window as the server holds it (a 24-bit true-colour screen).
-bool PrintPixel(Display* display, Window window, int x, int y) {
-  XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-  if (!image) return false;
-  std::printf("%06lx\n", XGetPixel(image, 0, 0) & 0xFFFFFFul);
-  XDestroyImage(image);
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool pixel = argc == 5 && std::strcmp(argv[1], "pixel") == 0;
-  if (argc != 3 && !pixel) {
+  const std::string_view command = argc > 1 ? argv[1] : "";
+  if (!(argc == 3 && (command == "count" || command == "close")) &&
+      !(argc == 5 && command == "pixel")) {
     std::fprintf(stderr, "usage: %s count|close NAME, or pixel NAME X Y\n", argv[0]);
     return 2;
   }
@@ -82,15 +75,20 @@ int main(int argc, char** argv) {
   }
   std::vector<Window> found;
   Collect(display, DefaultRootWindow(display), argv[2], found);
-  if (pixel) {
-    const bool read =
-        !found.empty() && PrintPixel(display, found[0], std::atoi(argv[3]), std::atoi(argv[4]));
-    XCloseDisplay(display);
-    return read ? 0 : 1;
-  }
-  if (std::strcmp(argv[1], "count") == 0) {
+  bool done = !found.empty();
+  if (command == "count") {
     std::printf("%zu\n", found.size());
-  } else {
+    done = true;
+  } else if (command == "pixel" && done) {
+    // A 24-bit true-colour screen, as the server holds it.
+    XImage* image = XGetImage(display, found[0], std::atoi(argv[3]), std::atoi(argv[4]), 1, 1,
+                              AllPlanes, ZPixmap);
+    done = image != nullptr;
+    if (done) {
+      std::printf("%06lx\n", XGetPixel(image, 0, 0) & 0xFFFFFFul);
+      XDestroyImage(image);
+    }
+  } else if (command == "close") {
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     for (Window w : found) {
@@ -104,11 +102,7 @@ int main(int argc, char** argv) {
       XSendEvent(display, w, False, NoEventMask, &event);
     }
     XSync(display, False);
-    if (found.empty()) {
-      XCloseDisplay(display);
-      return 1;
-    }
   }
   XCloseDisplay(display);
-  return 0;
+  return done ? 0 : 1;
 }
