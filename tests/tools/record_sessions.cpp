@@ -577,6 +577,7 @@ const std::vector<Session>& Sessions() {
       {"focus_box_320x240", 320, 240,
        [] {
          Kept({.mode = 2, .score = 400, .paintColour = 4, .reserve = 60, .board = kFullBoard});
+         records::GameStatus.BallStyle = 2;  // drawn in the player's style from the first paint
        },
        [] {
          Wait(1000);
@@ -623,6 +624,41 @@ const std::vector<Session>& Sessions() {
          Press(vk::Return, 600);
          Press(vk::Right, 600);
          Menu(8);
+       }},
+      // The settings, the table and its export panel on the other two shapes.
+      {"screens_320x240", 320, 240, [] { ExtremeTables(); },
+       [] {
+         Wait(800);
+         Menu(6, 800);
+         Tap(134, SettingsY(104));
+         Tap(65, SettingsY(192));
+         Tap(175, SettingsY(170));
+         Drag(150, SettingsY(241), 56);
+         Tap(185, SettingsY(240));
+         SettingsOk();
+         Menu(5, 800);
+         HiScoreTab(2);
+         ExportButton();
+         TapPopup(227, 13);
+         Tap(120, 150, 800);
+       }},
+      {"screens_320x320", 320, 320, [] { ExtremeTables(); },
+       [] {
+         Wait(800);
+         Menu(6, 800);
+         Tap(24, 62);
+         Tap(24, SettingsY(104));
+         Tap(65, SettingsY(192));
+         Tap(175, SettingsY(148));
+         Drag(60, SettingsY(241), 120);
+         Tap(226, 13, 800);
+         Menu(5, 800);
+         HiScoreTab(4);
+         ExportButton();
+         TapControl(0);
+         Tap(120, 150, 800);
+         Menu(7, 1000);
+         TapControl(0);
        }},
       // Held keys act once per press: Escape's question on the menu is not
       // answered by its own repeats; Enter paints once; F2's symbols; the
