@@ -74,7 +74,8 @@ void OnTimer(platform::Window* window) {
 void PaintDispatch(platform::Window* window) {
   platform::DeviceContext dc = platform::BeginPaint(window);
   platform::RederiveDisplayClass();
-  switch (render::ScreenState) {
+  const std::uint32_t painting = render::ScreenState;
+  switch (painting) {
     case render::screen::MainMenu:
       PaintMainMenu(dc);
       break;
@@ -93,7 +94,9 @@ void PaintDispatch(platform::Window* window) {
     default:
       break;
   }
-  NoteScreenPainted();
+  // The game's full redraw may end a finished game's show and move on: the
+  // next screen has not been painted, and a press must wait for it.
+  if (render::ScreenState == painting) NoteScreenPainted();
   platform::EndPaint(window);
 }
 

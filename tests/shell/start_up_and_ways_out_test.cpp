@@ -335,6 +335,27 @@ TEST_F(StartAndLeaveTest, WhileAPopupIsOpenATapUnderItOnlyBringsItToTheFront) {
   EXPECT_EQ(platform::GetActiveWindow(), popup::PopupWindow);
 }
 
+// A press waits for the next screen's first paint, also when the game's full
+// redraw (here as the colour wheel would ask for it) is what ended the show.
+TEST_F(StartAndLeaveTest, APressWaitsForTheScreenAFullRedrawMovedTo) {
+  Keep({.mode = 1,
+        .score = 100,
+        .reserve = -10,
+        .board = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG"});
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  for (int t = 0; t < 20000 && engine::Game.RunOutCounter != 10; ++t) {
+    platform::headless::Advance(1);
+  }
+  ASSERT_EQ(engine::Game.RunOutCounter, 10);
+  render::FullRedrawRequested = true;
+  platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
+  platform::UpdateWindow(platform::MainWindow());
+  ASSERT_EQ(render::ScreenState, render::screen::HiScoreTable);
+  platform::headless::Tap(120, 160);
+  platform::headless::Pump();
+  EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
+}
+
 // Focus comes back in ways no replay holds: after a settings change while
 // away, or to a window that opened without it.
 TEST_F(StartAndLeaveTest, AGameNeverStaysFrozenOnceTheWindowHasTheFocus) {
