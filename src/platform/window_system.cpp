@@ -27,8 +27,10 @@ struct WindowSystem {
   Window* focus = nullptr;
   Window* capture = nullptr;
   bool stylusHeld = false;
-  // The press that may open a double-click: where and when it came.
+  // The press that may open a double-click: where and when it came, and how
+  // many windows had been made by then.
   bool pressOpen = false;
+  std::uint64_t madeBeforePress = 0;
   std::uint32_t pressTime = 0;
   int pressX = 0;
   int pressY = 0;
@@ -47,6 +49,7 @@ struct WindowSystem {
   InputObserver observer = nullptr;
   std::uint64_t paints = 0;
   std::uint64_t timers = 0;
+  std::uint64_t windowsMade = 0;
 };
 
 WindowSystem& System() {
@@ -77,6 +80,7 @@ WParam DoubleClickFlag(int x, int y) {
                       std::abs(x - s.pressX) <= stylus::DoubleClickSlop &&
                       std::abs(y - s.pressY) <= stylus::DoubleClickSlop;
   s.pressOpen = !second;
+  if (!second) s.madeBeforePress = s.windowsMade;
   s.pressTime = now;
   s.pressX = x;
   s.pressY = y;
@@ -85,7 +89,18 @@ WParam DoubleClickFlag(int x, int y) {
 
 void RouteInput(QueuedMessage m) {
   WindowSystem& s = System();
-  if (m.message == msg::StylusDown) m.wParam |= DoubleClickFlag(PointX(m.lParam), PointY(m.lParam));
+  if (m.message == msg::StylusDown) {
+    m.wParam |= DoubleClickFlag(PointX(m.lParam), PointY(m.lParam));
+    // The second press of a double-click never lands on a window its first
+    // press brought up (a popup's OK or close box, a box's button): it goes
+    // nowhere, and so do the moves and the lift that follow it.
+    const Window* under = WindowAt(PointX(m.lParam), PointY(m.lParam));
+    if ((m.wParam & stylus::DoubleClick) != 0 && under && under->born > s.madeBeforePress) {
+      s.stylusHeld = false;
+      s.capture = nullptr;
+      return;
+    }
+  }
   for (InputFilter filter : std::vector<InputFilter>(s.filters)) {
     if (filter(m.message, m.wParam, m.lParam)) return;
   }
@@ -165,6 +180,7 @@ Window* CreateWindowOfKind(WindowKind kind, const Rect& rect, WindowProc proc) {
   window->surface = Bitmap(std::max(rect.Width(), 1), std::max(rect.Height(), 1));
   window->invalid = Rect{0, 0, rect.Width(), rect.Height()};
   Window* w = window.get();
+  w->born = ++s.windowsMade;
   s.owned.push_back(std::move(window));
   s.topLevel.push_back(w);
   s.screenChanged = true;

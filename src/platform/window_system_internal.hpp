@@ -33,6 +33,7 @@ class Window {
   bool alive = true;
   std::vector<WindowTimer> timers;
   Window* parent = nullptr;  // set for a child control only
+  std::uint64_t born = 0;    // the order in which windows were made
   // Whatever a service (popup, message box, control host) keeps for the window.
   void* userData = nullptr;
 };

@@ -491,6 +491,20 @@ const std::vector<Session>& Sessions() {
          Menu(0, 800);
          DoubleTap(187, 18);
        }},
+      // A double-click on a menu entry whose help's OK lies under it shows the
+      // help and starts nothing; one on the title whose About's close box
+      // lies under it leaves About open.
+      {"double_click_help_240x320", 240, 320, nullptr,
+       [] {
+         Wait(800);
+         DoubleTap(190, 260, 100, 1500);
+         HelpOk();
+         Wait(1000);
+         Answering({vk::Return}, [] { GameIcon(1); });
+         Wait(600);
+         DoubleTap(227, 51, 100, 1500);
+         TapControl(0);
+       }},
       // A press before the new screen's first paint does nothing.
       {"first_paint_240x320", 240, 320,
        [] {
