@@ -89,7 +89,17 @@ void GameScreenTap(platform::Window* window, int x, int y) {
 
 }  // namespace
 
+namespace {
+
+// The settings screen's press in progress: only one that went down on that
+// screen may slide its volume or release its OK (a press on the menu's entry
+// that slides on would otherwise carry on over the slider).
+bool settingsPress = false;
+
+}  // namespace
+
 void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleClick) {
+  settingsPress = false;
   // While a popup is open, whatever lies under it waits: a tap only brings
   // the popup back in front.
   if (popup::PopupKind != popup::kind::None) {
@@ -97,6 +107,7 @@ void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleCli
     return;
   }
   if (!PressMayAct(secondOfDoubleClick)) return;
+  settingsPress = render::ScreenState == render::screen::Settings;
   if (platform::IsVgaClass(platform::Display.DisplayClass)) {
     x /= 2;
     y /= 2;
@@ -124,7 +135,7 @@ namespace {
 // Moves and releases matter only to the settings screen, and never while a
 // popup holds the input.
 bool SettingsHasTheStylus(int& x, int& y) {
-  if (render::ScreenState != render::screen::Settings) return false;
+  if (!settingsPress || render::ScreenState != render::screen::Settings) return false;
   if (popup::PopupKind != popup::kind::None) return false;
   if (platform::IsVgaClass(platform::Display.DisplayClass)) {
     x /= 2;

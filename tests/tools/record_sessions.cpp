@@ -621,6 +621,17 @@ const std::vector<Session>& Sessions() {
          headless::StylusUp(100, 282);
          Wait(800);
          Tap(226, 13, 800);
+         // A press on the menu's entry that slides up over the volume slider
+         // moves nothing there.
+         headless::StylusDown(59, 271);
+         for (const int y : {266, 258, 250, 244}) {
+           Wait(60);
+           headless::StylusMove(59 + (271 - y) * 3, y);
+         }
+         Wait(60);
+         headless::StylusUp(140, 244);
+         Wait(800);
+         Tap(226, 13, 800);
          Menu(8);
        }},
       // The settings and the table on the wide VGA screen.
