@@ -1,6 +1,7 @@
 #include "shell/commands.hpp"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "engine/game_state.hpp"
@@ -73,6 +74,13 @@ platform::LResult OnCommand(platform::Window* window, unsigned message, platform
 
 void FinishNameEntryOnClose(platform::Window* window) {
   if (!OnNameEntry()) return;
+  // Closed before the entry's first paint made its field: the score goes in
+  // under the name the field would have proposed, rather than being lost.
+  if (!records::NameField()) {
+    const std::u16string proposed(records::LastInsertedName(static_cast<int>(render::HiScoreTab)));
+    LeaveNameEntry(window, proposed);
+    return;
+  }
   if (!TakeName(window)) LeaveNameEntry(window, {});
 }
 

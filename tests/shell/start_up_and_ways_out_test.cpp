@@ -356,6 +356,27 @@ TEST_F(StartAndLeaveTest, APressWaitsForTheScreenAFullRedrawMovedTo) {
   EXPECT_EQ(render::ScreenState, render::screen::HiScoreTable);
 }
 
+// The desktop's close between the switch to the name entry and its first
+// paint (no field yet) keeps the score, under the name the field would propose.
+TEST_F(StartAndLeaveTest, AClosedWindowKeepsANewScoreWhoseEntryIsNotPaintedYet) {
+  Keep({.mode = 2,
+        .score = 5000,
+        .reserve = -10,
+        .board = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG"});
+  ASSERT_EQ(Start(), StartOutcome::Run);
+  for (int t = 0; t < 20000 && engine::Game.RunOutCounter != 10; ++t) {
+    platform::headless::Advance(1);
+  }
+  engine::GameTick(platform::MainWindow());  // the tick that ends the show
+  ASSERT_EQ(render::ScreenState, render::screen::NewHiScore);
+  const std::u16string proposed(records::LastInsertedName(2));
+  platform::DesktopCloseRequested();
+  platform::headless::Pump();
+  EXPECT_TRUE(platform::headless::QuitPosted());
+  EXPECT_EQ(records::HiScoreTables[1].Entry[2].Score, 5000);
+  EXPECT_EQ(std::u16string(records::HiScoreName(records::HiScoreTables[1].Entry[2])), proposed);
+}
+
 // Focus comes back in ways no replay holds: after a settings change while
 // away, or to a window that opened without it.
 TEST_F(StartAndLeaveTest, AGameNeverStaysFrozenOnceTheWindowHasTheFocus) {
