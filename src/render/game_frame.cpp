@@ -154,6 +154,9 @@ void FullRedraw(platform::Window* window, DeviceContext& screen) {
   SetGameLayout();
   DrawWholeFrame(screen);
   engine::FullRedrawTick(window);
+  // The tick dealt a new game: its score and clock, not the last game's.
+  DrawScoreBox(screen);
+  if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
   DrawNextColour(screen);
   // HEAT leaves its pipes to this point: the hot ones are chosen by the tick.
   if (Kept.Mode == engine::mode::Heat) DrawPipes();

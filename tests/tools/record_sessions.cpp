@@ -776,6 +776,24 @@ const std::vector<Session>& Sessions() {
          Kept({.mode = 1, .score = 100, .paintColour = 3, .reserve = -10, .board = kFullBoard});
        },
        [] { Wait(3000); }},
+      // A PANIC game that times out, then a new one: its clock starts at 99.
+      {"panic_again_320x240", 320, 240,
+       [] {
+         FifthPlacesAt(90000);
+         records::GameStatus.HelpEnabled = 0;
+         Kept({.mode = 3,
+               .score = 300,
+               .paintColour = 3,
+               .reserve = 60,
+               .panicTime = 2,
+               .board = kFullBoard});
+       },
+       [] {
+         Wait(5000);
+         Tap(120, 150, 800);
+         Menu(2, 3000);
+         Answering({vk::Return}, [] { GameIcon(1); });
+       }},
       // An emptied name: OK refuses it; the close then ends the entry with nothing.
       {"empty_name_320x240", 320, 240,
        [] {
