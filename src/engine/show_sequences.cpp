@@ -70,7 +70,8 @@ LevelUpFrameResult LevelUpFrame() {
     // During the game-over show the board is the show's, every ball on it black.
     if (Game.Phase != phase::GameOver) RemoveBlackBalls();
   }
-  result.ShowBanner = step < 40 && Kept.Level != 9;
+  // The level still rises in the show, but the banner would cover the end's.
+  result.ShowBanner = step < 40 && Kept.Level != 9 && Game.Phase != phase::GameOver;
   Game.LevelUpStep = step + 1;
   if (Game.LevelUpStep >= 41) {
     if (Kept.Level != 9) Kept.Level += 1;
@@ -86,6 +87,14 @@ GameOverFrameResult GameOverShowFrame() {
   const int s = Game.GameOverStep;
   if (s == 0) {
     EndMovesInFlight();
+    // No banner of the game outlives it: a word still blinking ends now,
+    // emptied as its blink would leave it (the show's black board, drawn
+    // now, covers the banner).
+    if (Game.WordBlinkStep > 0) {
+      for (int position = 1; position <= 9; ++position) WordSlot(position) = 0;
+      Game.WordBlinkStep = 0;
+      Game.WordRedraw = 1;
+    }
     for (int c = 0; c < CellCount; ++c) {
       Kept.BallColour[c] = colour::Black;
       Kept.BallLetter[c] = 0;

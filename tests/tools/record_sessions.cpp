@@ -560,6 +560,24 @@ const std::vector<Session>& Sessions() {
          TapCell(32, 6000);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},
+      // A PANIC game that times out while the completed word blinks: the
+      // end's banner is not covered by the BONUS one.
+      {"time_up_in_the_blink_240x320", 240, 320,
+       [] {
+         FifthPlacesAt(90000);
+         Kept({.mode = 3,
+               .score = 700,
+               .paintColour = 1,
+               .reserve = 50,
+               .panicTime = 3,
+               .board = kFullBoard,
+               .letters = "...... ...... ...... ...... ...... 7.....",
+               .word = "111111110"});
+       },
+       [] {
+         Wait(300);
+         TapCell(32, 6000);
+       }},
       // Numbers beyond their boxes, the gauge at its top, a table of the
       // widest names and largest scores, an earned export code.
       {"extremes_480x640", 480, 640,
