@@ -89,7 +89,8 @@ void GameKey(platform::Window* window, unsigned key) {
     if (engine::Game.Phase != engine::phase::GameOver) engine::PaintCell(cell);
     return;
   }
-  if (Step(key) == 0) return;
+  // The end of the game is on show: a moved cursor would redraw a cell over it.
+  if (Step(key) == 0 || engine::Game.Phase == engine::phase::GameOver) return;
   std::int32_t next = cell;
   if (cell < 0 || cell >= engine::CellCount) {
     next = FirstCursorCell;

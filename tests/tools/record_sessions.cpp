@@ -721,7 +721,9 @@ const std::vector<Session>& Sessions() {
          Hold(vk::Return, 600);
          Press(vk::F2, 1500);
          PlayToTheEnd(3000, true);
-         Hold(vk::Return, 2500);
+         Press(vk::Left, 200);
+         Press(vk::Up, 200);
+         Hold(vk::Return, 2100);
          Type("Held");
          Press(vk::Return, 1000);
          Press(vk::F2, 600);
