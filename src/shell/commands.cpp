@@ -84,4 +84,8 @@ void FinishNameEntryOnClose(platform::Window* window) {
   if (!TakeName(window)) LeaveNameEntry(window, {});
 }
 
+void NameEntryTap(platform::Window* window, int x, int y) {
+  if (x >= 218 && x <= 236 && y >= 5 && y <= 22) FinishNameEntryOnClose(window);
+}
+
 }  // namespace shell

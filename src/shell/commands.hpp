@@ -19,4 +19,8 @@ platform::LResult OnCommand(platform::Window* window, unsigned message, platform
 // ends the entry as Cancel does. Elsewhere nothing happens.
 void FinishNameEntryOnClose(platform::Window* window);
 
+// A tap on the name entry (logical pixels): its panel's close box ends the
+// entry as the desktop's close does.
+void NameEntryTap(platform::Window* window, int x, int y);
+
 }  // namespace shell

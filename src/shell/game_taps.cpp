@@ -11,6 +11,7 @@
 #include "records/game_status_record.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
+#include "shell/commands.hpp"
 #include "shell/hiscore_taps.hpp"
 #include "shell/menu_taps.hpp"
 #include "shell/press_guard.hpp"
@@ -124,6 +125,9 @@ void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleCli
       break;
     case render::screen::Settings:
       SettingsStylusDown(window, x, y);
+      break;
+    case render::screen::NewHiScore:
+      NameEntryTap(window, x, y);
       break;
     default:
       break;

@@ -814,6 +814,18 @@ const std::vector<Session>& Sessions() {
          Menu(2, 3000);
          Answering({vk::Return}, [] { GameIcon(1); });
        }},
+      // The name entry's close box keeps the typed name, as the desktop's close does.
+      {"close_box_entry_240x240", 240, 240,
+       [] {
+         FifthPlacesAt(300);
+         Kept({.mode = 1, .score = 1500, .paintColour = 2, .reserve = -5, .board = kFullBoard});
+       },
+       [] {
+         Wait(2500);
+         Type("Box");
+         Tap(227, 13, 1000);
+       },
+       true},
       // An emptied name: OK refuses it; the close then ends the entry with nothing.
       {"empty_name_320x240", 320, 240,
        [] {
@@ -831,6 +843,7 @@ const std::vector<Session>& Sessions() {
          Press(8, 300);
          TapControl(records::NameOkButtonId, 600);
          Press(vk::Return, 600);
+         Tap(227, 13, 800);  // the panel's close box: an empty field inserts nothing
          Close();
        }},
   };
