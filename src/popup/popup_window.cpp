@@ -143,11 +143,16 @@ void OnPopupStylusDown(platform::Window* window, int x, int y) {
   }
 }
 
-void OnPopupKeyUp(unsigned key, platform::Window*) {
-  if (records::GameStatus.UseJoystick != 1 || key != platform::vk::Return) return;
-  if (PopupKind != kind::About && PopupKind != kind::ExportCode) return;
-  Close();
-  InvalidateMain();
+// On a desktop Enter is a panel's OK and Escape its close box. Only a fresh
+// press counts, so the key that brought the panel up, still held or coming
+// up, never closes it.
+void OnPopupKeyDown(unsigned key, bool repeat) {
+  if (repeat) return;
+  if (key == platform::vk::Return) {
+    CloseByButton(true);
+  } else if (key == platform::vk::Escape) {
+    CloseByButton(false);
+  }
 }
 
 void PopupPaintDispatch(platform::Window* window) {
@@ -189,8 +194,8 @@ platform::LResult PopupWndProc(platform::Window* window, unsigned message, platf
     case platform::msg::Paint:
       PopupPaintDispatch(window);
       return 0;
-    case platform::msg::KeyUp:
-      OnPopupKeyUp(static_cast<unsigned>(wParam), window);
+    case platform::msg::KeyDown:
+      OnPopupKeyDown(static_cast<unsigned>(wParam), (lParam & platform::KeyRepeat) != 0);
       return 0;
     case platform::msg::Command:
       if (platform::CommandId(wParam) == OkButtonId) CloseByButton(true);

@@ -36,7 +36,7 @@ void RepaintAfterNo(platform::Window* window) {
   platform::InvalidateScreen(window, platform::Display.DisplayClass);
 }
 
-void AskToExit(platform::Window* window) {
+void AskToExitHere(platform::Window* window) {
   if (AskYesNo(window, ExitQuestion, u"Exit the Game?") == platform::IdYes) {
     // The kept mode stays in the records: the next start resumes this game.
     platform::KillTimer(window, engine::GameTimer);
@@ -77,7 +77,7 @@ void GameScreenTap(platform::Window* window, int x, int y) {
   }
   const bool onExit = square ? Within(x, 228, 240) && Within(y, 0, 12)
                              : Within(x, ix, ix + 17) && Within(y, iy, iy + 17);
-  if (onExit) AskToExit(window);
+  if (onExit) AskToExitHere(window);
   const bool onAbandon = square ? Within(x, 216, 227) && Within(y, 0, 12)
                                 : Within(x, ix - 18, ix - 1) && Within(y, iy, iy + 17);
   if (onAbandon) AskToAbandon(window);
@@ -98,6 +98,10 @@ namespace {
 bool settingsPress = false;
 
 }  // namespace
+
+void AskToExit(platform::Window* window) {
+  AskToExitHere(window);
+}
 
 void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleClick) {
   settingsPress = false;

@@ -10,6 +10,8 @@ namespace shell {
 // The second press of a double-click is told, so that it cannot act on a
 // screen its first press brought up.
 void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleClick = false);
+// The exit question, as the game's exit icon asks it.
+void AskToExit(platform::Window* window);
 // Moves and releases matter only to the settings screen.
 void OnStylusMove(platform::Window* window, int x, int y);
 void OnStylusUp(platform::Window* window, int x, int y);

@@ -13,6 +13,7 @@
 #include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
+#include "shell/game_taps.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/screen_flow.hpp"
@@ -83,6 +84,11 @@ void InvalidateCell(platform::Window* window, std::int32_t cell) {
 
 // The board cursor: cells 0..35, six to a row; it stops at the edges.
 void GameKey(platform::Window* window, unsigned key) {
+  // The keyboard's only way out of a game, as the exit icon is the stylus's.
+  if (key == vk::Escape) {
+    AskToExit(window);
+    return;
+  }
   std::int32_t& cell = render::CursorPos;
   if (key == vk::Return) {
     // The board takes no paint while the end of the game is being shown.

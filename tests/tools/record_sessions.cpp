@@ -703,6 +703,20 @@ const std::vector<Session>& Sessions() {
          Menu(7, 1000);
          TapControl(0);
        }},
+      // By the keyboard alone: the help closed by Escape, then taken by
+      // Enter; Escape in the game asks the exit question.
+      {"keyboard_only_240x320", 240, 320, nullptr,
+       [] {
+         Wait(800);
+         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 500);
+         Press(vk::Escape, 800);
+         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 500);
+         Press(vk::Return, 1500);
+         for (const unsigned key : {vk::Left, vk::Return, vk::Up, vk::Return}) Press(key, 600);
+         Answering({vk::Escape}, [] { Press(vk::Escape); });
+         Wait(1000);
+         Answering({vk::Return}, [] { Press(vk::Escape); });
+       }},
       // Held keys act once per press: Escape's question on the menu is not
       // answered by its own repeats; Enter paints once; F2's symbols; the
       // action key paints nothing in the show; an Enter held into the name
