@@ -46,13 +46,14 @@ void DrawGameOverShow(platform::DeviceContext&) {
     // pipe must not stay drawn over it.
     for (int pipe = 1; pipe <= engine::PipeCount; ++pipe) DrawPipe(board, pipe, 1);
     RedrawBoard();  // every ball is black now
-    DrawEndBanner(board);
   }
   if (frame.Step >= 31 && frame.Step <= 105) {
     if (frame.ComposeResult) ComposeResultBox();
     DrawPictureKeyed(board, &BackBuffers[ResultBuffer], 20, 111, kColourKey);
-    DrawEndBanner(board);
   }
+  // A line still being sucked, or a ball that was on its way, passes under the
+  // banner: drawn last on every paint of the show, it stays whole.
+  DrawEndBanner(board);
 }
 
 }  // namespace render

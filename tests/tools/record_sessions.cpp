@@ -578,6 +578,23 @@ const std::vector<Session>& Sessions() {
          Wait(300);
          TapCell(32, 6000);
        }},
+      // The game ends while a line is still being sucked through the rows of
+      // the end's banner: the banner stays whole.
+      {"end_while_sucking_480x480", 480, 480,
+       [] {
+         FifthPlacesAt(90000);
+         Kept({.mode = 3,
+               .score = 100,
+               .paintColour = 1,
+               .reserve = 60,
+               .panicTime = 2,
+               .board = "RYBGPO OPYRBG BGPOYR YRYBGP GORYPB PBRPBG"});
+       },
+       [] {
+         // The line is made in the last second, so the clock runs out as it is found.
+         for (int k = 0; k < 300 && engine::Kept.PanicTime != 1; ++k) Wait(10);
+         TapCell(20, 3000);
+       }},
       // Numbers beyond their boxes, the gauge at its top, a table of the
       // widest names and largest scores, an earned export code.
       {"extremes_480x640", 480, 640,
