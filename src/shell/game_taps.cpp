@@ -51,6 +51,7 @@ void AskToAbandon(platform::Window* window) {
     platform::KillTimer(window, engine::GameTimer);
     render::ScreenPhase = 0;
     render::ScreenState = render::screen::MainMenu;
+    render::ButtonPressed = 0;
     platform::InvalidateScreen(window, platform::Display.DisplayClass);
     records::GameStatus.Mode = engine::mode::None;
   } else {

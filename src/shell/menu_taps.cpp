@@ -58,6 +58,7 @@ void MainMenuTap(platform::Window* window, int x, int y) {
     }
   }
   if (InArea(kHiScoresArea, o, x, y)) {
+    render::ButtonPressed = 0;
     ShowScreen(render::screen::HiScoreTable);
     return;
   }

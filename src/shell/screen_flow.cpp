@@ -50,6 +50,7 @@ void StartGame(platform::Window* window, int mode) {
   records::GameStatus.GamesPlayed += 1;
   render::ScreenState = render::screen::Game;
   render::ScreenPhase = 0;
+  render::ButtonPressed = 0;
   engine::Game.Phase = engine::phase::Start;
   engine::Game.RestoreKeptGame = 0;
   render::FullRedrawRequested = true;
