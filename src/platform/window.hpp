@@ -42,6 +42,9 @@ void PostMessage(Window* window, unsigned message, WParam wParam, LParam lParam)
 LResult SendMessage(Window* window, unsigned message, WParam wParam, LParam lParam);
 void PostQuitMessage(int exitCode);
 
+// Whether the desktop's window has the focus (another application may have it).
+bool DesktopHasFocus();
+
 // Moves the focus, delivering KillFocus to the old and SetFocus to the new window.
 void SetFocus(Window* window);
 Window* GetFocus();

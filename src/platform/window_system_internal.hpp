@@ -54,7 +54,6 @@ void QueueChar(char16_t unit);
 // While the desktop window is not focused nothing in the program can be: focus
 // moves inside it are only recorded, and told when the desktop gives it back.
 void DesktopFocusChanged(bool gained);
-bool DesktopHasFocus();
 // A top-level window becomes the active one: Activate, then the focus (both
 // held back while the desktop window is not focused).
 void ActivateWindow(Window* window);

@@ -8,12 +8,14 @@
 #include "engine/show_sequences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
+#include "platform/text_drawing.hpp"
 #include "records/game_status_record.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
+#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
@@ -80,6 +82,20 @@ void DrawLevelUpBanner(platform::DeviceContext& screen) {
     DrawLevelTile(screen);
     RedrawBoard();
   }
+}
+
+void DrawPausedNotice(platform::DeviceContext& screen) {
+  const int left = ScreenOffsetX + 18 + 40;
+  const int top = ScreenOffsetY + 18 + 86;
+  DrawRoundBox(screen, 2, platform::ScaleRuleX(left), platform::ScaleRuleY(top),
+               platform::ScaleRuleX(136), platform::ScaleRuleY(44), platform::ScaleRuleX(12),
+               platform::ScaleRuleY(12), 255, 214, 90, 24, 28, 44);
+  const platform::DeviceContext saved = screen;
+  screen.font = &FontTable[Font20Bold];
+  DrawTextRect(screen, u"Paused", 255, 255, 255, 0, 0, 0, left, top + 4, left + 136, top + 40, 1,
+               platform::text_format::Centre | platform::text_format::VerticalCentre |
+                   platform::text_format::SingleLine);
+  screen = saved;
 }
 
 void DrawHazardBlink(platform::DeviceContext& screen) {

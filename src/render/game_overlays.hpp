@@ -24,6 +24,9 @@ void DrawPaintPotAsShown(platform::DeviceContext& screen);
 // The direction-pad cursor over its cell; the cell it left is redrawn.
 void DrawCursorFrame();
 
+// "Paused" over the middle of the board while the game waits for the window.
+void DrawPausedNotice(platform::DeviceContext& screen);
+
 // A catalogue picture at its own size, plain or leaving out its key colour.
 void DrawPicture(platform::DeviceContext& dc, int picture, int x, int y);
 void DrawPictureKeyed(platform::DeviceContext& dc, int picture, int x, int y);

@@ -114,6 +114,7 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
 
   BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, ScreenOffsetX, ScreenOffsetY, 216, 216);
   DrawExtraLabel(screen);
+  if (PausedNoticeShown) DrawPausedNotice(screen);
 }
 
 void ResetGameScreen() {

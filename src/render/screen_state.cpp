@@ -8,6 +8,7 @@ std::int32_t IconBarX = 0;
 std::int32_t IconBarY = 0;
 std::uint32_t RepaintAll = 0;
 std::uint32_t SoundIconChanged = 0;
+std::uint32_t PausedNoticeShown = 0;
 std::uint32_t HiScoreTab = 1;
 std::uint32_t ButtonPressed = 0;
 
@@ -18,6 +19,7 @@ void ResetScreenState() {
   IconBarY = 0;
   RepaintAll = 0;
   SoundIconChanged = 0;
+  PausedNoticeShown = 0;
   HiScoreTab = 1;
   ButtonPressed = 0;
 }

@@ -28,6 +28,9 @@ extern std::int32_t IconBarY;
 extern std::uint32_t RepaintAll;
 // Set when the game screen's sound icon was tapped.
 extern std::uint32_t SoundIconChanged;
+// 1 while a running game waits for the desktop to give the window back: the
+// game screen says so (nothing stored; gone with the next paint after return).
+extern std::uint32_t PausedNoticeShown;
 
 // The game mode (1..5) whose table the hi-score screens show and into which a
 // new name goes; kept between visits.

@@ -124,6 +124,7 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       return 0;
     case platform::msg::SetFocus:
       focused = true;
+      render::PausedNoticeShown = 0;
       NoteFocusChange();
       platform::InvalidateScreen(window, platform::Display.DisplayClass);
       ReleaseGameTimer(window);
@@ -133,6 +134,12 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
       NoteFocusChange();
       WindowInactive = 1;
       HoldGameTimer(window);
+      // Away in another application, a held game would look frozen: it says
+      // it is paused. A box or the popup taking the focus needs no notice.
+      if (GameRunning() && !platform::DesktopHasFocus()) {
+        render::PausedNoticeShown = 1;
+        platform::InvalidateScreen(window, platform::Display.DisplayClass);
+      }
       return 0;
     case platform::msg::Paint:
       PaintDispatch(window);
