@@ -112,6 +112,11 @@ struct GameState {
   std::int32_t GameOverStep;
   std::int32_t RunOutCounter;
   std::int32_t RunOutPattern;
+  // The show's steps are paced by ticks: one may be taken when this is 1. A
+  // tap or a key once the result has been read for a while hurries the rest.
+  std::int32_t ShowStepDue;
+  std::int32_t ShowTicks;
+  std::int32_t ShowHurried;
   // Swaps of the hazard sign still to show (set when the reserve runs low).
   std::int32_t HazardBlink;
 

@@ -1,5 +1,7 @@
 #include "engine/game_tick.hpp"
 
+#include "engine/show_sequences.hpp"
+
 #include <cstdint>
 
 #include "engine/difficulty_schedule.hpp"
@@ -8,6 +10,7 @@
 #include "engine/new_game_and_supply.hpp"
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
+#include "engine/show_sequences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/runtime.hpp"
@@ -120,6 +123,7 @@ void GameTick(platform::Window* window) {
       PlayingTick(window);
       break;
     case phase::GameOver:
+      ShowTick();
       // Keeps the score box painted during the show.
       DifficultyStep(window);
       if (Game.RunOutCounter == 10) EndOfShow(window);

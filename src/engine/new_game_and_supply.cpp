@@ -62,6 +62,9 @@ void NewGame() {
   ClearRedrawRequests();
   Game.RunOutCounter = 0;
   Game.GameOverStep = 0;
+  Game.ShowStepDue = 0;
+  Game.ShowTicks = 0;
+  Game.ShowHurried = 0;
   Game.RunOutPattern = 0;
   Game.HazardBlink = 0;
   Game.TimeOut = 0;

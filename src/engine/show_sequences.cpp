@@ -82,9 +82,25 @@ LevelUpFrameResult LevelUpFrame() {
   return result;
 }
 
+void ShowTick() {
+  if (++Game.ShowTicks < ShowTicksPerStep) return;
+  Game.ShowTicks = 0;
+  Game.ShowStepDue = 1;
+}
+
+void HurryTheShow() {
+  // The result box comes at step 31; a second later the player has read it.
+  constexpr int kReadFor = 1000 / (10 * ShowTicksPerStep);
+  if (Game.Phase == phase::GameOver && Game.GameOverStep >= 31 + kReadFor) Game.ShowHurried = 1;
+}
+
 GameOverFrameResult GameOverShowFrame() {
-  GameOverFrameResult result{Game.GameOverStep, false};
   const int s = Game.GameOverStep;
+  GameOverFrameResult result{-1, false, s >= 32 && s <= 106};
+  // The first step is taken at once: the board turns black as the game ends.
+  if (s != 0 && !Game.ShowStepDue && !Game.ShowHurried) return result;
+  Game.ShowStepDue = 0;
+  result.Step = s;
   if (s == 0) {
     EndMovesInFlight();
     // No banner of the game outlives it: a word still blinking ends now,
@@ -104,6 +120,7 @@ GameOverFrameResult GameOverShowFrame() {
     result.ComposeResult = true;
     Game.RunOutCounter = 1;
   }
+  result.ResultShown = s >= 31 && s <= 105;
   if (s == 20) {
     sound::PlaySoundEffect(sound::effect::GameOver);
   } else if (s == 70) {

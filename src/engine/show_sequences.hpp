@@ -14,11 +14,22 @@ LevelUpFrameResult LevelUpFrame();
 // blackens the board on step 0, asks for the game-over sound on step 20, starts
 // the run-out on step 70 and ends on step 110.
 struct GameOverFrameResult {
-  int Step;            // the step this frame performed: 0 black board and banner,
-                       // 31..105 result box and banner, 60 result box again
+  int Step;            // the step this frame performed (0 black board and banner,
+                       // 31..105 result box and banner, 60 result box again), or -1
   bool ComposeResult;  // the result box must be composed first (once per show)
+  bool ResultShown;    // the result box belongs on the board now
 };
 GameOverFrameResult GameOverShowFrame();
+
+// One tick of the show's clock. The show keeps its 111 steps and their order,
+// but takes one at most every ShowTicksPerStep ticks, so the result stays on
+// the board for three seconds at the desktop's pace (a hand-held's slow paints
+// once gave it that), whatever the paint rate.
+constexpr int ShowTicksPerStep = 4;
+void ShowTick();
+// A tap or a key during the show: once the result has been up for a second,
+// the rest of the show runs at the paint's pace.
+void HurryTheShow();
 
 // Gives the six lines of run-out pattern 0..9 to their pipes, full length.
 void StartRunOut(int pattern);

@@ -47,10 +47,8 @@ void DrawGameOverShow(platform::DeviceContext&) {
     for (int pipe = 1; pipe <= engine::PipeCount; ++pipe) DrawPipe(board, pipe, 1);
     RedrawBoard();  // every ball is black now
   }
-  if (frame.Step >= 31 && frame.Step <= 105) {
-    if (frame.ComposeResult) ComposeResultBox();
-    DrawPictureKeyed(board, &BackBuffers[ResultBuffer], 20, 111, kColourKey);
-  }
+  if (frame.ComposeResult) ComposeResultBox();
+  if (frame.ResultShown) DrawPictureKeyed(board, &BackBuffers[ResultBuffer], 20, 111, kColourKey);
   // A line still being sucked, or a ball that was on its way, passes under the
   // banner: drawn last on every paint of the show, it stays whole.
   DrawEndBanner(board);

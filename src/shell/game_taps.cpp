@@ -2,6 +2,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/painting.hpp"
+#include "engine/show_sequences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
@@ -72,9 +73,13 @@ void GameScreenTap(platform::Window* window, int x, int y) {
       Within(y, oy + 216, oy + 236)) {
     popup::OpenPopup(popup::kind::ColourWheel);
   }
-  if (engine::Game.Phase != engine::phase::GameOver && x >= ox + 18 && x < ox + 198 &&
-      y >= oy + 18 && y < oy + 198) {
-    engine::PaintCell(6 * ((y - oy - 18) / 30) + (x - ox - 18) / 30);
+  if (x >= ox + 18 && x < ox + 198 && y >= oy + 18 && y < oy + 198) {
+    // The board takes no paint during the end's show; a tap there moves on.
+    if (engine::Game.Phase == engine::phase::GameOver) {
+      engine::HurryTheShow();
+    } else {
+      engine::PaintCell(6 * ((y - oy - 18) / 30) + (x - ox - 18) / 30);
+    }
   }
   const bool onExit = square ? Within(x, 228, 240) && Within(y, 0, 12)
                              : Within(x, ix, ix + 17) && Within(y, iy, iy + 17);

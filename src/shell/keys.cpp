@@ -4,6 +4,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/painting.hpp"
+#include "engine/show_sequences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/message_box.hpp"
@@ -91,8 +92,13 @@ void GameKey(platform::Window* window, unsigned key) {
   }
   std::int32_t& cell = render::CursorPos;
   if (key == vk::Return) {
-    // The board takes no paint while the end of the game is being shown.
-    if (engine::Game.Phase != engine::phase::GameOver) engine::PaintCell(cell);
+    // The board takes no paint while the end of the game is being shown; the
+    // action key moves the show on instead.
+    if (engine::Game.Phase == engine::phase::GameOver) {
+      engine::HurryTheShow();
+    } else {
+      engine::PaintCell(cell);
+    }
     return;
   }
   // The end of the game is on show: a moved cursor would redraw a cell over it.

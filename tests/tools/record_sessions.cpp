@@ -313,7 +313,11 @@ const std::vector<Session>& Sessions() {
          Answering({vk::Escape}, [] { GameIcon(0); });
          Answering({vk::Escape}, [] { GameIcon(1); });
          AwayFor(2000);
-         PlayToTheEnd(12000);
+         PlayToTheEnd(12000, true);
+         Wait(2500);
+         TapCell(14, 400);  // once the result has been read, a tap moves the show on
+         for (int k = 0; k < 100 && render::ScreenState == screen::Game; ++k) Wait(100);
+         Wait(600);
          Tap(120, 200, 800);
          Menu(1, 1500);
          Answering({vk::Return}, [] { GameIcon(1); });
@@ -459,7 +463,7 @@ const std::vector<Session>& Sessions() {
                                .board = "RYBGPO OYRBGP BGPOYR YRBGPO GPORYB POYRBG"});
        },
        [] {
-         Wait(6000);
+         Wait(9000);
          Type("Last");
        }},
       // The second press of a double-click never acts on what its first
@@ -576,7 +580,7 @@ const std::vector<Session>& Sessions() {
        },
        [] {
          Wait(300);
-         TapCell(32, 6000);
+         TapCell(32, 9000);
        }},
       // The game ends while a line is still being sucked through the rows of
       // the end's banner: the banner stays whole.
@@ -593,7 +597,7 @@ const std::vector<Session>& Sessions() {
        [] {
          // The line is made in the last second, so the clock runs out as it is found.
          for (int k = 0; k < 300 && engine::Kept.PanicTime != 1; ++k) Wait(10);
-         TapCell(20, 3000);
+         TapCell(20, 6000);
        }},
       // Numbers beyond their boxes, the gauge at its top, a table of the
       // widest names and largest scores, an earned export code.
@@ -754,7 +758,7 @@ const std::vector<Session>& Sessions() {
          PlayToTheEnd(3000, true);
          Press(vk::Left, 200);
          Press(vk::Up, 200);
-         Hold(vk::Return, 2100);
+         Hold(vk::Return, 5000);
          Type("Held");
          Press(vk::Return, 1000);
          Press(vk::F2, 600);
@@ -826,7 +830,7 @@ const std::vector<Session>& Sessions() {
        [] {
          Kept({.mode = 1, .score = 100, .paintColour = 3, .reserve = -10, .board = kFullBoard});
        },
-       [] { Wait(3000); }},
+       [] { Wait(6000); }},
       // A PANIC game that times out, then a new one: its clock starts at 99.
       {"panic_again_320x240", 320, 240,
        [] {
@@ -840,7 +844,7 @@ const std::vector<Session>& Sessions() {
                .board = kFullBoard});
        },
        [] {
-         Wait(5000);
+         Wait(8000);
          Tap(120, 150, 800);
          Menu(2, 3000);
          Answering({vk::Return}, [] { GameIcon(1); });
@@ -852,7 +856,7 @@ const std::vector<Session>& Sessions() {
          Kept({.mode = 1, .score = 1500, .paintColour = 2, .reserve = -5, .board = kFullBoard});
        },
        [] {
-         Wait(2500);
+         Wait(6000);
          Type("Box");
          Tap(227, 13, 1000);
        },
