@@ -31,10 +31,12 @@ bool leaving = false;
 // waits for its answer rather than asking again on top of it.
 bool asking = false;
 
-void PutBackVolumeAndQuit() {
+// A way out whose save failed ends with 1, so whatever ended the session (a
+// script, the desktop's log) hears that the latest results were lost.
+void PutBackVolumeAndQuit(bool saved) {
   platform::SetWaveOutVolume(SavedWaveVolume);
   sound::CloseSpeaker();
-  platform::PostQuitMessage(0);
+  platform::PostQuitMessage(saved ? 0 : 1);
 }
 
 bool LeaveAnyway() {
@@ -62,7 +64,8 @@ void Stay() {
 
 void QuitProgram(UnsavedExit unsaved) {
   if (leaving || (unsaved == UnsavedExit::Ask && asking)) return;
-  const bool leave = records::SaveAllRecords() || unsaved == UnsavedExit::Leave || LeaveAnyway();
+  const bool saved = records::SaveAllRecords();
+  const bool leave = saved || unsaved == UnsavedExit::Leave || LeaveAnyway();
   // A way out that asks nobody (the session ending) may have run while the
   // question was up: the program is already on its way out.
   if (leaving) return;
@@ -71,13 +74,13 @@ void QuitProgram(UnsavedExit unsaved) {
     return;
   }
   leaving = true;
-  PutBackVolumeAndQuit();
+  PutBackVolumeAndQuit(saved);
 }
 
 void LeaveWithoutSaving() {
   if (leaving) return;
   leaving = true;
-  PutBackVolumeAndQuit();
+  PutBackVolumeAndQuit(true);
 }
 
 bool Leaving() {

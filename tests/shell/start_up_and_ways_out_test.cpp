@@ -198,6 +198,7 @@ TEST_F(StartAndLeaveTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks)
     platform::headless::Pump();
   }
   EXPECT_TRUE(platform::headless::QuitPosted());
+  EXPECT_EQ(platform::headless::QuitCode(), 0);
   EXPECT_EQ(testing_support::FilesIn(folder).at("GameStatus"), StatusBytes());
 }
 
@@ -277,7 +278,8 @@ void EndTheSession() {
 }
 
 // The session ending (a terminate or hang-up signal) has nobody to ask, not
-// even when it comes while the player is being asked.
+// even when it comes while the player is being asked; a save that failed ends
+// the program with 1.
 TEST_F(StartAndLeaveTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   StartRunningGame();
   store.unwritable = {"PrefsHeat"};
@@ -286,6 +288,7 @@ TEST_F(StartAndLeaveTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   platform::headless::Pump();
   EXPECT_NE(testing::internal::GetCapturedStderr().find("memory/PrefsHeat: "), std::string::npos);
   EXPECT_TRUE(platform::headless::QuitPosted());
+  EXPECT_EQ(platform::headless::QuitCode(), 1) << "a failed save ended as a success";
   EXPECT_EQ(store.values["GameStatus"], StatusBytes());
 
   ASSERT_NO_FATAL_FAILURE(Restart());
