@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "platform/file_store.hpp"
+#include "platform/plain_file.hpp"
 
 namespace platform {
 
 namespace {
 
 constexpr const char* kColourSymbolsName = "colour-symbols";
+constexpr std::size_t LongestFile = 64 * 1024;
 
 struct Preferences {
   bool colourSymbols = false;
@@ -33,9 +35,12 @@ void SetColourSymbols(bool on) {
 void LoadDesktopPreferences(const std::string& path) {
   current = Preferences{};
   current.path = path;
-  std::ifstream in(path);
+  std::string text;
+  // A damaged file gives at worst a few unknown lines; a huge one is not ours,
+  // and neither is a pipe or a device put under its name.
+  if (ReadPlainFile(path, LongestFile, Links::Refuse, text) != PlainFileRead::Read) return;
+  std::istringstream in(text);
   std::string line;
-  // A damaged file gives at worst a few unknown lines; a huge one is not ours.
   for (int count = 0; count < 64 && std::getline(in, line); ++count) {
     const std::size_t equals = line.find('=');
     if (equals != std::string::npos && line.compare(0, equals, kColourSymbolsName) == 0) {

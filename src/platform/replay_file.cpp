@@ -6,6 +6,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/plain_file.hpp"
+
 namespace platform {
 
 namespace {
@@ -26,6 +28,8 @@ constexpr InputName kInputNames[] = {
 
 // A stored value is at most a few kilobytes; anything longer is damage.
 constexpr std::size_t kLongestValue = 1 << 16;
+// Hours of play are a few megabytes; anything much longer is not a replay.
+constexpr std::size_t LongestReplay = std::size_t{64} << 20;
 
 void AppendValue(std::string& out, std::string_view tag, const ReplayValue& value) {
   out.append(tag).append(" ").append(value.name);
@@ -234,14 +238,21 @@ Replay ReadReplay(std::string_view text, std::string& error) {
 }
 
 bool LoadReplayFile(const std::string& path, Replay& replay, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read " + path;
-    return false;
+  std::string text;
+  switch (ReadPlainFile(path, LongestReplay, Links::Follow, text)) {
+    case PlainFileRead::Read:
+      break;
+    case PlainFileRead::NotPlain:
+      error = path + " is not a plain file";
+      return false;
+    case PlainFileRead::TooLong:
+      error = path + " is too long for a replay";
+      return false;
+    default:
+      error = "cannot read " + path;
+      return false;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  replay = ReadReplay(text.str(), error);
+  replay = ReadReplay(text, error);
   if (!error.empty()) error = path + ", " + error;
   return error.empty();
 }
