@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/plain_file.hpp"
+
 namespace platform {
 
 namespace {
@@ -104,20 +106,22 @@ bool FileStore::Refuse(int error) {
 
 bool FileStore::OpenKey() {
   CloseKey();
+  readOnly_ = false;
   if (!folderGiven_) folder_ = DefaultStoreFolder();
   if (folder_.empty()) {
     lastFailure_ = "no home folder was found";
     return false;
   }
   if (!MakeFolders(folder_)) return Refuse(errno);
-  // The key was opened for all access: a folder we cannot write to is an open failure,
-  // not a surprise at the first save.
-  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) {
-    return Refuse(errno);
-  }
+  if (faccessat(AT_FDCWD, folder_.c_str(), R_OK | X_OK, AT_EACCESS) != 0) return Refuse(errno);
+  // A folder we may read but not write (a read-only disk, another user's folder)
+  // still gives the player's records; only saving them is refused, known now
+  // rather than as a surprise at the first save.
+  readOnly_ = faccessat(AT_FDCWD, folder_.c_str(), W_OK, AT_EACCESS) != 0;
+  if (readOnly_) Refuse(errno);
   folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd_ < 0) return Refuse(errno);
-  SweepTemporaryFiles(folder_, folderFd_);
+  if (!readOnly_) SweepTemporaryFiles(folder_, folderFd_);
   return true;
 }
 
@@ -136,39 +140,21 @@ QueryOutcome FileStore::QueryValue(std::string_view name, void* buffer, std::siz
                                    std::size_t* bytesRead) {
   if (folderFd_ < 0 || !UsableName(name)) return QueryOutcome::Failed;
   const std::string fileName(name);
-  // A pipe, a device, a socket or a folder under a value's name is nobody's value:
-  // look before opening, so a device is never opened at all, and open so that a
-  // pipe cannot hold the start-up and a link cannot lead elsewhere. The check that
-  // counts is the one on the opened file, which nothing can swap underneath.
-  struct stat info {};
-  if (fstatat(folderFd_, fileName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-    return errno == ENOENT ? QueryOutcome::Missing : QueryOutcome::Failed;
-  }
-  if (!S_ISREG(info.st_mode)) return RefuseValue(folder_, fileName);
-  const int fd = openat(folderFd_, fileName.c_str(),
-                        O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
-  if (fd < 0) return QueryOutcome::Failed;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    return RefuseValue(folder_, fileName);
-  }
-  // Read into a scratch copy first: a value that turns out too long, or a read
-  // error half way, must leave the caller's record as it was.
+  // A pipe, a device, a socket, a folder or a link under a value's name is
+  // nobody's value, and a pipe must not hold the start-up.
   std::vector<unsigned char> bytes;
-  unsigned char chunk[4096];
-  bool failed = false;
-  // Reads of a local file are not cut short by signals either.
-  while (bytes.size() <= size) {
-    const ssize_t got = read(fd, chunk, sizeof chunk);
-    if (got <= 0) {
-      failed = got < 0;
+  switch (ReadPlainFile(folderFd_, fileName, size, Links::Refuse, bytes)) {
+    case PlainFileRead::Read:
       break;
-    }
-    bytes.insert(bytes.end(), chunk, chunk + got);
+    case PlainFileRead::Missing:
+      return QueryOutcome::Missing;
+    case PlainFileRead::NotPlain:
+      return RefuseValue(folder_, fileName);
+    case PlainFileRead::TooLong:
+      return QueryOutcome::TooLong;
+    case PlainFileRead::Failed:
+      return QueryOutcome::Failed;
   }
-  close(fd);
-  if (failed) return QueryOutcome::Failed;
-  if (bytes.size() > size) return QueryOutcome::TooLong;
   if (!bytes.empty()) std::memcpy(buffer, bytes.data(), bytes.size());
   if (bytesRead != nullptr) *bytesRead = bytes.size();
   return QueryOutcome::Read;
@@ -179,6 +165,8 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
     lastFailure_ = "the folder is not open";
     return false;
   }
+  // lastFailure_ still says why the folder cannot be written.
+  if (readOnly_) return false;
   if (!UsableName(name)) return Refuse(EINVAL);
   const std::string fileName(name);
   // Whatever stands under the name and is no plain file (a pipe, a device, a

@@ -6,7 +6,9 @@ namespace platform {
 
 bool MemoryStore::OpenKey() {
   open_ = !failOpen;
+  readOnly_ = open_ && readOnly;
   if (!open_) lastFailure_ = "it cannot be opened";
+  if (readOnly_) lastFailure_ = "it is read-only";
   return open_;
 }
 
@@ -23,6 +25,7 @@ QueryOutcome MemoryStore::QueryValue(std::string_view name, void* buffer, std::s
 }
 
 bool MemoryStore::SetValue(std::string_view name, const void* data, std::size_t size) {
+  if (readOnly_) return false;
   if (!open_ || unwritable.contains(name)) {
     lastFailure_ = "the store refused it";
     return false;

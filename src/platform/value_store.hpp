@@ -35,9 +35,13 @@ class ValueStore {
   // Why the latest OpenKey or SetValue that failed did, in a few words; empty
   // when the store gave no reason.
   const std::string& LastFailure() const { return lastFailure_; }
+  // Opened, but every save will be refused (LastFailure says why): the values
+  // can still be read.
+  bool ReadOnly() const { return readOnly_; }
 
  protected:
   std::string lastFailure_;
+  bool readOnly_ = false;
 };
 
 // The store the game uses: the user's data folder, unless a test put another in place.
@@ -57,6 +61,7 @@ class MemoryStore : public ValueStore {
 
   std::string location = "memory";
   bool failOpen = false;
+  bool readOnly = false;  // opens as a folder the game may only read
   std::map<std::string, std::vector<unsigned char>, std::less<>> values;
   // Values that exist but cannot be read (Failed), as a damaged file or one
   // that is not a plain file would be in the file store.

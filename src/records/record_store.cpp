@@ -42,9 +42,23 @@ std::string Reason(const platform::ValueStore& store) {
   return store.LastFailure().empty() ? "the store refused it" : store.LastFailure();
 }
 
-// The one failure at start-up the player is told about; the game carries on either way.
+// Told at the start, or at the first save that found the folder so, and not
+// again at every save after it.
+bool toldReadOnly = false;
+
+// The failures at start-up the player is told about; the game carries on either way.
 bool OpenStoreToRead(platform::ValueStore& store) {
-  if (store.OpenKey()) return true;
+  toldReadOnly = false;
+  if (store.OpenKey()) {
+    if (!store.ReadOnly()) return true;
+    toldReadOnly = true;
+    std::fprintf(stderr, "Fandriass II: the records in %s can be read but not saved: %s\n",
+                 store.Location().c_str(), Reason(store).c_str());
+    platform::MessageBox(platform::MainWindow(),
+                         u"The scores can be read but not saved: their folder is read-only.",
+                         u"Fandriass II", platform::message_box::Ok);
+    return true;
+  }
   std::fprintf(stderr, "Fandriass II: cannot read the records in %s: %s\n",
                store.Location().c_str(), Reason(store).c_str());
   platform::MessageBox(platform::MainWindow(), u"Cannot read values", u"Fandriass II",
@@ -101,7 +115,14 @@ void LoadAllRecords() {
 // with where it should have gone and why it did not.
 bool SaveAllRecords() {
   platform::ValueStore& store = platform::ActiveStore();
-  if (!store.OpenKey()) {
+  const bool opened = store.OpenKey();
+  if (!opened || store.ReadOnly()) {
+    const bool quiet = opened && toldReadOnly;
+    if (opened) {
+      toldReadOnly = true;
+      store.CloseKey();
+    }
+    if (quiet) return false;
     std::string names;
     for (const StoredValue& value : StoredValues) {
       if (!names.empty()) names += ", ";

@@ -311,7 +311,8 @@ TEST_F(RecordsTest, FailedSavesAreNamedAndTheGameCarriesOn) {
 }
 
 // A real disk under a running game: a folder made read-only is named with why and
-// loses nothing; a folder taken away is made again by the next save.
+// loses nothing, and a game started on it still reads it; a folder taken away is
+// made again by the next save.
 TEST_F(RecordsTest, OnAFailingDiskNothingSavedIsLostAndTheNextSaveRetries) {
   const testing_support::ScratchFolder scratch("records");
   const std::filesystem::path folder = scratch.root / "Fandriass2";
@@ -331,6 +332,21 @@ TEST_F(RecordsTest, OnAFailingDiskNothingSavedIsLostAndTheNextSaveRetries) {
                 "; not saved: Prefs, GameStatus, PrefsHard, PrefsPanic, PrefsHeat, PrefsChroma\n");
   EXPECT_FALSE(written);
   EXPECT_EQ(testing_support::FilesIn(folder), files);
+  // A game started there reads every record, and says once that none can be saved.
+  EXPECT_EQ(testing_support::RunAsAnotherUser(
+                scratch.root,
+                [] {
+                  ClearRecords();
+                  records::LoadAllRecords();
+                  return GameStatus.Initialised != 0 && !records::SaveAllRecords() &&
+                         !records::SaveAllRecords();
+                },
+                written),
+            "Fandriass II: the records in " + folder.string() +
+                " can be read but not saved: " + std::strerror(EACCES) +
+                "\nFandriass II: The scores can be read but not saved: their folder is "
+                "read-only.\n");
+  EXPECT_TRUE(written);
 
   std::filesystem::remove_all(scratch.root);
   EXPECT_TRUE(records::SaveAllRecords());
