@@ -1,7 +1,6 @@
 #include "platform/window_memory.hpp"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <sstream>
 
 #include "platform/file_store.hpp"
+#include "platform/plain_file.hpp"
 
 namespace platform {
 
@@ -22,20 +22,6 @@ constexpr std::size_t kLongestFile = 1024;
 
 bool Plausible(int width, int height) {
   return width > 0 && height > 0 && width <= kLargest && height <= kLargest;
-}
-
-bool ReadSmallFile(const std::string& path, std::string& text) {
-  // A pipe or a device under the name must not hold the start-up.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
-  if (fd < 0) return false;
-  struct stat info {};
-  char bytes[kLongestFile + 1];
-  ssize_t got = -1;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) got = read(fd, bytes, sizeof bytes);
-  close(fd);
-  if (got < 0 || static_cast<std::size_t>(got) > kLongestFile) return false;
-  text.assign(bytes, static_cast<std::size_t>(got));
-  return true;
 }
 
 bool Parse(const std::string& text, RememberedWindow& window) {
@@ -83,7 +69,9 @@ std::string RememberedWindowPath() {
 
 bool ReadRememberedWindow(const std::string& path, RememberedWindow& window) {
   std::string text;
-  return !path.empty() && ReadSmallFile(path, text) && Parse(text, window);
+  return !path.empty() &&
+         ReadPlainFile(path, kLongestFile, Links::Refuse, text) == PlainFileRead::Read &&
+         Parse(text, window);
 }
 
 bool WriteRememberedWindow(const std::string& path, const RememberedWindow& window) {
@@ -113,8 +101,11 @@ WindowPlan PlanWindow(const DesktopOptions& options, const RememberedWindow& rem
   // A zoom asked for is a window asked for, unless full screen is asked too.
   plan.fullscreen = options.fullscreen || (options.zoom == 0 && remembered.fullscreen);
   int zoom = options.zoom;
+  // A remembered size that cannot show the screen whole at zoom 1 (a file
+  // edited, or written by a desktop that shrank the window) is not used.
   if (zoom == 0 && remembered.screenWidth == screen.width &&
       remembered.screenHeight == screen.height && Plausible(remembered.width, remembered.height) &&
+      remembered.width >= screen.width && remembered.height >= screen.height &&
       remembered.width <= usableWidth && remembered.height <= usableHeight) {
     plan.width = remembered.width;
     plan.height = remembered.height;

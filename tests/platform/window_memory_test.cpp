@@ -127,6 +127,10 @@ TEST(WindowPlan, TheCommandLineWinsThenTheRememberedWindowThenTheFittingZoom) {
   EXPECT_EQ(plan.height, 320 * 2);
   plan = platform::PlanWindow(options, remembered, 499, 1000);
   EXPECT_EQ(plan.width, 480);
+  // Smaller than the screen at zoom 1: not used either.
+  EXPECT_EQ(platform::PlanWindow(options, {240, 320, 239, 700, false}, 1280, 1000).width, 480);
+  EXPECT_EQ(platform::PlanWindow(options, {240, 320, 240, 319, false}, 1280, 1000).height, 640);
+  EXPECT_EQ(platform::PlanWindow(options, {240, 320, 240, 320, false}, 1280, 1000).width, 240);
   // A zoom asked for is a window at that zoom, unless full screen is asked too.
   options.zoom = 2;
   plan = platform::PlanWindow(options, remembered, 1280, 1000);
