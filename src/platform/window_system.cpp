@@ -20,9 +20,12 @@ struct QueuedMessage {
 
 struct WindowSystem {
   std::vector<Window*> topLevel;
-  // Every window ever made, until reset: a destroyed one keeps only its small
-  // record (its surface and timers go), so a stale pointer still reads as dead.
+  // The live windows' records. A destroyed one moves to `dead`, where a
+  // pointer still on the stack of the procedure that destroyed it reads it as
+  // dead; they are freed between two messages of the outermost loop, when no
+  // procedure is running.
   std::vector<std::unique_ptr<Window>> owned;
+  std::vector<std::unique_ptr<Window>> dead;
   Window* main = nullptr;
   Window* focus = nullptr;
   Window* capture = nullptr;
@@ -226,10 +229,16 @@ void DestroyWindow(Window* window) {
   }
   Deliver(window, msg::Destroy, 0, 0);
   window->alive = false;
-  // The pixels and timers go now; a program that opens a popup or a box now and
-  // then would otherwise hold every one it ever showed.
+  // The pixels and timers go now, the record soon; a program that opens a popup
+  // or a box now and then would otherwise hold every one it ever showed.
   window->surface = Bitmap{};
   std::vector<WindowTimer>().swap(window->timers);
+  const auto record = std::find_if(s.owned.begin(), s.owned.end(),
+                                   [window](const auto& w) { return w.get() == window; });
+  if (record != s.owned.end()) {
+    s.dead.push_back(std::move(*record));
+    s.owned.erase(record);
+  }
   auto& windows = s.topLevel;
   windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
   if (s.capture == window) {
@@ -482,8 +491,25 @@ void MarkScreenChanged() {
   System().screenChanged = true;
 }
 
+namespace {
+
+// Only where no procedure can still hold a destroyed window: between two
+// messages of the outermost loop. What was posted to them goes with them.
+void FreeDeadWindows(WindowSystem& s) {
+  if (s.dead.empty() || s.modalDepth > 0) return;
+  const auto toDead = [&s](const QueuedMessage& m) {
+    return std::any_of(s.dead.begin(), s.dead.end(),
+                       [&m](const auto& w) { return w.get() == m.window; });
+  };
+  s.queue.erase(std::remove_if(s.queue.begin(), s.queue.end(), toDead), s.queue.end());
+  s.dead.clear();
+}
+
+}  // namespace
+
 bool DispatchOne() {
   WindowSystem& s = System();
+  FreeDeadWindows(s);
   if (!s.queue.empty()) {
     QueuedMessage m = s.queue.front();
     s.queue.pop_front();
@@ -584,18 +610,20 @@ int QuitExitCode() {
 }
 
 std::size_t RetainedWindowBytes() {
+  const WindowSystem& s = System();
   std::size_t bytes = 0;
-  for (const auto& w : System().owned) {
-    bytes += sizeof(Window) + w->surface.Pixels().capacity() * sizeof(Colour) +
-             w->timers.capacity() * sizeof(WindowTimer);
+  for (const auto* records : {&s.owned, &s.dead}) {
+    for (const auto& w : *records) {
+      bytes += sizeof(Window) + w->surface.Pixels().capacity() * sizeof(Colour) +
+               w->timers.capacity() * sizeof(WindowTimer);
+    }
+    bytes += records->capacity() * sizeof(std::unique_ptr<Window>);
   }
-  return bytes + System().owned.capacity() * sizeof(std::unique_ptr<Window>);
+  return bytes;
 }
 
 void ResetWindowSystem() {
-  WindowSystem& s = System();
-  for (auto& w : s.owned) w->alive = false;
-  s = WindowSystem{};
+  System() = WindowSystem{};
 }
 
 }  // namespace platform
