@@ -17,6 +17,7 @@
 #include "platform/resources.hpp"
 #include "platform/screen_scaling.hpp"
 #include "platform/sdl_audio.hpp"
+#include "platform/sdl_gamepad.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/start_probe.hpp"
 #include "platform/text_drawing.hpp"
@@ -349,7 +350,7 @@ class SdlBackend final : public Backend {
   }
 
   void Handle(const SDL_Event& event) {
-    if (FullScreenKey(event)) return;
+    if (FullScreenKey(event) || HandleControllerEvent(event)) return;
     if (event.type == endEvent_) {
       DesktopCloseRequested(CloseReason::EndRequested);
       return;
@@ -442,10 +443,16 @@ bool StartDesktop(const DesktopOptions& options) {
   }
   desktop = new SdlBackend(options);
   InstallBackend(desktop, options.screen);
+  // Controllers are a bonus: without them (no device access, say) the keys and
+  // the mouse still play. Those already plugged in come as events.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    std::fprintf(stderr, "fandriass: no game controllers: %s\n", SDL_GetError());
+  }
   return true;
 }
 
 void StopDesktop() {
+  CloseControllers();
   ResetWindowSystem();
   InstallBackend(nullptr, ScreenConfig{});
   delete desktop;

@@ -7,6 +7,7 @@
 
 #include "platform/backend.hpp"
 #include "platform/bitmap.hpp"
+#include "platform/gamepad.hpp"
 
 // The headless back end: no window, a virtual clock that moves only when told,
 // injected stylus and keys. The whole program runs on it unchanged.
@@ -49,6 +50,10 @@ void KeyDownRepeated(unsigned virtualKey);
 void KeyUp(unsigned virtualKey);
 void Key(unsigned virtualKey);
 void TypeText(std::string_view utf8);
+// A game controller: a button, the left stick (-32768..32767 each way), all unplugged.
+void PadButton(platform::PadButton button, bool down);
+void PadStick(int x, int y);
+void PadUnplugged();
 // The desktop window losing and regaining the focus.
 void FocusLost();
 void FocusGained();

@@ -169,6 +169,15 @@ void Key(unsigned virtualKey) {
 void TypeText(std::string_view utf8) {
   for (char16_t unit : Utf8ToUtf16(utf8)) QueueChar(unit);
 }
+void PadButton(platform::PadButton button, bool down) {
+  PadButtonChanged(button, down);
+}
+void PadStick(int x, int y) {
+  PadStickMoved(x, y);
+}
+void PadUnplugged() {
+  PadsUnplugged();
+}
 void FocusLost() {
   DesktopFocusChanged(false);
 }

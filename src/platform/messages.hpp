@@ -48,6 +48,8 @@ constexpr unsigned Up = 38;
 constexpr unsigned Right = 39;
 constexpr unsigned Down = 40;
 constexpr unsigned F2 = 113;
+// A game controller's Start button, which no keyboard has.
+constexpr unsigned PadStart = 0xCF;
 }  // namespace vk
 
 // A key-down message carries KeyRepeat in its lParam when the key was already

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/backend.hpp"
+#include "platform/gamepad.hpp"
 #include "platform/text_drawing.hpp"
 #include "platform/window_system_internal.hpp"
 
@@ -521,7 +522,8 @@ bool DispatchOne() {
     return true;
   }
   if (PaintOne()) return true;
-  return FireDueTimer();
+  if (FireDueTimer()) return true;
+  return FirePadRepeat(ActiveBackend()->Now());
 }
 
 std::uint32_t TimeUntilNextDue() {
@@ -537,6 +539,7 @@ std::uint32_t TimeUntilNextDue() {
     if (!w->alive) continue;
     for (const WindowTimer& t : w->timers) wait = std::min(wait, until(t.due));
   }
+  wait = std::min(wait, TimeUntilPadRepeat(now));
   const WindowSystem& s = System();
   if (s.screenChanged) {
     wait = std::min(
@@ -624,6 +627,7 @@ std::size_t RetainedWindowBytes() {
 
 void ResetWindowSystem() {
   System() = WindowSystem{};
+  ResetGamepad();
 }
 
 }  // namespace platform

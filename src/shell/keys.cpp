@@ -158,6 +158,12 @@ void OnKey(platform::Window* window, unsigned virtualKey, bool keyUp, bool repea
   // A held arrow walks on; a held Enter or Escape acts once per press (a held
   // Enter would otherwise spend the paint reserve many times a second).
   if (repeat && Step(virtualKey) == 0) return;
+  // A controller's Start leaves from the menu as Escape does, and does nothing
+  // elsewhere (Escape in a game is the controller's east button).
+  if (virtualKey == vk::PadStart) {
+    if (render::ScreenState != render::screen::MainMenu) return;
+    virtualKey = vk::Escape;
+  }
   // While a popup is up, the screen under it waits, as it does for the stylus.
   if (popup::PopupKind != popup::kind::None) return;
   switch (render::ScreenState) {
