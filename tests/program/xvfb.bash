@@ -71,12 +71,12 @@ launch_game() {
   xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
   wait_until 300 painted || fail "the game painted nothing"
 }
-# Waits for the game to end; it must end with code 0.
+# Waits for the game to end; it must end with code 0, or the code given.
 expect_clean_end() {
   wait_until 300 ended "$pid" || fail "the game did not end"
   wait "$pid"
   local code=$?
-  [ "$code" = 0 ] || fail "exit code $code"
+  [ "$code" = "${1:-0}" ] || fail "exit code $code"
 }
 # Closes the game's window as a window manager would; the game must end cleanly.
 close_game() {
