@@ -5,7 +5,7 @@
 # that was killed outright does not stop the next one starting. A pipe or a
 # folder under a stored value's name never holds up start-up and comes through
 # the run untouched; the close cannot save over them: it names both, asks
-# whether to leave anyway, and leaves on Yes.
+# whether to leave anyway, and leaves on Yes with code 1.
 set -u
 . "$(dirname "$0")/xvfb.bash"
 start_session "$@"
