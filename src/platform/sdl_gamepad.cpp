@@ -13,33 +13,19 @@ std::vector<SDL_GameController*> controllers;
 int stickX = 0;
 int stickY = 0;
 
-bool ButtonOf(Uint8 button, PadButton& pad) {
-  switch (button) {
-    case SDL_CONTROLLER_BUTTON_A:
-      pad = PadButton::South;
-      return true;
-    case SDL_CONTROLLER_BUTTON_B:
-      pad = PadButton::East;
-      return true;
-    case SDL_CONTROLLER_BUTTON_START:
-      pad = PadButton::Start;
-      return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP:
-      pad = PadButton::Up;
-      return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-      pad = PadButton::Down;
-      return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-      pad = PadButton::Left;
-      return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-      pad = PadButton::Right;
-      return true;
-    default:
-      return false;
-  }
-}
+// The buttons the game uses; the others do nothing.
+constexpr struct {
+  SDL_GameControllerButton sdl;
+  PadButton pad;
+} Buttons[] = {
+    {SDL_CONTROLLER_BUTTON_A, PadButton::South},
+    {SDL_CONTROLLER_BUTTON_B, PadButton::East},
+    {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadButton::Up},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadButton::Down},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadButton::Left},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadButton::Right},
+};
 
 void Opened(int deviceIndex) {
   SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
@@ -76,9 +62,9 @@ bool HandleControllerEvent(const SDL_Event& event) {
       return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
-      PadButton button;
-      if (ButtonOf(event.cbutton.button, button)) {
-        PadButtonChanged(button, event.type == SDL_CONTROLLERBUTTONDOWN);
+      for (const auto& button : Buttons) {
+        if (button.sdl != event.cbutton.button) continue;
+        PadButtonChanged(button.pad, event.type == SDL_CONTROLLERBUTTONDOWN);
       }
       return true;
     }
