@@ -79,6 +79,7 @@ enum Picture : int {
   GaugeTubeFull,
   Class7Corners,                      // top left, top right, bottom left, bottom right
   ColourSymbols = Class7Corners + 4,  // paint colours 1..6 side by side, 16x16 each
+  BlackPaintPill,                     // the pill of black paint, mixed from opposites
   PictureCount
 };
 
@@ -401,6 +402,8 @@ inline constexpr PictureRow kPictureTable[PictureCount] = {
     {780, 0, 49, 49, 0, 0, kNoKey, kNoKey},
     // Colour symbols for paint colours 1-6.
     {790, 791, 96, 16, 192, 32, kColourKey, kColourKey},
+    // The pill of black paint.
+    {792, 793, 18, 25, 36, 50, kNoKey, kNoKey},
 };
 // clang-format on
 

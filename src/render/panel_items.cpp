@@ -29,10 +29,11 @@ void DrawLetterStrip(platform::DeviceContext& screen) {
 
 void DrawNextColour(platform::DeviceContext& screen) {
   const int paint = Kept.PaintColour;
-  // Black paint (a CHROMA mix) has no pill; the last one stays.
-  if (paint >= 1 && paint <= 6) {
-    DrawPicture(screen, PictureOf(PaintPills + paint - 1), CurrentLayout.CanvasOffsetX + 217,
-                CanvasToScreenY(48));
+  // Black paint, mixed from opposites in CHROMA, is paint like any other: the
+  // player must see it before tapping (a kept game may start with it).
+  const int pill = paint == engine::colour::Black ? BlackPaintPill : PaintPills + paint - 1;
+  if (paint >= 1 && paint <= engine::colour::Black) {
+    DrawPicture(screen, PictureOf(pill), CurrentLayout.CanvasOffsetX + 217, CanvasToScreenY(48));
     DrawColourSymbol(screen, paint, CurrentLayout.CanvasOffsetX + 217 + 9,
                      CanvasToScreenY(48) + 12);
   }

@@ -295,9 +295,10 @@ void DrawPaintPot(Art& a) {
 
 // ---- Next-colour pill -------------------------------------------------------
 
-void DrawPaintPill(Art& a) {
-  cairo_t* cr = a.cr;
-  const Rgb c = kPaint[a.index + 1];
+namespace {
+
+void PaintPill(cairo_t* cr, int colour) {
+  const Rgb c = kPaint[colour];
   Recess(cr, 0, 0, 18, 25, kSlot);
   // A glossy capsule, lit from the top left.
   RoundedRectPath(cr, 3.5, 2, 11, 21, 5.5);
@@ -319,6 +320,16 @@ void DrawPaintPill(Art& a) {
   RoundedRectPath(cr, 6, 4.5, 2.2, 9, 1.1);
   SetColour(cr, kWhite, 0.75);
   cairo_fill(cr);
+}
+
+}  // namespace
+
+void DrawPaintPill(Art& a) {
+  PaintPill(a.cr, a.index + 1);
+}
+
+void DrawBlackPaintPill(Art& a) {
+  PaintPill(a.cr, 7);
 }
 
 // ---- Reserve gauge ----------------------------------------------------------
