@@ -561,6 +561,7 @@ const std::vector<Session>& Sessions() {
        },
        [] {
          Wait(600);
+         Press(vk::F2, 400);
          TapCell(32, 6000);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},
