@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdint>
 
 extern "C" {
@@ -65,10 +66,12 @@ int FitLineHeight(TTF_Font* face, int cellHeight) {
   return size;
 }
 
+constexpr const char* kProbe = "Hamburgefonstiv";
+constexpr int kProbeGlyphs = 15;
+
 // How much ink a face puts down for a probe text: the sum of its coverage.
 std::int64_t InkOf(TTF_Font* face) {
-  SDL_Surface* rendered =
-      TTF_RenderUTF8_Blended(face, "Hamburgefonstiv", SDL_Color{255, 255, 255, 255});
+  SDL_Surface* rendered = TTF_RenderUTF8_Blended(face, kProbe, SDL_Color{255, 255, 255, 255});
   if (!rendered) return 0;
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(rendered);
@@ -83,18 +86,27 @@ std::int64_t InkOf(TTF_Font* face) {
   return ink;
 }
 
+int ProbeWidth(TTF_Font* face) {
+  int w = 0, h = 0;
+  return TTF_SizeUTF8(face, kProbe, &w, &h) == 0 ? w : 0;
+}
+
 // The embedded bold face is truly bold only in its hand-made small bitmaps: its
 // outlines are the regular stems on wider spacing, so at most sizes bold text
 // came out regular. Where the bold face puts down little more ink than the
-// regular one at the same size, the stems are thickened by the width the wider
-// spacing leaves for them (about 0.075 em), which keeps every text width.
+// regular one at the same size, the stems are thickened into the room that the
+// wider spacing leaves each letter (about 0.075 em), which keeps every text
+// width. At some small sizes the hinted spacing leaves no room at all: a whole
+// pixel there closes the gaps between letters ("dr" reads "cl"), so the stems
+// only take half a pixel, which darkens them and leaves the gaps open.
 double EmboldenFor(TTF_Font* bold, int em) {
   TTF_Font* regular = OpenFace(fandriass_font_regular_begin, fandriass_font_regular_end, em);
   if (!regular) return 0;
   const std::int64_t regularInk = InkOf(regular);
+  const double room = double(ProbeWidth(bold) - ProbeWidth(regular)) / kProbeGlyphs;
   TTF_CloseFont(regular);
   if (5 * InkOf(bold) >= 6 * regularInk) return 0;
-  return em * 0.075;
+  return std::min(em * 0.075, std::max(room, 0.5));
 }
 
 }  // namespace

@@ -237,6 +237,15 @@ int MeasureText(const Font& font, std::u16string_view text) {
   return face ? Width(face, Utf16ToUtf8(text)) : 0;
 }
 
+int SpaceAfter(const Font& font, char16_t character) {
+  TTF_Font* face = Face(&font);
+  int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
+  if (!face || TTF_GlyphMetrics(face, character, &minX, &maxX, &minY, &maxY, &advance) != 0) {
+    return 0;
+  }
+  return std::max(advance - maxX, 0);
+}
+
 void SetTextObserver(TextObserver observer) {
   textObserver = observer;
 }

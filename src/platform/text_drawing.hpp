@@ -27,6 +27,10 @@ int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsi
 // Width in pixels of one line of text in a font (0 for an empty font).
 int MeasureText(const Font& font, std::u16string_view text);
 
+// The blank a character leaves after its ink within its advance, in pixels
+// (0 for an empty font or a character the font lacks).
+int SpaceAfter(const Font& font, char16_t character);
+
 // Spreads a block of text coverage (0..255, width x height, row by row) to the
 // right by a font's extra ink in pixels: each pixel takes the strongest of the
 // pixels up to that far to its left, the farthest weighted by the fraction.

@@ -69,7 +69,7 @@ void HeatSlide(platform::DeviceContext& dc, bool joker) {
   constexpr int kHeat[4] = {kCool, kWarm, kHot, kExtraHot};
   for (int i = 0; i < 4; ++i) DrawLeftPipe(dc, kHeat[i], kPipeX[i], 154);
   for (const int x : {32, 68, 104}) {
-    DrawPanelText(dc, Font14Bold, u">", Red, x, 158, x + 20, 180, 1);
+    DrawPanelText(dc, Font14Bold, u">", Red, x, 158, x + 20, 180);
   }
   if (joker) {
     DrawPanelBitmap(dc, render::BallPicture(1, kExtraHot), 150, 154, render::kBlackKey);

@@ -71,10 +71,16 @@ void HeatPage(platform::DeviceContext& dc, std::uint32_t slide) {
   DrawPanelBitmap(dc, render::BallPicture(middle, 0), 58, 150, render::kBlackKey);
   DrawPanelBitmap(dc, render::BallPicture(1, 0), 88, 150, render::kBlackKey);
   DrawPanelPicture(dc, render::DropDownArrow, 64, 125);
-  if (slide < 2) {
-    DrawPanelPicture(dc, render::PaintPills, 170, 150);
-    DrawPanelText(dc, Font14Bold, u"next:", Blue, 163, 130, 230, 150);
-  } else {
+  DrawPanelPicture(dc, render::PaintPills, 170, 150);
+  if (slide == 0) DrawPanelText(dc, Font14Bold, u"next:", Blue, 163, 130, 230, 150);
+  if (slide >= 2) {
+    // The invitation lies over the foot of the pill: a white edge keeps it clear.
+    constexpr Ink kWhite{255, 255, 255};
+    constexpr int kEdge[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (const auto& d : kEdge) {
+      DrawPanelText(dc, Font14Bold, u"-Click \nfor Replay-", kWhite, 150 + d[0], 160 + d[1],
+                    220 + d[0], 190 + d[1], kCentred);
+    }
     DrawPanelText(dc, Font14Bold, u"-Click \nfor Replay-", Blue, 150, 160, 220, 190, kCentred);
   }
 }

@@ -1,6 +1,8 @@
 #include "records/hiscore_screen.hpp"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #include "platform/colour.hpp"
@@ -82,6 +84,13 @@ NumberText TextOf(const char* format, Number number) {
   return text;
 }
 
+// The logical width of a one-line text's ink.
+int InkWidth(const platform::Font& font, std::u16string_view text) {
+  const int unit = platform::DoublingRule(1);
+  // A bold face's ink reaches a pixel past its measure.
+  return (platform::MeasureText(font, text) + unit) / unit;
+}
+
 // A number in its box: the font, the box's left edge and the width of the ink
 // (logical pixels).
 struct Fitted {
@@ -95,23 +104,53 @@ struct Fitted {
 // widened to the left, so that no digit is ever cut off.
 template <std::size_t N>
 Fitted FitInBox(const render::FontSlot (&fonts)[N], std::u16string_view text, int left, int right) {
-  const int unit = platform::DoublingRule(1);
   Fitted narrowest{nullptr, 0, 0};
   for (render::FontSlot slot : fonts) {
     const platform::Font& font = render::FontTable[slot];
-    // A bold face's ink reaches a pixel past its measure.
-    const int ink = (platform::MeasureText(font, text) + unit) / unit;
+    const int ink = InkWidth(font, text);
     if (ink <= right - left) return Fitted{&font, left, ink};
     if (!narrowest.font || ink < narrowest.ink) narrowest = Fitted{&font, right - ink, ink};
   }
   return narrowest;
 }
 
-// Every text of the screen is one line, 20 pixels high, drawn transparent.
+// Every text of the screen is one line, 20 pixels high unless said, drawn transparent.
 void Label(platform::DeviceContext& dc, std::u16string_view text, platform::Colour colour, int left,
-           int top, int right, unsigned format) {
+           int top, int right, unsigned format, int height = 20) {
   render::DrawTextRect(dc, text, platform::RedOf(colour), platform::GreenOf(colour),
-                       platform::BlueOf(colour), 0, 0, 0, left, top, right, top + 20, 1, format);
+                       platform::BlueOf(colour), 0, 0, 0, left, top, right, top + height, 1,
+                       format);
+}
+
+// A name is shown whole, like the numbers: in the largest font in which it
+// fits beside its score, the score giving up size only when no font of the
+// name fits beside it. When nothing does (only beside a score of ten digits)
+// both take their smallest fonts and the name loses its last letters whole.
+constexpr render::FontSlot kNameFonts[] = {
+    render::Font20Bold, render::Font18Bold, render::Font16Bold, render::Font15Bold,
+    render::Font14Bold, render::Font12Bold, render::Font11Bold};
+
+struct RowFonts {
+  const platform::Font* name;
+  const platform::Font* score;
+  int scoreInk;
+};
+
+// The score keeps to its box (scoreLeft..right) in any font but the smallest.
+RowFonts FitRow(std::u16string_view name, std::u16string_view score, int nameLeft, int scoreLeft,
+                int right) {
+  RowFonts smallest{};
+  for (const render::FontSlot scoreSlot : kScoreFonts) {
+    const platform::Font& scoreFont = render::FontTable[scoreSlot];
+    const int scoreInk = InkWidth(scoreFont, score);
+    if (scoreInk > right - scoreLeft && scoreSlot != std::end(kScoreFonts)[-1]) continue;
+    for (const render::FontSlot nameSlot : kNameFonts) {
+      const platform::Font& nameFont = render::FontTable[nameSlot];
+      smallest = RowFonts{&nameFont, &scoreFont, scoreInk};
+      if (InkWidth(nameFont, name) <= right - scoreInk - 4 - nameLeft) return smallest;
+    }
+  }
+  return smallest;
 }
 
 constexpr platform::Colour kWhite = platform::Rgb(255, 255, 255);
@@ -127,15 +166,27 @@ void DrawRow(platform::DeviceContext& dc, const HiScoreLayout& l, int k,
     const HiScoreEntry& entry = table->Entry[k];
     const int right = l.scoreX + 46;
     const NumberText score = TextOf("%d", entry.Score);
-    const Fitted fitted = FitInBox(kScoreFonts, score.View(), l.scoreX - 34, right);
+    const std::u16string_view name = HiScoreName(entry);
+    const RowFonts fonts = FitRow(name, score.View(), l.placeX + 24, l.scoreX - 34, right);
     // The name ends a little before the score's first digit, whatever its length.
-    Label(dc, HiScoreName(entry), kWhite, l.placeX + 24, y, right - fitted.ink - 4,
-          Left | SingleLine);
-    dc.font = fitted.font;
-    Label(dc, score.View(), platform::Rgb(235, 255, 0), fitted.left, y, right, Right | SingleLine);
+    dc.font = fonts.name;
+    const int nameRight = right - fonts.scoreInk - 4;
+    std::u16string_view shown = name;
+    while (!shown.empty() && InkWidth(*fonts.name, shown) > nameRight - (l.placeX + 24)) {
+      shown.remove_suffix(1);
+    }
+    // A smaller name stands on the row's baseline (at 83 % of a cell, the face's ascent).
+    const int unit = platform::DoublingRule(1);
+    const int drop =
+        (render::FontTable[render::Font20Bold].CellHeight() - fonts.name->CellHeight()) * 83 /
+        (100 * unit);
+    Label(dc, shown, kWhite, l.placeX + 24, y + drop, nameRight, Left | SingleLine);
+    dc.font = fonts.score;
+    Label(dc, score.View(), platform::Rgb(235, 255, 0),
+          std::min(l.scoreX - 34, right - fonts.scoreInk), y, right, Right | SingleLine);
   }
   dc.font = &render::FontTable[render::Font20];
-  Label(dc, u"Pt.", platform::Rgb(29, 136, 3), l.scoreX + 50, y, l.scoreX + 70, Left);
+  Label(dc, u"Pt.", platform::Rgb(29, 136, 3), l.scoreX + 50, y, l.scoreX + 70, Left, 26);
 }
 
 void DrawGamesPlayed(platform::DeviceContext& dc, std::uint32_t displayClass) {

@@ -26,6 +26,9 @@ enum FontSlot : int {
   Font18Heavy,
   Font20,
   Font20Bold,
+  // Below the game's own sizes, for hi-score names too wide for all of them.
+  Font12Bold,
+  Font11Bold,
   FontCount
 };
 

@@ -78,7 +78,8 @@ enum Picture : int {
   GaugeTubeEmpty = GaugeMarkers + 2,
   GaugeTubeFull,
   Class7Corners,                      // top left, top right, bottom left, bottom right
-  ColourSymbols = Class7Corners + 4,  // paint colours 1..6 side by side, 16x16 each
+  ColourSymbols = Class7Corners + 4,  // paint colours 1..6: 16x16 side by side, 10x10 under them
+  BlackPaintPill,                     // the pill of black paint, mixed from opposites
   PictureCount
 };
 
@@ -400,7 +401,9 @@ inline constexpr PictureRow kPictureTable[PictureCount] = {
     {779, 0, 31, 49, 0, 0, kNoKey, kNoKey},
     {780, 0, 49, 49, 0, 0, kNoKey, kNoKey},
     // Colour symbols for paint colours 1-6.
-    {790, 791, 96, 16, 192, 32, kColourKey, kColourKey},
+    {790, 791, 96, 26, 192, 52, kColourKey, kColourKey},
+    // The pill of black paint.
+    {792, 793, 18, 25, 36, 50, kNoKey, kNoKey},
 };
 // clang-format on
 

@@ -68,11 +68,13 @@ platform::Point CellPoint(int cell) {
   return point;
 }
 
-void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY) {
+void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY,
+                      bool small) {
   if (!platform::ColourSymbols() || colour < 1 || colour > 6) return;
-  constexpr int kSide = 16;
-  DrawPicturePartKeyed(dc, PictureOf(ColourSymbols), kSide * (colour - 1), 0, kSide, kSide,
-                       centreX - kSide / 2, centreY - kSide / 2, kColourKey);
+  // The full symbols are a row of 16x16 cells; the small ones, 10x10, lie under them.
+  const int side = small ? 10 : 16;
+  DrawPicturePartKeyed(dc, PictureOf(ColourSymbols), side * (colour - 1), small ? 16 : 0, side,
+                       side, centreX - side / 2, centreY - side / 2, kColourKey);
 }
 
 int PaintColourOfBall(const platform::Bitmap* ball) {
@@ -87,9 +89,13 @@ void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int let
   if (!ball) return;
   const platform::Bitmap* coin = LetterCoin(letter, true);
   DrawPictureKeyed(dc, coin, x, y, kColourKey);
-  // A letter coin covers the middle, so the symbol moves to the ball's lower right.
-  const int shift = coin ? 6 : 0;
-  DrawColourSymbol(dc, PaintColourOfBall(ball), x + 15 + shift, y + 15 + shift);
+  // A letter coin covers the middle: a small symbol keeps to the ball's lower
+  // right, over the coin's rim and clear of its letter.
+  if (coin) {
+    DrawColourSymbol(dc, PaintColourOfBall(ball), x + 24, y + 24, true);
+  } else {
+    DrawColourSymbol(dc, PaintColourOfBall(ball), x + 15, y + 15);
+  }
 }
 
 void DrawCellFace(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x,

@@ -18,7 +18,7 @@ void DrawPipes();
 // The nine coins of the bonus word over the strip background saved by the last
 // full redraw. Clears WordRedraw.
 void DrawLetterStrip(platform::DeviceContext& screen);
-// The "next:" pill of the current paint colour (colours 1..6 only). Clears SwatchRedraw.
+// The "next:" pill of the current paint colour 1..7 (nothing for others). Clears SwatchRedraw.
 void DrawNextColour(platform::DeviceContext& screen);
 // The level tile x1..x9 at the foot of the reserve column.
 void DrawLevelTile(platform::DeviceContext& screen);

@@ -46,7 +46,9 @@ void DrawEmptyCell(platform::DeviceContext& dc, int x, int y);
 void DrawBall(platform::DeviceContext& dc, const platform::Bitmap* ball, int letter, int x, int y);
 // The symbol of paint colour 1..6 centred on a logical point, while the
 // player has the colour symbols on; nothing for any other colour.
-void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY);
+// The small symbol fits a ball's corner beside its letter coin.
+void DrawColourSymbol(platform::DeviceContext& dc, int colour, int centreX, int centreY,
+                      bool small = false);
 // Paint colour 1..6 of a ball picture of the current set; 0 for jokers and grey.
 int PaintColourOfBall(const platform::Bitmap* ball);
 // Pipe 1..24 in the tint of its heat, frame 1..6, at its place on the board.

@@ -40,14 +40,35 @@ platform::DeviceContext BoardContext() {
   return platform::MemoryContext(BackBuffers[BoardBuffer]);
 }
 
-void DrawPotFrame(platform::DeviceContext& screen, int frame) {
-  overlay.PotFrameShown = frame;
-  const GameLayout& layout = CurrentLayout;
-  DrawPicture(screen, PaintPots + frame, layout.CanvasOffsetX + 217, 276 - layout.ViewShiftY);
-}
-
 bool Dripping() {
   return Kept.Mode == engine::mode::Hard || Kept.Mode == engine::mode::Panic;
+}
+
+// The pot stands beside the reserve in the bottom panel, which the layouts
+// shifted up show only down to its score. There the wide ones stand it at the
+// foot of the right-hand panel, under its feed pipe, and the square ones in the
+// corner after the score, which PANIC's clock takes from it.
+bool PotPlace(int& x, int& y) {
+  const GameLayout& layout = CurrentLayout;
+  if (layout.ViewShiftY == 0) {
+    x = layout.CanvasOffsetX + 217;
+    y = 276;
+  } else if (layout.CanvasWidth == 320) {
+    x = 289;
+    y = 31 + 210 - layout.ViewShiftY;
+  } else if (Kept.Mode != engine::mode::Panic) {
+    x = 215;
+    y = 216;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void DrawPotFrame(platform::DeviceContext& screen, int frame) {
+  overlay.PotFrameShown = frame;
+  int x = 0, y = 0;
+  if (PotPlace(x, y)) DrawPicture(screen, PaintPots + frame, x, y);
 }
 
 }  // namespace

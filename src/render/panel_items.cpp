@@ -29,10 +29,11 @@ void DrawLetterStrip(platform::DeviceContext& screen) {
 
 void DrawNextColour(platform::DeviceContext& screen) {
   const int paint = Kept.PaintColour;
-  // Black paint (a CHROMA mix) has no pill; the last one stays.
-  if (paint >= 1 && paint <= 6) {
-    DrawPicture(screen, PictureOf(PaintPills + paint - 1), CurrentLayout.CanvasOffsetX + 217,
-                CanvasToScreenY(48));
+  // Black paint, mixed from opposites in CHROMA, is paint like any other: the
+  // player must see it before tapping (a kept game may start with it).
+  const int pill = paint == engine::colour::Black ? BlackPaintPill : PaintPills + paint - 1;
+  if (paint >= 1 && paint <= engine::colour::Black) {
+    DrawPicture(screen, PictureOf(pill), CurrentLayout.CanvasOffsetX + 217, CanvasToScreenY(48));
     DrawColourSymbol(screen, paint, CurrentLayout.CanvasOffsetX + 217 + 9,
                      CanvasToScreenY(48) + 12);
   }
@@ -54,7 +55,7 @@ struct NumberBox {
   BackBuffer buffer;
   Picture picture;
   int red, green, blue;
-  int textWidth;  // the number's rectangle is (0, 0, textWidth, 20)
+  int textRight;  // the number's rectangle is (0, 0, textRight, 20)
   unsigned format;
   int x, y, width, height;  // on screen, from the board's corner
 };
@@ -62,7 +63,7 @@ struct NumberBox {
 void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int number) {
   platform::DeviceContext dc = platform::MemoryContext(BackBuffers[box.buffer]);
   DrawPicture(dc, PictureOf(box.picture), 0, 0);
-  DrawFittedNumber(dc, Font14Bold, number, box.red, box.green, box.blue, 0, 0, box.textWidth, 20,
+  DrawFittedNumber(dc, Font14Bold, number, box.red, box.green, box.blue, 0, 0, box.textRight, 20,
                    box.format);
   BlitScaled(screen, BackBuffers[box.buffer], 0, 0, CurrentLayout.ScreenOffsetX + box.x,
              CurrentLayout.ScreenOffsetY + box.y, box.width, box.height);
@@ -71,17 +72,16 @@ void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int nu
 }  // namespace
 
 void DrawScoreBox(platform::DeviceContext& screen) {
-  DrawNumberBox(
-      screen,
-      {ScoreBuffer, ScoreBox, 18, 1, 83, 60, platform::text_format::Right, 146, 219, 60, 20},
-      Kept.Score);
+  // The digits stand inside the display's glass (2 pixels of rim), in the middle of its height.
+  constexpr unsigned kFormat = platform::text_format::Right | platform::text_format::VerticalCentre;
+  DrawNumberBox(screen, {ScoreBuffer, ScoreBox, 18, 1, 83, 56, kFormat, 146, 219, 60, 20},
+                Kept.Score);
 }
 
 void DrawPanicClock(platform::DeviceContext& screen) {
-  // Centred on the label itself: the box is 30 wide, not the 33 once used.
   DrawNumberBox(
       screen,
-      {TimeLabelBuffer, TimeLabel, 133, 0, 0, 30, platform::text_format::Centre, 210, 216, 30, 25},
+      {TimeLabelBuffer, TimeLabel, 133, 0, 0, 33, platform::text_format::Centre, 210, 216, 30, 25},
       Kept.PanicTime);
 }
 

@@ -548,6 +548,16 @@ const std::vector<Session>& Sessions() {
          TapCell(3, 1500);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},
+      // A HARD game on the small square: the paint pot drips in the corner
+      // after the score, the only one of the panel's places left in sight.
+      {"pot_on_square_240x240", 240, 240,
+       [] {
+         Kept({.mode = 2, .score = 200, .paintColour = 2, .reserve = 60, .board = kFullBoard});
+       },
+       [] {
+         Wait(5000);
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
       // The last letter of the bonus word: the word blinks, its banner shows.
       {"bonus_word_320x320", 320, 320,
        [] {
@@ -561,6 +571,7 @@ const std::vector<Session>& Sessions() {
        },
        [] {
          Wait(600);
+         Press(vk::F2, 400);
          TapCell(32, 6000);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},

@@ -13,6 +13,7 @@ namespace art {
 namespace {
 
 constexpr double kCell = 16;
+constexpr double kSmallCell = 10;
 constexpr double kRim = 1.4;  // half the dark stroke around each shape
 constexpr Rgb kRimColour = Rgb8(22, 24, 34);
 constexpr Rgb kFaceTop = Rgb8(255, 255, 255);
@@ -75,35 +76,46 @@ void ShapePath(cairo_t* cr, int colour, double cx, double cy) {
   }
 }
 
+// One symbol centred on (cx, cy), `size` times its full size.
+void DrawSymbol(cairo_t* cr, int colour, double cx, double cy, double size) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, size, size);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  // A soft shadow down and right, the same light as every other picture.
+  ShapePath(cr, colour, 0.6, 0.6);
+  cairo_set_line_width(cr, 2 * kRim);
+  SetColour(cr, kRimColour, 0.55);
+  cairo_stroke_preserve(cr);
+  cairo_fill(cr);
+  ShapePath(cr, colour, 0, 0);
+  SetColour(cr, kRimColour);
+  cairo_stroke_preserve(cr);
+  cairo_pattern_t* face = cairo_pattern_create_linear(0, -5, 0, 5);
+  cairo_pattern_add_color_stop_rgb(face, 0, kFaceTop.r, kFaceTop.g, kFaceTop.b);
+  cairo_pattern_add_color_stop_rgb(face, 1, kFaceBottom.r, kFaceBottom.g, kFaceBottom.b);
+  cairo_set_source(cr, face);
+  cairo_fill(cr);
+  cairo_pattern_destroy(face);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
+// The full symbols in a row of 16x16 cells; under them the small ones, in
+// 10x10 cells, for the corner of a ball that carries a letter coin.
 void DrawColourSymbols(Art& a) {
-  cairo_t* cr = a.cr;
   for (int colour = 1; colour <= 6; ++colour) {
-    const double cx = kCell * (colour - 1) + kCell / 2, cy = kCell / 2;
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    // A soft shadow down and right, the same light as every other picture.
-    ShapePath(cr, colour, cx + 0.6, cy + 0.6);
-    cairo_set_line_width(cr, 2 * kRim);
-    SetColour(cr, kRimColour, 0.55);
-    cairo_stroke_preserve(cr);
-    cairo_fill(cr);
-    ShapePath(cr, colour, cx, cy);
-    SetColour(cr, kRimColour);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* face = cairo_pattern_create_linear(0, cy - 5, 0, cy + 5);
-    cairo_pattern_add_color_stop_rgb(face, 0, kFaceTop.r, kFaceTop.g, kFaceTop.b);
-    cairo_pattern_add_color_stop_rgb(face, 1, kFaceBottom.r, kFaceBottom.g, kFaceBottom.b);
-    cairo_set_source(cr, face);
-    cairo_fill(cr);
-    cairo_pattern_destroy(face);
+    DrawSymbol(a.cr, colour, kCell * (colour - 1) + kCell / 2, kCell / 2, 1.0);
+    DrawSymbol(a.cr, colour, kSmallCell * (colour - 1) + kSmallCell / 2, kCell + kSmallCell / 2,
+               kSmallCell / kCell);
   }
 }
 
 // The rim's own colour behind: the half-covered edge pixels darken into the
 // rim, never towards the key or the colour of one ball.
 void ColourSymbolBackdrop(Art& a) {
-  FillRect(a.cr, 0, 0, 6 * kCell, kCell, kRimColour);
+  FillRect(a.cr, 0, 0, 6 * kCell, kCell + kSmallCell, kRimColour);
 }
 
 }  // namespace art

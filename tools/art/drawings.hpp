@@ -55,11 +55,12 @@ void DrawSoundIcon(Art& a);  // index 0 off, 1 on
 void DrawCloseButton(Art& a);
 void DrawBackButton(Art& a);
 void DrawMenuButton(Art& a);
-void DrawCoil(Art& a);        // index 0, 1
-void DrawHazardSign(Art& a);  // index 0, 1
-void DrawPaintPot(Art& a);    // index 0..3
-void DrawPaintPill(Art& a);   // index 0..5: colours 1..6
-void DrawGaugePiece(Art& a);  // index 0, 1 markers; 2 empty tube; 3 full tube
+void DrawCoil(Art& a);            // index 0, 1
+void DrawHazardSign(Art& a);      // index 0, 1
+void DrawPaintPot(Art& a);        // index 0..3
+void DrawPaintPill(Art& a);       // index 0..5: colours 1..6
+void DrawBlackPaintPill(Art& a);  // colour 7, the grey of the "black" balls
+void DrawGaugePiece(Art& a);      // index 0, 1 markers; 2 empty tube; 3 full tube
 void DrawScoreBox(Art& a);
 void DrawTimeLabel(Art& a);
 void DrawMultiplierTiles(Art& a);

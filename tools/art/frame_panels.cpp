@@ -60,14 +60,15 @@ void DrawTopBar(Art& a) {
   cairo_t* cr = a.cr;
   SteelPlate(cr, 0, 0, 240, 31);
   FillRect(cr, 0, 30, 240, 1, kSteelShadow);
-  // The second coil shows its base through a slot in the top edge.
+  // The second coil's lamp bar shows through a brass-rimmed slot in the top edge.
+  FillRect(cr, 45, 0, 34, 8, kBrassDark);
+  FillRect(cr, 46, 0, 32, 7, kBrass);
+  FillRect(cr, 46, 6, 32, 1, kBrassLight);
   cairo_save(cr);
   cairo_rectangle(cr, 47, 0, 30, 6);
   cairo_clip(cr);
   PaintCoil(cr, 1, 47, -18);
   cairo_restore(cr);
-  FillRect(cr, 46, 0, 1, 7, kSteelShadow);
-  FillRect(cr, 47, 6, 31, 1, kSteelLight);
   // The game's name, small, in brass.
   UseFace(cr, Face::Bold, 12.5);
   OutlinedText(cr, "Fandriass II", 44, 24.5, kBrassLight, kBrass, kInk, 1.0, 0.8);
@@ -128,9 +129,11 @@ void DrawBottomPanel(Art& a) {
   Art box{cr, a.scale, 0};
   DrawScoreBox(box);
   cairo_restore(cr);
-  // The corner where PANIC shows its clock and CHROMA its wheel button.
+  // The corner where PANIC shows its clock, CHROMA its wheel button and the
+  // square layouts their paint pot: shaded as the pot picture's own backdrop.
   FillRect(cr, 209, 0, 31, 26, kSteelShadow);
-  FillRect(cr, 210, 0, 30, 25, kSteel);
+  FillVertical(cr, 210, 0, 30, 24, kPotBackdropTop, kPotBackdropBottom);
+  FillRect(cr, 210, 24, 30, 1, kPotBackdropBottom);
   // Pipes joining the coil, the hazard sign and the paint pot.
   CopperRun(cr, 128, 46, 40, 5, true);
   CopperRun(cr, 190, 42, 30, 5, true);
@@ -150,7 +153,8 @@ void DrawBottomPanel(Art& a) {
 }
 
 void BottomPanelWheelBackdrop(Art& a) {
-  FillRect(a.cr, 0, 0, 20, 20, kSteel);
+  FillVertical(a.cr, 0, 0, 20, 20, kPotBackdropTop,
+               Mix(kPotBackdropTop, kPotBackdropBottom, 20 / 24.0));
 }
 
 void DrawSidePanel(Art& a) {
@@ -193,12 +197,17 @@ void DrawSidePanel(Art& a) {
   CirclePath(cr, 27, 46, 1.6);
   SetColour(cr, kInk);
   cairo_fill(cr);
-  CopperRun(cr, 24, 59, 170, 7, false);
+  // The feed runs down into the bay where the wide layouts stand the paint
+  // pot; the bay's inside is the pot picture's own backdrop.
+  CopperRun(cr, 24, 59, 150, 7, false);
   for (int i = 0; i < 3; ++i) Flange(cr, 22, 80 + i * 54, 11, 4);
+  FillRect(cr, 16, 208, 23, 28, kSteelShadow);
+  FillRect(cr, 17, 209, 22, 27, kSteelLight);
+  FillVertical(cr, 17, 209, 21, 26, Mix(kPotBackdropTop, kPotBackdropBottom, -1 / 24.0),
+               Mix(kPotBackdropTop, kPotBackdropBottom, 25 / 24.0));
+  Flange(cr, 22, 205, 11, 4);
   FillRect(cr, 5, 28, 8, 204, kSteelShadow);
   HazardStripes(cr, 6, 29, 6, 202, 4);
-  Rivet(cr, 27, 234, 3);
-  Rivet(cr, 43, 234, 3);
   Rivet(cr, 43, 28, 3);
 }
 

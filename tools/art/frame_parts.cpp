@@ -143,19 +143,22 @@ void PaintCoil(cairo_t* cr, int frame, double x, double y) {
     cairo_fill(cr);
     cairo_pattern_destroy(g);
   }
-  // The base with its indicator lamps: the only part the top bar shows.
-  FillRect(cr, 1, 18, 28, 5, Rgb8(30, 36, 48));
-  FillRect(cr, 1, 18, 28, 1, kSteelLight);
+  // The base: a steel lamp bar, all the top bar shows of the second coil, so
+  // it reads on its own: three lamps in brass bezels, dark red glass when
+  // out, amber when lit.
+  FillVertical(cr, 0, 18, 30, 6, kSteelShine, kSteel);
+  FillRect(cr, 0, 18, 30, 1, Mix(kSteelShine, kWhite, 0.3));
   for (int i = 0; i < 3; ++i) {
-    const double lx = 8 + i * 7;
-    CirclePath(cr, lx, 20.8, 1.5);
-    SetColour(cr, lit ? Rgb8(255, 168, 40) : Rgb8(70, 40, 20));
+    const double lx = 8 + i * 7, ly = 21;
+    CirclePath(cr, lx, ly, 2.4);
+    SetColour(cr, kBrassDark);
     cairo_fill(cr);
-    if (lit) {
-      CirclePath(cr, lx - 0.4, 20.4, 0.6);
-      SetColour(cr, Rgb8(255, 240, 190));
-      cairo_fill(cr);
-    }
+    CirclePath(cr, lx, ly, 1.7);
+    SetColour(cr, lit ? Rgb8(255, 176, 48) : Rgb8(110, 26, 18));
+    cairo_fill(cr);
+    CirclePath(cr, lx - 0.6, ly - 0.6, 0.7);
+    SetColour(cr, lit ? Rgb8(255, 246, 210) : Rgb8(220, 130, 110), lit ? 1.0 : 0.7);
+    cairo_fill(cr);
   }
   cairo_restore(cr);
 }
@@ -224,8 +227,7 @@ void PaintPot(cairo_t* cr, int frame, double x, double y) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   // The bottom panel's own shading at rows 29..53, so the pot sits in it unseen.
-  FillVertical(cr, 0, 0, 19, 24, Mix(kSteel, kSteelDark, 29 / 73.0),
-               Mix(kSteel, kSteelDark, 53 / 73.0));
+  FillVertical(cr, 0, 0, 19, 24, kPotBackdropTop, kPotBackdropBottom);
   const Rgb paint = kPaint[3];
   // Handle.
   cairo_set_line_width(cr, 1.0);
@@ -295,9 +297,10 @@ void DrawPaintPot(Art& a) {
 
 // ---- Next-colour pill -------------------------------------------------------
 
-void DrawPaintPill(Art& a) {
-  cairo_t* cr = a.cr;
-  const Rgb c = kPaint[a.index + 1];
+namespace {
+
+void PaintPill(cairo_t* cr, int colour) {
+  const Rgb c = kPaint[colour];
   Recess(cr, 0, 0, 18, 25, kSlot);
   // A glossy capsule, lit from the top left.
   RoundedRectPath(cr, 3.5, 2, 11, 21, 5.5);
@@ -319,6 +322,16 @@ void DrawPaintPill(Art& a) {
   RoundedRectPath(cr, 6, 4.5, 2.2, 9, 1.1);
   SetColour(cr, kWhite, 0.75);
   cairo_fill(cr);
+}
+
+}  // namespace
+
+void DrawPaintPill(Art& a) {
+  PaintPill(a.cr, a.index + 1);
+}
+
+void DrawBlackPaintPill(Art& a) {
+  PaintPill(a.cr, 7);
 }
 
 // ---- Reserve gauge ----------------------------------------------------------

@@ -96,15 +96,17 @@ void AboutArea(cairo_t* cr, const Box& b) {
                1.8);
   OutlinedText(cr, "II", left + wf + gap + wi / 2, baseline, Rgb8(255, 130, 110), Rgb8(200, 16, 16),
                kInk, 2.0, 1.8);
-  // A little "i": the window opens the About panel.
-  CirclePath(cr, x + 10, y + 10, 5.5);
+  // A little "i": the window opens the About panel. The letter is drawn as
+  // whole-pixel blocks, which a 9-pixel bold face smears into a blot.
+  const double ix = std::round(x + 10), iy = std::round(y + 10);
+  CirclePath(cr, ix, iy, 6);
   SetColour(cr, Rgb8(70, 120, 220));
   cairo_fill_preserve(cr);
   SetColour(cr, kWhite);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
-  UseFace(cr, Face::Bold, 9);
-  CentredText(cr, "i", x + 10, y + 13.3, kWhite);
+  FillRect(cr, ix - 1, iy - 4, 2, 2, kWhite);
+  FillRect(cr, ix - 1, iy - 1, 2, 5, kWhite);
 }
 
 // ---- Buttons ----------------------------------------------------------------

@@ -14,6 +14,14 @@ inline constexpr Rgb kSteelDark = Rgb8(28, 35, 49);
 inline constexpr Rgb kSteel = Rgb8(46, 55, 72);
 inline constexpr Rgb kSteelLight = Rgb8(84, 97, 122);
 inline constexpr Rgb kSteelShine = Rgb8(132, 146, 170);
+// The bottom panel's shading at its rows 29..53, where the paint pot stands;
+// the pot picture carries it as its backdrop wherever the pot is shown.
+constexpr Rgb SteelShade(double t) {
+  return Rgb{kSteel.r + (kSteelDark.r - kSteel.r) * t, kSteel.g + (kSteelDark.g - kSteel.g) * t,
+             kSteel.b + (kSteelDark.b - kSteel.b) * t};
+}
+inline constexpr Rgb kPotBackdropTop = SteelShade(29 / 73.0);
+inline constexpr Rgb kPotBackdropBottom = SteelShade(53 / 73.0);
 // The flat steel behind the small buttons on every layout.
 inline constexpr Rgb kButtonBed = Rgb8(38, 46, 61);
 // Recesses: the board's empty slots and the letter strip.

@@ -71,6 +71,7 @@ const GroupRecipe kGroups[] = {
     {GaugeMarkers, 4, {DrawGaugePiece, nullptr, 0}},
     {Class7Corners, 4, {DrawClass7Corner, nullptr, 0}},
     {ColourSymbols, 1, {DrawColourSymbols, ColourSymbolBackdrop, 0.5}},
+    {BlackPaintPill, 1, {DrawBlackPaintPill, nullptr, 0}},
 };
 
 }  // namespace
