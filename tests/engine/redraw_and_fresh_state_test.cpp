@@ -33,6 +33,19 @@ TEST_F(GameEngineTest, AFullRedrawRollsTheColourBeforeTheHotPipes) {
   }
 }
 
+// Each resume draws from the tick count, as a new game does, instead of
+// replaying whatever the generator last held.
+TEST_F(GameEngineTest, AResumedGameSeedsTheGeneratorFromTheTickCount) {
+  Kept.Mode = mode::Easy;
+  Game.Phase = phase::Start;
+  Game.RestoreKeptGame = 1;
+  platform::Srand(7);
+  GameTick(nullptr);
+  const int drawn = platform::Rand();
+  platform::Srand(platform::GetTickCount());
+  EXPECT_EQ(drawn, platform::Rand());
+}
+
 // The program's first state lets every move start: the first HEAT game has hot
 // pipes to draw, a column that decides no ball has a wait to count down, and a
 // pipe's line has a cell to travel.
