@@ -26,7 +26,7 @@ using namespace engine;
 using engine_test::Events;
 using engine_test::GameEngineTest;
 
-int speed = 6, banners = 0, endScreen = -9, mixed = 0;
+int speed = 6, banners = 0, endScreen = -9, mixed = 0, resultShown = 0;
 
 // The engine's part of one paint of the game screen, in the painters' order.
 void PaintFrame() {
@@ -44,7 +44,7 @@ void PaintFrame() {
   }
   if (Game.LevelUpPending) banners += LevelUpFrame().ShowBanner;
   EndWordBlinkIfOver();
-  if (Game.Phase == phase::GameOver) GameOverShowFrame();
+  if (Game.Phase == phase::GameOver) resultShown = GameOverShowFrame().ResultShown;
 }
 
 // T0..T5 above the columns, R0..R5 right of the rows, B0..B5 below, L0..L5 left.
@@ -140,6 +140,7 @@ std::string Outcome(const std::string& key, const std::string& wanted) {
   if (key == "screen") return std::to_string(endScreen);
   if (key == "levelup") return std::to_string(Game.LevelUpPending);
   if (key == "mixed") return std::to_string(mixed);
+  if (key == "resultshown") return std::to_string(resultShown);
   std::string text;
   for (int k = 1; k <= ColumnCount && (key == "ready" || key == "incoming"); ++k) {
     text += std::to_string(key == "ready" ? Game.SupplyReady[k] : Game.IncomingLetter[k]);
@@ -231,6 +232,8 @@ void Act(const std::string& key, const std::string& value) {
   } else if (key == "offer") {  // a column's lettered ball, offered until it changes
     const int k = ValueOf(value);
     for (int i = 0; i < 40 && Game.IncomingLetter[k] == 0; ++i) OfferMissingLetter(k);
+  } else if (key == "splashend") {
+    CompletePaint(ValueOf(value));
   } else if (key == "tap") {
     PaintCell(ValueOf(value));
   } else if (key == "collect") {
@@ -274,7 +277,7 @@ void PlayTable(const std::string& name) {
     }
     Kept.Reserve = 40;
     speed = 6;
-    banners = 0;
+    banners = resultShown = 0;
     endScreen = -9;
     bool expecting = false;
     for (const std::string& token : row.fields) {
