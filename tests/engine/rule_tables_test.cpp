@@ -2,8 +2,10 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/animation_steps.hpp"
 #include "engine/board_geometry.hpp"
@@ -132,38 +134,41 @@ void SetCells(std::int32_t* values, const std::string& text) {
   for (int c = 0; c < CellCount; ++c) values[c] = text[c] == '.' ? 0 : text[c] - '0';
 }
 
-// The outcome a row names, as the table writes it.
+// The outcome a row names, as the table writes it; lists are joined by ',', "-" when empty.
 std::string Outcome(const std::string& key, const std::string& wanted) {
+  if (const auto numbers = Numbers(); numbers.count(key)) return std::to_string(*numbers.at(key));
+  const std::map<std::string, int> counts = {{"banners", banners},
+                                             {"screen", endScreen},
+                                             {"levelup", Game.LevelUpPending},
+                                             {"mixed", mixed},
+                                             {"resultshown", resultShown}};
+  if (counts.count(key)) return std::to_string(counts.at(key));
   if (key == "board") return Cells(Kept.BallColour);
   if (key == "letters") return Cells(Kept.BallLetter);
-  if (key == "banners") return std::to_string(banners);
-  if (key == "screen") return std::to_string(endScreen);
-  if (key == "levelup") return std::to_string(Game.LevelUpPending);
-  if (key == "mixed") return std::to_string(mixed);
-  if (key == "resultshown") return std::to_string(resultShown);
-  std::string text;
+  std::string digits;
+  for (int position = 1; key == "word" && position <= WordLength; ++position) {
+    digits += std::to_string(WordSlot(position));
+  }
   for (int k = 1; k <= ColumnCount && (key == "ready" || key == "incoming"); ++k) {
-    text += std::to_string(key == "ready" ? Game.SupplyReady[k] : Game.IncomingLetter[k]);
+    digits += std::to_string(key == "ready" ? Game.SupplyReady[k] : Game.IncomingLetter[k]);
   }
-  if (key == "word") {
-    for (int position = 1; position <= WordLength; ++position) text += "01"[WordSlot(position)];
-    return text;
-  }
+  if (!digits.empty()) return digits;
+  std::vector<std::string> items;
   for (const int event : key == "sounds" ? Events : std::vector<int>{}) {
-    text += (text.empty() ? "" : ",") + std::to_string(event);
+    items.push_back(std::to_string(event));
   }
-  for (int p = 1; p <= PipeCount; ++p) {
-    const int value = key == "runs" ? Game.RunLength[p] : key == "hot" ? PipeActive(p) : 0;
-    if (value)
-      text += (text.empty() ? "" : ",") + NameOf(p) +
-              (key == "runs" ? ":" + std::to_string(value) : "");
+  for (int p = 1; p <= PipeCount && (key == "runs" || key == "hot"); ++p) {
+    if (key == "runs" && Game.RunLength[p])
+      items.push_back(NameOf(p) + ":" + std::to_string(Game.RunLength[p]));
+    if (key == "hot" && PipeActive(p)) items.push_back(NameOf(p));
   }
-  if (key == "heat") {
-    for (const auto& [p, heat] : PipeList(wanted)) {
-      text += (text.empty() ? "" : ",") + NameOf(p) + ":" + std::to_string(PipeHeat(p));
-    }
+  for (const auto& [p, heat] : key == "heat" ? PipeList(wanted) : std::map<int, int>{}) {
+    items.push_back(NameOf(p) + ":" + std::to_string(PipeHeat(p)));
   }
-  if (const auto numbers = Numbers(); numbers.count(key)) return std::to_string(*numbers.at(key));
+  if (!std::set<std::string>{"sounds", "runs", "hot", "heat"}.count(key))
+    ADD_FAILURE() << "no such outcome: " << key;
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ",") + item;
   return text.empty() ? "-" : text;
 }
 
