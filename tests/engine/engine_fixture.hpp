@@ -19,7 +19,7 @@ inline int CountEvents(int event) {
 
 // Every test starts from the program's start-up state, playing, at level 1.
 class GameEngineTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     ResetGame();
     sound::SetEventObserver([](int event) { Events.push_back(event); });
@@ -46,21 +46,6 @@ class GameEngineTest : public ::testing::Test {
       engine::Kept.BallLetter[c] = 0;
     }
   }
-};
-
-// Puts a global back as it was when the scope ends, also when an assertion
-// ends the test early.
-template <typename T>
-class ScopedValue {
- public:
-  explicit ScopedValue(T& value) : value_(value), saved_(value) {}
-  ~ScopedValue() { value_ = saved_; }
-  ScopedValue(const ScopedValue&) = delete;
-  ScopedValue& operator=(const ScopedValue&) = delete;
-
- private:
-  T& value_;
-  T saved_;
 };
 
 }  // namespace engine_test
