@@ -13,8 +13,10 @@
 #include "platform/speaker.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
+#include "shell/desktop_options.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
+#include "shell/program.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/screen_flow.hpp"
 #include "shell_fixture.hpp"
@@ -86,6 +88,20 @@ TEST_F(StartAndLeaveTest, WithoutAWindowAScreenOrTheOnlyCopyTheStartEndsCleanly)
   EXPECT_EQ(Start(), StartOutcome::Leave);
   EXPECT_EQ(platform::MainWindow(), nullptr);
   first.Release();
+}
+
+// The command line's questions are answered on standard output, and nothing starts.
+TEST(CommandLineTest, HelpAndVersionAreAnsweredAndNothingStarts) {
+  const auto said = [](const char* option) {
+    char program[] = "fandriass";
+    std::string copy = option;
+    char* argv[] = {program, copy.data(), nullptr};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(shell::RunProgram(2, argv), 0);
+    return testing::internal::GetCapturedStdout();
+  };
+  EXPECT_EQ(said("--version"), std::string("Fandriass II ") + FANDRIASS_VERSION + "\n");
+  EXPECT_EQ(said("--help"), shell::UsageText());
 }
 
 TEST_F(StartAndLeaveTest, ADamagedStoreNeverHoldsUpTheStartAndNothingIsWrittenThere) {

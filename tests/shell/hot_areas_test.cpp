@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "popup/popup.hpp"
+#include "render/screen_state.hpp"
+#include "shell_fixture.hpp"
+#include "support/table_file.hpp"
+
+// Each place a tap acts on ends where its picture ends: tapped on its last row
+// or column it acts, one pixel further it does not.
+namespace {
+
+using namespace shell_test;
+namespace headless = platform::headless;
+namespace screen = render::screen;
+
+class HotAreasTest : public ShellTest {
+ protected:
+  // Brings up the screen a row starts on.
+  void Reach(const std::string& where) {
+    if (where == "entry") {
+      Keep({.mode = 2,
+            .score = 5000,
+            .reserve = -10,
+            .board = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG"});
+    }
+    ASSERT_EQ(Start(), shell::StartOutcome::Run);
+    records::GameStatus.HelpEnabled = 0;
+    headless::Advance(500);
+    if (where == "settings") {
+      headless::Tap(60, 270);
+      headless::Advance(500);
+    }
+    for (int t = 0; where == "entry" && t < 20000 && render::ScreenState == screen::Game; ++t) {
+      headless::Advance(10);
+    }
+    headless::Advance(500);
+  }
+
+  static std::string Outcome(std::int32_t volume, std::uint8_t joystick) {
+    if (headless::QuitPosted()) return "quit";
+    if (popup::PopupKind == popup::kind::About) return "about";
+    if (records::GameStatus.UseJoystick != joystick) return "joystick";
+    if (records::GameStatus.VolumePercent != volume) {
+      return "volume=" + std::to_string(records::GameStatus.VolumePercent);
+    }
+    switch (render::ScreenState) {
+      case screen::MainMenu:
+        return "menu";
+      case screen::Game:
+        return "game";
+      case screen::HiScoreTable:
+        return "hiscores";
+      case screen::Settings:
+        return "settings";
+      case screen::NewHiScore:
+        return "entry";
+      default:
+        return "screen " + std::to_string(render::ScreenState);
+    }
+  }
+};
+
+TEST_F(HotAreasTest, EachPlaceActsUpToItsEdgeAndNoFurther) {
+  for (const testing_support::Row& row : testing_support::ReadTable("hot_areas.txt")) {
+    SCOPED_TRACE(row.where);
+    Reach(row[0]);
+    const std::int32_t volume = records::GameStatus.VolumePercent;
+    const std::uint8_t joystick = records::GameStatus.UseJoystick;
+    const auto at = [&row](std::size_t k) { return static_cast<int>(row.Int(k)); };
+    if (row[1] == "tap") {
+      headless::Tap(at(2), at(3));
+    } else {
+      headless::StylusDown(at(2), at(3));
+      headless::Advance(50);
+      headless::StylusMove(at(4), at(5));
+      headless::Advance(50);
+      headless::StylusUp(at(4), at(5));
+    }
+    headless::Advance(300);
+    EXPECT_EQ(Outcome(volume, joystick), row[row.size() - 1]);
+    popup::ResetPopup();
+    platform::ReleaseSingleInstance();
+    headless::Stop();
+    ForgetEverything();
+  }
+}
+
+}  // namespace
