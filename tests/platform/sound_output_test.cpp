@@ -9,15 +9,19 @@
 #include <vector>
 
 #include "platform/headless.hpp"
+#include "platform/mixer.hpp"
 #include "platform/sdl_audio.hpp"
 #include "platform/speaker.hpp"
 #include "platform/speaker_null_sink.hpp"
+#include "platform/wave_clip.hpp"
 #include "sound/wave_bytes.hpp"
+#include "support/table_file.hpp"
 
 namespace {
 
 using platform::SoundClip;
 using platform::Speaker;
+using wave_bytes::Bytes;
 
 // A clip holding the given samples (interleaved when stereo).
 SoundClip ClipOf(int tag, const std::vector<std::uint8_t>& samples, int channels) {
@@ -329,6 +333,140 @@ TEST_F(SpeakerTest, ALostCardIsLetGoAndSoughtAgain) {
   removed(ours, 0);  // seen by nothing that is gone
   SDL_QuitSubSystem(SDL_INIT_EVENTS);
   unsetenv("SDL_AUDIODRIVER");
+}
+
+using platform::Voice;
+
+Voice Sounding(const std::vector<std::uint8_t>& samples, int channels, unsigned gain = 64,
+               std::uint32_t startedAt = 0) {
+  Voice v;
+  v.samples = samples.data();
+  v.frames = static_cast<std::uint32_t>(samples.size() / channels);
+  v.channels = channels;
+  v.gain = gain;
+  v.startedAt = startedAt;
+  return v;
+}
+
+std::vector<std::int16_t> Mix(std::span<Voice> voices, std::size_t frames,
+                              unsigned master = platform::MasterFull) {
+  std::vector<std::int16_t> out(2 * frames, 12345);
+  platform::MixVoices(voices, master, out);
+  return out;
+}
+
+TEST(Mixer, MonoSoundsInBothEarsAndStereoKeepsItsSide) {
+  const std::vector<std::uint8_t> mono = {128, 255, 0};
+  const std::vector<std::uint8_t> rightOnly = {128, 200, 128, 56};
+  std::array<Voice, 2> voices = {Sounding(mono, 1), Sounding(rightOnly, 2)};
+  const auto out = Mix(voices, 4);
+  // 128 is silence; one 8-bit step is about 128 on the 16-bit output.
+  EXPECT_EQ(out, (std::vector<std::int16_t>{0, 9215, 16255, 16255 - 9216, -16384, -16384, 0, 0}));
+}
+
+TEST(Mixer, ClipGainAndMasterLevelScaleBothChannelsAlike) {
+  const std::vector<std::uint8_t> loud = {228, 28};  // +100 left, -100 right
+  std::array<Voice, 1> voices = {Sounding(loud, 2, 32)};
+  const auto half = Mix(voices, 1);
+  EXPECT_NEAR(half[0], 100 * 64, 1);
+  EXPECT_NEAR(half[1], -100 * 64, 1);
+
+  // The game's 50 % is 32767 and must reach the right channel as well as the left.
+  voices = {Sounding(loud, 2)};
+  const auto quiet = Mix(voices, 1, 32767);
+  EXPECT_NEAR(quiet[0], 100 * 64, 1);
+  EXPECT_NEAR(quiet[1], -100 * 64, 1);
+  voices = {Sounding(loud, 2)};
+  EXPECT_EQ(Mix(voices, 1, 0), (std::vector<std::int16_t>{0, 0}));
+}
+
+TEST(Mixer, ManyLoudVoicesSaturateInsteadOfWrapping) {
+  const std::vector<std::uint8_t> high(4, 255), low(4, 0);
+  std::array<Voice, 8> voices;
+  for (auto& v : voices) v = Sounding(high, 1);
+  for (std::int16_t s : Mix(voices, 4)) EXPECT_EQ(s, 32767);
+  for (auto& v : voices) v = Sounding(low, 1);
+  for (std::int16_t s : Mix(voices, 4)) EXPECT_EQ(s, -32768);
+}
+
+TEST(Mixer, VoicesRunAcrossCallsAndAreFreedWhenTheyEnd) {
+  std::vector<std::uint8_t> ramp(600);
+  for (std::size_t i = 0; i < ramp.size(); ++i) ramp[i] = static_cast<std::uint8_t>(129 + i % 100);
+  std::array<Voice, 1> voices = {Sounding(ramp, 1)};
+  const auto first = Mix(voices, 400);  // more than one internal block
+  EXPECT_EQ(voices[0].position, 400u);
+  EXPECT_EQ(first[2 * 399], (129 + 399 % 100 - 128) * 128 - 1);
+  const auto second = Mix(voices, 300);
+  EXPECT_EQ(second[2 * 199], (129 + 599 % 100 - 128) * 128 - 1);
+  EXPECT_EQ(second[2 * 200], 0);  // the clip is over: silence, not old samples
+  EXPECT_EQ(voices[0].samples, nullptr);
+}
+
+TEST(Mixer, ANewClipTakesAFreeVoiceElseTheOldest) {
+  const std::vector<std::uint8_t> s = {130}, other = {130};
+  std::array<Voice, 3> voices = {Sounding(s, 1, 64, 7), Voice{}, Sounding(s, 1, 64, 5)};
+  voices[0].position = voices[2].position = platform::RestartWindowFrames;
+  EXPECT_EQ(&platform::ClaimVoice(voices, other.data()), &voices[1]);
+  voices[1] = Sounding(s, 1, 64, 8);
+  voices[1].position = platform::RestartWindowFrames;
+  EXPECT_EQ(&platform::ClaimVoice(voices, other.data()), &voices[2]);
+  // The same clip asked for again just after its start takes its own voice back.
+  voices[0].position = platform::RestartWindowFrames - 1;
+  EXPECT_EQ(&platform::ClaimVoice(voices, s.data()), &voices[0]);
+  // Start stamps wrap after four billion clips; the oldest is still found.
+  voices = {Sounding(s, 1, 64, 2), Sounding(s, 1, 64, 0xFFFFFFF0u), Sounding(s, 1, 64, 1)};
+  for (auto& v : voices) v.position = platform::RestartWindowFrames;
+  EXPECT_EQ(&platform::ClaimVoice(voices, other.data()), &voices[1]);
+}
+
+// Bytes of a clip file as a row writes them (tests/data/wave_files.txt).
+Bytes FileOf(const testing_support::Row& row) {
+  Bytes file;
+  for (std::size_t i = 3; i < row.size(); ++i) {
+    const std::string& word = row[i];
+    const auto number = [&] { return static_cast<std::uint32_t>(std::stoul(word.substr(4))); };
+    if (word.rfind("u16:", 0) == 0) wave_bytes::Put(file, number(), 2);
+    if (word.rfind("u32:", 0) == 0) wave_bytes::Put(file, number(), 4);
+    if (word.size() == 2) file.push_back(static_cast<std::uint8_t>(std::stoul(word, nullptr, 16)));
+    if (word.size() == 4) {
+      for (char c : word) file.push_back(c == '_' ? ' ' : c);
+    }
+  }
+  return file;
+}
+
+// Whatever a damaged or cut file gives, an accepted clip lies inside the bytes
+// (the sanitizers watch the reads) and holds whole frames.
+TEST(WaveClip, EachFileReadsAsItsRowSaysAndNoBentCopyReadsOutsideIt) {
+  const char* const faults[] = {"None",   "NotRiffWave", "Truncated", "NoFormat",
+                                "NotPcm", "WrongFormat", "NoSamples", "PartialFrame"};
+  for (const testing_support::Row& row : testing_support::ReadTable("wave_files.txt")) {
+    SCOPED_TRACE(row.where);
+    const Bytes file = FileOf(row);
+    platform::WaveData data;
+    EXPECT_EQ(faults[static_cast<int>(platform::ParseWave(file, &data))], row[0]);
+    SoundClip clip;
+    const bool good = clip.Load(file, 736) == platform::WaveFault::None;
+    EXPECT_EQ(clip.Empty(), !good) << "a refused clip plays nothing";
+    if (!good) continue;
+    EXPECT_EQ(clip.Channels(), row.Int(1));
+    EXPECT_EQ(clip.Samples().size(), static_cast<std::size_t>(row.Int(2)));
+    EXPECT_TRUE(std::equal(clip.Samples().begin(), clip.Samples().end(), file.end() - row.Int(2)));
+    for (std::size_t n = 0; n < file.size(); ++n) {
+      EXPECT_NE(platform::ParseWave({file.data(), n}, &data), platform::WaveFault::None) << n;
+    }
+    for (std::size_t at = 0; at < 44; ++at) {
+      for (int value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
+        Bytes bent = file;
+        bent[at] = static_cast<std::uint8_t>(value);
+        if (platform::ParseWave(bent, &data) != platform::WaveFault::None) continue;
+        EXPECT_TRUE(data.channels == 1 || data.channels == 2);
+        EXPECT_GE(data.samples.data(), bent.data());
+        EXPECT_LE(data.samples.data() + data.samples.size(), bent.data() + bent.size());
+        EXPECT_EQ(data.samples.size() % data.channels, 0u);
+      }
+    }
+  }
 }
 
 }  // namespace
