@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -101,71 +102,51 @@ class CardBackend final : public platform::Backend {
   void* user = nullptr;
 };
 
-TEST_F(SpeakerTest, NullSinkNotesWhatStartsOnlyWhileOpen) {
-  const SoundClip a = Clip(745, 140), b = Clip(753, 140), empty;
+// The null sink notes every clip started while open, in the clips' own format only.
+TEST_F(SpeakerTest, OnlyAnOpenSpeakerPlaysAndAClipAskedForAgainAtOnceRestarts) {
+  const SoundClip knock = Clip(750, 200, 5000), other = Clip(753, 140), empty;
   Speaker speaker;
-  EXPECT_FALSE(speaker.PlaySound(a, 0x10000000));
-  // Only the clips' own format is played.
+  EXPECT_FALSE(speaker.PlaySound(knock, 0));
   EXPECT_FALSE(speaker.Open(44100, 8, true, 0, 8));
   EXPECT_FALSE(speaker.Open(22050, 16, true, 0, 8));
   ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
   EXPECT_FALSE(speaker.PlaysOnDevice());
-  EXPECT_TRUE(speaker.PlaySound(a, 0x10000000));
-  EXPECT_FALSE(speaker.PlaySound(empty, 0x10000000));
-  EXPECT_TRUE(speaker.PlaySound(b, 0x10000000));
-  EXPECT_TRUE(speaker.PlaySound(a, 0x10000000));
-  EXPECT_EQ(speaker.SoundingVoices(), 2);
-  speaker.Close();
-  EXPECT_EQ(speaker.SoundingVoices(), 0);
-  EXPECT_FALSE(speaker.PlaySound(b, 0x10000000));
-  EXPECT_EQ(platform::headless::StartedClips(), (std::vector<int>{745, 753, 745}));
-}
-
-TEST_F(SpeakerTest, ANinthClipSilencesTheOldestAndAllSoundTogether) {
-  const SoundClip first = Clip(1, 255, 1000);
-  std::vector<SoundClip> others;
-  for (int i = 0; i < 8; ++i) others.push_back(Clip(2 + i, 138, 1000));
-  Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
-  speaker.PlaySound(first, 0);
-  const auto alone = Render(speaker, 1);
-  EXPECT_EQ(alone[0], 16255);
-  for (const SoundClip& clip : others) speaker.PlaySound(clip, 0);
-  EXPECT_EQ(speaker.SoundingVoices(), 8);
-  // Eight voices of +10 each: the first clip is gone from the mix.
-  const auto mixed = Render(speaker, 1);
-  EXPECT_NEAR(mixed[0], 8 * 10 * 128, 8);
-  EXPECT_EQ(mixed[0], mixed[1]);
-}
-
-TEST_F(SpeakerTest, AClipAskedForAgainAtOnceRestartsInsteadOfDoubling) {
-  const SoundClip knock = Clip(750, 200, 5000);
-  Speaker speaker;
-  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
-  for (int i = 0; i < 6; ++i) speaker.PlaySound(knock, 0);
-  EXPECT_EQ(speaker.SoundingVoices(), 1);
-  EXPECT_EQ(platform::headless::StartedClips().size(), 6u);  // every request is still noted
+  EXPECT_FALSE(speaker.PlaySound(empty, 0));
+  for (int i = 0; i < 6; ++i) EXPECT_TRUE(speaker.PlaySound(knock, 0));
+  EXPECT_TRUE(speaker.PlaySound(other, 0));
+  EXPECT_EQ(speaker.SoundingVoices(), 2) << "six knocks at once are one";
   // Once it has been heard for a while, a new knock sounds alongside it.
   Render(speaker, platform::RestartWindowFrames);
   speaker.PlaySound(knock, 0);
-  EXPECT_EQ(speaker.SoundingVoices(), 2);
+  EXPECT_EQ(speaker.SoundingVoices(), 2) << "two knocks; the short clip ended";
+  speaker.Close();
+  EXPECT_EQ(speaker.SoundingVoices(), 0);
+  EXPECT_FALSE(speaker.PlaySound(other, 0));
+  EXPECT_EQ(platform::headless::StartedClips(),
+            (std::vector<int>{750, 750, 750, 750, 750, 750, 753, 750}));
 }
 
-TEST_F(SpeakerTest, WaveOutVolumeIsOneLevelForBothChannels) {
-  EXPECT_EQ(platform::GetWaveOutVolume(), platform::MasterFull);
-  // Sound in the right channel only, as the stereo pipe variants have it.
-  std::vector<std::uint8_t> right(200, 128);
-  for (std::size_t i = 1; i < right.size(); i += 2) right[i] = 228;
-  const SoundClip rightOnly = ClipOf(757, right, 2);
+TEST_F(SpeakerTest, ANinthClipSilencesTheOldestAndTheVolumeIsOneLevelForBothSides) {
   Speaker speaker;
   ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  const SoundClip first = Clip(1, 255, 1000);
+  speaker.PlaySound(first, 0);
+  EXPECT_EQ(Render(speaker, 1), (std::vector<std::int16_t>{16255, 16255}));
+  std::vector<SoundClip> others;
+  for (int i = 0; i < 8; ++i) others.push_back(Clip(2 + i, 138, 1000));
+  for (const SoundClip& clip : others) speaker.PlaySound(clip, 0);
+  EXPECT_EQ(speaker.SoundingVoices(), 8);
+  EXPECT_EQ(Render(speaker, 1), (std::vector<std::int16_t>{10239, 10239})) << "8 x +10, no +127";
+  speaker.Close();
+
+  // Sound in the right channel only, as the stereo pipe variants have it.
+  ASSERT_TRUE(speaker.Open(22050, 8, true, 0, 8));
+  const SoundClip rightOnly = ClipOf(757, {128, 228, 128, 228}, 2);
+  EXPECT_EQ(platform::GetWaveOutVolume(), platform::MasterFull);
   platform::SetWaveOutVolume(24247);  // what the game sets for 37 %
   EXPECT_EQ(platform::GetWaveOutVolume(), 24247u);
   speaker.PlaySound(rightOnly, 0);
-  const auto out = Render(speaker, 1);
-  EXPECT_EQ(out[0], 0);
-  EXPECT_NEAR(out[1], 100 * 128 * 24247 / 65535, 2);
-
+  EXPECT_EQ(Render(speaker, 1), (std::vector<std::int16_t>{0, 4735}));
   platform::SetWaveOutVolume(0x12345678);  // beyond 16 bits: full, not a wrapped level
   EXPECT_EQ(platform::GetWaveOutVolume(), platform::MasterFull);
 }
@@ -355,38 +336,46 @@ std::vector<std::int16_t> Mix(std::span<Voice> voices, std::size_t frames,
   return out;
 }
 
-TEST(Mixer, MonoSoundsInBothEarsAndStereoKeepsItsSide) {
-  const std::vector<std::uint8_t> mono = {128, 255, 0};
-  const std::vector<std::uint8_t> rightOnly = {128, 200, 128, 56};
-  std::array<Voice, 2> voices = {Sounding(mono, 1), Sounding(rightOnly, 2)};
-  const auto out = Mix(voices, 4);
-  // 128 is silence; one 8-bit step is about 128 on the 16-bit output.
-  EXPECT_EQ(out, (std::vector<std::int16_t>{0, 9215, 16255, 16255 - 9216, -16384, -16384, 0, 0}));
+// "A*B" in a row is B written A times.
+std::vector<std::string> Expand(const std::vector<std::string>& words) {
+  std::vector<std::string> out;
+  for (const std::string& word : words) {
+    const std::size_t star = word.find('*');
+    const int times = star == std::string::npos ? 1 : std::stoi(word.substr(0, star));
+    out.insert(out.end(), times, star == std::string::npos ? word : word.substr(star + 1));
+  }
+  return out;
 }
 
-TEST(Mixer, ClipGainAndMasterLevelScaleBothChannelsAlike) {
-  const std::vector<std::uint8_t> loud = {228, 28};  // +100 left, -100 right
-  std::array<Voice, 1> voices = {Sounding(loud, 2, 32)};
-  const auto half = Mix(voices, 1);
-  EXPECT_NEAR(half[0], 100 * 64, 1);
-  EXPECT_NEAR(half[1], -100 * 64, 1);
-
-  // The game's 50 % is 32767 and must reach the right channel as well as the left.
-  voices = {Sounding(loud, 2)};
-  const auto quiet = Mix(voices, 1, 32767);
-  EXPECT_NEAR(quiet[0], 100 * 64, 1);
-  EXPECT_NEAR(quiet[1], -100 * 64, 1);
-  voices = {Sounding(loud, 2)};
-  EXPECT_EQ(Mix(voices, 1, 0), (std::vector<std::int16_t>{0, 0}));
-}
-
-TEST(Mixer, ManyLoudVoicesSaturateInsteadOfWrapping) {
-  const std::vector<std::uint8_t> high(4, 255), low(4, 0);
-  std::array<Voice, 8> voices;
-  for (auto& v : voices) v = Sounding(high, 1);
-  for (std::int16_t s : Mix(voices, 4)) EXPECT_EQ(s, 32767);
-  for (auto& v : voices) v = Sounding(low, 1);
-  for (std::int16_t s : Mix(voices, 4)) EXPECT_EQ(s, -32768);
+// Rows of voices, the master level and the 16-bit stereo frames mixed from them
+// (tests/data/mixer.txt).
+TEST(Mixer, EachMixComesOutAsItsRowSays) {
+  for (const testing_support::Row& row : testing_support::ReadTable("mixer.txt")) {
+    SCOPED_TRACE(row.where);
+    const std::vector<std::string> words = Expand(row.fields);
+    const auto equals = std::find(words.begin(), words.end(), "=");
+    ASSERT_NE(equals, words.end());
+    std::vector<std::vector<std::uint8_t>> samples;
+    samples.reserve(words.size());  // the voices point into them
+    std::vector<Voice> voices;
+    for (auto word = words.begin(); word + 1 < equals; ++word) {
+      const std::size_t colon = word->find(':');
+      const int channels = (*word)[0] == 's' ? 2 : 1;
+      std::vector<std::uint8_t>& bytes = samples.emplace_back();
+      std::stringstream list(word->substr(colon + 1));
+      for (std::string one; std::getline(list, one, ',');) {
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(one)));
+      }
+      const unsigned gain = colon > 1 ? static_cast<unsigned>(std::stoi(word->substr(1))) : 64;
+      voices.push_back(Sounding(bytes, channels, gain));
+    }
+    std::vector<std::int16_t> expected;
+    for (auto word = equals + 1; word != words.end(); ++word) {
+      expected.push_back(static_cast<std::int16_t>(std::stoi(*word)));
+    }
+    const auto master = static_cast<unsigned>(std::stoul(*(equals - 1)));
+    EXPECT_EQ(Mix(voices, expected.size() / 2, master), expected);
+  }
 }
 
 TEST(Mixer, VoicesRunAcrossCallsAndAreFreedWhenTheyEnd) {
