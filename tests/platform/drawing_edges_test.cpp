@@ -95,4 +95,16 @@ TEST(DrawingEdges, TextWiderThanItsRectangleIsCutAtItsEveryEdge) {
   }
 }
 
+// Text reaches the font as UTF-8: half a pair, or a broken UTF-8 sequence,
+// becomes the replacement character rather than bytes no decoder accepts.
+TEST(DrawingEdges, BrokenTextBecomesReplacementCharacters) {
+  const std::u16string text = u"Zo\u00eb \U0001F600";
+  EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+  const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00, 0};
+  EXPECT_EQ(Utf16ToUtf8(lone),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
+  EXPECT_EQ(Utf8ToUtf16("\xC3|\xED\xA0\x80|\xF4\x90\x80\x80"), u"\uFFFD|\uFFFD|\uFFFD");
+}
+
 }  // namespace
