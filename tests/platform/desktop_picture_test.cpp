@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/viewport_mapping.hpp"
+#include "support/headless_fixture.hpp"
 #include "support/table_file.hpp"
 
 namespace {
@@ -127,6 +128,18 @@ TEST(ViewportMapping, EachWindowShowsAndMapsAsItsRowsSay) {
     } else {
       EXPECT_EQ(m.ToDeviceClamped(at(1), at(2)), point(row));
     }
+  }
+}
+
+// Screens said to be 96 or 131 dots per inch were laid out for unscaled
+// drawing; any other density scales by dpi / 96 (0: the screen's own).
+TEST(DisplayProfile, DotsPerInchGiveTheScales) {
+  const std::pair<int, double> cases[] = {{0, 2.0}, {96, 1.0}, {131, 1.0}, {192, 2.0}, {144, 1.5}};
+  for (const auto& [dpi, scale] : cases) {
+    testing_support::StartScreen(480, 640, dpi);
+    EXPECT_EQ(platform::Display.ScaleX, scale) << dpi;
+    EXPECT_EQ(platform::Display.ScaleY, scale) << dpi;
+    platform::headless::Stop();
   }
 }
 
