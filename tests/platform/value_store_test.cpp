@@ -302,6 +302,18 @@ TEST_F(FileStoreTest, NoDescriptorIsKeptAndRunningOutOfThemLosesNothing) {
     }
   }
   EXPECT_EQ(Entries("/proc/self/fd"), before);
+  {
+    // Started with standard input closed, the folder's descriptor may be 0.
+    const int input = dup(0);
+    close(0);
+    platform::FileStore store(folder_.string());
+    ASSERT_TRUE(store.OpenKey());
+    EXPECT_TRUE(store.SetValue("Prefs", table.data(), table.size()));
+    store.CloseKey();
+    EXPECT_EQ(fcntl(0, F_GETFD), -1) << "the key's descriptor was let go";
+    dup2(input, 0);
+    close(input);
+  }
 
   platform::FileStore store(folder_.string());
   ASSERT_TRUE(store.OpenKey());

@@ -150,6 +150,50 @@ TEST_F(WindowSystemTest, FramesAreShownOnceEachRefreshOnlyAfterChangesAndNeverHa
   EXPECT_EQ(headless::PresentCount(), 13);
 }
 
+// Windows partly off the screen show what lies on it; hidden and destroyed
+// ones show nothing; the narrowest window still gets its first paint; the
+// screen can change one side only.
+TEST_F(WindowSystemTest, WindowsAreComposedAsSeenWhateverTheirPlaceOrState) {
+  struct Striped {  // surface column x in colour x, so a shifted copy shows
+    static LResult Proc(Window* w, unsigned message, WParam, LParam) {
+      if (message == msg::Paint) {
+        DeviceContext dc = BeginPaint(w);
+        for (int x = 0; x < 40; ++x) FillRect(dc, Rect{x, 0, x + 1, 40}, Rgb(x, 7, 9));
+        EndPaint(w);
+      }
+      return 0;
+    }
+  };
+  Window* left = CreateWindowOfKind(WindowKind::Popup, Rect{-10, -5, 30, 35}, &Striped::Proc);
+  CreateWindowOfKind(WindowKind::Popup, Rect{220, 300, 260, 340}, &Striped::Proc);
+  Window* hidden = CreateWindowOfKind(WindowKind::Popup, Rect{100, 100, 140, 140}, &Striped::Proc);
+  hidden->visible = false;
+  DestroyWindow(CreateWindowOfKind(WindowKind::Popup, Rect{150, 0, 190, 40}, &Striped::Proc));
+  Window* narrow = CreateWindowOfKind(WindowKind::Popup, Rect{200, 0, 201, 1}, &RecordingProc);
+  headless::Pump();
+  const Bitmap screen = headless::Screen();
+  const Colour green = Rgb(10, 200, 30);
+  EXPECT_EQ(screen.Pixel(0, 0), Rgb(10, 7, 9));
+  EXPECT_EQ(screen.Pixel(29, 29), Rgb(39, 7, 9));
+  EXPECT_EQ(screen.Pixel(30, 0), green);
+  EXPECT_EQ(screen.Pixel(239, 319), Rgb(19, 7, 9));
+  EXPECT_EQ(screen.Pixel(120, 120), green) << "hidden";
+  EXPECT_EQ(screen.Pixel(160, 20), green) << "destroyed";
+  const std::vector<unsigned> heard = Messages(narrow);
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), msg::Paint), 1);
+  // Stale and null pointers are harmless.
+  DestroyWindow(left);
+  DestroyWindow(left);
+  DestroyWindow(nullptr);
+  UpdateWindow(left);
+  UpdateWindow(nullptr);
+  headless::ChangeScreenSize(240, 240);
+  headless::Pump();
+  Bitmap shown(240, 320);  // the frame last presented, before the change
+  ComposeScreen(shown);
+  EXPECT_EQ(shown.Height(), 240);
+}
+
 TEST_F(WindowSystemTest, AWindowThatNeverStopsPaintingIsAFaultNotAHang) {
   struct Restless {
     static LResult Proc(Window* w, unsigned message, WParam, LParam) {
@@ -170,7 +214,12 @@ TEST_F(WindowSystemTest, AWindowThatNeverStopsPaintingIsAFaultNotAHang) {
 }
 
 TEST_F(WindowSystemTest, ClosingTheDesktopWindowTellsTheMainWindowWhyOrQuits) {
+  static std::vector<ReplayInput> recorded;  // a recording hears the close too
+  recorded.clear();
+  SetInputObserver([](ReplayInput input, int, int) { recorded.push_back(input); });
   DesktopCloseRequested(CloseReason::EndRequested);
+  SetInputObserver(nullptr);
+  EXPECT_EQ(recorded, std::vector<ReplayInput>{ReplayInput::Close});
   headless::Pump();
   ASSERT_EQ(Messages(), (std::vector<unsigned>{msg::Close, msg::Destroy}));
   EXPECT_EQ(seen[0].wParam, 1u);
