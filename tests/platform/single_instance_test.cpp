@@ -1,73 +1,48 @@
+#include "platform/single_instance.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
+#include <fstream>
 
-#include "platform/single_instance.hpp"
-
-namespace fs = std::filesystem;
+#include "support/disk_faults.hpp"
 
 namespace {
 
-class SingleInstanceTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("fandriass-instance-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+namespace fs = std::filesystem;
 
-  fs::path folder_;
-};
-
-TEST_F(SingleInstanceTest, SecondCopyIsRefusedAndAsksTheFirstToRaise) {
-  platform::InstanceLock first(folder_.string());
+// A second copy is refused and asks the first to come forward; an orderly exit
+// frees the place at once, a crashed copy's leftovers block nothing, and a
+// folder that cannot hold the lock lets the game run alone.
+TEST(SingleInstance, OneCopyRunsAndNeitherACrashNorABadFolderStopsTheNext) {
+  const testing_support::ScratchFolder scratch("instance");
+  fs::create_directories(scratch.root);
+  const std::string folder = scratch.root.string();
+  platform::InstanceLock first(folder), second(folder);
   ASSERT_TRUE(first.Claim());
   EXPECT_GE(first.Socket(), 0);
   EXPECT_EQ(first.TakeRequests(), 0);
-
-  platform::InstanceLock second(folder_.string());
   EXPECT_FALSE(second.Claim());
   EXPECT_FALSE(second.Claim());
   EXPECT_EQ(first.TakeRequests(), 2);
   EXPECT_EQ(first.TakeRequests(), 0);
-
-  // An orderly exit frees the place at once.
   first.Release();
-  EXPECT_FALSE(fs::exists(folder_ / "fandriass2.socket"));
-  EXPECT_TRUE(second.Claim());
-}
+  EXPECT_FALSE(fs::exists(scratch.root / "fandriass2.socket"));
+  ASSERT_TRUE(second.Claim());
+  second.Abandon();
+  ASSERT_TRUE(fs::exists(scratch.root / "fandriass2.lock"));
+  ASSERT_TRUE(fs::exists(scratch.root / "fandriass2.socket"));
 
-TEST_F(SingleInstanceTest, CrashedCopyDoesNotBlockTheNextStart) {
-  {
-    platform::InstanceLock crashed(folder_.string());
-    ASSERT_TRUE(crashed.Claim());
-    crashed.Abandon();
-  }
-  ASSERT_TRUE(fs::exists(folder_ / "fandriass2.lock"));
-  ASSERT_TRUE(fs::exists(folder_ / "fandriass2.socket"));
-
-  platform::InstanceLock next(folder_.string());
+  platform::InstanceLock next(folder), later(folder);
   ASSERT_TRUE(next.Claim());
-  // Its socket replaced the dead one: later copies still reach it.
-  platform::InstanceLock later(folder_.string());
-  EXPECT_FALSE(later.Claim());
+  EXPECT_FALSE(later.Claim()) << "the new socket replaced the dead one";
   EXPECT_EQ(next.TakeRequests(), 1);
-}
 
-TEST_F(SingleInstanceTest, UnusableFolderLetsTheGameRun) {
-  const fs::path file = folder_ / "not-a-folder";
-  {
-    std::FILE* f = std::fopen(file.c_str(), "w");
-    std::fclose(f);
-  }
-  platform::InstanceLock lock(file.string());
-  EXPECT_TRUE(lock.Claim());
-  EXPECT_EQ(lock.Socket(), -1);
-  EXPECT_EQ(lock.TakeRequests(), 0);
+  std::ofstream(scratch.root / "not-a-folder") << "player's";
+  platform::InstanceLock alone((scratch.root / "not-a-folder").string());
+  EXPECT_TRUE(alone.Claim());
+  EXPECT_EQ(alone.Socket(), -1);
+  EXPECT_EQ(alone.TakeRequests(), 0);
 }
 
 }  // namespace

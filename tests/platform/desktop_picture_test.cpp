@@ -4,6 +4,10 @@
 
 #include <vector>
 
+#include "platform/viewport_mapping.hpp"
+#include "support/headless_fixture.hpp"
+#include "support/table_file.hpp"
+
 namespace {
 
 using platform::Bitmap;
@@ -99,6 +103,44 @@ TEST(ScreenScaling, AWindowTooSmallForZoomOneAveragesWhatEachPixelCovers) {
             (platform::Rect{0, 0, 3, 3}));
   EXPECT_EQ(smaller.At(0, 0), kBlack);
   EXPECT_EQ(smaller.At(2, 2), kBlack);
+}
+
+// Rows of window sizes and the pixels taps reach (tests/data/viewport_mapping.txt).
+TEST(ViewportMapping, EachWindowShowsAndMapsAsItsRowsSay) {
+  platform::ViewportMapping m;
+  const auto point = [](const testing_support::Row& row) {
+    return row[3] == "-"
+               ? platform::Point{-1, -1}
+               : platform::Point{static_cast<int>(row.Int(3)), static_cast<int>(row.Int(4))};
+  };
+  for (const testing_support::Row& row : testing_support::ReadTable("viewport_mapping.txt")) {
+    SCOPED_TRACE(row.where);
+    const auto at = [&](std::size_t k) { return static_cast<int>(row.Int(k)); };
+    if (row[0] == "map") {
+      m = MapViewport(at(1), at(2), at(3), at(4), at(5), at(6));
+      EXPECT_EQ(m.zoom, row[7] == "-" ? m.zoom : at(7));
+      const platform::Rect shown{at(8), at(9), at(10), at(11)};
+      EXPECT_EQ(m.picture, row[8] == "-" ? platform::Rect{} : shown);
+    } else if (row[0] == "tap") {
+      platform::Point p{-1, -1};
+      if (!m.ToDevice(at(1), at(2), p)) p = {-1, -1};
+      EXPECT_EQ(p, point(row));
+    } else {
+      EXPECT_EQ(m.ToDeviceClamped(at(1), at(2)), point(row));
+    }
+  }
+}
+
+// Screens said to be 96 or 131 dots per inch were laid out for unscaled
+// drawing; any other density scales by dpi / 96 (0: the screen's own).
+TEST(DisplayProfile, DotsPerInchGiveTheScales) {
+  const std::pair<int, double> cases[] = {{0, 2.0}, {96, 1.0}, {131, 1.0}, {192, 2.0}, {144, 1.5}};
+  for (const auto& [dpi, scale] : cases) {
+    testing_support::StartScreen(480, 640, dpi);
+    EXPECT_EQ(platform::Display.ScaleX, scale) << dpi;
+    EXPECT_EQ(platform::Display.ScaleY, scale) << dpi;
+    platform::headless::Stop();
+  }
 }
 
 }  // namespace
