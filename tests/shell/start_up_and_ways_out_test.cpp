@@ -215,6 +215,7 @@ TEST_F(StartAndLeaveTest, AnExitWhoseSaveFailsAsksAndNoCarriesOnUntilASaveWorks)
   }
   EXPECT_TRUE(platform::headless::QuitPosted());
   EXPECT_EQ(platform::headless::QuitCode(), 0);
+  EXPECT_FALSE(GameTimerRunning()) << "the game could still move after its save";
   EXPECT_EQ(testing_support::FilesIn(folder).at("GameStatus"), StatusBytes());
 }
 
