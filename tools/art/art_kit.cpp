@@ -52,15 +52,19 @@ void CirclePath(cairo_t* cr, double cx, double cy, double r) {
   cairo_close_path(cr);
 }
 
-void FillVertical(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+void FillPathVertical(cairo_t* cr, double y1, double y2, Rgb top, Rgb bottom) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y1, 0, y2);
   cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
   cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
-  cairo_new_path(cr);
-  cairo_rectangle(cr, x, y, w, h);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
+}
+
+void FillVertical(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom) {
+  cairo_new_path(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  FillPathVertical(cr, y, y + h, top, bottom);
 }
 
 void FillHorizontal(cairo_t* cr, double x, double y, double w, double h, Rgb left, Rgb right) {
@@ -249,12 +253,7 @@ void OutlinedText(cairo_t* cr, const std::string& text, double cx, double baseli
   cairo_stroke_preserve(cr);
   double x1, y1, x2, y2;
   cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y1, 0, y2);
-  cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillPathVertical(cr, y1, y2, top, bottom);
   cairo_restore(cr);
 }
 

@@ -44,6 +44,8 @@ void SetColour(cairo_t* cr, Rgb c, double alpha = 1.0);
 void FillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c, double alpha = 1.0);
 void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
 void CirclePath(cairo_t* cr, double cx, double cy, double r);
+// Fills the current path with a vertical gradient running from y1 to y2.
+void FillPathVertical(cairo_t* cr, double y1, double y2, Rgb top, Rgb bottom);
 // A vertical (angle 0) or horizontal linear gradient between two colours.
 void FillVertical(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom);
 void FillHorizontal(cairo_t* cr, double x, double y, double w, double h, Rgb left, Rgb right);

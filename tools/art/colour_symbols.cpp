@@ -91,12 +91,7 @@ void DrawSymbol(cairo_t* cr, int colour, double cx, double cy, double size) {
   ShapePath(cr, colour, 0, 0);
   SetColour(cr, kRimColour);
   cairo_stroke_preserve(cr);
-  cairo_pattern_t* face = cairo_pattern_create_linear(0, -5, 0, 5);
-  cairo_pattern_add_color_stop_rgb(face, 0, kFaceTop.r, kFaceTop.g, kFaceTop.b);
-  cairo_pattern_add_color_stop_rgb(face, 1, kFaceBottom.r, kFaceBottom.g, kFaceBottom.b);
-  cairo_set_source(cr, face);
-  cairo_fill(cr);
-  cairo_pattern_destroy(face);
+  FillPathVertical(cr, -5, 5, kFaceTop, kFaceBottom);
   cairo_restore(cr);
 }
 
