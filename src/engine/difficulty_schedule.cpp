@@ -2,7 +2,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/scoring.hpp"
-#include "platform/logical_invalidation.hpp"
+#include "platform/window/logical_invalidation.hpp"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/runtime.hpp"
+#include "platform/backend/runtime.hpp"
 
 namespace engine {
 

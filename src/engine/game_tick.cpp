@@ -11,10 +11,10 @@
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/runtime.hpp"
-#include "platform/window.hpp"
+#include "platform/backend/runtime.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/window.hpp"
 #include "records/hiscore_table.hpp"
 
 namespace engine {

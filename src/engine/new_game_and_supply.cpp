@@ -2,7 +2,7 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "platform/runtime.hpp"
+#include "platform/backend/runtime.hpp"
 #include "sound/sound_effects.hpp"
 
 namespace engine {

@@ -1,8 +1,8 @@
 #include <string_view>
 
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/text_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "popup/panels.hpp"
 #include "popup/popup.hpp"
 #include "records/export_code.hpp"

@@ -1,5 +1,5 @@
 #include "engine/game_state.hpp"
-#include "platform/window.hpp"
+#include "platform/window/window.hpp"
 #include "popup/panels.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"

@@ -1,6 +1,6 @@
-#include "platform/child_controls.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "popup/panels.hpp"
 #include "render/drawing_primitives.hpp"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/device_context.hpp"
+#include "platform/drawing/device_context.hpp"
 #include "render/bitmap_catalogue.hpp"
 
 namespace platform {

@@ -1,7 +1,7 @@
 #include "render/bitmap_catalogue.hpp"
 
-#include "platform/display_profile.hpp"
-#include "platform/resources.hpp"
+#include "platform/resources/resources.hpp"
+#include "platform/window/display_profile.hpp"
 #include "render/drawing_primitives.hpp"
 
 namespace render {

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "platform/bitmap.hpp"
-#include "platform/font.hpp"
+#include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/font.hpp"
 #include "render/bitmap_catalogue_table.hpp"
 
 namespace render {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/device_context.hpp"
+#include "platform/drawing/device_context.hpp"
 
 // The board and the panels around it, drawn from the game state. Board items
 // go into the board back buffer (copied to the screen at the end of every

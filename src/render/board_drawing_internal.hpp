@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/bitmap.hpp"
-#include "platform/device_context.hpp"
+#include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/device_context.hpp"
 #include "render/bitmap_catalogue.hpp"
 
 // What the board painters share: the painters' own counters and the few

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/software_drawing.hpp"
-#include "platform/text_drawing.hpp"
+#include "platform/drawing/software_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "render/screen_offsets.hpp"
 
 namespace render {

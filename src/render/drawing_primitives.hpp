@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "platform/bitmap.hpp"
-#include "platform/colour.hpp"
-#include "platform/device_context.hpp"
-#include "platform/font.hpp"
+#include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/colour.hpp"
+#include "platform/drawing/device_context.hpp"
+#include "platform/drawing/font.hpp"
 
 namespace render {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/device_context.hpp"
+#include "platform/drawing/device_context.hpp"
 
 namespace platform {
 class Window;

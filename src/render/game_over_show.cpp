@@ -1,7 +1,7 @@
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "engine/show_sequences.hpp"
-#include "platform/text_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
 #include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"

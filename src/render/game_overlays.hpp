@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/device_context.hpp"
+#include "platform/drawing/device_context.hpp"
 
 // What the game screen draws over the board and the frame that belongs to no
 // single board item: the sound icon, the banners, the blinking decorations of

@@ -2,8 +2,8 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/device_context.hpp"
+#include "platform/drawing/device_context.hpp"
 
 namespace platform {
 class Window;

@@ -2,9 +2,9 @@
 
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/software_drawing.hpp"
-#include "platform/text_drawing.hpp"
+#include "platform/drawing/software_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/window/display_profile.hpp"
 #include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"

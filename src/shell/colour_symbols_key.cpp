@@ -1,10 +1,10 @@
 #include "shell/colour_symbols_key.hpp"
 
 #include "engine/game_state.hpp"
-#include "platform/desktop_preferences.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/messages.hpp"
+#include "platform/files/desktop_preferences.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/messages.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 

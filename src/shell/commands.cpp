@@ -6,14 +6,14 @@
 
 #include "engine/game_state.hpp"
 #include "engine/new_game_and_supply.hpp"
-#include "platform/child_controls.hpp"
-#include "platform/full_screen.hpp"
-#include "platform/window.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/full_screen.hpp"
+#include "platform/window/window.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
-#include "records/new_hiscore_screen.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"
+#include "screens/new_hiscore_screen.hpp"
 #include "shell/screen_flow.hpp"
 
 namespace shell {
@@ -33,7 +33,7 @@ bool OnNameEntry() {
 // table of the shown mode, that table comes on, and the finished game is wiped.
 void LeaveNameEntry(platform::Window* window, std::u16string_view name) {
   platform::SetFullScreen(window, platform::full_screen::HideInputPanelButton);
-  records::DestroyNameEntryControls();
+  screens::DestroyNameEntryControls();
   if (!name.empty()) {
     records::InsertHiScore(name, records::GameStatus.Score, true,
                            static_cast<int>(render::HiScoreTab));
@@ -48,7 +48,7 @@ void LeaveNameEntry(platform::Window* window, std::u16string_view name) {
 // False when the field is empty: the name entry stays.
 bool TakeName(platform::Window* window) {
   char16_t name[NameBufferUnits];
-  const std::size_t length = platform::GetWindowText(records::NameField(), name, NameBufferUnits);
+  const std::size_t length = platform::GetWindowText(screens::NameField(), name, NameBufferUnits);
   if (length == 0) return false;
   LeaveNameEntry(window, std::u16string_view(name, length));
   // A new best is the one thing a crash before the next exit must not take.
@@ -61,10 +61,10 @@ bool TakeName(platform::Window* window) {
 platform::LResult OnCommand(platform::Window* window, unsigned message, platform::WParam wParam,
                             platform::LParam lParam) {
   switch (platform::CommandId(wParam)) {
-    case records::NameOkButtonId:
+    case screens::NameOkButtonId:
       if (OnNameEntry()) TakeName(window);
       return 1;
-    case records::NameCancelButtonId:
+    case screens::NameCancelButtonId:
       if (OnNameEntry()) LeaveNameEntry(window, {});
       return 1;
     default:
@@ -76,7 +76,7 @@ void FinishNameEntryOnClose(platform::Window* window) {
   if (!OnNameEntry()) return;
   // Closed before the entry's first paint made its field: the score goes in
   // under the name the field would have proposed, rather than being lost.
-  if (!records::NameField()) {
+  if (!screens::NameField()) {
     const std::u16string proposed(records::LastInsertedName(static_cast<int>(render::HiScoreTab)));
     LeaveNameEntry(window, proposed);
     return;

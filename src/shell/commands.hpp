@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messages.hpp"
+#include "platform/window/messages.hpp"
 
 namespace platform {
 class Window;

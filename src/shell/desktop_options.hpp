@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/desktop.hpp"
+#include "platform/desktop/desktop.hpp"
 
 namespace shell {
 

@@ -1,15 +1,15 @@
 #include "shell/hiscore_taps.hpp"
 
 #include "engine/game_state.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/message_box.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/message_box.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
-#include "records/hiscore_screen.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"
+#include "screens/hiscore_screen.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/screen_flow.hpp"
 
@@ -50,7 +50,7 @@ void AskToReset(platform::Window* window) {
 }  // namespace
 
 void HiScoreTap(platform::Window* window, int x, int y) {
-  const records::HiScoreLayout l = records::HiScoreLayoutOf(platform::Display.DisplayClass);
+  const screens::HiScoreLayout l = screens::HiScoreLayoutOf(platform::Display.DisplayClass);
   for (int k = 0; k < 5; ++k) {
     const int left = l.tabX + 30 * k;
     if (x >= left && x < left + 30 && Within(y, l.tabY, l.tabY + 30)) {

@@ -2,8 +2,8 @@
 
 #include "engine/game_state.hpp"
 #include "engine/new_game_and_supply.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"

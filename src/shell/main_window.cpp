@@ -2,15 +2,15 @@
 
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/window.hpp"
-#include "records/hiscore_screen.hpp"
-#include "records/new_hiscore_screen.hpp"
-#include "records/settings_screen.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/window.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
+#include "screens/hiscore_screen.hpp"
+#include "screens/new_hiscore_screen.hpp"
+#include "screens/settings_screen.hpp"
 #include "shell/colour_symbols_key.hpp"
 #include "shell/commands.hpp"
 #include "shell/game_taps.hpp"
@@ -83,13 +83,13 @@ void PaintDispatch(platform::Window* window) {
       render::PaintGameScreen(window, dc);
       break;
     case render::screen::HiScoreTable:
-      records::PaintHiScoreScreen(dc);
+      screens::PaintHiScoreScreen(dc);
       break;
     case render::screen::NewHiScore:
-      records::PaintNewHiScoreScreen(window, dc);
+      screens::PaintNewHiScoreScreen(window, dc);
       break;
     case render::screen::Settings:
-      records::PaintSettingsScreen(dc);
+      screens::PaintSettingsScreen(dc);
       break;
     default:
       break;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/messages.hpp"
+#include "platform/window/messages.hpp"
 
 namespace platform {
 class Window;

@@ -1,8 +1,8 @@
 #include "shell/menu_taps.hpp"
 
 #include "engine/game_state.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "popup/popup.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_menu.hpp"

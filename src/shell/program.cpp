@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "platform/desktop.hpp"
-#include "platform/desktop_preferences.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/single_instance.hpp"
-#include "platform/window.hpp"
+#include "platform/desktop/desktop.hpp"
+#include "platform/desktop/single_instance.hpp"
+#include "platform/files/desktop_preferences.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/window.hpp"
 #include "shell/desktop_options.hpp"
 #include "shell/replay_runs.hpp"
 #include "shell/start_up.hpp"

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/message_box.hpp"
-#include "platform/speaker.hpp"
-#include "platform/text_drawing.hpp"
-#include "platform/value_store.hpp"
-#include "platform/window.hpp"
+#include "platform/audio/speaker.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/files/value_store.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/message_box.hpp"
+#include "platform/window/window.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"
 #include "sound/sound_bank.hpp"

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/desktop_preferences.hpp"
-#include "platform/single_instance.hpp"
-#include "platform/value_store.hpp"
-#include "platform/window.hpp"
+#include "platform/desktop/single_instance.hpp"
+#include "platform/files/desktop_preferences.hpp"
+#include "platform/files/value_store.hpp"
+#include "platform/window/window.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"

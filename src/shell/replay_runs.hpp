@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/replay_file.hpp"
-#include "platform/replay_session.hpp"
+#include "platform/window/replay_file.hpp"
+#include "platform/window/replay_session.hpp"
 
 namespace shell {
 

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-#include "platform/display_profile.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/speaker.hpp"
+#include "platform/audio/speaker.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"
-#include "records/settings_screen.hpp"
 #include "render/screen_state.hpp"
+#include "screens/settings_screen.hpp"
 #include "shell/screen_flow.hpp"
 
 namespace shell {
@@ -19,8 +19,8 @@ bool Within(int v, int low, int high) {
   return v >= low && v <= high;
 }
 
-records::SettingsLayout Layout() {
-  return records::SettingsLayoutOf(platform::Display.DisplayClass);
+screens::SettingsLayout Layout() {
+  return screens::SettingsLayoutOf(platform::Display.DisplayClass);
 }
 
 void Toggle(std::uint8_t& flag) {
@@ -67,7 +67,7 @@ void ApplyVolumeSetting() {
 }
 
 void SettingsStylusDown(platform::Window* window, int x, int y) {
-  const records::SettingsLayout layout = Layout();
+  const screens::SettingsLayout layout = Layout();
   const int y0 = layout.offsetY;
   const int yB = layout.buttonOffsetY;
   records::GameStatusRecord& s = records::GameStatus;

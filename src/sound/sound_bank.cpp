@@ -1,6 +1,6 @@
 #include "sound/sound_bank.hpp"
 
-#include "platform/resources.hpp"
+#include "platform/resources/resources.hpp"
 
 namespace sound {
 

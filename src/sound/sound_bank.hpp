@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/speaker.hpp"
-#include "platform/wave_clip.hpp"
+#include "platform/audio/speaker.hpp"
+#include "platform/audio/wave_clip.hpp"
 #include "sound/sound_table.hpp"
 
 namespace sound {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/game_state.hpp"
-#include "platform/runtime.hpp"
+#include "platform/backend/runtime.hpp"
 #include "sound/sound_effects.hpp"
 
 namespace engine_test {

@@ -12,7 +12,7 @@
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
-#include "platform/runtime.hpp"
+#include "platform/backend/runtime.hpp"
 
 namespace {
 

@@ -34,20 +34,20 @@
 #include <vector>
 
 #include "engine/game_state.hpp"
-#include "platform/file_store.hpp"
-#include "platform/headless.hpp"
-#include "platform/message_box_log.hpp"
-#include "platform/runtime.hpp"
-#include "platform/single_instance.hpp"
-#include "platform/window.hpp"
+#include "platform/backend/runtime.hpp"
+#include "platform/desktop/single_instance.hpp"
+#include "platform/files/file_store.hpp"
+#include "platform/headless/headless.hpp"
+#include "platform/window/message_box_log.hpp"
+#include "platform/window/window.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/kept_game_check.hpp"
-#include "records/new_hiscore_screen.hpp"
 #include "records/record_store.hpp"
 #include "records/settings.hpp"
 #include "render/screen_state.hpp"
+#include "screens/new_hiscore_screen.hpp"
 #include "shell/quit_program.hpp"
 #include "shell/start_up.hpp"
 
@@ -150,7 +150,7 @@ void StartProgram() {
 void EndRun() {
   if (headless::QuitPosted() || shell::Leaving()) StartProgram();
   popup::ResetPopup();
-  records::DestroyNameEntryControls();
+  screens::DestroyNameEntryControls();
   platform::KillTimer(platform::MainWindow(), engine::GameTimer);
   headless::Pump();
   platform::ForgetMessageBoxAnswers();

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/display_profile.hpp"
-#include "platform/replay_file.hpp"
-#include "platform/speaker_null_sink.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/audio/speaker_null_sink.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/replay_file.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "shell/replay_runs.hpp"
 #include "support/pictures.hpp"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/resources.hpp"
+#include "platform/resources/resources.hpp"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "platform/screen_scaling.hpp"
+#include "platform/desktop/screen_scaling.hpp"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/viewport_mapping.hpp"
+#include "platform/desktop/viewport_mapping.hpp"
 #include "support/headless_fixture.hpp"
 #include "support/table_file.hpp"
 

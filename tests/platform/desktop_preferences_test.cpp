@@ -1,4 +1,4 @@
-#include "platform/desktop_preferences.hpp"
+#include "platform/files/desktop_preferences.hpp"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/font.hpp"
-#include "platform/software_drawing.hpp"
-#include "platform/text_drawing.hpp"
+#include "platform/drawing/font.hpp"
+#include "platform/drawing/software_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
 
 // The games draw well inside their surfaces; these are the edges they never
 // reach: blocks hanging off any side, reversed or empty, sources smaller than

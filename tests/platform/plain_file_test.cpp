@@ -7,10 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "platform/desktop_preferences.hpp"
-#include "platform/plain_file.hpp"
-#include "platform/replay_file.hpp"
-#include "platform/window_memory.hpp"
+#include "platform/desktop/window_memory.hpp"
+#include "platform/files/desktop_preferences.hpp"
+#include "platform/files/plain_file.hpp"
+#include "platform/window/replay_file.hpp"
 #include "support/disk_faults.hpp"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.hpp"
-#include "platform/desktop.hpp"
-#include "platform/messages.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/backend/backend.hpp"
+#include "platform/desktop/desktop.hpp"
+#include "platform/window/messages.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "support/disk_faults.hpp"
 
 // SDL's own virtual controller, plugged into the desktop back end: what the

@@ -1,4 +1,4 @@
-#include "platform/single_instance.hpp"
+#include "platform/desktop/single_instance.hpp"
 
 #include <gtest/gtest.h>
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless.hpp"
-#include "platform/mixer.hpp"
-#include "platform/sdl_audio.hpp"
-#include "platform/speaker.hpp"
-#include "platform/speaker_null_sink.hpp"
-#include "platform/wave_clip.hpp"
+#include "platform/audio/mixer.hpp"
+#include "platform/audio/speaker.hpp"
+#include "platform/audio/speaker_null_sink.hpp"
+#include "platform/audio/wave_clip.hpp"
+#include "platform/desktop/sdl_audio.hpp"
+#include "platform/headless/headless.hpp"
 #include "sound/wave_bytes.hpp"
 #include "support/table_file.hpp"
 

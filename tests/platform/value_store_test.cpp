@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_store.hpp"
+#include "platform/files/file_store.hpp"
 #include "support/disk_faults.hpp"
 #include "support/table_file.hpp"
 

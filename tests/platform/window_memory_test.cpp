@@ -1,4 +1,4 @@
-#include "platform/window_memory.hpp"
+#include "platform/desktop/window_memory.hpp"
 
 #include <gtest/gtest.h>
 

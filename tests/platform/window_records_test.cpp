@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/popup_window.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/window/popup_window.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "support/headless_fixture.hpp"
 
 namespace {

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/child_controls.hpp"
-#include "platform/headless.hpp"
-#include "platform/message_box.hpp"
-#include "platform/message_box_log.hpp"
-#include "platform/popup_window.hpp"
-#include "platform/runtime.hpp"
-#include "platform/software_drawing.hpp"
-#include "platform/text_drawing.hpp"
-#include "platform/window.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/backend/runtime.hpp"
+#include "platform/drawing/software_drawing.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/headless/headless.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/message_box.hpp"
+#include "platform/window/message_box_log.hpp"
+#include "platform/window/popup_window.hpp"
+#include "platform/window/window.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "support/headless_fixture.hpp"
 #include "support/table_file.hpp"
 

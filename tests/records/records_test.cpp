@@ -11,7 +11,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "platform/file_store.hpp"
+#include "platform/files/file_store.hpp"
 #include "records/export_code.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/resources.hpp"
+#include "platform/resources/resources.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "support/headless_fixture.hpp"
 

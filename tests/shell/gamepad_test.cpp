@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "engine/game_state.hpp"
-#include "platform/gamepad.hpp"
-#include "platform/message_box.hpp"
+#include "platform/window/gamepad.hpp"
+#include "platform/window/message_box.hpp"
 #include "popup/popup.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/replay_file.hpp"
+#include "platform/window/replay_file.hpp"
 #include "shell/desktop_options.hpp"
 #include "shell/replay_runs.hpp"
 #include "shell/shell_fixture.hpp"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/display_profile.hpp"
+#include "platform/window/display_profile.hpp"
 #include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 #include "shell/quit_program.hpp"

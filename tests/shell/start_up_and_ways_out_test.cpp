@@ -3,14 +3,14 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/backend.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/file_store.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/message_box.hpp"
-#include "platform/popup_window.hpp"
-#include "platform/runtime.hpp"
-#include "platform/speaker.hpp"
+#include "platform/audio/speaker.hpp"
+#include "platform/backend/backend.hpp"
+#include "platform/backend/runtime.hpp"
+#include "platform/files/file_store.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/message_box.hpp"
+#include "platform/window/popup_window.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/desktop_options.hpp"

@@ -20,23 +20,23 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "platform/child_controls.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/file_store.hpp"
-#include "platform/headless.hpp"
-#include "platform/message_box.hpp"
-#include "platform/message_box_log.hpp"
-#include "platform/single_instance.hpp"
-#include "platform/text_drawing.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/desktop/single_instance.hpp"
+#include "platform/drawing/text_drawing.hpp"
+#include "platform/files/file_store.hpp"
+#include "platform/headless/headless.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/message_box.hpp"
+#include "platform/window/message_box_log.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
-#include "records/hiscore_screen.hpp"
 #include "records/hiscore_table.hpp"
-#include "records/new_hiscore_screen.hpp"
-#include "records/settings_screen.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
+#include "screens/hiscore_screen.hpp"
+#include "screens/new_hiscore_screen.hpp"
+#include "screens/settings_screen.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
 #include "shell/main_menu.hpp"
@@ -298,7 +298,7 @@ void ActOnGame() {
 }
 
 void ActOnTable() {
-  const records::HiScoreLayout l = records::HiScoreLayoutOf(displayClass);
+  const screens::HiScoreLayout l = screens::HiScoreLayoutOf(displayClass);
   const int r = Pick(100);
   if (r < 25) {
     Tap(l.tabX + 30 * Pick(5) + 15, l.tabY + 15);
@@ -316,7 +316,7 @@ void ActOnTable() {
 }
 
 void ActOnSettings() {
-  const records::SettingsLayout l = records::SettingsLayoutOf(displayClass);
+  const screens::SettingsLayout l = screens::SettingsLayoutOf(displayClass);
   const int y0 = l.offsetY;
   switch (Pick(12)) {
     case 0:
@@ -385,7 +385,7 @@ void ActOnNameEntry() {
     Key(vk::Return);
   } else {
     TapControl(platform::MainWindow(),
-               r < 8 ? records::NameOkButtonId : records::NameCancelButtonId);
+               r < 8 ? screens::NameOkButtonId : screens::NameCancelButtonId);
   }
 }
 
@@ -495,7 +495,7 @@ void Observe(std::uint32_t before) {
   }
   if (entryOpen && !quit) {
     char16_t text[32];
-    const std::u16string shown(text, platform::GetWindowText(records::NameField(), text, 32));
+    const std::u16string shown(text, platform::GetWindowText(screens::NameField(), text, 32));
     if (shown != typed) {
       Fail("the name field shows \"" + platform::Utf16ToUtf8(shown) + "\", expected \"" +
            platform::Utf16ToUtf8(typed) + "\"");

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/resources.hpp"
-#include "platform/speaker_null_sink.hpp"
-#include "platform/wave_clip.hpp"
+#include "platform/audio/speaker_null_sink.hpp"
+#include "platform/audio/wave_clip.hpp"
+#include "platform/resources/resources.hpp"
 #include "records/game_status_record.hpp"
 #include "sound/sound_bank.hpp"
 #include "sound/sound_effects.hpp"

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/display_profile.hpp"
-#include "platform/headless.hpp"
-#include "platform/message_box_log.hpp"
+#include "platform/headless/headless.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/message_box_log.hpp"
 
 namespace testing_support {
 

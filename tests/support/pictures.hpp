@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/bitmap.hpp"
-#include "platform/colour.hpp"
+#include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/colour.hpp"
 
 // The one pixel helper of the tests: a fingerprint that any changed pixel
 // changes, and a picture written as PNG for a person to look at.

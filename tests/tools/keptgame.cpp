@@ -14,8 +14,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/file_store.hpp"
-#include "platform/value_store.hpp"
+#include "platform/files/file_store.hpp"
+#include "platform/files/value_store.hpp"
 #include "records/record_store.hpp"
 #include "support/kept_game_fixture.hpp"
 

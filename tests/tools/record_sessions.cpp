@@ -12,24 +12,24 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "platform/child_controls.hpp"
-#include "platform/display_profile.hpp"
-#include "platform/headless.hpp"
-#include "platform/logical_invalidation.hpp"
-#include "platform/messages.hpp"
-#include "platform/replay_session.hpp"
-#include "platform/single_instance.hpp"
-#include "platform/window.hpp"
-#include "platform/window_system_internal.hpp"
+#include "platform/desktop/single_instance.hpp"
+#include "platform/headless/headless.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/messages.hpp"
+#include "platform/window/replay_session.hpp"
+#include "platform/window/window.hpp"
+#include "platform/window/window_system_internal.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
-#include "records/hiscore_screen.hpp"
 #include "records/hiscore_table.hpp"
-#include "records/new_hiscore_screen.hpp"
 #include "records/record_store.hpp"
-#include "records/settings_screen.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
+#include "screens/hiscore_screen.hpp"
+#include "screens/new_hiscore_screen.hpp"
+#include "screens/settings_screen.hpp"
 #include "shell/main_menu.hpp"
 #include "shell/replay_runs.hpp"
 #include "shell/start_up.hpp"
@@ -265,23 +265,23 @@ void ExtremeTables() {
 constexpr const char* kFullBoard = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG";
 
 void HiScoreTab(int k, std::uint32_t then = 700) {
-  const records::HiScoreLayout l = records::HiScoreLayoutOf(platform::Display.DisplayClass);
+  const screens::HiScoreLayout l = screens::HiScoreLayoutOf(platform::Display.DisplayClass);
   Tap(l.tabX + 30 * k + 15, l.tabY + 15, then);
 }
 void ExportButton() {
-  Tap(17, records::HiScoreLayoutOf(platform::Display.DisplayClass).tabY + 16, 1500);
+  Tap(17, screens::HiScoreLayoutOf(platform::Display.DisplayClass).tabY + 16, 1500);
 }
 // The settings screen's controls at their places on this layout.
 int SettingsY(int y) {
-  return y - records::SettingsLayoutOf(platform::Display.DisplayClass).offsetY;
+  return y - screens::SettingsLayoutOf(platform::Display.DisplayClass).offsetY;
 }
 void SettingsOk() {
-  Tap(120, 293 - records::SettingsLayoutOf(platform::Display.DisplayClass).buttonOffsetY, 800);
+  Tap(120, 293 - screens::SettingsLayoutOf(platform::Display.DisplayClass).buttonOffsetY, 800);
 }
 void NameEntered(const char* name, bool byOk) {
   if (render::ScreenState != screen::NewHiScore) return;
   Type(name);
-  byOk ? TapControl(records::NameOkButtonId, 1500) : Press(vk::Return, 1500);
+  byOk ? TapControl(screens::NameOkButtonId, 1500) : Press(vk::Return, 1500);
 }
 
 const std::vector<Session>& Sessions() {
@@ -362,7 +362,7 @@ const std::vector<Session>& Sessions() {
          TapControl(0);
          PlayToTheEnd(6000);
          if (render::ScreenState == screen::NewHiScore) {
-           TapControl(records::NameCancelButtonId, 1000);
+           TapControl(screens::NameCancelButtonId, 1000);
          }
          Tap(120, 120, 800);
          Menu(8);
@@ -825,7 +825,7 @@ const std::vector<Session>& Sessions() {
          Wait(600);
          PlayToTheEnd(0);
          Type("Kept");
-         TapControl(records::NameOkButtonId, 1000);
+         TapControl(screens::NameOkButtonId, 1000);
        },
        true},
       {"reset_at_once_240x240", 240, 240, [] { FifthPlacesAt(300); },
@@ -887,7 +887,7 @@ const std::vector<Session>& Sessions() {
          Wait(600);
          PlayToTheEnd(0);
          Press(8, 300);
-         TapControl(records::NameOkButtonId, 600);
+         TapControl(screens::NameOkButtonId, 600);
          Press(vk::Return, 600);
          Tap(227, 13, 800);  // the panel's close box: an empty field inserts nothing
          Close();

@@ -15,7 +15,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/resource_pack.hpp"
+#include "platform/resources/resource_pack.hpp"
 
 namespace fs = std::filesystem;
 

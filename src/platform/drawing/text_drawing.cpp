@@ -1,0 +1,280 @@
+#include "platform/drawing/text_drawing.hpp"
+
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/drawing/font.hpp"
+
+namespace platform {
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    char32_t cp = 0xFFFD;
+    std::size_t length = 1;
+    if (c < 0x80) {
+      cp = c;
+    } else if ((c >> 5) == 0x6) {
+      length = 2;
+    } else if ((c >> 4) == 0xE) {
+      length = 3;
+    } else if ((c >> 3) == 0x1E) {
+      length = 4;
+    }
+    if (length > 1) {
+      if (i + length > text.size()) {
+        length = 1;
+      } else {
+        cp = c & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+          const auto cc = static_cast<unsigned char>(text[i + k]);
+          if ((cc & 0xC0) != 0x80) {
+            cp = 0xFFFD;
+            length = k;
+            break;
+          }
+          cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+      }
+    }
+    i += length;
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;  // a lone half of a pair
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+namespace {
+
+TextObserver textObserver = nullptr;
+
+TTF_Font* Face(const Font* font) {
+  return font ? static_cast<TTF_Font*>(font->Handle()) : nullptr;
+}
+
+int Width(TTF_Font* face, const std::string& utf8) {
+  if (utf8.empty()) return 0;
+  int w = 0;
+  int h = 0;
+  if (TTF_SizeUTF8(face, utf8.c_str(), &w, &h) != 0) return 0;
+  return w;
+}
+
+// Breaks text into the lines it is drawn in: at "\n" always, at spaces when
+// word breaking and the line would not fit.
+std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, int maxWidth,
+                                     unsigned format) {
+  std::vector<std::string> lines;
+  const bool singleLine = format & text_format::SingleLine;
+  const bool wrap = (format & text_format::WordBreak) && !singleLine;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = singleLine ? std::string::npos : text.find('\n', start);
+    std::string paragraph = text.substr(start, end == std::string::npos ? end : end - start);
+    if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
+    if (!wrap) {
+      lines.push_back(paragraph);
+    } else {
+      std::string line;
+      std::size_t pos = 0;
+      bool first = true;
+      while (pos <= paragraph.size()) {
+        std::size_t space = paragraph.find(' ', pos);
+        std::string word = paragraph.substr(pos, space == std::string::npos ? space : space - pos);
+        std::string candidate = first ? word : line + " " + word;
+        if (first || Width(face, candidate) <= maxWidth) {
+          line = candidate;
+        } else {
+          lines.push_back(line);
+          line = word;
+        }
+        first = false;
+        if (space == std::string::npos) break;
+        pos = space + 1;
+      }
+      lines.push_back(line);
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Spreads `width` x `height` coverage into `out`, which grows to the new width
+// (returned). The scratch vector is the caller's, so a paint allocates nothing.
+int SpreadInkInto(const int* coverage, int width, int height, double embolden,
+                  std::vector<int>& out) {
+  const int whole = static_cast<int>(embolden);
+  const int fraction = static_cast<int>((embolden - whole) * 256);
+  const int wider = width + whole + (fraction > 0 ? 1 : 0);
+  out.resize(static_cast<std::size_t>(wider) * height);
+  for (int y = 0; y < height; ++y) {
+    const int* src = coverage + static_cast<std::size_t>(y) * width;
+    int* row = out.data() + static_cast<std::size_t>(y) * wider;
+    for (int x = 0; x < wider; ++x) {
+      int a = 0;
+      // The pixels x - whole .. x that lie inside the source row.
+      const int lastK = std::min(whole, x);
+      for (int k = std::max(0, x - (width - 1)); k <= lastK; ++k) a = std::max(a, src[x - k]);
+      // The farthest pixel, weighted (by nothing when there is no fraction); x
+      // stops before wider, so it is never right of the row.
+      const int far = x - whole - 1;
+      if (far >= 0) a = std::max(a, (src[far] * fraction) >> 8);
+      row[x] = a;
+    }
+  }
+  return wider;
+}
+
+// Draws one line of `width` pixels (as measured) at (x, y).
+void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int width, int x, int y,
+              int lineHeight, const Rect& clip) {
+  if (dc.backgroundMode == BackgroundMode::Opaque) {
+    const Rect box = Intersect(Rect{x, y, x + width, y + lineHeight}, clip);
+    for (int yy = box.top; yy < box.bottom; ++yy) {
+      std::fill(dc.surface->Row(yy) + box.left, dc.surface->Row(yy) + box.right,
+                dc.backgroundColour);
+    }
+  }
+  if (line.empty()) return;
+  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(face, line.c_str(), SDL_Color{255, 255, 255, 255});
+  if (!glyphs) return;
+  // Blended text normally comes as ARGB already; anything else is converted.
+  SDL_Surface* argb = glyphs;
+  if (glyphs->format->format != SDL_PIXELFORMAT_ARGB8888) {
+    argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(glyphs);
+    if (!argb) return;
+  }
+  // Scratch kept between lines: the game draws its numbers on every paint.
+  static std::vector<int> coverage;
+  static std::vector<int> spread;
+  coverage.resize(static_cast<std::size_t>(argb->w) * argb->h);
+  for (int gy = 0; gy < argb->h; ++gy) {
+    const auto* src =
+        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
+    int* row = coverage.data() + static_cast<std::size_t>(gy) * argb->w;
+    for (int gx = 0; gx < argb->w; ++gx) row[gx] = static_cast<int>(src[gx] >> 24);
+  }
+  const int glyphRows = argb->h;
+  const int coverageWidth =
+      SpreadInkInto(coverage.data(), argb->w, glyphRows, dc.font->Embolden(), spread);
+  SDL_FreeSurface(argb);
+  // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
+  const int glyphY = y + dc.font->GlyphTop();
+  const int r = RedOf(dc.textColour);
+  const int g = GreenOf(dc.textColour);
+  const int b = BlueOf(dc.textColour);
+  // Clipped once: the rows and columns of the ink that land inside the clip.
+  const int firstRow = std::max(0, clip.top - glyphY);
+  const int endRow = std::min(glyphRows, clip.bottom - glyphY);
+  const int firstColumn = std::max(0, clip.left - x);
+  const int endColumn = std::min(coverageWidth, clip.right - x);
+  for (int gy = firstRow; gy < endRow; ++gy) {
+    const int* src = spread.data() + static_cast<std::size_t>(gy) * coverageWidth;
+    Colour* dst = dc.surface->Row(glyphY + gy) + x;
+    for (int gx = firstColumn; gx < endColumn; ++gx) {
+      const int a = src[gx];
+      if (a == 0) continue;
+      const Colour under = dst[gx];
+      auto mix = [a](int top, int bottom) { return (top * a + bottom * (255 - a) + 127) / 255; };
+      dst[gx] = Rgb(mix(r, RedOf(under)), mix(g, GreenOf(under)), mix(b, BlueOf(under)));
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
+                           double embolden) {
+  std::vector<int> out;
+  width = SpreadInkInto(coverage.data(), width, height, embolden, out);
+  return out;
+}
+
+int MeasureText(const Font& font, std::u16string_view text) {
+  TTF_Font* face = Face(&font);
+  return face ? Width(face, Utf16ToUtf8(text)) : 0;
+}
+
+int SpaceAfter(const Font& font, char16_t character) {
+  TTF_Font* face = Face(&font);
+  int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
+  if (!face || TTF_GlyphMetrics(face, character, &minX, &maxX, &minY, &maxY, &advance) != 0) {
+    return 0;
+  }
+  return std::max(advance - maxX, 0);
+}
+
+void SetTextObserver(TextObserver observer) {
+  textObserver = observer;
+}
+
+int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsigned format) {
+  // The text ends at its first zero unit, as the game's strings do.
+  const std::size_t zero = text.find(u'\0');
+  if (zero != std::u16string_view::npos) text = text.substr(0, zero);
+  if (textObserver) textObserver(DrawnText{text, rect, format, dc.font, dc.textColour});
+  TTF_Font* face = Face(dc.font);
+  if (!dc.surface || !face) return 0;
+  const int lineHeight = dc.font->CellHeight();
+  const std::vector<std::string> lines = LayoutLines(face, Utf16ToUtf8(text), rect.Width(), format);
+  const int blockHeight = lineHeight * static_cast<int>(lines.size());
+  int y = rect.top;
+  if (format & text_format::VerticalCentre) y += (rect.Height() - blockHeight) / 2;
+  const Rect clip = Intersect(rect, Rect{0, 0, dc.surface->Width(), dc.surface->Height()});
+  for (const std::string& line : lines) {
+    const int width = Width(face, line);
+    int x = rect.left;
+    if (format & text_format::Right) {
+      x = rect.right - width;
+    } else if (format & text_format::Centre) {
+      x = rect.left + (rect.Width() - width) / 2;
+    }
+    if (!clip.Empty()) DrawLine(dc, face, line, width, x, y, lineHeight, clip);
+    y += lineHeight;
+  }
+  return blockHeight;
+}
+
+}  // namespace platform

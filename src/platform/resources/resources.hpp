@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "platform/drawing/bitmap.hpp"
+
+// The executable's resources, found by their numeric identifiers as the game's
+// own were. A missing or damaged resource gives an empty handle, never a crash.
+namespace platform {
+
+// The main window's icon.
+constexpr int MainIconId = 133;
+
+// A picture; empty when the identifier is unknown or its PNG data is damaged.
+Bitmap LoadBitmapResource(int id);
+// A WAVE clip's bytes, as stored; empty when unknown.
+std::span<const std::uint8_t> WaveResource(int id);
+// A window icon; empty when unknown.
+Bitmap LoadIconResource(int id);
+
+// Decodes PNG data into an opaque bitmap (any transparency over black).
+Bitmap DecodePng(std::span<const std::uint8_t> bytes);
+
+// Once everything is decoded the packed bytes are not needed: lets the
+// system take back the memory they hold. Later loads still work.
+void ReleaseResourcePages();
+
+// Tests read resources from a pack of their own; the pack must outlive its use.
+void UseResourcePack(std::span<const std::uint8_t> pack);
+// Back to the pack linked into the executable.
+void UseEmbeddedResources();
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/drawing/device_context.hpp"
+
+// The hi-score table screen: one mode's five best results, the five mode tabs,
+// the games played, the reset and export buttons.
+namespace screens {
+
+// Where the screen's parts sit on a display class, in logical pixels.
+struct HiScoreLayout {
+  int offsetY;     // the screen's vertical layout offset
+  int tabX, tabY;  // top-left of the tab row (tab k spans x tabX+30k .. +30)
+  int frameX;      // left of the table frame; its top is at y 70
+  int rowY;        // y of the first row
+  int rowPitch;
+  int placeX;  // the place-number column
+  int scoreX;  // the score column's reference x
+};
+HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass);
+
+// The colour of a GameMode 1..5 (the tab marker, the table frame and the mode
+// title); false outside 1..5.
+bool ModeColour(int mode, int& red, int& green, int& blue);
+
+// Draws the whole screen from the tables on every paint, for render::HiScoreTab,
+// and sets render::IconBarX/Y to the tab row.
+void PaintHiScoreScreen(platform::DeviceContext& dc);
+
+}  // namespace screens
