@@ -14,7 +14,7 @@
 #include "platform/backend/runtime.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/hiscore_table.hpp"
 
 namespace engine {

@@ -1,4 +1,6 @@
-#include "popup/panels.hpp"
+#include "popup/colour_wheel_panel.hpp"
+
+#include "popup/panel_drawing.hpp"
 #include "popup/popup.hpp"
 #include "render/drawing_primitives.hpp"
 

@@ -1,9 +1,11 @@
+#include "popup/export_panel.hpp"
+
 #include <string_view>
 
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "popup/panels.hpp"
+#include "popup/panel_drawing.hpp"
 #include "popup/popup.hpp"
 #include "records/export_code.hpp"
 #include "records/hiscore_table.hpp"

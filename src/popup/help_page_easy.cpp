@@ -1,6 +1,8 @@
+#include "popup/help_page_easy.hpp"
+
 #include <algorithm>
 
-#include "popup/panels.hpp"
+#include "popup/panel_drawing.hpp"
 
 namespace popup {
 

@@ -1,7 +1,9 @@
+#include "popup/help_pages.hpp"
+
 #include <algorithm>
 
 #include "engine/game_state.hpp"
-#include "popup/panels.hpp"
+#include "popup/panel_drawing.hpp"
 
 namespace popup {
 

@@ -1,6 +1,10 @@
+#include "popup/help_panel.hpp"
+
 #include "engine/game_state.hpp"
-#include "platform/window/window.hpp"
-#include "popup/panels.hpp"
+#include "platform/window/window_system.hpp"
+#include "popup/help_page_easy.hpp"
+#include "popup/help_pages.hpp"
+#include "popup/panel_drawing.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "render/drawing_primitives.hpp"

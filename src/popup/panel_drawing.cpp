@@ -1,7 +1,8 @@
+#include "popup/panel_drawing.hpp"
+
 #include "platform/window/child_controls.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "popup/panels.hpp"
 #include "render/drawing_primitives.hpp"
 
 namespace popup {

@@ -9,7 +9,7 @@
 
 #include "platform/files/value_store.hpp"
 #include "platform/window/message_box.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/kept_game_check.hpp"

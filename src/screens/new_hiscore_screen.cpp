@@ -4,7 +4,7 @@
 #include "platform/window/child_controls.hpp"
 #include "platform/window/full_screen.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/hiscore_table.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"

@@ -8,7 +8,7 @@
 #include "engine/new_game_and_supply.hpp"
 #include "platform/window/child_controls.hpp"
 #include "platform/window/full_screen.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"

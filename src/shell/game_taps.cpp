@@ -7,7 +7,7 @@
 #include "platform/window/logical_invalidation.hpp"
 #include "platform/window/message_box.hpp"
 #include "platform/window/popup_window.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "render/game_layout.hpp"

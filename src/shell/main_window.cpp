@@ -4,7 +4,7 @@
 #include "engine/game_tick.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"

@@ -6,7 +6,7 @@
 #include "platform/desktop/single_instance.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/window/display_profile.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "shell/desktop_options.hpp"
 #include "shell/replay_runs.hpp"
 #include "shell/start_up.hpp"

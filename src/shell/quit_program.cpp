@@ -8,7 +8,7 @@
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
 #include "platform/window/message_box.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"
 #include "sound/sound_bank.hpp"

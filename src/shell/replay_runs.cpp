@@ -8,7 +8,7 @@
 #include "platform/desktop/single_instance.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/files/value_store.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/hiscore_table.hpp"

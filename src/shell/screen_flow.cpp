@@ -4,7 +4,7 @@
 #include "platform/backend/runtime.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/settings.hpp"

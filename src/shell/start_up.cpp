@@ -9,7 +9,7 @@
 #include "platform/resources/resources.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/full_screen.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
 #include "records/record_store.hpp"

@@ -16,7 +16,7 @@
 #include "engine/painting.hpp"
 #include "platform/headless/headless.hpp"
 #include "platform/window/display_profile.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"

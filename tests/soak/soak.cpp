@@ -27,7 +27,6 @@
 #include "platform/window/child_controls.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/message_box.hpp"
-#include "platform/window/message_box_log.hpp"
 #include "platform/window/window_system_internal.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"

@@ -7,7 +7,7 @@
 
 #include "platform/headless/headless.hpp"
 #include "platform/window/display_profile.hpp"
-#include "platform/window/message_box_log.hpp"
+#include "platform/window/message_box.hpp"
 
 namespace testing_support {
 

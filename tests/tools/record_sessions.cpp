@@ -19,7 +19,7 @@
 #include "platform/window/logical_invalidation.hpp"
 #include "platform/window/messages.hpp"
 #include "platform/window/replay_session.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 #include "platform/window/window_system_internal.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"

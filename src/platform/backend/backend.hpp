@@ -21,6 +21,12 @@ struct ScreenConfig {
 
 int DefaultDpiFor(int width, int height);
 
+// The emulated device screen as the game measures it.
+int ScreenWidth();
+int ScreenHeight();
+int ScreenDpiX();
+int ScreenDpiY();
+
 // Fills the next `samples` signed 16-bit samples of a sound card's buffer,
 // left first when the card has two channels. Runs on the card's own thread.
 using AudioFill = void (*)(void* user, std::int16_t* out, std::size_t samples);

@@ -208,19 +208,4 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   return true;
 }
 
-namespace {
-
-ValueStore* chosenStore = nullptr;
-
-}  // namespace
-
-ValueStore& ActiveStore() {
-  static FileStore userStore;
-  return chosenStore != nullptr ? *chosenStore : userStore;
-}
-
-void UseStore(ValueStore* store) {
-  chosenStore = store;
-}
-
 }  // namespace platform

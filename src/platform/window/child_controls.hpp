@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 // The two standard controls the game places on its windows: a push button and a
 // single-line edit field. They are child windows: DestroyWindow, SetFocus and

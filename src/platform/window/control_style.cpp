@@ -4,7 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/window/window.hpp"
+#include "platform/backend/backend.hpp"
+#include "platform/window/window_system.hpp"
 
 namespace platform::style {
 

@@ -1,7 +1,8 @@
 #include "platform/window/display_profile.hpp"
 
+#include "platform/backend/backend.hpp"
 #include "platform/window/message_box.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 // The hand-held's shell calls: its start-up call and its full-screen call, which
 // hid the task bar and showed or hid the input-panel button. On the desktop the

@@ -1,7 +1,7 @@
 #include "platform/window/logical_invalidation.hpp"
 
 #include "platform/window/display_profile.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 namespace platform {
 

@@ -10,7 +10,7 @@
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/control_style.hpp"
-#include "platform/window/message_box_log.hpp"
+#include "platform/window/message_box.hpp"
 #include "platform/window/window_system_internal.hpp"
 
 namespace platform {

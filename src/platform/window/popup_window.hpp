@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 namespace platform {
 

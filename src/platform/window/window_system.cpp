@@ -1,3 +1,5 @@
+#include "platform/window/window_system.hpp"
+
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
@@ -6,6 +8,7 @@
 #include "platform/backend/backend.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/gamepad.hpp"
+#include "platform/window/message_box.hpp"
 #include "platform/window/window_system_internal.hpp"
 
 namespace platform {

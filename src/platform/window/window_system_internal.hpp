@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/window/replay_file.hpp"
-#include "platform/window/window.hpp"
+#include "platform/window/window_system.hpp"
 
 namespace platform {
 
@@ -77,8 +77,6 @@ void SetInputObserver(InputObserver observer);
 // Messages delivered since the window system started: paints and timer ticks.
 std::uint64_t PaintsDelivered();
 std::uint64_t TimersDelivered();
-// Answers every open message box with its last button (No, or OK).
-void AnswerOpenBoxesWithLastButton();
 
 // Services that draw over every window or take input first (message boxes,
 // child controls) register hooks. A filter returns true when it consumed the input.

@@ -1,10 +1,11 @@
+#include "platform/headless/headless.hpp"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/drawing/text_drawing.hpp"
-#include "platform/headless/headless.hpp"
 #include "platform/window/window_system_internal.hpp"
 
 namespace platform::headless {

@@ -10,36 +10,12 @@ namespace platform {
 class Window;
 }
 
-// What the popup window and its panels share: the painters it dispatches to,
-// the help demonstration's slide rules and a few drawing steps.
+// What the popup's panels share: their OK button, their inks and their
+// drawing steps, all in the popup's logical coordinates.
 namespace popup {
 
 // The OK button every panel places on the popup.
 constexpr int OkButtonId = 58632;
-// The help panel's slide timer on the popup window.
-constexpr unsigned HelpTimerId = 1324;
-constexpr unsigned HelpSlideMs = 10000;
-
-// The help panel's demonstration area, cleared by every page, and its check box.
-constexpr int DemoLeft = 10, DemoTop = 28, DemoRight = 230, DemoBottom = 206;
-
-void PaintAboutPanel(platform::Window* popup, platform::DeviceContext& dc);
-void PaintColourWheelPanel(platform::Window* popup, platform::DeviceContext& dc);
-void PaintHelpPanel(platform::Window* popup, platform::DeviceContext& dc);
-// The score export code of the best result of render::HiScoreTab, or what it takes to earn one.
-void PaintExportPanel(platform::Window* popup, platform::DeviceContext& dc);
-
-// Draws one slide of the help page of a mode (1..5) into the cleared area;
-// a slide past the last draws the last.
-void PaintEasyPage(platform::DeviceContext& dc, std::uint32_t slide);
-void PaintModePage(platform::DeviceContext& dc, std::uint32_t mode, std::uint32_t slide);
-
-// The last slide of the page of PendingMode, where the slide show stops.
-std::uint32_t LastHelpSlide();
-// The slide on show invites a tap to replay (the show has run its course).
-bool HelpDemoEnded();
-// One tick of the slide timer: on to the next slide, none past the last.
-void AdvanceHelpDemo();
 
 // The panels' OK button at a logical rectangle (scaled by the screen's dpi
 // except on the 320x320 class, as the popup itself is).

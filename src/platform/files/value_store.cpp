@@ -1,8 +1,23 @@
-#include <cstring>
-
 #include "platform/files/value_store.hpp"
 
+#include <cstring>
+
+#include "platform/files/file_store.hpp"
+
 namespace platform {
+
+namespace {
+ValueStore* chosenStore = nullptr;
+}  // namespace
+
+ValueStore& ActiveStore() {
+  static FileStore userStore;
+  return chosenStore != nullptr ? *chosenStore : userStore;
+}
+
+void UseStore(ValueStore* store) {
+  chosenStore = store;
+}
 
 bool MemoryStore::OpenKey() {
   open_ = !failOpen;

@@ -52,10 +52,4 @@ Window* GetFocus();
 // Runs until the quit message; returns its exit code.
 int RunMessageLoop();
 
-// The emulated device screen as the game measures it.
-int ScreenWidth();
-int ScreenHeight();
-int ScreenDpiX();
-int ScreenDpiY();
-
 }  // namespace platform
