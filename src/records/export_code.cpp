@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "records/game_status_record.hpp"
+#include "records/hiscore_defaults.hpp"
 #include "records/hiscore_table.hpp"
 
 namespace records {

@@ -1,3 +1,5 @@
+#include "records/hiscore_defaults.hpp"
+
 #include <string_view>
 
 #include "records/hiscore_table.hpp"

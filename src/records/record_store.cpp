@@ -11,6 +11,7 @@
 #include "platform/window/message_box.hpp"
 #include "platform/window/window_system.hpp"
 #include "records/game_status_record.hpp"
+#include "records/hiscore_defaults.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/kept_game_check.hpp"
 #include "records/settings.hpp"

@@ -6,6 +6,7 @@
 #include "platform/window/message_box.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
+#include "records/hiscore_defaults.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
 #include "render/screen_state.hpp"

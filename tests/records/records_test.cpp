@@ -14,6 +14,7 @@
 #include "platform/files/file_store.hpp"
 #include "records/export_code.hpp"
 #include "records/game_status_record.hpp"
+#include "records/hiscore_defaults.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/kept_game_check.hpp"
 #include "records/record_store.hpp"

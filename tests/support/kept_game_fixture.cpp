@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "records/game_status_record.hpp"
+#include "records/hiscore_defaults.hpp"
 #include "records/hiscore_table.hpp"
 #include "records/record_store.hpp"
 #include "records/settings.hpp"
