@@ -135,8 +135,8 @@ TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
   platform::headless::ClearStartedClips();
   const shell::ReplayOutcome outcome = shell::RunReplay(replay, NoteFrame);
 
-  const int displayClass =
-      static_cast<int>(platform::ClassOfSize(replay.screen.width, replay.screen.height));
+  const std::uint32_t displayClass =
+      platform::ClassNumber(platform::ClassOfSize(replay.screen.width, replay.screen.height));
   std::vector<std::string> played = {
       "session " + session + " screen " + std::to_string(replay.screen.width) + "x" +
       std::to_string(replay.screen.height) + " class " + std::to_string(displayClass)};

@@ -272,8 +272,9 @@ TEST_F(RecordsTest, ExportCodesComeOutAsTheTableSays) {
       return field[0] == '=' ? Units(field.substr(1)) : std::u16string(tagOf(std::stoi(field)));
     };
     const std::u16string_view code = records::BuildExportCode(
-        std::stoi(row[1]), tag(row[2], records::ExportModeTag),
-        tag(row[3], [](int displayClass) { return records::ExportScreenTag(displayClass); }));
+        std::stoi(row[1]), tag(row[2], records::ExportModeTag), tag(row[3], [](int number) {
+          return records::ExportScreenTag(static_cast<platform::ScreenClass>(number));
+        }));
     EXPECT_EQ(std::u16string(code), Units(row[4]));
     EXPECT_EQ(code.data()[code.size()], 0);  // handed on as a zero-ended string
   }

@@ -43,11 +43,10 @@ namespace vk = platform::vk;
 namespace screen = render::screen;
 
 int Unit() {
-  return platform::IsVgaClass(platform::Display.DisplayClass) ? 2 : 1;
+  return platform::IsVga(platform::Display.DisplayClass) ? 2 : 1;
 }
 bool Square() {
-  const std::uint32_t c = platform::Display.DisplayClass;
-  return c == 5 || c == 6;
+  return platform::IsSquare(platform::Display.DisplayClass);
 }
 
 // Input, each followed by the time a player takes before the next.
