@@ -210,8 +210,4 @@ void CellOrigin(int cellIndex, platform::Point& point) {
   point.y = kOffsets[cellIndex / 6];
 }
 
-void CellOriginFromOne(int cellNumber, platform::Point& point) {
-  CellOrigin(cellNumber - 1, point);
-}
-
 }  // namespace render

@@ -99,7 +99,6 @@ StartOutcome StartUp() {
 void ResetShell() {
   ResetMainWindow();
   ResetQuitState();
-  ResetScreenFlow();
   render::ResetScreenState();
   render::ResetGameScreen();
   render::ResetBoardDrawing();
