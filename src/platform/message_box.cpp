@@ -1,12 +1,12 @@
 #include "platform/message_box.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "platform/backend.hpp"
+#include "platform/complain.hpp"
 #include "platform/control_style.hpp"
 #include "platform/message_box_log.hpp"
 #include "platform/software_drawing.hpp"
@@ -265,8 +265,7 @@ bool TakeScripted(std::u16string_view text, int& answer) {
 int DesktopMessageBox(std::u16string_view text, std::u16string_view caption, unsigned flags) {
   const std::string text8 = Utf16ToUtf8(text);
   const std::string caption8 = Utf16ToUtf8(caption);
-  std::fprintf(stderr, "%s: %s\n", caption8.c_str(), text8.c_str());
-  std::fflush(stderr);
+  Complain("%s", text8.c_str());
 
   int answer = LastAnswer(flags);
   if (TakeScripted(text, answer)) return answer;

@@ -4,9 +4,9 @@
 #include <dlfcn.h>
 
 #include <atomic>
-#include <cstdio>
 #include <string>
 
+#include "platform/complain.hpp"
 #include "platform/wave_clip.hpp"
 
 namespace platform {
@@ -39,8 +39,7 @@ void SayNoSound(const std::string& why) {
   static bool said = false;
   if (said) return;
   said = true;
-  std::fprintf(stderr, "fandriass: no sound device could be opened (%s); playing without sound\n",
-               why.c_str());
+  Complain("no sound device could be opened (%s); playing without sound", why.c_str());
 }
 
 class SdlAudioOutput final : public AudioOutput {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/complain.hpp"
 #include "platform/desktop.hpp"
 #include "platform/desktop_preferences.hpp"
 #include "platform/display_profile.hpp"
@@ -16,7 +17,8 @@ namespace shell {
 int RunProgram(int argc, char** argv) {
   const ParsedOptions options = ParseDesktopOptions(argc, argv);
   if (!options.error.empty()) {
-    std::fprintf(stderr, "fandriass: %s\n%s", options.error.c_str(), UsageText());
+    platform::Complain("%s", options.error.c_str());
+    std::fputs(UsageText(), stderr);
     return 2;
   }
   if (options.showHelp) {

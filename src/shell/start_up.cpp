@@ -1,9 +1,8 @@
 #include "shell/start_up.hpp"
 
-#include <cstdio>
-
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
+#include "platform/complain.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/full_screen.hpp"
 #include "platform/resources.hpp"
@@ -86,7 +85,7 @@ StartOutcome StartUp() {
   // A second start hands over to the copy already running and leaves quietly.
   if (!platform::ClaimSingleInstance()) return StartOutcome::Leave;
   if (!InitialiseWindow(init_mode::First, nullptr)) {
-    std::fputs("fandriass: the main window could not be created\n", stderr);
+    platform::Complain("the main window could not be created");
     sound::CloseSpeaker();
     // A later start must not hand over to a copy that shows nothing.
     platform::ReleaseSingleInstance();
