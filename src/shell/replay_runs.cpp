@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/complain.hpp"
 #include "platform/desktop_preferences.hpp"
+#include "platform/private_runtime_folder.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/value_store.hpp"
 #include "platform/window.hpp"
@@ -88,8 +88,7 @@ int PlayReplay(const std::string& path, bool timedemo) {
     return 2;
   }
   // A lock of its own: a replay never meets (nor raises) a game being played.
-  char folder[] = "/tmp/fandriass-replay-XXXXXX";
-  if (mkdtemp(folder)) setenv("XDG_RUNTIME_DIR", folder, 1);
+  const platform::PrivateRuntimeFolder runtime("replay");
   const ReplayOutcome outcome = RunReplay(replay);
   if (timedemo) {
     std::vector<std::chrono::nanoseconds> frames = outcome.figures.frames;

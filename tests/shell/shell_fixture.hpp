@@ -11,6 +11,7 @@
 #include "engine/game_tick.hpp"
 #include "platform/headless.hpp"
 #include "platform/message_box_log.hpp"
+#include "platform/private_runtime_folder.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/software_drawing.hpp"
 #include "platform/value_store.hpp"
@@ -70,12 +71,7 @@ inline bool TicksDuring(std::uint32_t ms) {
 class ShellTest : public testing_support::HeadlessTest {
  protected:
   void SetUp() override {
-    static const std::string folder = [] {
-      char name[] = "/tmp/fandriass-shell-XXXXXX";
-      const char* made = mkdtemp(name);
-      return std::string(made ? made : "/tmp");
-    }();
-    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    static const platform::PrivateRuntimeFolder runtime("shell");
     platform::UseStore(&store);
     ForgetEverything();
   }

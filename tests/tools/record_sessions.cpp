@@ -17,6 +17,7 @@
 #include "platform/headless.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "platform/messages.hpp"
+#include "platform/private_runtime_folder.hpp"
 #include "platform/replay_session.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/window.hpp"
@@ -951,8 +952,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A lock of its own, away from a game being played.
-  char runtime[] = "/tmp/fandriass-record-XXXXXX";
-  if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
+  const platform::PrivateRuntimeFolder runtime("record");
   bool ok = true;
   for (const Session& s : Sessions()) {
     bool wanted = argc == 2;
