@@ -20,6 +20,7 @@
 #   platform/resources
 #   platform/drawing
 #   platform/files
+#   platform/system
 #
 # A file in no folder of the list is an error, so a new folder has to find its
 # place here first. SDL, libpng and the operating system's headers and calls
@@ -31,7 +32,7 @@ src=$(realpath "$root/src")
 layers=(
   "main.cpp" "shell" "popup" "screens" "render" "engine" "sound" "records"
   "platform/desktop platform/headless" "platform/window" "platform/audio" "platform/backend"
-  "platform/resources" "platform/drawing" "platform/files"
+  "platform/resources" "platform/drawing" "platform/files" "platform/system"
 )
 declare -A rank_of_folder
 for i in "${!layers[@]}"; do

@@ -46,6 +46,7 @@ check() {
 }
 
 check 0
+check 1 platform/backend/backend.cpp '#include "../window/window_system.hpp"'
 check 1 records/settings.hpp '#include "engine/game.hpp"'
 check 1 records/settings.cpp '#include "screens/scores.hpp"'
 check 1 render/paint.cpp '#include "screens/scores.hpp"'
@@ -54,7 +55,6 @@ check 1 sound/effects.hpp '  #  include <engine/game.hpp>'
 check 1 platform/drawing/bitmap.cpp '#include "records/settings.hpp"'
 check 1 platform/files/store.cpp '#include "platform/drawing/bitmap.hpp"'
 check 1 platform/desktop/sdl.cpp '#include "platform/headless/clock.hpp"'
-check 1 platform/backend/backend.cpp '#include "../window/window.hpp"'
 check 1 platform/loose.cpp '#include <vector>'
 check 1 popup/popup.cpp '#include "../shell/program.hpp"'
 check 1 shell/program.cpp '#include "../main.cpp"'

@@ -84,7 +84,6 @@ struct GameState {
   BallFall FallRecord[CellCount + 1];
 
   // Paint and reserve.
-  std::int32_t PaintBeforeMix;
   std::int32_t PaintStep[CellCount];
   std::int32_t RefillPending;
   std::int32_t DrainPending;

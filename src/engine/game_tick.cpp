@@ -62,7 +62,7 @@ void PlayingTick(platform::Window* window) {
     }
     ReserveStep(window);
     Game.DripRedraw = 1;
-    if (platform::Display.DisplayClass == platform::Class320x320) {
+    if (platform::IsLarge(platform::Display.DisplayClass)) {
       Invalidate(window, 248, 276, 267, 300);
     } else {
       Invalidate(window, sx + 217, 276 - sy, sx + 236, 300 - sy);

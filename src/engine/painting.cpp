@@ -49,7 +49,6 @@ void PaintCell(int c) {
 }
 
 void MixPaint(int c) {
-  Game.PaintBeforeMix = Kept.PaintColour;
   if (Kept.Mode == mode::Chroma) {
     Kept.PaintColour = MixedColour(Kept.BallColour[c], Kept.PaintColour);
     Game.SwatchRedraw = 1;

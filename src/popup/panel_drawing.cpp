@@ -41,7 +41,7 @@ void DrawPanelBitmap(platform::DeviceContext& dc, const platform::Bitmap* pictur
 void DrawPanelPicture(platform::DeviceContext& dc, int entry, int x, int y) {
   if (entry < 0 || entry >= render::PictureCount) return;
   const render::PictureRow& row = render::kPictureTable[entry];
-  const bool vga = platform::IsVgaClass(platform::Display.DisplayClass);
+  const bool vga = platform::IsVga(platform::Display.DisplayClass);
   DrawPanelBitmap(dc, render::PictureOf(entry), x, y, vga ? row.vgaKey : row.smallKey);
 }
 

@@ -36,10 +36,9 @@ struct Placement {
   int x, y, width, height;
 };
 bool PlacementOf(std::int32_t kind, Placement& placement) {
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
-  const bool tall = displayClass == 1 || displayClass == 3 || displayClass == 7;
-  const bool wide =
-      displayClass == 2 || displayClass == 4 || displayClass == 5 || displayClass == 6;
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  const bool tall = platform::IsTall(displayClass) || platform::IsLarge(displayClass);
+  const bool wide = platform::IsWide(displayClass) || platform::IsSquare(displayClass);
   if (!tall && !wide) return false;
   switch (kind) {
     case kind::About:
@@ -130,7 +129,7 @@ bool Within(int v, int low, int high) {
 }
 
 void OnPopupStylusDown(platform::Window* window, int x, int y) {
-  if (platform::IsVgaClass(platform::Display.DisplayClass)) {
+  if (platform::IsVga(platform::Display.DisplayClass)) {
     x /= 2;
     y /= 2;
   }

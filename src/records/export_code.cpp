@@ -52,15 +52,15 @@ std::u16string_view ExportModeTag(int mode) {
   return tags[mode - 1];
 }
 
-std::u16string_view ExportScreenTag(std::uint32_t displayClass) {
+std::u16string_view ExportScreenTag(platform::ScreenClass displayClass) {
   switch (displayClass) {
-    case 3:
-    case 4:
+    case platform::ScreenClass::TallVga:
+    case platform::ScreenClass::WideVga:
       return u"10";
-    case 5:
+    case platform::ScreenClass::Square:
       return u"11";
-    case 6:
-    case 7:
+    case platform::ScreenClass::SquareVga:
+    case platform::ScreenClass::Large:
       return u"12";
     default:
       return u"09";

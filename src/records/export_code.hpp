@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/window/display_profile.hpp"
+
 namespace records {
 
 // The tag of a GameMode in the code ("032" EASY .. "036" CHROMA); empty outside 1..5.
 std::u16string_view ExportModeTag(int mode);
 // The tag of a display class ("09", "10", "11" or "12"; "09" for any unknown class).
-std::u16string_view ExportScreenTag(std::uint32_t displayClass);
+std::u16string_view ExportScreenTag(platform::ScreenClass displayClass);
 
 // True when the mode's best score beats its best default score, so the panel
 // shows a code rather than the explanation.

@@ -1,13 +1,13 @@
 #include "records/record_store.hpp"
 
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
 
 #include "platform/files/value_store.hpp"
+#include "platform/system/complain.hpp"
 #include "platform/window/message_box.hpp"
 #include "platform/window/window_system.hpp"
 #include "records/game_status_record.hpp"
@@ -53,15 +53,15 @@ bool OpenStoreToRead(platform::ValueStore& store) {
   if (store.OpenKey()) {
     if (!store.ReadOnly()) return true;
     toldReadOnly = true;
-    std::fprintf(stderr, "Fandriass II: the records in %s can be read but not saved: %s\n",
-                 store.Location().c_str(), Reason(store).c_str());
+    platform::Complain("the records in %s can be read but not saved: %s", store.Location().c_str(),
+                       Reason(store).c_str());
     platform::MessageBox(platform::MainWindow(),
                          u"The scores can be read but not saved: their folder is read-only.",
                          u"Fandriass II", platform::message_box::Ok);
     return true;
   }
-  std::fprintf(stderr, "Fandriass II: cannot read the records in %s: %s\n",
-               store.Location().c_str(), Reason(store).c_str());
+  platform::Complain("cannot read the records in %s: %s", store.Location().c_str(),
+                     Reason(store).c_str());
   platform::MessageBox(platform::MainWindow(), u"Cannot read values", u"Fandriass II",
                        platform::message_box::Ok);
   return false;
@@ -129,8 +129,8 @@ bool SaveAllRecords() {
       if (!names.empty()) names += ", ";
       names += value.name;
     }
-    std::fprintf(stderr, "Fandriass II: cannot save the records in %s: %s; not saved: %s\n",
-                 store.Location().c_str(), Reason(store).c_str(), names.c_str());
+    platform::Complain("cannot save the records in %s: %s; not saved: %s", store.Location().c_str(),
+                       Reason(store).c_str(), names.c_str());
     return false;
   }
   bool written = true;
@@ -138,8 +138,9 @@ bool SaveAllRecords() {
     // Every value is tried even after one fails: each one kept is one less lost.
     if (store.SetValue(value.name, value.record, value.size)) continue;
     written = false;
-    std::fprintf(stderr, "Fandriass II: cannot save %s/%.*s: %s\n", store.Location().c_str(),
-                 static_cast<int>(value.name.size()), value.name.data(), Reason(store).c_str());
+    platform::Complain("cannot save %s/%.*s: %s", store.Location().c_str(),
+                       static_cast<int>(value.name.size()), value.name.data(),
+                       Reason(store).c_str());
   }
   store.CloseKey();
   return written;

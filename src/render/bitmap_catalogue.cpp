@@ -91,9 +91,9 @@ void ConnectPrimitives() {
 }  // namespace
 
 void LoadCatalogue() {
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
-  if (displayClass < 1 || displayClass > 7) return;
-  const bool vga = platform::IsVgaClass(displayClass);
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  if (!platform::IsSupported(displayClass)) return;
+  const bool vga = platform::IsVga(displayClass);
   for (int i = 0; i < FontCount; ++i)
     FontTable[i] =
         platform::Font::Create(vga ? kFonts[i].vgaHeight : kFonts[i].smallHeight, kFonts[i].weight);

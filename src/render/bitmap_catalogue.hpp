@@ -66,7 +66,7 @@ extern const platform::Bitmap* BallSet[kBallSetSize];
 extern std::uint32_t BallSetStyle;
 
 // Creates the fonts and loads the pictures of the set that
-// platform::Display.DisplayClass selects; class 8 (or any unknown class)
+// platform::Display.DisplayClass selects; an unsupported screen
 // loads nothing. A picture that fails to load stays empty.
 void LoadCatalogue();
 // Deletes every font, picture and back buffer; harmless when empty.

@@ -20,10 +20,10 @@ using platform::ScaleRuleX;
 using platform::ScaleRuleY;
 
 bool ClassSeven() {
-  return platform::Display.DisplayClass == platform::Class320x320;
+  return platform::IsLarge(platform::Display.DisplayClass);
 }
 bool Vga() {
-  return platform::IsVgaClass(platform::Display.DisplayClass);
+  return platform::IsVga(platform::Display.DisplayClass);
 }
 
 // The text number buffer of the renderer: valid until the next number is drawn.
@@ -208,10 +208,6 @@ void CellOrigin(int cellIndex, platform::Point& point) {
   if (cellIndex < 0 || cellIndex >= 36) return;
   point.x = kOffsets[cellIndex % 6];
   point.y = kOffsets[cellIndex / 6];
-}
-
-void CellOriginFromOne(int cellNumber, platform::Point& point) {
-  CellOrigin(cellNumber - 1, point);
 }
 
 }  // namespace render

@@ -61,6 +61,5 @@ void DrawVolumeSlider(DeviceContext& dc, int level);
 // The board's cell geometry: top-left corner of a cell relative to the board.
 // An index outside the grid leaves the point as it was.
 void CellOrigin(int cellIndex, platform::Point& point);
-void CellOriginFromOne(int cellNumber, platform::Point& point);
 
 }  // namespace render

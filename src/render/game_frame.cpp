@@ -23,13 +23,13 @@ using engine::Kept;
 using platform::DeviceContext;
 
 bool Landscape() {
-  return platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
+  return platform::IsWide(platform::Display.DisplayClass);
 }
 bool Square() {
-  return platform::Display.DisplayClass == 5 || platform::Display.DisplayClass == 6;
+  return platform::IsSquare(platform::Display.DisplayClass);
 }
 bool ClassSeven() {
-  return platform::Display.DisplayClass == platform::Class320x320;
+  return platform::IsLarge(platform::Display.DisplayClass);
 }
 
 DeviceContext Buffer(BackBuffer buffer) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/window/display_profile.hpp"
 
 // Where the game screen puts its frame and board on each display class, in
 // logical pixels. The frame is composed on a canvas and copied to the screen
@@ -19,7 +19,7 @@ struct GameLayout {
 };
 
 // The layout of a display class 1..7; any other class gets the portrait layout.
-GameLayout GameLayoutOf(std::uint32_t displayClass);
+GameLayout GameLayoutOf(platform::ScreenClass displayClass);
 
 // The layout of the last full redraw.
 extern GameLayout CurrentLayout;

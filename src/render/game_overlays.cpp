@@ -78,7 +78,7 @@ void DrawSoundIcon(platform::DeviceContext& screen) {
   SoundIconChanged = 0;
   const GameLayout& layout = CurrentLayout;
   // Where the frame put the icon bar, which the square classes shift out of sight.
-  const bool landscape = platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
+  const bool landscape = platform::IsWide(platform::Display.DisplayClass);
   const int y = IconBarY + (landscape ? 31 : 0) - layout.ViewShiftY;
   DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, y);
 }
@@ -122,8 +122,7 @@ void DrawPausedNotice(platform::DeviceContext& screen) {
 void DrawHazardBlink(platform::DeviceContext& screen) {
   if (!Game.DecorationsRedraw) return;
   Game.DecorationsRedraw = 0;
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
-  if (displayClass != 1 && displayClass != 3) return;
+  if (!platform::IsTall(platform::Display.DisplayClass)) return;
   if (Game.HazardBlink <= 0) return;
   // The second phase puts the pictures back as the panel shows them at rest.
   const int coilA = overlay.HazardSecondPhase ? 1 : 0;
@@ -174,7 +173,7 @@ void DrawPicture(platform::DeviceContext& dc, int picture, int x, int y) {
 // Keyed drawing takes the size in device pixels.
 void DrawPictureKeyed(platform::DeviceContext& dc, int picture, int x, int y) {
   const PictureSize size = LogicalSizeOf(picture);
-  const std::int32_t key = KeyOf(picture, platform::IsVgaClass(platform::Display.DisplayClass));
+  const std::int32_t key = KeyOf(picture, platform::IsVga(platform::Display.DisplayClass));
   DrawBitmapKeyed(dc, PictureOf(picture), platform::DoublingRule(size.width),
                   platform::DoublingRule(size.height), x, y, key & 0xFF, (key >> 8) & 0xFF,
                   (key >> 16) & 0xFF);

@@ -30,8 +30,8 @@ constexpr BufferSize kBufferSizes[BackBufferCount] = {
     {180, 120}, {122, 18}, {60, 20},  {30, 25},  {176, 40},
 };
 
-// The class the frame on screen was laid out for (0: none yet).
-std::uint32_t laidOutClass = 0;
+// The class the frame on screen was laid out for (None: none yet).
+platform::ScreenClass laidOutClass = platform::ScreenClass::None;
 
 bool BuffersFit() {
   for (int b = 0; b < BackBufferCount; ++b) {
@@ -56,8 +56,8 @@ void CreateBackBuffers() {
 void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) {
   const bool fresh = !BuffersFit();
   if (fresh) CreateBackBuffers();
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
-  if (displayClass < 1 || displayClass > 7) return;
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  if (!platform::IsSupported(displayClass)) return;
 
   if (engine::Game.RestoreKeptGame) FullRedrawRequested = true;
   if (FullRedrawRequested) {
@@ -122,7 +122,7 @@ void ResetGameScreen() {
   BoardRedrawRequested = false;
   LateBoardRedrawRequested = false;
   CursorPos = 500;
-  laidOutClass = 0;
+  laidOutClass = platform::ScreenClass::None;
   for (platform::Bitmap& buffer : BackBuffers) buffer = platform::Bitmap();
   ResetGameOverlays();
 }

@@ -100,7 +100,7 @@ void DrawGauge(platform::DeviceContext& screen) {
   DrawPicture(gauge, PictureOf(GaugeTubeEmpty), 0, 0);
   if (Kept.Reserve < 100) {
     const double logical = (77 - Kept.Reserve) * 1.5;
-    const bool seven = platform::Display.DisplayClass == platform::Class320x320;
+    const bool seven = platform::IsLarge(platform::Display.DisplayClass);
     int y = static_cast<int>(seven ? logical : logical * platform::Display.ScaleY);
     // A reserve above 77 or below 0 still shows its marker at an end of the tube.
     y = std::clamp(y, 0, std::max(buffer.Height() - 1, 0));

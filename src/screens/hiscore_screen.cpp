@@ -24,22 +24,14 @@ using platform::text_format::Left;
 using platform::text_format::Right;
 using platform::text_format::SingleLine;
 
-bool Landscape(std::uint32_t displayClass) {
-  return displayClass == 2 || displayClass == 4;
-}
-
-bool Square(std::uint32_t displayClass) {
-  return displayClass == 5 || displayClass == 6;
-}
-
 // The layouts 240 logical pixels high.
-bool Short(std::uint32_t displayClass) {
-  return Landscape(displayClass) || Square(displayClass);
+bool Short(platform::ScreenClass displayClass) {
+  return platform::IsWide(displayClass) || platform::IsSquare(displayClass);
 }
 
 // The layouts 320 logical pixels wide.
-bool Wide(std::uint32_t displayClass) {
-  return Landscape(displayClass) || displayClass == platform::Class320x320;
+bool Broad(platform::ScreenClass displayClass) {
+  return platform::IsWide(displayClass) || platform::IsLarge(displayClass);
 }
 
 // The background is one 240x320 picture. The short layouts show it with its
@@ -48,9 +40,9 @@ bool Wide(std::uint32_t displayClass) {
 // tall layouts; the picture's middle repeats every 80 rows, so no seam shows.
 constexpr int kBackgroundTop = 120;
 
-void DrawBackground(platform::DeviceContext& dc, std::uint32_t displayClass) {
+void DrawBackground(platform::DeviceContext& dc, platform::ScreenClass displayClass) {
   const platform::Bitmap* picture = render::PictureOf(render::HiScoreBackground);
-  const int width = platform::DoublingRule(Wide(displayClass) ? 320 : 240);
+  const int width = platform::DoublingRule(Broad(displayClass) ? 320 : 240);
   const int tall = platform::DoublingRule(320);
   if (!Short(displayClass)) {
     render::StretchBitmap(dc, picture, 240, 320, 0, 0, width, tall);
@@ -189,8 +181,8 @@ void DrawRow(platform::DeviceContext& dc, const HiScoreLayout& l, int k,
   Label(dc, u"Pt.", platform::Rgb(29, 136, 3), l.scoreX + 50, y, l.scoreX + 70, Left, 26);
 }
 
-void DrawGamesPlayed(platform::DeviceContext& dc, std::uint32_t displayClass) {
-  const int shift = Wide(displayClass) ? 80 : 0;
+void DrawGamesPlayed(platform::DeviceContext& dc, platform::ScreenClass displayClass) {
+  const int shift = Broad(displayClass) ? 80 : 0;
   dc.font = &render::FontTable[render::Font18Bold];
   Label(dc, u"Played:", kWhite, 136 + shift, 2, 210 + shift, Left);
   const NumberText count = TextOf("%u", static_cast<unsigned>(records::GameStatus.GamesPlayed));
@@ -203,7 +195,7 @@ void DrawGamesPlayed(platform::DeviceContext& dc, std::uint32_t displayClass) {
 constexpr int kTitleOfMode[6] = {0, 1, 2, 4, 3, 0};
 
 void DrawKeyed(platform::DeviceContext& dc, int entry, int x, int y) {
-  const bool vga = platform::IsVgaClass(platform::Display.DisplayClass);
+  const bool vga = platform::IsVga(platform::Display.DisplayClass);
   const render::PictureRow& row = render::kPictureTable[entry];
   const std::int32_t key = render::KeyOf(entry, vga);
   render::DrawBitmapKeyed(dc, render::PictureOf(entry), vga ? row.vgaWidth : row.smallWidth,
@@ -213,10 +205,10 @@ void DrawKeyed(platform::DeviceContext& dc, int entry, int x, int y) {
 
 }  // namespace
 
-HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass) {
+HiScoreLayout HiScoreLayoutOf(platform::ScreenClass displayClass) {
   // The landscape and 320x320 layouts stand 40 pixels to the right; the
   // square ones keep the portrait x positions, on a screen only 240 wide.
-  const int shiftX = Wide(displayClass) ? 40 : 0;
+  const int shiftX = Broad(displayClass) ? 40 : 0;
   if (Short(displayClass)) {
     return HiScoreLayout{80, 88 + shiftX, 206, 18 + shiftX, 78, 20, 24 + shiftX, 146 + shiftX};
   }
@@ -234,14 +226,14 @@ bool ModeColour(int mode, int& red, int& green, int& blue) {
 }
 
 void PaintHiScoreScreen(platform::DeviceContext& dc) {
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
   const HiScoreLayout l = HiScoreLayoutOf(displayClass);
   render::ScreenOffsetY = l.offsetY;
   render::IconBarX = l.tabX;
   render::IconBarY = l.tabY;
   const platform::DeviceContext saved = dc;
 
-  render::FillRectRGB(dc, 0, 0, 0, 0, 0, Wide(displayClass) ? 320 : 240,
+  render::FillRectRGB(dc, 0, 0, 0, 0, 0, Broad(displayClass) ? 320 : 240,
                       Short(displayClass) ? 240 : 320);
   DrawBackground(dc, displayClass);
 

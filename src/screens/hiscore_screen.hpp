@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/drawing/device_context.hpp"
+#include "platform/window/display_profile.hpp"
 
 // The hi-score table screen: one mode's five best results, the five mode tabs,
 // the games played, the reset and export buttons.
@@ -18,7 +19,7 @@ struct HiScoreLayout {
   int placeX;  // the place-number column
   int scoreX;  // the score column's reference x
 };
-HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass);
+HiScoreLayout HiScoreLayoutOf(platform::ScreenClass displayClass);
 
 // The colour of a GameMode 1..5 (the tab marker, the table frame and the mode
 // title); false outside 1..5.

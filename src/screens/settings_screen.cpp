@@ -64,8 +64,8 @@ void DrawPage(platform::DeviceContext& dc) {
   Fill(dc, kPage, 0, 0, 240, 320);
   // The wide screens show more than the page: the rest goes black, never
   // whatever the screen before left there.
-  if (platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4 ||
-      platform::Display.DisplayClass == 7) {
+  if (platform::IsWide(platform::Display.DisplayClass) ||
+      platform::IsLarge(platform::Display.DisplayClass)) {
     render::FillRectRGB(dc, 0, 0, 0, 240, 0, 320, 320);
   }
   Fill(dc, kTitleBar, 0, 0, 240, 25);
@@ -137,16 +137,11 @@ void DrawLabels(platform::DeviceContext& dc, const SettingsLayout& layout) {
 
 }  // namespace
 
-SettingsLayout SettingsLayoutOf(std::uint32_t displayClass) {
-  switch (displayClass) {
-    case 2:
-    case 4:
-    case 5:
-    case 6:
-      return SettingsLayout{42, 64, false};
-    default:
-      return SettingsLayout{0, 0, true};
+SettingsLayout SettingsLayoutOf(platform::ScreenClass displayClass) {
+  if (platform::IsWide(displayClass) || platform::IsSquare(displayClass)) {
+    return SettingsLayout{42, 64, false};
   }
+  return SettingsLayout{0, 0, true};
 }
 
 void PaintSettingsScreen(platform::DeviceContext& dc) {

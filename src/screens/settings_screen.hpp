@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/drawing/device_context.hpp"
+#include "platform/window/display_profile.hpp"
 
 // The "Game Settings" screen.
 namespace screens {
@@ -13,7 +14,7 @@ struct SettingsLayout {
   int buttonOffsetY;  // subtracted from the y of the OK button
   bool controlRow;    // the "Use PDAs Joystick" row exists (the tall layouts only)
 };
-SettingsLayout SettingsLayoutOf(std::uint32_t displayClass);
+SettingsLayout SettingsLayoutOf(platform::ScreenClass displayClass);
 
 // The first paint after entry (screen phase 0) draws the page, the title and
 // the labels and moves the phase to 1; every paint draws the controls.

@@ -61,13 +61,13 @@ void AskToAbandon(platform::Window* window) {
 }
 
 void GameScreenTap(platform::Window* window, int x, int y) {
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
   const render::GameLayout layout = render::GameLayoutOf(displayClass);
   const int ox = layout.ScreenOffsetX;
   const int oy = layout.ScreenOffsetY;
   const int ix = layout.IconBarX;
   const int iy = layout.IconBarY;
-  const bool square = displayClass == 5 || displayClass == 6;
+  const bool square = platform::IsSquare(displayClass);
 
   if (records::GameStatus.Mode == engine::mode::Chroma && Within(x, ox + 216, ox + 236) &&
       Within(y, oy + 216, oy + 236)) {
@@ -119,7 +119,7 @@ void OnStylusDown(platform::Window* window, int x, int y, bool secondOfDoubleCli
   }
   if (!PressMayAct(secondOfDoubleClick)) return;
   settingsPress = render::ScreenState == render::screen::Settings;
-  if (platform::IsVgaClass(platform::Display.DisplayClass)) {
+  if (platform::IsVga(platform::Display.DisplayClass)) {
     x /= 2;
     y /= 2;
   }
@@ -151,7 +151,7 @@ namespace {
 bool SettingsHasTheStylus(int& x, int& y) {
   if (!settingsPress || render::ScreenState != render::screen::Settings) return false;
   if (popup::PopupKind != popup::kind::None) return false;
-  if (platform::IsVgaClass(platform::Display.DisplayClass)) {
+  if (platform::IsVga(platform::Display.DisplayClass)) {
     x /= 2;
     y /= 2;
   }

@@ -23,19 +23,11 @@ struct MenuPicture {
   int height;
 };
 
-MenuPicture PictureFor(std::uint32_t displayClass) {
-  switch (displayClass) {
-    case 2:
-    case 4:
-      return {render::MenuLandscape, 320, 240};
-    case 5:
-    case 6:
-      return {render::MenuSquare, 240, 240};
-    case 7:
-      return {render::Menu320, 320, 320};
-    default:
-      return {render::MenuPortrait, 240, 320};
-  }
+MenuPicture PictureFor(platform::ScreenClass displayClass) {
+  if (platform::IsWide(displayClass)) return {render::MenuLandscape, 320, 240};
+  if (platform::IsSquare(displayClass)) return {render::MenuSquare, 240, 240};
+  if (platform::IsLarge(displayClass)) return {render::Menu320, 320, 320};
+  return {render::MenuPortrait, 240, 320};
 }
 
 // The marker lights the socket left of each entry's label; the VGA pictures
@@ -66,26 +58,19 @@ void EnterMainMenu() {
 
 }  // namespace
 
-MenuOffsets MainMenuOffsets(std::uint32_t displayClass) {
-  switch (displayClass) {
-    case 2:
-    case 4:
-      return {40, 80};
-    case 5:
-    case 6:
-      return {0, 80};
-    case 7:
-      return {40, 0};
-    default:
-      return {0, 0};
-  }
+MenuOffsets MainMenuOffsets(platform::ScreenClass displayClass) {
+  if (platform::IsWide(displayClass)) return {40, 80};
+  if (platform::IsSquare(displayClass)) return {0, 80};
+  if (platform::IsLarge(displayClass)) return {40, 0};
+  return {0, 0};
 }
 
-bool MenuMarkerSquare(std::int32_t entry, std::uint32_t displayClass, platform::Rect& square) {
+bool MenuMarkerSquare(std::int32_t entry, platform::ScreenClass displayClass,
+                      platform::Rect& square) {
   if (entry < 1 || entry > 7) return false;
   const MarkerPlace& place = kMarkers[entry - 1];
   const MenuOffsets o = MainMenuOffsets(displayClass);
-  const int x = o.x + (platform::IsVgaClass(displayClass) ? place.vgaX : place.smallX);
+  const int x = o.x + (platform::IsVga(displayClass) ? place.vgaX : place.smallX);
   const int y = place.y - o.y;
   square = platform::Rect{x, y, x + kMarkerSize, y + kMarkerSize};
   return true;
@@ -99,7 +84,7 @@ void InvalidateMenuMarker(platform::Window* window, std::int32_t entry) {
 
 void PaintMainMenu(platform::DeviceContext& dc) {
   if (render::ScreenPhase == 0) EnterMainMenu();
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
   const MenuOffsets offsets = MainMenuOffsets(displayClass);
   render::ScreenOffsetX = offsets.x;
   render::ScreenOffsetY = offsets.y;

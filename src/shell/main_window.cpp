@@ -184,10 +184,6 @@ platform::LResult MainWndProc(platform::Window* window, unsigned message, platfo
   }
 }
 
-bool GameTimerHeld() {
-  return timerHeld;
-}
-
 void ResetMainWindow() {
   WindowInactive = 0;
   ResetPressGuard();

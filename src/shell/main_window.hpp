@@ -21,10 +21,6 @@ void PaintDispatch(platform::Window* window);
 // 1 after the window lost the focus, until it is put back to full screen.
 extern std::uint8_t WindowInactive;
 
-// True while the game timer is held because the main window is not the active,
-// focused window (another application, a box or the popup is in front).
-bool GameTimerHeld();
-
 void ResetMainWindow();
 
 }  // namespace shell

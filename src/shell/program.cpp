@@ -5,6 +5,7 @@
 #include "platform/desktop/desktop.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/files/desktop_preferences.hpp"
+#include "platform/system/complain.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/window_system.hpp"
 #include "shell/desktop_options.hpp"
@@ -16,7 +17,8 @@ namespace shell {
 int RunProgram(int argc, char** argv) {
   const ParsedOptions options = ParseDesktopOptions(argc, argv);
   if (!options.error.empty()) {
-    std::fprintf(stderr, "fandriass: %s\n%s", options.error.c_str(), UsageText());
+    platform::Complain("%s", options.error.c_str());
+    std::fputs(UsageText(), stderr);
     return 2;
   }
   if (options.showHelp) {

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/desktop/single_instance.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/files/value_store.hpp"
+#include "platform/system/complain.hpp"
+#include "platform/system/private_runtime_folder.hpp"
 #include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
@@ -47,7 +48,7 @@ bool EndRecording(const std::string& path) {
   const platform::Replay replay = platform::FinishRecording(StoredNow(platform::ActiveStore()));
   std::string error;
   if (platform::SaveReplayFile(path, replay, error)) return true;
-  std::fprintf(stderr, "fandriass: %s\n", error.c_str());
+  platform::Complain("%s", error.c_str());
   return false;
 }
 
@@ -76,19 +77,18 @@ int PlayReplay(const std::string& path, bool timedemo) {
   platform::Replay replay;
   std::string error;
   if (!platform::LoadReplayFile(path, replay, error)) {
-    std::fprintf(stderr, "fandriass: cannot play the replay: %s\n", error.c_str());
+    platform::Complain("cannot play the replay: %s", error.c_str());
     return 2;
   }
   if (replay.programVersion != FANDRIASS_VERSION) {
-    std::fprintf(stderr,
-                 "fandriass: %s was recorded with Fandriass II %s; this is %s, which plays only "
-                 "its own replays\n",
-                 path.c_str(), replay.programVersion.c_str(), FANDRIASS_VERSION);
+    platform::Complain(
+        "%s was recorded with Fandriass II %s; this is %s, which plays only "
+        "its own replays",
+        path.c_str(), replay.programVersion.c_str(), FANDRIASS_VERSION);
     return 2;
   }
   // A lock of its own: a replay never meets (nor raises) a game being played.
-  char folder[] = "/tmp/fandriass-replay-XXXXXX";
-  if (mkdtemp(folder)) setenv("XDG_RUNTIME_DIR", folder, 1);
+  const platform::PrivateRuntimeFolder runtime("replay");
   const ReplayOutcome outcome = RunReplay(replay);
   if (timedemo) {
     std::vector<std::chrono::nanoseconds> frames = outcome.figures.frames;

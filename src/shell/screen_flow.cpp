@@ -13,28 +13,16 @@
 
 namespace shell {
 
-namespace {
-
-PopupOpener opener = &popup::OpenPopup;
-
-}  // namespace
-
 void ShowScreen(std::uint32_t state) {
   render::ScreenState = state;
   render::ScreenPhase = 0;
   platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
 }
 
-bool OpenPanel(std::int32_t kind) {
-  if (popup::PopupKind != popup::kind::None) return false;
+void OpenPanel(std::int32_t kind) {
+  if (popup::PopupKind != popup::kind::None) return;
   popup::PopupStep = 0;
-  if (opener(kind)) return true;
-  popup::PopupKind = popup::kind::None;
-  return false;
-}
-
-void UsePopupOpener(PopupOpener replacement) {
-  opener = replacement ? replacement : &popup::OpenPopup;
+  if (!popup::OpenPopup(kind)) popup::PopupKind = popup::kind::None;
 }
 
 void StartGame(platform::Window* window, int mode) {
@@ -91,10 +79,6 @@ void OnGameOver(int gameMode, int nextScreen) {
       ShowScreen(render::screen::MainMenu);
       break;
   }
-}
-
-void ResetScreenFlow() {
-  opener = &popup::OpenPopup;
 }
 
 }  // namespace shell

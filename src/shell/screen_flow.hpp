@@ -20,13 +20,9 @@ void StartGameAfterHelp(platform::Window* window, std::uint32_t mode);
 // Moves to a screen: its next paint performs its entry step.
 void ShowScreen(std::uint32_t state);
 
-// Opens the popup of a kind unless one is already open; false when nothing
-// opened (PopupKind is then left at none, so no screen goes deaf).
-bool OpenPanel(std::int32_t kind);
-// How the popup is opened: popup::OpenPopup, or a stand-in a test installs
-// (null puts the real one back).
-using PopupOpener = bool (*)(std::int32_t kind);
-void UsePopupOpener(PopupOpener opener);
+// Opens the popup of a kind unless one is already open; when nothing opens,
+// PopupKind is left at none, so no screen goes deaf.
+void OpenPanel(std::int32_t kind);
 
 // Puts the kept game back on screen at start-up: its first tick continues it
 // instead of dealing a new board.
@@ -35,7 +31,5 @@ void ResumeKeptGame();
 // The engine's end of a game, once its show is over: the name entry or the
 // table of the finished game's mode.
 void OnGameOver(int gameMode, int nextScreen);
-
-void ResetScreenFlow();
 
 }  // namespace shell

@@ -1,12 +1,11 @@
 #include "shell/start_up.hpp"
 
-#include <cstdio>
-
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
 #include "platform/audio/speaker.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/resources/resources.hpp"
+#include "platform/system/complain.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/full_screen.hpp"
 #include "platform/window/window_system.hpp"
@@ -86,7 +85,7 @@ StartOutcome StartUp() {
   // A second start hands over to the copy already running and leaves quietly.
   if (!platform::ClaimSingleInstance()) return StartOutcome::Leave;
   if (!InitialiseWindow(init_mode::First, nullptr)) {
-    std::fputs("fandriass: the main window could not be created\n", stderr);
+    platform::Complain("the main window could not be created");
     sound::CloseSpeaker();
     // A later start must not hand over to a copy that shows nothing.
     platform::ReleaseSingleInstance();
@@ -99,7 +98,6 @@ StartOutcome StartUp() {
 void ResetShell() {
   ResetMainWindow();
   ResetQuitState();
-  ResetScreenFlow();
   render::ResetScreenState();
   render::ResetGameScreen();
   render::ResetBoardDrawing();

@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/audio/speaker_null_sink.hpp"
+#include "platform/system/private_runtime_folder.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/replay_file.hpp"
 #include "platform/window/window_system_internal.hpp"
@@ -97,17 +99,9 @@ std::vector<std::string> Sessions() {
 // or another test's copy running beside it, is never taken for this one.
 class GoldenGames : public testing::TestWithParam<std::string> {
  protected:
-  static void SetUpTestSuite() {
-    char name[] = "/tmp/fandriass-golden-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    runtime = name;
-    setenv("XDG_RUNTIME_DIR", name, 1);
-  }
-  static void TearDownTestSuite() {
-    std::error_code ignored;
-    if (!runtime.empty()) fs::remove_all(runtime, ignored);
-  }
-  static inline std::string runtime;
+  static void SetUpTestSuite() { runtime.emplace("golden"); }
+  static void TearDownTestSuite() { runtime.reset(); }
+  static inline std::optional<platform::PrivateRuntimeFolder> runtime;
 };
 
 TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
@@ -135,8 +129,8 @@ TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
   platform::headless::ClearStartedClips();
   const shell::ReplayOutcome outcome = shell::RunReplay(replay, NoteFrame);
 
-  const int displayClass =
-      static_cast<int>(platform::ClassOfSize(replay.screen.width, replay.screen.height));
+  const std::uint32_t displayClass =
+      platform::ClassNumber(platform::ClassOfSize(replay.screen.width, replay.screen.height));
   std::vector<std::string> played = {
       "session " + session + " screen " + std::to_string(replay.screen.width) + "x" +
       std::to_string(replay.screen.height) + " class " + std::to_string(displayClass)};

@@ -7,16 +7,9 @@
 #include <sstream>
 #include <string>
 
-namespace {
+#include "support/scratch_folder.hpp"
 
-std::string Folder() {
-  static const std::string folder = [] {
-    char name[] = "/tmp/fandriass-prefs-XXXXXX";
-    const char* made = mkdtemp(name);
-    return std::string(made ? made : "/tmp");
-  }();
-  return folder;
-}
+namespace {
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path);
@@ -28,7 +21,9 @@ std::string ReadAll(const std::string& path) {
 class DesktopPreferencesTest : public testing::Test {
  protected:
   void TearDown() override { platform::ResetDesktopPreferences(); }
-  const std::string path = Folder() + "/desktop.conf";
+  const testing_support::ScratchFolder scratch{"prefs"};
+  const std::string folder = scratch.root.string();
+  const std::string path = folder + "/desktop.conf";
 };
 
 TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvivesTheNextRead) {
@@ -56,7 +51,7 @@ TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvives
   EXPECT_FALSE(platform::ColourSymbols());
 
   // No file yet: the defaults, and the first save makes it.
-  const std::string fresh = Folder() + "/fresh.conf";
+  const std::string fresh = folder + "/fresh.conf";
   platform::LoadDesktopPreferences(fresh);
   EXPECT_FALSE(platform::ColourSymbols());
   platform::SetColourSymbols(true);
@@ -73,14 +68,14 @@ TEST_F(DesktopPreferencesTest, OffUntilAskedAndASaveKeepsOtherChoicesAndSurvives
   EXPECT_FALSE(platform::ColourSymbols());
 
   // A folder in the way of the file: no save, and no temporary file left behind.
-  const std::string blocked = Folder() + "/blocked.conf";
+  const std::string blocked = folder + "/blocked.conf";
   ASSERT_EQ(mkdir(blocked.c_str(), 0700), 0);
   platform::LoadDesktopPreferences(blocked);
   EXPECT_FALSE(platform::SaveDesktopPreferences());
-  EXPECT_FALSE(std::ifstream(Folder() + "/.saving-blocked.conf").good());
+  EXPECT_FALSE(std::ifstream(folder + "/.saving-blocked.conf").good());
 
   // A folder that is not there: the save fails, the choice holds for the session.
-  platform::LoadDesktopPreferences(Folder() + "/missing/desktop.conf");
+  platform::LoadDesktopPreferences(folder + "/missing/desktop.conf");
   platform::SetColourSymbols(true);
   EXPECT_FALSE(platform::SaveDesktopPreferences());
   EXPECT_TRUE(platform::ColourSymbols());

@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 // folder that cannot hold the lock lets the game run alone.
 TEST(SingleInstance, OneCopyRunsAndNeitherACrashNorABadFolderStopsTheNext) {
   const testing_support::ScratchFolder scratch("instance");
-  fs::create_directories(scratch.root);
   const std::string folder = scratch.root.string();
   platform::InstanceLock first(folder), second(folder);
   ASSERT_TRUE(first.Claim());

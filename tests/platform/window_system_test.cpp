@@ -328,8 +328,8 @@ TEST(WindowlessMessageBox, GoesToTheDesktopsBoxAndToStandardError) {
   EXPECT_EQ(TakeShownMessageBoxes().size(), 4u);
   EXPECT_EQ(desktop.shown, (std::vector<std::string>{"Leave|Gr\u00fc\u00dfe?|yes/no|warning",
                                                      "|Unsupported screen|ok", "Q|Again?|yes/no"}));
-  EXPECT_NE(err.find("Leave: Gr\u00fc\u00dfe?"), std::string::npos);
-  EXPECT_NE(err.find("Q: Sure?"), std::string::npos);
+  EXPECT_NE(err.find("fandriass: Gr\u00fc\u00dfe?\n"), std::string::npos);
+  EXPECT_NE(err.find("fandriass: Sure?\n"), std::string::npos);
 }
 
 TEST_F(WindowSystemTest, FocusGoesBackWhereItWasAndClosedWindowsGiveTheirMemoryBack) {

@@ -35,7 +35,7 @@ command -v evilwm >/dev/null || fail "evilwm is missing"
 # The server's own cursor font is the one font every server has.
 evilwm -fn cursor >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm; stop_xvfb' EXIT
+trap 'kill $wm; end_session' EXIT
 # A game started while the window manager was still starting up sometimes
 # lost its window under load.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }

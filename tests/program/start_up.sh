@@ -71,7 +71,7 @@ expect_clean_end 1 # left without two of the values: not a success
 [ "$(cat "$key/PrefsHeat/inside")" = kept ] || fail "the folder named PrefsHeat was harmed"
 grep -q "$key/Prefs " "$log" || fail "the pipe was not reported"
 for value in Prefs PrefsHeat; do
-  grep -q "^Fandriass II: cannot save $key/$value: " "$log" || fail "$value was not named as not saved: $(cat "$log")"
+  grep -q "^fandriass: cannot save $key/$value: " "$log" || fail "$value was not named as not saved: $(cat "$log")"
 done
 [ "$(stat -c %s "$key/GameStatus")" = 632 ] || fail "GameStatus was not saved"
 echo "start-up refused an unsupported screen and a second copy, went past a stale lock, a pipe and a folder"

@@ -19,13 +19,21 @@ start_xvfb() {
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait 2>/dev/null; true; }
 
 # What a test of the real binary starts from: the game and the window tool
-# (its arguments), its own display, fresh folders and no sound device.
+# (its arguments), its own display, fresh folders and no sound device. Every
+# temporary file and folder of the session is made in one folder (TMPDIR),
+# which goes when the session ends.
 start_session() {
   game=$1 tool=$2 keptgame="$(dirname "$2")/fandriass_keptgame"
   command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
+  session_folder=$(mktemp -d) || exit 1
+  export TMPDIR=$session_folder
+  trap end_session EXIT
   start_xvfb || exit 1
-  trap stop_xvfb EXIT
   fresh_folders
+}
+end_session() {
+  stop_xvfb
+  rm -rf "$session_folder"
 }
 # Fresh records and runtime folders; key is where the records are kept.
 fresh_folders() {

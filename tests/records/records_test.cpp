@@ -273,8 +273,9 @@ TEST_F(RecordsTest, ExportCodesComeOutAsTheTableSays) {
       return field[0] == '=' ? Units(field.substr(1)) : std::u16string(tagOf(std::stoi(field)));
     };
     const std::u16string_view code = records::BuildExportCode(
-        std::stoi(row[1]), tag(row[2], records::ExportModeTag),
-        tag(row[3], [](int displayClass) { return records::ExportScreenTag(displayClass); }));
+        std::stoi(row[1]), tag(row[2], records::ExportModeTag), tag(row[3], [](int number) {
+          return records::ExportScreenTag(static_cast<platform::ScreenClass>(number));
+        }));
     EXPECT_EQ(std::u16string(code), Units(row[4]));
     EXPECT_EQ(code.data()[code.size()], 0);  // handed on as a zero-ended string
   }
@@ -297,12 +298,12 @@ TEST_F(RecordsTest, FailedSavesAreNamedAndTheGameCarriesOn) {
   store.unwritable = {"PrefsHard", "PrefsChroma"};
   EXPECT_FALSE(records::SaveAllRecords());
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Fandriass II: cannot read the records in memory: it cannot be opened\n"
-            "Fandriass II: Cannot read values\n"
-            "Fandriass II: cannot save the records in memory: it cannot be opened; not saved: "
+            "fandriass: cannot read the records in memory: it cannot be opened\n"
+            "fandriass: Cannot read values\n"
+            "fandriass: cannot save the records in memory: it cannot be opened; not saved: "
             "Prefs, GameStatus, PrefsHard, PrefsPanic, PrefsHeat, PrefsChroma\n"
-            "Fandriass II: cannot save memory/PrefsHard: the store refused it\n"
-            "Fandriass II: cannot save memory/PrefsChroma: the store refused it\n");
+            "fandriass: cannot save memory/PrefsHard: the store refused it\n"
+            "fandriass: cannot save memory/PrefsChroma: the store refused it\n");
   EXPECT_EQ(GameStatus.VolumePercent, 100);
   EXPECT_EQ(store.values.size(), 4u);
   store.unwritable.clear();
@@ -328,7 +329,7 @@ TEST_F(RecordsTest, OnAFailingDiskNothingSavedIsLostAndTheNextSaveRetries) {
   bool written = true;
   EXPECT_EQ(testing_support::RunAsAnotherUser(
                 scratch.root, [] { return records::SaveAllRecords(); }, written),
-            "Fandriass II: cannot save the records in " + folder.string() + ": " +
+            "fandriass: cannot save the records in " + folder.string() + ": " +
                 std::strerror(EACCES) +
                 "; not saved: Prefs, GameStatus, PrefsHard, PrefsPanic, PrefsHeat, PrefsChroma\n");
   EXPECT_FALSE(written);
@@ -343,9 +344,9 @@ TEST_F(RecordsTest, OnAFailingDiskNothingSavedIsLostAndTheNextSaveRetries) {
                          !records::SaveAllRecords();
                 },
                 written),
-            "Fandriass II: the records in " + folder.string() +
+            "fandriass: the records in " + folder.string() +
                 " can be read but not saved: " + std::strerror(EACCES) +
-                "\nFandriass II: The scores can be read but not saved: their folder is "
+                "\nfandriass: The scores can be read but not saved: their folder is "
                 "read-only.\n");
   EXPECT_TRUE(written);
 

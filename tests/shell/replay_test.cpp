@@ -8,6 +8,7 @@
 #include "shell/desktop_options.hpp"
 #include "shell/replay_runs.hpp"
 #include "shell/shell_fixture.hpp"
+#include "support/scratch_folder.hpp"
 
 // A damaged or foreign replay is refused without harm (the golden games play
 // the good ones).
@@ -62,7 +63,8 @@ TEST_F(ReplayTest, DamagedAndForeignReplaysAreRefused) {
   // A replay of another version, or none at all, is refused by --play.
   std::string foreign = good;
   foreign.replace(foreign.find(FANDRIASS_VERSION), std::string(FANDRIASS_VERSION).size(), "0.0.9");
-  const std::string path = testing::TempDir() + "foreign.replay";
+  const testing_support::ScratchFolder scratch("replay");
+  const std::string path = scratch.root / "foreign.replay";
   std::ofstream(path) << foreign;
   EXPECT_EQ(shell::PlayReplay(path, false), 2);
   EXPECT_EQ(shell::PlayReplay(path + ".missing", true), 2);

@@ -30,7 +30,7 @@ TEST_F(ScreenSizeTest, AnUnsupportedSizeKeepsTheLayoutAndASupportedOneTakesItsOw
   for (const auto& [width, height] : {std::pair{800, 480}, std::pair{200, 600}}) {
     platform::headless::ChangeScreenSize(width, height);
     EXPECT_TRUE(TicksDuring(200)) << width << "x" << height;
-    EXPECT_EQ(platform::Display.DisplayClass, 1u);
+    EXPECT_EQ(platform::Display.DisplayClass, platform::ScreenClass::Tall);
     EXPECT_EQ(render::ScreenOffsetY, 31);
     EXPECT_EQ(platform::WindowRect(platform::MainWindow()), (platform::Rect{0, 0, width, height}));
     EXPECT_EQ(platform::headless::Screen().Pixel(5, 5), corner);
@@ -38,7 +38,7 @@ TEST_F(ScreenSizeTest, AnUnsupportedSizeKeepsTheLayoutAndASupportedOneTakesItsOw
 
   platform::headless::ChangeScreenSize(320, 240);
   platform::headless::Pump();
-  EXPECT_EQ(platform::Display.DisplayClass, 2u);
+  EXPECT_EQ(platform::Display.DisplayClass, platform::ScreenClass::Wide);
   EXPECT_EQ(render::ScreenOffsetX, 31);
   EXPECT_EQ(render::ScreenOffsetY, 0);
   EXPECT_TRUE(TicksDuring(200));

@@ -13,6 +13,7 @@
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/files/value_store.hpp"
 #include "platform/headless/headless.hpp"
+#include "platform/system/private_runtime_folder.hpp"
 #include "platform/window/message_box.hpp"
 #include "platform/window/window_system.hpp"
 #include "platform/window/window_system_internal.hpp"
@@ -70,12 +71,7 @@ inline bool TicksDuring(std::uint32_t ms) {
 class ShellTest : public testing_support::HeadlessTest {
  protected:
   void SetUp() override {
-    static const std::string folder = [] {
-      char name[] = "/tmp/fandriass-shell-XXXXXX";
-      const char* made = mkdtemp(name);
-      return std::string(made ? made : "/tmp");
-    }();
-    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    static const platform::PrivateRuntimeFolder runtime("shell");
     platform::UseStore(&store);
     ForgetEverything();
   }

@@ -147,7 +147,7 @@ std::vector<std::int32_t> savedFields;
 bool firstRun = true;
 
 // The session.
-std::uint32_t displayClass = 0;
+platform::ScreenClass displayClass = platform::ScreenClass::None;
 int width = 0, height = 0;
 bool focused = true;
 bool quitExpected = false;
@@ -191,7 +191,7 @@ void Note(std::string what) {
 
 // Input in logical pixels of the screen's layout.
 int Unit() {
-  return platform::IsVgaClass(displayClass) ? 2 : 1;
+  return platform::IsVga(displayClass) ? 2 : 1;
 }
 
 void TapDevice(int x, int y) {
@@ -272,7 +272,7 @@ int ChooseCell() {
 
 void ActOnGame() {
   const render::GameLayout l = render::GameLayoutOf(displayClass);
-  const bool square = displayClass == 5 || displayClass == 6;
+  const bool square = platform::IsSquare(displayClass);
   const int r = Pick(1000);
   if (r < 600) {
     if (const int c = ChooseCell(); c >= 0) {

@@ -18,7 +18,6 @@ namespace {
 class SoundEffectsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::UseEmbeddedResources();
     sound::LoadSoundBank();
     sound::OpenSpeaker();
   }
@@ -52,7 +51,6 @@ TEST_F(SoundEffectsTest, EventsStartTheClipsTheTableSays) {
 // loads), its channels and exact length, silence at both ends (no click), the silent
 // side of a side variant untouched, and a peak of about -3 dBFS, clear of clipping.
 TEST(GeneratedClips, EveryEffectIsEmbeddedCleanInItsExactFormatAndLength) {
-  platform::UseEmbeddedResources();
   for (const sound::SoundRow& e : sound::kSoundTable) {
     SCOPED_TRACE(e.id);
     platform::WaveData wave;

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_folder.hpp"
+
 // Real faults of the disk under the store, for tests that must see them happen.
 namespace testing_support {
 
@@ -26,28 +28,6 @@ inline std::map<std::string, std::vector<unsigned char>> FilesIn(
   }
   return files;
 }
-
-// A folder of the test's own in the temporary folder, taken away however the
-// test ends (a folder left read-only too).
-struct ScratchFolder {
-  explicit ScratchFolder(const std::string& name)
-      : root(std::filesystem::temp_directory_path() /
-             ("fandriass-" + name + "-" + std::to_string(getpid()))) {
-    std::filesystem::remove_all(root);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored)) {
-      if (entry.is_directory()) {
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
-      }
-    }
-    std::filesystem::remove_all(root, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path root;
-};
 
 // Lets no file grow past `bytes`, as a disk that fills up does, until the guard ends.
 class FileSizeLimit {

@@ -14,6 +14,7 @@
 #include "engine/game_state.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/headless/headless.hpp"
+#include "platform/system/private_runtime_folder.hpp"
 #include "platform/window/child_controls.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
@@ -43,11 +44,10 @@ namespace vk = platform::vk;
 namespace screen = render::screen;
 
 int Unit() {
-  return platform::IsVgaClass(platform::Display.DisplayClass) ? 2 : 1;
+  return platform::IsVga(platform::Display.DisplayClass) ? 2 : 1;
 }
 bool Square() {
-  const std::uint32_t c = platform::Display.DisplayClass;
-  return c == 5 || c == 6;
+  return platform::IsSquare(platform::Display.DisplayClass);
 }
 
 // Input, each followed by the time a player takes before the next.
@@ -952,8 +952,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A lock of its own, away from a game being played.
-  char runtime[] = "/tmp/fandriass-record-XXXXXX";
-  if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 1);
+  const platform::PrivateRuntimeFolder runtime("record");
   bool ok = true;
   for (const Session& s : Sessions()) {
     bool wanted = argc == 2;

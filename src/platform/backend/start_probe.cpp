@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/system/complain.hpp"
+
 namespace platform {
 
 namespace {
@@ -37,9 +39,8 @@ long StatusKb(const char* field) {
 void NoteFramePresented() {
   if (!exitAfterFirstFrame) return;
   const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - started;
-  std::fprintf(stderr, "first frame after %.1f ms; VmHWM %ld kB, VmRSS %ld kB\n", ms.count(),
-               StatusKb("VmHWM"), StatusKb("VmRSS"));
-  std::fflush(stderr);
+  Complain("first frame after %.1f ms; VmHWM %ld kB, VmRSS %ld kB", ms.count(), StatusKb("VmHWM"),
+           StatusKb("VmRSS"));
   // Nothing of the game is worth saving yet, and tearing down is not start-up.
   _exit(0);
 }

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <thread>
@@ -22,6 +21,7 @@
 #include "platform/desktop/window_memory.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/resources/resources.hpp"
+#include "platform/system/complain.hpp"
 #include "platform/window/message_box.hpp"
 #include "platform/window/window_system_internal.hpp"
 
@@ -218,13 +218,13 @@ class SdlBackend final : public Backend {
     window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, plan.width,
                                plan.height, flags);
     if (!window_) {
-      std::fprintf(stderr, "fandriass: cannot open a window: %s\n", SDL_GetError());
+      Complain("cannot open a window: %s", SDL_GetError());
       return false;
     }
     SDL_SetWindowMinimumSize(window_, std::min(screen.width, 240), std::min(screen.height, 240));
     SetIcon();
     if (!SDL_GetWindowSurface(window_)) {
-      std::fprintf(stderr, "fandriass: cannot draw in the window: %s\n", SDL_GetError());
+      Complain("cannot draw in the window: %s", SDL_GetError());
       SDL_DestroyWindow(window_);
       window_ = nullptr;
       return false;
@@ -438,7 +438,7 @@ bool StartDesktop(const DesktopOptions& options) {
   // SDL would make an end signal a click on the close button; the game tells them apart.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
-    std::fprintf(stderr, "fandriass: cannot start SDL: %s\n", SDL_GetError());
+    Complain("cannot start SDL: %s", SDL_GetError());
     return false;
   }
   desktop = new SdlBackend(options);
@@ -446,7 +446,7 @@ bool StartDesktop(const DesktopOptions& options) {
   // Controllers are a bonus: without them (no device access, say) the keys and
   // the mouse still play. Those already plugged in come as events.
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    std::fprintf(stderr, "fandriass: no game controllers: %s\n", SDL_GetError());
+    Complain("no game controllers: %s", SDL_GetError());
   }
   return true;
 }

@@ -4,10 +4,10 @@
 #include <dlfcn.h>
 
 #include <atomic>
-#include <cstdio>
 #include <string>
 
 #include "platform/audio/wave_clip.hpp"
+#include "platform/system/complain.hpp"
 
 namespace platform {
 
@@ -39,8 +39,7 @@ void SayNoSound(const std::string& why) {
   static bool said = false;
   if (said) return;
   said = true;
-  std::fprintf(stderr, "fandriass: no sound device could be opened (%s); playing without sound\n",
-               why.c_str());
+  Complain("no sound device could be opened (%s); playing without sound", why.c_str());
 }
 
 class SdlAudioOutput final : public AudioOutput {

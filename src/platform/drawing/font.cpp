@@ -163,7 +163,6 @@ Font Font::Create(int cellHeight, int weight) {
     if (TTF_WasInit()) TTF_CloseFont(static_cast<TTF_Font*>(f));
   });
   font.cellHeight_ = cellHeight;
-  font.weight_ = weight;
   return font;
 }
 

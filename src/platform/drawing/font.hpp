@@ -33,7 +33,6 @@ class Font {
 
   bool Empty() const { return !face_; }
   int CellHeight() const { return cellHeight_; }
-  int Weight() const { return weight_; }
   // How far below the top of its cell the renderer's glyph box starts, so
   // that the baseline sits at the face's ascent as the layouts expect.
   int GlyphTop() const { return glyphTop_; }
@@ -46,7 +45,6 @@ class Font {
  private:
   std::shared_ptr<void> face_;
   int cellHeight_ = 0;
-  int weight_ = 0;
   int glyphTop_ = 0;
   double embolden_ = 0;
 };

@@ -86,8 +86,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 namespace {
 
-TextObserver textObserver = nullptr;
-
 TTF_Font* Face(const Font* font) {
   return font ? static_cast<TTF_Font*>(font->Handle()) : nullptr;
 }
@@ -140,8 +138,11 @@ std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, in
   return lines;
 }
 
-// Spreads `width` x `height` coverage into `out`, which grows to the new width
-// (returned). The scratch vector is the caller's, so a paint allocates nothing.
+// Spreads `width` x `height` coverage (0..255, row by row) to the right by a
+// font's extra ink in pixels: each pixel takes the strongest of the pixels up
+// to that far to its left, the farthest weighted by the fraction. The block
+// grows by the whole pixels the ink reaches; `out` takes it and the new width
+// is returned. The scratch vector is the caller's, so a paint allocates nothing.
 int SpreadInkInto(const int* coverage, int width, int height, double embolden,
                   std::vector<int>& out) {
   const int whole = static_cast<int>(embolden);
@@ -225,13 +226,6 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int wi
 
 }  // namespace
 
-std::vector<int> SpreadInk(const std::vector<int>& coverage, int& width, int height,
-                           double embolden) {
-  std::vector<int> out;
-  width = SpreadInkInto(coverage.data(), width, height, embolden, out);
-  return out;
-}
-
 int MeasureText(const Font& font, std::u16string_view text) {
   TTF_Font* face = Face(&font);
   return face ? Width(face, Utf16ToUtf8(text)) : 0;
@@ -246,15 +240,10 @@ int SpaceAfter(const Font& font, char16_t character) {
   return std::max(advance - maxX, 0);
 }
 
-void SetTextObserver(TextObserver observer) {
-  textObserver = observer;
-}
-
 int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsigned format) {
   // The text ends at its first zero unit, as the game's strings do.
   const std::size_t zero = text.find(u'\0');
   if (zero != std::u16string_view::npos) text = text.substr(0, zero);
-  if (textObserver) textObserver(DrawnText{text, rect, format, dc.font, dc.textColour});
   TTF_Font* face = Face(dc.font);
   if (!dc.surface || !face) return 0;
   const int lineHeight = dc.font->CellHeight();

@@ -7,6 +7,7 @@
 
 #include "platform/files/file_store.hpp"
 #include "platform/files/plain_file.hpp"
+#include "platform/system/complain.hpp"
 
 namespace platform {
 
@@ -68,13 +69,13 @@ bool SaveDesktopPreferences() {
     out << text.str();
     out.flush();
     if (!out) {
-      std::fprintf(stderr, "Fandriass II: cannot save %s\n", current.path.c_str());
+      Complain("cannot save %s", current.path.c_str());
       std::remove(temporary.c_str());
       return false;
     }
   }
   if (std::rename(temporary.c_str(), current.path.c_str()) != 0) {
-    std::fprintf(stderr, "Fandriass II: cannot save %s\n", current.path.c_str());
+    Complain("cannot save %s", current.path.c_str());
     std::remove(temporary.c_str());
     return false;
   }

@@ -7,13 +7,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
 
 #include "platform/files/plain_file.hpp"
+#include "platform/system/complain.hpp"
 
 namespace platform {
 
@@ -61,8 +61,8 @@ void SweepTemporaryFiles(const std::string& folder, int folderFd) {
 
 // The player should hear why a value is never read: it is left where it is, untouched.
 QueryOutcome RefuseValue(const std::string& folder, const std::string& fileName) {
-  std::fprintf(stderr, "Fandriass II: %s/%s is not a plain file; it is left alone and not read\n",
-               folder.c_str(), fileName.c_str());
+  Complain("%s/%s is not a plain file; it is left alone and not read", folder.c_str(),
+           fileName.c_str());
   return QueryOutcome::Failed;
 }
 

@@ -76,7 +76,6 @@ ResourcePack::ResourcePack(std::span<const std::uint8_t> blob) {
   }
   blob_ = blob;
   count_ = count;
-  valid_ = true;
 }
 
 std::span<const std::uint8_t> ResourcePack::Find(ResourceKind kind, std::uint32_t id) const {

@@ -27,15 +27,12 @@ class ResourcePack {
   ResourcePack() = default;
   explicit ResourcePack(std::span<const std::uint8_t> blob);
 
-  bool Valid() const { return valid_; }
-  std::uint32_t Count() const { return count_; }
   // The bytes of one resource; empty when the pack has no such entry.
   std::span<const std::uint8_t> Find(ResourceKind kind, std::uint32_t id) const;
 
  private:
   std::span<const std::uint8_t> blob_;
   std::uint32_t count_ = 0;
-  bool valid_ = false;
 };
 
 }  // namespace platform

@@ -27,8 +27,6 @@ std::span<const std::uint8_t> EmbeddedBlob() {
           static_cast<std::size_t>(fandriass_resources_end - fandriass_resources_begin)};
 }
 
-bool usingEmbedded = true;
-
 ResourcePack& ActivePack() {
   static ResourcePack pack(EmbeddedBlob());
   return pack;
@@ -82,18 +80,7 @@ Bitmap LoadIconResource(int id) {
   return DecodePng(Find(ResourceKind::Icon, id));
 }
 
-void UseResourcePack(std::span<const std::uint8_t> pack) {
-  ActivePack() = ResourcePack(pack);
-  usingEmbedded = false;
-}
-
-void UseEmbeddedResources() {
-  ActivePack() = ResourcePack(EmbeddedBlob());
-  usingEmbedded = true;
-}
-
 void ReleaseResourcePages() {
-  if (!usingEmbedded) return;
   const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto begin = reinterpret_cast<std::uintptr_t>(fandriass_resources_begin);
   const auto end = reinterpret_cast<std::uintptr_t>(fandriass_resources_end);

@@ -26,9 +26,4 @@ Bitmap DecodePng(std::span<const std::uint8_t> bytes);
 // system take back the memory they hold. Later loads still work.
 void ReleaseResourcePages();
 
-// Tests read resources from a pack of their own; the pack must outlive its use.
-void UseResourcePack(std::span<const std::uint8_t> pack);
-// Back to the pack linked into the executable.
-void UseEmbeddedResources();
-
 }  // namespace platform

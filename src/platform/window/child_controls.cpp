@@ -473,15 +473,6 @@ void BindEditKeys(Window* edit, int enterId, int escapeId) {
   }
 }
 
-void SetWindowText(Window* control, std::u16string_view text) {
-  Control* c = ControlOf(control);
-  if (!c) return;
-  c->text = c->kind == ControlKind::Edit ? Sanitised(text) : std::u16string(text);
-  c->anchor = c->caret = 0;
-  c->scroll = 0;
-  Changed(control);
-}
-
 std::size_t GetWindowText(Window* control, char16_t* buffer, std::size_t size) {
   if (!buffer || size == 0) return 0;
   const Control* c = ControlOf(control);

@@ -35,7 +35,6 @@ void SelectAllText(Window* edit);
 // a dialog's default and cancel buttons would.
 void BindEditKeys(Window* edit, int enterId, int escapeId);
 
-void SetWindowText(Window* control, std::u16string_view text);
 // Copies the text into a buffer of size units, always closed by a zero unit, and
 // returns how many units were copied (never half a surrogate pair).
 std::size_t GetWindowText(Window* control, char16_t* buffer, std::size_t size);

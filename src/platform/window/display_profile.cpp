@@ -8,21 +8,20 @@ namespace platform {
 
 DisplayProfile Display;
 
-std::uint32_t ClassOfSize(int width, int height) {
+ScreenClass ClassOfSize(int width, int height) {
   struct Size {
     int width, height;
-    std::uint32_t displayClass;
+    ScreenClass displayClass;
   };
-  static constexpr Size kSizes[] = {{240, 320, 1}, {320, 240, 2}, {480, 640, 3}, {640, 480, 4},
-                                    {240, 240, 5}, {480, 480, 6}, {320, 320, 7}};
+  static constexpr Size kSizes[] = {
+      {240, 320, ScreenClass::Tall},    {320, 240, ScreenClass::Wide},
+      {480, 640, ScreenClass::TallVga}, {640, 480, ScreenClass::WideVga},
+      {240, 240, ScreenClass::Square},  {480, 480, ScreenClass::SquareVga},
+      {320, 320, ScreenClass::Large}};
   for (const Size& s : kSizes) {
     if (s.width == width && s.height == height) return s.displayClass;
   }
-  return 0;
-}
-
-bool IsVgaClass(std::uint32_t displayClass) {
-  return displayClass == 3 || displayClass == 4 || displayClass == 6;
+  return ScreenClass::None;
 }
 
 namespace {
@@ -42,13 +41,13 @@ int MeasureDisplay() {
   Display.ScreenWidth = ScreenWidth();
   Display.ScreenHeight = ScreenHeight();
   Display.DisplayClass = ClassOfSize(Display.ScreenWidth, Display.ScreenHeight);
-  if (Display.DisplayClass == Class320x320) {
+  if (IsLarge(Display.DisplayClass)) {
     Display.MenuBarHeight = 35;
-  } else if (IsVgaClass(Display.DisplayClass)) {
+  } else if (IsVga(Display.DisplayClass)) {
     Display.MenuBarHeight = 52;
   }
-  if (Display.DisplayClass == 0) {
-    Display.DisplayClass = 8;
+  if (Display.DisplayClass == ScreenClass::None) {
+    Display.DisplayClass = ScreenClass::Unsupported;
     MessageBox(nullptr,
                u"This screen is not supported.\n240x320, 320x240, 240x240, 320x320, 640x480, "
                u"480x640, 480x480 screens are supported!",
@@ -61,7 +60,7 @@ int MeasureDisplay() {
 void RederiveDisplayClass() {
   const int width = ScreenWidth();
   const int height = ScreenHeight();
-  if (const std::uint32_t displayClass = ClassOfSize(width, height)) {
+  if (const ScreenClass displayClass = ClassOfSize(width, height); IsSupported(displayClass)) {
     Display.ScreenWidth = width;
     Display.ScreenHeight = height;
     Display.DisplayClass = displayClass;

@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 int Scaled(int logical, double scale) {
-  if (Display.DisplayClass == Class320x320) return logical;
+  if (IsLarge(Display.DisplayClass)) return logical;
   return static_cast<int>(logical * scale);
 }
 
@@ -21,7 +21,7 @@ int ScaleRuleY(int logical) {
   return Scaled(logical, Display.ScaleY);
 }
 int DoublingRule(int logical) {
-  return IsVgaClass(Display.DisplayClass) ? logical * 2 : logical;
+  return IsVga(Display.DisplayClass) ? logical * 2 : logical;
 }
 
 void InvalidateLogicalRect(Window* window, int left, int top, int right, int bottom) {
@@ -29,14 +29,14 @@ void InvalidateLogicalRect(Window* window, int left, int top, int right, int bot
   InvalidateRect(window, &r);
 }
 
-void InvalidateScreen(Window* window, std::uint32_t displayClass) {
+void InvalidateScreen(Window* window, ScreenClass displayClass) {
   struct Size {
     int width, height;
   };
   static constexpr Size kSizes[] = {{240, 320}, {320, 240}, {480, 640}, {640, 480},
                                     {240, 240}, {480, 480}, {320, 320}};
-  if (displayClass < 1 || displayClass > 7) return;
-  const Size& s = kSizes[displayClass - 1];
+  if (!IsSupported(displayClass)) return;
+  const Size& s = kSizes[ClassNumber(displayClass) - 1];
   Rect r{0, 0, static_cast<int>(s.width * Display.ScaleX),
          static_cast<int>(s.height * Display.ScaleY)};
   InvalidateRect(window, &r);

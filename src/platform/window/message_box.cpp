@@ -1,7 +1,6 @@
 #include "platform/window/message_box.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "platform/backend/backend.hpp"
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/drawing/text_drawing.hpp"
+#include "platform/system/complain.hpp"
 #include "platform/window/control_style.hpp"
 #include "platform/window/message_box.hpp"
 #include "platform/window/window_system_internal.hpp"
@@ -265,8 +265,7 @@ bool TakeScripted(std::u16string_view text, int& answer) {
 int DesktopMessageBox(std::u16string_view text, std::u16string_view caption, unsigned flags) {
   const std::string text8 = Utf16ToUtf8(text);
   const std::string caption8 = Utf16ToUtf8(caption);
-  std::fprintf(stderr, "%s: %s\n", caption8.c_str(), text8.c_str());
-  std::fflush(stderr);
+  Complain("%s", text8.c_str());
 
   int answer = LastAnswer(flags);
   if (TakeScripted(text, answer)) return answer;

@@ -16,7 +16,6 @@ constexpr unsigned IconExclamation = 0x30;
 }  // namespace message_box
 
 constexpr int IdOk = 1;
-constexpr int IdCancel = 2;
 constexpr int IdYes = 6;
 constexpr int IdNo = 7;
 

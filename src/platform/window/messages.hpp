@@ -17,7 +17,6 @@ constexpr unsigned SetFocus = 0x0007;
 constexpr unsigned KillFocus = 0x0008;
 constexpr unsigned Paint = 0x000F;
 constexpr unsigned Close = 0x0010;
-constexpr unsigned Quit = 0x0012;
 constexpr unsigned SettingChange = 0x001A;
 constexpr unsigned WindowPosChanged = 0x0047;
 constexpr unsigned KeyDown = 0x0100;

@@ -43,7 +43,6 @@ struct WindowSystem {
   int pressY = 0;
   std::deque<QueuedMessage> queue;
   std::vector<InputFilter> filters;
-  std::vector<OverlayPainter> overlays;
   bool quit = false;
   int exitCode = 0;
   int modalDepth = 0;
@@ -467,14 +466,6 @@ void RemoveInputFilter(InputFilter filter) {
   auto& f = System().filters;
   f.erase(std::remove(f.begin(), f.end(), filter), f.end());
 }
-void AddOverlayPainter(OverlayPainter painter) {
-  System().overlays.push_back(painter);
-}
-void RemoveOverlayPainter(OverlayPainter painter) {
-  auto& o = System().overlays;
-  o.erase(std::remove(o.begin(), o.end(), painter), o.end());
-}
-
 void ComposeScreen(Bitmap& screen) {
   const ScreenConfig& config = ActiveScreen();
   if (screen.Width() != config.width || screen.Height() != config.height) {
@@ -488,7 +479,6 @@ void ComposeScreen(Bitmap& screen) {
       std::copy(src, src + dest.Width(), screen.Row(y) + dest.left);
     }
   }
-  for (OverlayPainter painter : System().overlays) painter(screen);
 }
 
 void MarkScreenChanged() {
@@ -590,12 +580,11 @@ bool RunLoopUntil(const bool& done) {
   return !s.quit;
 }
 
-bool RunModalLoop(const bool& done) {
+void RunModalLoop(const bool& done) {
   WindowSystem& s = System();
   ++s.modalDepth;
-  const bool ended = RunLoopUntil(done);
+  RunLoopUntil(done);
   --s.modalDepth;
-  return ended;
 }
 
 int ModalDepth() {

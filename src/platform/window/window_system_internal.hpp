@@ -81,14 +81,11 @@ std::uint64_t TimersDelivered();
 // Services that draw over every window or take input first (message boxes,
 // child controls) register hooks. A filter returns true when it consumed the input.
 using InputFilter = bool (*)(unsigned message, WParam wParam, LParam lParam);
-using OverlayPainter = void (*)(Bitmap& screen);
 void AddInputFilter(InputFilter filter);
 void RemoveInputFilter(InputFilter filter);
-void AddOverlayPainter(OverlayPainter painter);
-void RemoveOverlayPainter(OverlayPainter painter);
 
 // Composes what the player sees: every visible top-level window's surface in
-// z order, then the overlays.
+// z order.
 void ComposeScreen(Bitmap& screen);
 // Something visible changed since the last present.
 void MarkScreenChanged();
@@ -101,7 +98,7 @@ bool DispatchOne();
 // whenever nothing is pending. Returns false when it ended by quit.
 bool RunLoopUntil(const bool& done);
 // The loop of a modal box (counted in ModalDepth while it runs).
-bool RunModalLoop(const bool& done);
+void RunModalLoop(const bool& done);
 int ModalDepth();
 // Milliseconds until the next timer or frame falls due (0 if one is due now),
 // or kForever.
