@@ -2,8 +2,8 @@
 
 namespace engine {
 
-// One game-screen paint of each move under way. The renderer draws from the
-// state; these advance it and apply the completion rules at the right moment.
+// One game-screen paint of each move under way (taken by AdvancePaint). They
+// advance the state and apply the completion rules at the right moment.
 // `step` is the settings' pixels per paint (BallStep for drops and suction,
 // FallStep for falls).
 

@@ -119,8 +119,9 @@ struct GameState {
   std::int32_t ShowHurried;
   // Swaps of the hazard sign still to show (set when the reserve runs low).
   std::int32_t HazardBlink;
+  std::int32_t HazardSecondPhase;  // the sign shows its second picture next
 
-  // Redraw requests: set here, cleared by the painter that serves them.
+  // Redraw requests: set here, cleared by the paint that serves them.
   std::int32_t GaugeRedraw;
   std::int32_t ScoreRedraw;        // score box and PANIC clock
   std::int32_t WordRedraw;         // letter strip: 1 = changed, 2 = area invalidated

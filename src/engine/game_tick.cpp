@@ -137,12 +137,18 @@ void GameTick(platform::Window* window) {
 }
 
 void FullRedrawTick(platform::Window* window) {
+  // The frame has just drawn the word; the tick may change it again.
+  Game.WordRedraw = 0;
   // A resumed game keeps its colour and, in HEAT, the hot pipes it was left with.
   if (!Game.RestoreKeptGame) {
     RollPaintColour();
     DrawHotPipes();  // HEAT only
   }
   GameTick(window);
+  // The painter draws the colour and the pipes as the tick left them.
+  Game.SwatchRedraw = 0;
+  Game.PipesRedraw = 0;
+  Game.RestoreKeptGame = 0;
 }
 
 void ReserveStep(platform::Window* window) {

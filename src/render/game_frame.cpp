@@ -18,7 +18,6 @@ namespace render {
 
 namespace {
 
-using engine::Game;
 using engine::Kept;
 using platform::DeviceContext;
 
@@ -160,10 +159,8 @@ void FullRedraw(platform::Window* window, DeviceContext& screen) {
   DrawNextColour(screen);
   // HEAT leaves its pipes to this point: the hot ones are chosen by the tick.
   if (Kept.Mode == engine::mode::Heat) DrawPipes();
-  Game.PipesRedraw = 0;
   // The frame laid out an empty board: the balls come back with the board redraw.
   BoardRedrawRequested = true;
-  Game.RestoreKeptGame = 0;
 }
 
 void RefreshFrame(DeviceContext& screen) {

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "engine/game_state.hpp"
-#include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
@@ -26,12 +25,11 @@ using engine::Game;
 using engine::Kept;
 
 // The overlays' own counters, as a new start finds them: the paint pot's frame
-// counter and the frame it shows, the blink phase of the decorations, and the
-// cell the cursor frame was last drawn on (-1: none).
+// counter and the frame it shows, and the cell the cursor frame was last drawn
+// on (-1: none).
 struct OverlayState {
   int PotCounter = 0;
   int PotFrameShown = 0;
-  bool HazardSecondPhase = false;
   int CursorDrawnAt = -1;
 };
 OverlayState overlay;
@@ -83,9 +81,8 @@ void DrawSoundIcon(platform::DeviceContext& screen) {
   DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, y);
 }
 
-void DrawBonusBanner() {
-  if (Game.WordBlinkStep <= 0) return;
-  if (engine::EndWordBlinkIfOver()) {
+void DrawBonusBanner(bool ended) {
+  if (ended) {
     RedrawBoard();
     return;
   }
@@ -93,8 +90,7 @@ void DrawBonusBanner() {
   DrawPictureKeyed(board, BonusBanner, 33, 90);
 }
 
-void DrawLevelUpBanner(platform::DeviceContext& screen) {
-  const engine::LevelUpFrameResult frame = engine::LevelUpFrame();
+void DrawLevelUpBanner(platform::DeviceContext& screen, const engine::LevelUpFrameResult& frame) {
   if (frame.ShowBanner) {
     platform::DeviceContext board = BoardContext();
     DrawPictureKeyed(board, LevelUpBanner, 33, 90);
@@ -119,24 +115,15 @@ void DrawPausedNotice(platform::DeviceContext& screen) {
   screen = saved;
 }
 
-void DrawHazardBlink(platform::DeviceContext& screen) {
-  if (!Game.DecorationsRedraw) return;
-  Game.DecorationsRedraw = 0;
-  const std::uint32_t displayClass = platform::Display.DisplayClass;
-  if (displayClass != 1 && displayClass != 3) return;
-  if (Game.HazardBlink <= 0) return;
+void DrawHazardBlink(platform::DeviceContext& screen, bool secondPhase) {
   // The second phase puts the pictures back as the panel shows them at rest.
-  const int coilA = overlay.HazardSecondPhase ? 1 : 0;
+  const int coilA = secondPhase ? 1 : 0;
   DrawPicture(screen, Coils + coilA, 101, 284);
   DrawPicture(screen, Coils + 1 - coilA, 47, -18);
   DrawPicture(screen, HazardSigns + 1 - coilA, 164, 281);
-  if (overlay.HazardSecondPhase) Game.HazardBlink = std::min(Game.HazardBlink - 1, 3);
-  overlay.HazardSecondPhase = !overlay.HazardSecondPhase;
 }
 
 void DrawPaintPot(platform::DeviceContext& screen) {
-  if (Game.DripRedraw <= 0) return;
-  Game.DripRedraw = 0;
   if (!Dripping()) return;
   if (overlay.PotCounter == 0) {
     overlay.PotCounter = Game.DripInterval + 6;

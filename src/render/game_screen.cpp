@@ -9,6 +9,7 @@
 #include "render/drawing_primitives.hpp"
 #include "render/game_frame.hpp"
 #include "render/game_overlays.hpp"
+#include "render/paint_steps.hpp"
 #include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
@@ -59,6 +60,8 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
   const std::uint32_t displayClass = platform::Display.DisplayClass;
   if (displayClass < 1 || displayClass > 7) return;
 
+  // A frame drawn whole serves the word's and the colour's requests.
+  bool panelsRedrawn = false;
   if (engine::Game.RestoreKeptGame) FullRedrawRequested = true;
   if (FullRedrawRequested) {
     FullRedraw(window, screen);
@@ -77,35 +80,15 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
     DrawNextColour(screen);
     BoardRedrawRequested = true;
     laidOutClass = displayClass;
+    panelsRedrawn = true;
   }
   if (RepaintAll) {
     RefreshFrame(screen);
     RepaintAll = 0;
+    panelsRedrawn = true;
   }
   DrawSoundIcon(screen);
-
-  DrawFalls(screen);
-  DrawDrops(screen);
-  DrawSplashes(screen);
-  DrawGauge(screen);
-  DrawScoreAndClock(screen);
-  DrawSuction(engine::side::Left, screen);
-  DrawSuction(engine::side::Top, screen);
-  DrawSuction(engine::side::Right, screen);
-  DrawSuction(engine::side::Bottom, screen);
-  DrawHazardBlink(screen);
-  DrawLevelUpBanner(screen);
-
-  if (BoardRedrawRequested) {
-    RedrawBoard();
-    BoardRedrawRequested = false;
-  }
-  DrawBonusBanner();
-  if (engine::Game.WordRedraw == 2) DrawLetterStrip(screen);
-
-  DrawBonusCellMarker(screen);
-  DrawGameOverShow(screen);
-  DrawPaintPot(screen);
+  PaintSteps(screen, panelsRedrawn);
   if (LateBoardRedrawRequested) {
     RedrawBoard();
     LateBoardRedrawRequested = false;

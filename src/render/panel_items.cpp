@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "engine/game_state.hpp"
-#include "engine/game_tick.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/software_drawing.hpp"
 #include "platform/text_drawing.hpp"
@@ -13,7 +12,6 @@
 namespace render {
 
 using namespace board;
-using engine::Game;
 using engine::Kept;
 
 void DrawLetterStrip(platform::DeviceContext& screen) {
@@ -24,7 +22,6 @@ void DrawLetterStrip(platform::DeviceContext& screen) {
   }
   BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, CurrentLayout.CanvasOffsetX + 9,
              CanvasToScreenY(247), 122, 18);
-  Game.WordRedraw = 0;
 }
 
 void DrawNextColour(platform::DeviceContext& screen) {
@@ -37,7 +34,6 @@ void DrawNextColour(platform::DeviceContext& screen) {
     DrawColourSymbol(screen, paint, CurrentLayout.CanvasOffsetX + 217 + 9,
                      CanvasToScreenY(48) + 12);
   }
-  Game.SwatchRedraw = 0;
 }
 
 void DrawLevelTile(platform::DeviceContext& screen) {
@@ -86,15 +82,11 @@ void DrawPanicClock(platform::DeviceContext& screen) {
 }
 
 void DrawScoreAndClock(platform::DeviceContext& screen) {
-  if (!Game.ScoreRedraw) return;
-  engine::PanicSecond();
   DrawScoreBox(screen);
   if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
-  Game.ScoreRedraw = 0;
 }
 
 void DrawGauge(platform::DeviceContext& screen) {
-  if (!Game.GaugeRedraw) return;
   platform::Bitmap& buffer = BackBuffers[GaugeBuffer];
   platform::DeviceContext gauge = platform::MemoryContext(buffer);
   DrawPicture(gauge, PictureOf(GaugeTubeEmpty), 0, 0);
@@ -112,7 +104,6 @@ void DrawGauge(platform::DeviceContext& screen) {
     Painter.GaugeBlink = (Painter.GaugeBlink + 1) % 8;
   }
   BlitScaled(screen, buffer, 0, 0, CurrentLayout.CanvasOffsetX + 220, CanvasToScreenY(92), 13, 116);
-  Game.GaugeRedraw = 0;
 }
 
 }  // namespace render
