@@ -141,16 +141,6 @@ inline records::GameStatusRecord& Kept = records::GameStatus;
 // Puts every engine field back to its value at program start.
 void InitialiseGameState();
 
-// Where the game screen's layout puts the board; the tick's invalidations are
-// relative to it. Set by the game screen on every full redraw.
-struct TickLayout {
-  std::int32_t BoardOriginX;
-  std::int32_t BoardOriginY;
-  std::int32_t ScreenOffsetX;
-  std::int32_t ScreenOffsetY;
-};
-extern TickLayout Layout;
-
 // Heat of pipe 1..24 (1..6 top, 7..12 right, 13..18 bottom, 19..24 left).
 std::int32_t& PipeHeat(int pipe);
 // Hot-pipe flag of pipe 1..24 (HEAT).

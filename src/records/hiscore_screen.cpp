@@ -237,8 +237,6 @@ void PaintHiScoreScreen(platform::DeviceContext& dc) {
   const std::uint32_t displayClass = platform::Display.DisplayClass;
   const HiScoreLayout l = HiScoreLayoutOf(displayClass);
   render::ScreenOffsetY = l.offsetY;
-  render::IconBarX = l.tabX;
-  render::IconBarY = l.tabY;
   const platform::DeviceContext saved = dc;
 
   render::FillRectRGB(dc, 0, 0, 0, 0, 0, Wide(displayClass) ? 320 : 240,

@@ -24,8 +24,7 @@ HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass);
 // title); false outside 1..5.
 bool ModeColour(int mode, int& red, int& green, int& blue);
 
-// Draws the whole screen from the tables on every paint, for render::HiScoreTab,
-// and sets render::IconBarX/Y to the tab row.
+// Draws the whole screen from the tables on every paint, for render::HiScoreTab.
 void PaintHiScoreScreen(platform::DeviceContext& dc);
 
 }  // namespace records

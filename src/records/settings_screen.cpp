@@ -151,8 +151,7 @@ SettingsLayout SettingsLayoutOf(std::uint32_t displayClass) {
 
 void PaintSettingsScreen(platform::DeviceContext& dc) {
   const SettingsLayout layout = SettingsLayoutOf(platform::Display.DisplayClass);
-  // The slider draws at the screen's offset; the page itself never moves sideways.
-  render::ScreenOffsetX = 0;
+  // The slider draws at the screen's offset.
   render::ScreenOffsetY = layout.offsetY;
   const bool entering = render::ScreenPhase == 0;
   if (entering) DrawPage(dc);

@@ -32,6 +32,8 @@ void DrawFall(const engine::FallFrame& fall);
 void DrawDrop(const engine::DropFrame& drop);
 void DrawSplash(const engine::SplashFrame& splash);
 void DrawGauge(platform::DeviceContext& screen);
+// The gauge as last drawn, from its back buffer.
+void ShowGauge(platform::DeviceContext& screen);
 // The score box and, in PANIC, the clock.
 void DrawScoreAndClock(platform::DeviceContext& screen);
 void DrawBonusCellMarker(bool restart);

@@ -72,9 +72,8 @@ void DrawExtraLabel(platform::DeviceContext& screen) {
   Painter.LabelCountdown -= 1;
   const int cell = Painter.LabelCell;
   if (cell < 0 || cell >= engine::CellCount) return;
-  DrawPictureKeyed(screen, PictureOf(ExtraLabel),
-                   CurrentLayout.ScreenOffsetX + 18 + 30 * engine::ColumnOf(cell),
-                   CurrentLayout.ScreenOffsetY + 22 + 30 * engine::RowOf(cell), kGreyKey);
+  const engine::ItemRect at = PlacedCell(cell);
+  DrawPictureKeyed(screen, PictureOf(ExtraLabel), at.Left, at.Top + 4, kGreyKey);
 }
 
 }  // namespace render

@@ -14,7 +14,6 @@
 #include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
@@ -42,31 +41,10 @@ bool Dripping() {
   return Kept.Mode == engine::mode::Hard || Kept.Mode == engine::mode::Panic;
 }
 
-// The pot stands beside the reserve in the bottom panel, which the layouts
-// shifted up show only down to its score. There the wide ones stand it at the
-// foot of the right-hand panel, under its feed pipe, and the square ones in the
-// corner after the score, which PANIC's clock takes from it.
-bool PotPlace(int& x, int& y) {
-  const GameLayout& layout = CurrentLayout;
-  if (layout.ViewShiftY == 0) {
-    x = layout.CanvasOffsetX + 217;
-    y = 276;
-  } else if (layout.CanvasWidth == 320) {
-    x = 289;
-    y = 31 + 210 - layout.ViewShiftY;
-  } else if (Kept.Mode != engine::mode::Panic) {
-    x = 215;
-    y = 216;
-  } else {
-    return false;
-  }
-  return true;
-}
-
 void DrawPotFrame(platform::DeviceContext& screen, int frame) {
   overlay.PotFrameShown = frame;
-  int x = 0, y = 0;
-  if (PotPlace(x, y)) DrawPicture(screen, PaintPots + frame, x, y);
+  const engine::ItemRect pot = Placed(engine::Item::PaintPot);
+  if (!pot.Empty()) DrawPicture(screen, PaintPots + frame, pot.Left, pot.Top);
 }
 
 }  // namespace
@@ -74,11 +52,11 @@ void DrawPotFrame(platform::DeviceContext& screen, int frame) {
 void DrawSoundIcon(platform::DeviceContext& screen) {
   if (!SoundIconChanged) return;
   SoundIconChanged = 0;
-  const GameLayout& layout = CurrentLayout;
-  // Where the frame put the icon bar, which the square classes shift out of sight.
-  const bool landscape = platform::Display.DisplayClass == 2 || platform::Display.DisplayClass == 4;
-  const int y = IconBarY + (landscape ? 31 : 0) - layout.ViewShiftY;
-  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, y);
+  // The square classes shift the icon bar out of sight.
+  const engine::ItemRect icon = Placed(engine::Item::SoundIcon);
+  if (icon.Empty()) return;
+  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, icon.Left,
+              icon.Top);
 }
 
 void DrawBonusBanner(bool ended) {
@@ -102,8 +80,9 @@ void DrawLevelUpBanner(platform::DeviceContext& screen, const engine::LevelUpFra
 }
 
 void DrawPausedNotice(platform::DeviceContext& screen) {
-  const int left = ScreenOffsetX + 18 + 40;
-  const int top = ScreenOffsetY + 18 + 86;
+  const engine::ItemRect cells = Placed(engine::Item::Cells);
+  const int left = cells.Left + 40;
+  const int top = cells.Top + 86;
   DrawRoundBox(screen, 2, platform::ScaleRuleX(left), platform::ScaleRuleY(top),
                platform::ScaleRuleX(136), platform::ScaleRuleY(44), platform::ScaleRuleX(12),
                platform::ScaleRuleY(12), 255, 214, 90, 24, 28, 44);
@@ -118,9 +97,12 @@ void DrawPausedNotice(platform::DeviceContext& screen) {
 void DrawHazardBlink(platform::DeviceContext& screen, bool secondPhase) {
   // The second phase puts the pictures back as the panel shows them at rest.
   const int coilA = secondPhase ? 1 : 0;
-  DrawPicture(screen, Coils + coilA, 101, 284);
-  DrawPicture(screen, Coils + 1 - coilA, 47, -18);
-  DrawPicture(screen, HazardSigns + 1 - coilA, 164, 281);
+  const engine::ItemRect low = Placed(engine::Item::CoilLow);
+  const engine::ItemRect high = Placed(engine::Item::CoilHigh);
+  const engine::ItemRect sign = Placed(engine::Item::HazardSign);
+  DrawPicture(screen, Coils + coilA, low.Left, low.Top);
+  DrawPicture(screen, Coils + 1 - coilA, high.Left, high.Top);
+  DrawPicture(screen, HazardSigns + 1 - coilA, sign.Left, sign.Top);
 }
 
 void DrawPaintPot(platform::DeviceContext& screen) {

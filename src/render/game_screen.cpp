@@ -8,9 +8,9 @@
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_frame.hpp"
+#include "render/game_layout.hpp"
 #include "render/game_overlays.hpp"
 #include "render/paint_steps.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
@@ -95,7 +95,8 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
   }
   DrawCursorFrame();
 
-  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, ScreenOffsetX, ScreenOffsetY, 216, 216);
+  const engine::ItemRect board = Placed(engine::Item::Board);
+  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, board.Left, board.Top, 216, 216);
   DrawExtraLabel(screen);
   if (PausedNoticeShown) DrawPausedNotice(screen);
 }

@@ -2,7 +2,6 @@
 
 namespace render {
 
-int ScreenOffsetX = 0;
 int ScreenOffsetY = 0;
 
 }  // namespace render

@@ -2,9 +2,8 @@
 
 namespace render {
 
-// The logical layout offsets of the screen being shown, set by its painter's
-// entry step; on the game screen they are the board origin.
-extern int ScreenOffsetX;
+// How far down the screen being shown sits, set by its painter; the volume
+// slider is drawn by it.
 extern int ScreenOffsetY;
 
 }  // namespace render

@@ -101,7 +101,6 @@ void PaintMainMenu(platform::DeviceContext& dc) {
   if (render::ScreenPhase == 0) EnterMainMenu();
   const std::uint32_t displayClass = platform::Display.DisplayClass;
   const MenuOffsets offsets = MainMenuOffsets(displayClass);
-  render::ScreenOffsetX = offsets.x;
   render::ScreenOffsetY = offsets.y;
   const MenuPicture picture = PictureFor(displayClass);
   render::DrawBitmap(dc, render::PictureOf(picture.entry), picture.width, picture.height, 0, 0);

@@ -20,6 +20,7 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
+#include "engine/screen_items.hpp"
 #include "platform/child_controls.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/file_store.hpp"
@@ -35,7 +36,6 @@
 #include "records/hiscore_table.hpp"
 #include "records/new_hiscore_screen.hpp"
 #include "records/settings_screen.hpp"
-#include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
 #include "shell/keys.hpp"
@@ -272,7 +272,7 @@ int ChooseCell() {
 }
 
 void ActOnGame() {
-  const render::GameLayout l = render::GameLayoutOf(displayClass);
+  const engine::GameLayout l = engine::GameLayoutOf(displayClass);
   const bool square = displayClass == 5 || displayClass == 6;
   const int r = Pick(1000);
   if (r < 600) {
