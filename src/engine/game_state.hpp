@@ -28,11 +28,12 @@ constexpr int Heat = 4;
 constexpr int Chroma = 5;
 }  // namespace mode
 
-// GamePhase codes. The shell also parks a finished game in phase 10, where no tick runs.
+// GamePhase codes.
 namespace phase {
 constexpr int Start = 0;
 constexpr int Playing = 1;
 constexpr int GameOver = 2;
+constexpr int Parked = 10;  // a finished game, where no tick runs
 }  // namespace phase
 
 // The four tick countdowns (GameState::TickCountdown), by the work they time.

@@ -1,5 +1,5 @@
 #include "platform/popup_window.hpp"
-#include "engine/game_state.hpp"
+#include "engine/game_entries.hpp"
 #include "platform/backend.hpp"
 #include "platform/child_controls.hpp"
 #include "platform/display_profile.hpp"
@@ -102,7 +102,7 @@ void CloseByButton(bool ok) {
     case kind::ColourWheel:
       Close();
       // The game under the wheel comes back as it was, drawn whole.
-      engine::Game.RestoreKeptGame = 1;
+      engine::KeepGameAsItIs();
       render::FullRedrawRequested = true;
       InvalidateMain();
       break;

@@ -1,6 +1,6 @@
 #include "shell/colour_symbols_key.hpp"
 
-#include "engine/game_state.hpp"
+#include "engine/game_entries.hpp"
 #include "platform/desktop_preferences.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
@@ -18,7 +18,7 @@ bool OnColourSymbolsKey(platform::Window* window, unsigned virtualKey, bool keyU
   // The other screens show no paint; the game screen draws its balls and pill again.
   if (render::ScreenState == render::screen::Game) {
     render::BoardRedrawRequested = true;
-    engine::Game.SwatchRedraw = 1;
+    engine::RedrawNextColour();
     platform::InvalidateScreen(window, platform::Display.DisplayClass);
   }
   return true;

@@ -1,7 +1,6 @@
 #include "shell/main_menu.hpp"
 
-#include "engine/game_state.hpp"
-#include "engine/new_game_and_supply.hpp"
+#include "engine/game_entries.hpp"
 #include "platform/display_profile.hpp"
 #include "platform/logical_invalidation.hpp"
 #include "popup/popup.hpp"
@@ -54,11 +53,9 @@ constexpr int kMarkerSize = 10;
 // Entering the menu wipes the previous game and lets the settings take effect.
 void EnterMainMenu() {
   render::CursorPos = 0;
-  records::GameStatus.Mode = engine::mode::None;
-  engine::Game.Phase = engine::phase::Start;
   render::FullRedrawRequested = true;
   popup::HelpShown = 0;
-  engine::NewGame();
+  engine::ClearGame();
   records::ApplySettings();
   render::ApplyBallStyle(records::ActiveBallStyle);
   render::ScreenPhase = 1;
