@@ -22,7 +22,6 @@ int StepSplash(int c);
 // plays at 15, 12 or 10 pixels before the pipe, and at 0 the ball is swallowed.
 struct SuctionFrameResult {
   bool Swallowed;  // a ball went in (and the letters slid)
-  bool Ended;      // that was the last ball: the line's drawing state resets
 };
 SuctionFrameResult StepSuction(int p, int step);
 

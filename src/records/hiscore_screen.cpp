@@ -13,7 +13,6 @@
 #include "records/hiscore_table.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace records {
@@ -236,7 +235,6 @@ bool ModeColour(int mode, int& red, int& green, int& blue) {
 void PaintHiScoreScreen(platform::DeviceContext& dc) {
   const std::uint32_t displayClass = platform::Display.DisplayClass;
   const HiScoreLayout l = HiScoreLayoutOf(displayClass);
-  render::ScreenOffsetY = l.offsetY;
   const platform::DeviceContext saved = dc;
 
   render::FillRectRGB(dc, 0, 0, 0, 0, 0, Wide(displayClass) ? 320 : 240,

@@ -6,7 +6,6 @@
 #include "records/game_status_record.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace records {
@@ -101,7 +100,7 @@ void DrawControls(platform::DeviceContext& dc, const SettingsLayout& layout) {
     DrawChoice(dc, kStyles[i], 125, y, s.BallStyle == i + 1);
   }
   DrawCheckBox(dc, 176, 232 - y0, s.SoundOn == 0);
-  render::DrawVolumeSlider(dc, s.VolumePercent);
+  render::DrawVolumeSlider(dc, s.VolumePercent, y0);
   const int okY = 282 - layout.buttonOffsetY;
   if (render::ButtonPressed == 1) {
     render::DrawRoundButton(dc, u"OK", 84, okY, 80, 22, 10, 22, 41, 134, 222, 255, 255, 255);
@@ -151,8 +150,6 @@ SettingsLayout SettingsLayoutOf(std::uint32_t displayClass) {
 
 void PaintSettingsScreen(platform::DeviceContext& dc) {
   const SettingsLayout layout = SettingsLayoutOf(platform::Display.DisplayClass);
-  // The slider draws at the screen's offset.
-  render::ScreenOffsetY = layout.offsetY;
   const bool entering = render::ScreenPhase == 0;
   if (entering) DrawPage(dc);
   DrawControls(dc, layout);

@@ -6,7 +6,6 @@
 #include "platform/logical_invalidation.hpp"
 #include "platform/software_drawing.hpp"
 #include "platform/text_drawing.hpp"
-#include "render/screen_offsets.hpp"
 
 namespace render {
 
@@ -177,8 +176,8 @@ void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int g
   dc = saved;
 }
 
-void DrawVolumeSlider(DeviceContext& dc, int level) {
-  const int y0 = 230 - ScreenOffsetY;
+void DrawVolumeSlider(DeviceContext& dc, int level, int offsetY) {
+  const int y0 = 230 - offsetY;
   DrawBitmap(dc, Primitives.sliderSpeaker, 20, 23, 15, y0);
   const Bitmap* loudness = Primitives.sliderMedium;
   if (level >= 80) {

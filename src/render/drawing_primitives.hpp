@@ -56,7 +56,8 @@ void DrawLineRGB(DeviceContext& dc, int red, int green, int blue, int x1, int y1
 // the panel's when one is drawn on the main window).
 void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue,
                     int panelHeight);
-void DrawVolumeSlider(DeviceContext& dc, int level);
+// The settings' volume slider, on a page shifted up by offsetY.
+void DrawVolumeSlider(DeviceContext& dc, int level, int offsetY);
 
 // The board's cell geometry: top-left corner of a cell relative to the board.
 // An index outside the grid leaves the point as it was.

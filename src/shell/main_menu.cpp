@@ -9,7 +9,6 @@
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_screen.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace shell {
@@ -97,8 +96,6 @@ void InvalidateMenuMarker(platform::Window* window, std::int32_t entry) {
 void PaintMainMenu(platform::DeviceContext& dc) {
   if (render::ScreenPhase == 0) EnterMainMenu();
   const std::uint32_t displayClass = platform::Display.DisplayClass;
-  const MenuOffsets offsets = MainMenuOffsets(displayClass);
-  render::ScreenOffsetY = offsets.y;
   const MenuPicture picture = PictureFor(displayClass);
   render::DrawBitmap(dc, render::PictureOf(picture.entry), picture.width, picture.height, 0, 0);
   platform::Rect square;
