@@ -12,7 +12,7 @@ namespace {
 constexpr int kCell = 30;
 constexpr int kPipe = 18;
 
-ItemRect At(int x, int y, int width, int height) {
+platform::Rect At(int x, int y, int width, int height) {
   return {x, y, x + width, y + height};
 }
 
@@ -28,7 +28,7 @@ bool Portrait(std::uint32_t displayClass) {
 // shifted up show only down to its score. There the wide ones stand it at the
 // foot of the right-hand panel, under its feed pipe, and the square ones in the
 // corner after the score, which PANIC's clock takes from it.
-ItemRect PotOn(const GameLayout& layout) {
+platform::Rect PotOn(const GameLayout& layout) {
   constexpr int kWidth = 19, kHeight = 24;
   if (layout.ViewShiftY == 0) return At(layout.CanvasOffsetX + 217, 276, kWidth, kHeight);
   if (layout.CanvasWidth == 320) return At(289, 31 + 210 - layout.ViewShiftY, kWidth, kHeight);
@@ -38,12 +38,12 @@ ItemRect PotOn(const GameLayout& layout) {
 
 // The square classes shift the icon bar out of sight: the back and close
 // buttons sit on the menu button right of the top pipes, and there is no sound icon.
-ItemRect IconOn(Item item, const GameLayout& layout, bool square) {
+platform::Rect IconOn(Item item, const GameLayout& layout, bool square) {
   const int x = layout.IconBarX;
   const int y = layout.IconBarY;
   switch (item) {
     case Item::SoundIcon:
-      return square ? ItemRect{} : At(x - 36, y, 18, 18);
+      return square ? platform::Rect{} : At(x - 36, y, 18, 18);
     case Item::BackButton:
       return square ? At(216, 0, 12, 13) : At(x - 18, y, 18, 18);
     default:
@@ -68,7 +68,7 @@ GameLayout GameLayoutOf(std::uint32_t displayClass) {
   }
 }
 
-ItemRect ItemOn(Item item, std::uint32_t displayClass) {
+platform::Rect ItemOn(Item item, std::uint32_t displayClass) {
   const GameLayout layout = GameLayoutOf(displayClass);
   // Board items go by the board's corner; the reserve column and the bottom
   // panel are canvas items, shown shifted up.
@@ -98,31 +98,31 @@ ItemRect ItemOn(Item item, std::uint32_t displayClass) {
     case Item::PaintPot:
       return PotOn(layout);
     case Item::CoilLow:
-      return Portrait(displayClass) ? At(101, 284, 30, 24) : ItemRect{};
+      return Portrait(displayClass) ? At(101, 284, 30, 24) : platform::Rect{};
     case Item::CoilHigh:
-      return Portrait(displayClass) ? At(47, -18, 30, 24) : ItemRect{};
+      return Portrait(displayClass) ? At(47, -18, 30, 24) : platform::Rect{};
     case Item::HazardSign:
-      return Portrait(displayClass) ? At(164, 281, 29, 30) : ItemRect{};
+      return Portrait(displayClass) ? At(164, 281, 29, 30) : platform::Rect{};
     default:
       return IconOn(item, layout, Square(displayClass));
   }
 }
 
-ItemRect CellOn(int cell, std::uint32_t displayClass) {
-  const ItemRect cells = ItemOn(Item::Cells, displayClass);
-  return At(cells.Left + kCell * ColumnOf(cell), cells.Top + kCell * RowOf(cell), kCell, kCell);
+platform::Rect CellOn(int cell, std::uint32_t displayClass) {
+  const platform::Rect cells = ItemOn(Item::Cells, displayClass);
+  return At(cells.left + kCell * ColumnOf(cell), cells.top + kCell * RowOf(cell), kCell, kCell);
 }
 
 int CellAt(int x, int y, std::uint32_t displayClass) {
-  const ItemRect cells = ItemOn(Item::Cells, displayClass);
+  const platform::Rect cells = ItemOn(Item::Cells, displayClass);
   if (!cells.Contains(x, y)) return -1;
-  return CellOf((y - cells.Top) / kCell, (x - cells.Left) / kCell);
+  return CellOf((y - cells.top) / kCell, (x - cells.left) / kCell);
 }
 
 void InvalidateItem(platform::Window* window, Item item) {
-  const ItemRect rect = ItemOn(item, platform::Display.DisplayClass);
+  const platform::Rect rect = ItemOn(item, platform::Display.DisplayClass);
   if (rect.Empty()) return;
-  platform::InvalidateLogicalRect(window, rect.Left, rect.Top, rect.Right, rect.Bottom);
+  platform::InvalidateLogicalRect(window, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 }  // namespace engine

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/colour.hpp"
+
 namespace platform {
 class Window;
 }
@@ -46,20 +48,10 @@ enum class Item {
   HazardSign,
 };
 
-// Left and top inside, right and bottom outside; empty where the class shows
-// no such item.
-struct ItemRect {
-  int Left;
-  int Top;
-  int Right;
-  int Bottom;
-  bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-  bool Empty() const { return Right <= Left || Bottom <= Top; }
-};
-
-ItemRect ItemOn(Item item, std::uint32_t displayClass);
+// Where the class shows an item; empty where it shows none.
+platform::Rect ItemOn(Item item, std::uint32_t displayClass);
 // Cell 0..35 on the screen, and the cell under a point (-1 off the cells).
-ItemRect CellOn(int cell, std::uint32_t displayClass);
+platform::Rect CellOn(int cell, std::uint32_t displayClass);
 int CellAt(int x, int y, std::uint32_t displayClass);
 
 // Asks for a paint of the item where the current display class shows it.

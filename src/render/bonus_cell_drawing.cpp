@@ -72,8 +72,8 @@ void DrawExtraLabel(platform::DeviceContext& screen) {
   Painter.LabelCountdown -= 1;
   const int cell = Painter.LabelCell;
   if (cell < 0 || cell >= engine::CellCount) return;
-  const engine::ItemRect at = PlacedCell(cell);
-  DrawPictureKeyed(screen, PictureOf(ExtraLabel), at.Left, at.Top + 4, kGreyKey);
+  const platform::Rect at = PlacedCell(cell);
+  DrawPictureKeyed(screen, PictureOf(ExtraLabel), at.left, at.top + 4, kGreyKey);
 }
 
 }  // namespace render

@@ -36,8 +36,8 @@ DeviceContext Buffer(BackBuffer buffer) {
 
 // An icon of the bar on the canvas, which shows it at its place on the screen.
 void DrawIcon(DeviceContext& canvas, engine::Item item, int picture) {
-  const engine::ItemRect at = Placed(item);
-  DrawPictureKeyed(canvas, picture, at.Left, at.Top + CurrentLayout().ViewShiftY);
+  const platform::Rect at = Placed(item);
+  DrawPictureKeyed(canvas, picture, at.left, at.top + CurrentLayout().ViewShiftY);
 }
 
 // The panels, the reserve column and the three small buttons on a black
@@ -82,8 +82,8 @@ void ComposeFrame(DeviceContext& screen) {
              layout.CanvasHeight);
   // There the menu button sits in the corner right of the top pipes instead.
   if (Square()) {
-    const engine::ItemRect menu = Placed(engine::Item::BackButton);
-    DrawPictureKeyed(screen, MenuButton, menu.Left, menu.Top);
+    const platform::Rect menu = Placed(engine::Item::BackButton);
+    DrawPictureKeyed(screen, MenuButton, menu.left, menu.top);
   }
 }
 
@@ -93,8 +93,8 @@ void DrawFrameValues(DeviceContext& screen) {
   DrawLevelTile(screen);
   if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
   if (Kept.Mode == engine::mode::Chroma) {
-    const engine::ItemRect wheel = Placed(engine::Item::ColourWheel);
-    DrawPictureKeyed(screen, ColourWheelIcon, wheel.Left, wheel.Top);
+    const platform::Rect wheel = Placed(engine::Item::ColourWheel);
+    DrawPictureKeyed(screen, ColourWheelIcon, wheel.left, wheel.top);
   }
   DrawScoreBox(screen);
 }
@@ -132,8 +132,8 @@ void PrepareBuffers() {
 void SaveLetterStripBackground(DeviceContext& screen) {
   if (!screen.surface) return;
   DeviceContext strip = Buffer(LetterStripBuffer);
-  const engine::ItemRect at = Placed(engine::Item::LetterStrip);
-  BlitScaled(strip, *screen.surface, at.Left, at.Top, 0, 0, at.Right - at.Left, at.Bottom - at.Top);
+  const platform::Rect at = Placed(engine::Item::LetterStrip);
+  BlitScaled(strip, *screen.surface, at.left, at.top, 0, 0, at.Width(), at.Height());
 }
 
 }  // namespace

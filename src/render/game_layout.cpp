@@ -8,11 +8,11 @@ engine::GameLayout CurrentLayout() {
   return engine::GameLayoutOf(LayoutClass);
 }
 
-engine::ItemRect Placed(engine::Item item) {
+platform::Rect Placed(engine::Item item) {
   return engine::ItemOn(item, LayoutClass);
 }
 
-engine::ItemRect PlacedCell(int cell) {
+platform::Rect PlacedCell(int cell) {
   return engine::CellOn(cell, LayoutClass);
 }
 

@@ -13,7 +13,7 @@ extern std::uint32_t LayoutClass;
 
 engine::GameLayout CurrentLayout();
 // Where that layout shows an item, and a cell.
-engine::ItemRect Placed(engine::Item item);
-engine::ItemRect PlacedCell(int cell);
+platform::Rect Placed(engine::Item item);
+platform::Rect PlacedCell(int cell);
 
 }  // namespace render

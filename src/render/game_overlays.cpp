@@ -43,8 +43,8 @@ bool Dripping() {
 
 void DrawPotFrame(platform::DeviceContext& screen, int frame) {
   overlay.PotFrameShown = frame;
-  const engine::ItemRect pot = Placed(engine::Item::PaintPot);
-  if (!pot.Empty()) DrawPicture(screen, PaintPots + frame, pot.Left, pot.Top);
+  const platform::Rect pot = Placed(engine::Item::PaintPot);
+  if (!pot.Empty()) DrawPicture(screen, PaintPots + frame, pot.left, pot.top);
 }
 
 }  // namespace
@@ -53,10 +53,10 @@ void DrawSoundIcon(platform::DeviceContext& screen) {
   if (!SoundIconChanged) return;
   SoundIconChanged = 0;
   // The square classes shift the icon bar out of sight.
-  const engine::ItemRect icon = Placed(engine::Item::SoundIcon);
+  const platform::Rect icon = Placed(engine::Item::SoundIcon);
   if (icon.Empty()) return;
-  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, icon.Left,
-              icon.Top);
+  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, icon.left,
+              icon.top);
 }
 
 void DrawBonusBanner(bool ended) {
@@ -80,9 +80,9 @@ void DrawLevelUpBanner(platform::DeviceContext& screen, const engine::LevelUpFra
 }
 
 void DrawPausedNotice(platform::DeviceContext& screen) {
-  const engine::ItemRect cells = Placed(engine::Item::Cells);
-  const int left = cells.Left + 40;
-  const int top = cells.Top + 86;
+  const platform::Rect cells = Placed(engine::Item::Cells);
+  const int left = cells.left + 40;
+  const int top = cells.top + 86;
   DrawRoundBox(screen, 2, platform::ScaleRuleX(left), platform::ScaleRuleY(top),
                platform::ScaleRuleX(136), platform::ScaleRuleY(44), platform::ScaleRuleX(12),
                platform::ScaleRuleY(12), 255, 214, 90, 24, 28, 44);
@@ -97,12 +97,12 @@ void DrawPausedNotice(platform::DeviceContext& screen) {
 void DrawHazardBlink(platform::DeviceContext& screen, bool secondPhase) {
   // The second phase puts the pictures back as the panel shows them at rest.
   const int coilA = secondPhase ? 1 : 0;
-  const engine::ItemRect low = Placed(engine::Item::CoilLow);
-  const engine::ItemRect high = Placed(engine::Item::CoilHigh);
-  const engine::ItemRect sign = Placed(engine::Item::HazardSign);
-  DrawPicture(screen, Coils + coilA, low.Left, low.Top);
-  DrawPicture(screen, Coils + 1 - coilA, high.Left, high.Top);
-  DrawPicture(screen, HazardSigns + 1 - coilA, sign.Left, sign.Top);
+  const platform::Rect low = Placed(engine::Item::CoilLow);
+  const platform::Rect high = Placed(engine::Item::CoilHigh);
+  const platform::Rect sign = Placed(engine::Item::HazardSign);
+  DrawPicture(screen, Coils + coilA, low.left, low.top);
+  DrawPicture(screen, Coils + 1 - coilA, high.left, high.top);
+  DrawPicture(screen, HazardSigns + 1 - coilA, sign.left, sign.top);
 }
 
 void DrawPaintPot(platform::DeviceContext& screen) {

@@ -95,8 +95,8 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
   }
   DrawCursorFrame();
 
-  const engine::ItemRect board = Placed(engine::Item::Board);
-  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, board.Left, board.Top, 216, 216);
+  const platform::Rect board = Placed(engine::Item::Board);
+  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, board.left, board.top, 216, 216);
   DrawExtraLabel(screen);
   if (PausedNoticeShown) DrawPausedNotice(screen);
 }

@@ -20,9 +20,9 @@ void DrawLetterStrip(platform::DeviceContext& screen) {
     const bool bright = engine::WordSlot(k + 1) == 1;
     DrawPictureKeyed(strip, WordPositionCoin(k, bright), -6 + 13 * k, -6, kColourKey);
   }
-  const engine::ItemRect at = Placed(engine::Item::LetterStrip);
-  BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, at.Left, at.Top, at.Right - at.Left,
-             at.Bottom - at.Top);
+  const platform::Rect at = Placed(engine::Item::LetterStrip);
+  BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, at.left, at.top, at.Width(),
+             at.Height());
 }
 
 void DrawNextColour(platform::DeviceContext& screen) {
@@ -31,9 +31,9 @@ void DrawNextColour(platform::DeviceContext& screen) {
   // player must see it before tapping (a kept game may start with it).
   const int pill = paint == engine::colour::Black ? BlackPaintPill : PaintPills + paint - 1;
   if (paint >= 1 && paint <= engine::colour::Black) {
-    const engine::ItemRect at = Placed(engine::Item::NextColour);
-    DrawPicture(screen, PictureOf(pill), at.Left, at.Top);
-    DrawColourSymbol(screen, paint, at.Left + 9, at.Top + 12);
+    const platform::Rect at = Placed(engine::Item::NextColour);
+    DrawPicture(screen, PictureOf(pill), at.left, at.top);
+    DrawColourSymbol(screen, paint, at.left + 9, at.top + 12);
   }
 }
 
@@ -41,8 +41,8 @@ void DrawLevelTile(platform::DeviceContext& screen) {
   const int level = Kept.Level;
   const platform::Bitmap* tiles = PictureOf(MultiplierTiles);
   if (level < 1 || level > 9 || !tiles) return;
-  const engine::ItemRect at = Placed(engine::Item::LevelTile);
-  BlitScaled(screen, *tiles, 20 * (level - 1), 0, at.Left, at.Top, 20, 20);
+  const platform::Rect at = Placed(engine::Item::LevelTile);
+  BlitScaled(screen, *tiles, 20 * (level - 1), 0, at.left, at.top, 20, 20);
 }
 
 namespace {
@@ -62,9 +62,8 @@ void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int nu
   DrawPicture(dc, PictureOf(box.picture), 0, 0);
   DrawFittedNumber(dc, Font14Bold, number, box.red, box.green, box.blue, 0, 0, box.textRight, 20,
                    box.format);
-  const engine::ItemRect at = Placed(box.item);
-  BlitScaled(screen, BackBuffers[box.buffer], 0, 0, at.Left, at.Top, at.Right - at.Left,
-             at.Bottom - at.Top);
+  const platform::Rect at = Placed(box.item);
+  BlitScaled(screen, BackBuffers[box.buffer], 0, 0, at.left, at.top, at.Width(), at.Height());
 }
 
 }  // namespace
@@ -109,9 +108,8 @@ void DrawGauge(platform::DeviceContext& screen) {
 }
 
 void ShowGauge(platform::DeviceContext& screen) {
-  const engine::ItemRect at = Placed(engine::Item::Gauge);
-  BlitScaled(screen, BackBuffers[GaugeBuffer], 0, 0, at.Left, at.Top, at.Right - at.Left,
-             at.Bottom - at.Top);
+  const platform::Rect at = Placed(engine::Item::Gauge);
+  BlitScaled(screen, BackBuffers[GaugeBuffer], 0, 0, at.left, at.top, at.Width(), at.Height());
 }
 
 }  // namespace render

@@ -77,8 +77,8 @@ void MenuKey(platform::Window* window, unsigned key) {
 
 void InvalidateCell(platform::Window* window, std::int32_t cell) {
   if (cell < 0 || cell >= engine::CellCount) return;
-  const engine::ItemRect at = engine::CellOn(cell, platform::Display.DisplayClass);
-  platform::InvalidateLogicalRect(window, at.Left, at.Top, at.Right, at.Bottom);
+  const platform::Rect at = engine::CellOn(cell, platform::Display.DisplayClass);
+  platform::InvalidateLogicalRect(window, at.left, at.top, at.right, at.bottom);
 }
 
 // The board cursor: cells 0..35, six to a row; it stops at the edges.
