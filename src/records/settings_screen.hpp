@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/colour.hpp"
 #include "platform/device_context.hpp"
 
 // The "Game Settings" screen.
@@ -14,6 +15,28 @@ struct SettingsLayout {
   bool controlRow;    // the "Use PDAs Joystick" row exists (the tall layouts only)
 };
 SettingsLayout SettingsLayoutOf(std::uint32_t displayClass);
+
+// The page's controls as it draws them on a display class; the taps take them
+// from this table too (empty: the class shows no such control).
+enum class SettingsItem {
+  CloseBox,
+  JoystickBox,
+  HelpBox,
+  StereoBox,
+  MuteBox,
+  Speaker,   // the slider's three parts
+  Loudness,  // follows the level
+  Track,
+  OkButton,
+  OkPress,  // where a press takes OK, a generous target round the button
+};
+platform::Rect SettingsItemOn(SettingsItem item, std::uint32_t displayClass);
+// Choice 1..3 of the speeds (group 0) or the ball styles (group 1), and the
+// whole group, the three choices stacked 22 pixels apart.
+platform::Rect SettingsChoiceOn(int group, int choice, std::uint32_t displayClass);
+platform::Rect SettingsChoicesOn(int group, std::uint32_t displayClass);
+// The percent a point of the track sets: the knob is centred on the stylus.
+int VolumeAt(int x, std::uint32_t displayClass);
 
 // The first paint after entry (screen phase 0) draws the page, the title and
 // the labels and moves the phase to 1; every paint draws the controls.
