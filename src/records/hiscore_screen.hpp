@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/colour.hpp"
 #include "platform/device_context.hpp"
 
 // The hi-score table screen: one mode's five best results, the five mode tabs,
@@ -19,6 +20,12 @@ struct HiScoreLayout {
   int scoreX;  // the score column's reference x
 };
 HiScoreLayout HiScoreLayoutOf(std::uint32_t displayClass);
+
+// The screen's buttons as it draws them; its taps take them from here too.
+enum class HiScoreButton { Reset, Export };
+platform::Rect HiScoreButtonOn(HiScoreButton button, std::uint32_t displayClass);
+// The tab of GameMode 1..5.
+platform::Rect HiScoreTabOn(int mode, std::uint32_t displayClass);
 
 // The colour of a GameMode 1..5 (the tab marker, the table frame and the mode
 // title); false outside 1..5.
