@@ -67,10 +67,7 @@ SuctionFrameResult StepSuction(int p, int step) {
   progress = 30;
   SwallowBall(p);
   result.Swallowed = true;
-  if (Game.RunLength[p] == 0) {
-    EndSuction();
-    result.Ended = true;
-  }
+  if (Game.RunLength[p] == 0) EndSuction();
   return result;
 }
 

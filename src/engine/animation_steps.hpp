@@ -2,8 +2,8 @@
 
 namespace engine {
 
-// One game-screen paint of each move under way. The renderer draws from the
-// state; these advance it and apply the completion rules at the right moment.
+// One game-screen paint of each move under way (taken by AdvancePaint). They
+// advance the state and apply the completion rules at the right moment.
 // `step` is the settings' pixels per paint (BallStep for drops and suction,
 // FallStep for falls).
 
@@ -22,7 +22,6 @@ int StepSplash(int c);
 // plays at 15, 12 or 10 pixels before the pipe, and at 0 the ball is swallowed.
 struct SuctionFrameResult {
   bool Swallowed;  // a ball went in (and the letters slid)
-  bool Ended;      // that was the last ball: the line's drawing state resets
 };
 SuctionFrameResult StepSuction(int p, int step);
 

@@ -37,6 +37,20 @@ constexpr int LeftPipe(int row) {
   return 19 + row;
 }
 
+// The first of a side's six pipes; any code but top, right and bottom is the left.
+constexpr int FirstPipeOf(int pipeSide) {
+  switch (pipeSide) {
+    case side::Top:
+      return TopPipe(0);
+    case side::Right:
+      return RightPipe(0);
+    case side::Bottom:
+      return BottomPipe(0);
+    default:
+      return LeftPipe(0);
+  }
+}
+
 constexpr int SideOfPipe(int pipe) {
   if (pipe <= 6) return side::Top;
   if (pipe <= 12) return side::Right;

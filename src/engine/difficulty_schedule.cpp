@@ -2,6 +2,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/scoring.hpp"
+#include "engine/screen_items.hpp"
 #include "platform/window/logical_invalidation.hpp"
 
 namespace engine {
@@ -62,9 +63,7 @@ void DifficultyStep(platform::Window* window) {
   }
   BonusCellTimer();
   Game.ScoreRedraw = 1;
-  const int bx = Layout.BoardOriginX;
-  const int by = Layout.BoardOriginY;
-  platform::InvalidateLogicalRect(window, bx + 146, by + 219, bx + 206, by + 239);
+  InvalidateItem(window, Item::ScoreBox);
 }
 
 }  // namespace engine

@@ -24,7 +24,6 @@ constexpr GameState InitialGameState() {
 }  // namespace
 
 constinit GameState Game = InitialGameState();
-constinit TickLayout Layout{};
 
 void InitialiseGameState() {
   Game = InitialGameState();

@@ -28,11 +28,12 @@ constexpr int Heat = 4;
 constexpr int Chroma = 5;
 }  // namespace mode
 
-// GamePhase codes. The shell also parks a finished game in phase 10, where no tick runs.
+// GamePhase codes.
 namespace phase {
 constexpr int Start = 0;
 constexpr int Playing = 1;
 constexpr int GameOver = 2;
+constexpr int Parked = 10;  // a finished game, where no tick runs
 }  // namespace phase
 
 // The four tick countdowns (GameState::TickCountdown), by the work they time.
@@ -118,8 +119,9 @@ struct GameState {
   std::int32_t ShowHurried;
   // Swaps of the hazard sign still to show (set when the reserve runs low).
   std::int32_t HazardBlink;
+  std::int32_t HazardSecondPhase;  // the sign shows its second picture next
 
-  // Redraw requests: set here, cleared by the painter that serves them.
+  // Redraw requests: set here, cleared by the paint that serves them.
   std::int32_t GaugeRedraw;
   std::int32_t ScoreRedraw;        // score box and PANIC clock
   std::int32_t WordRedraw;         // letter strip: 1 = changed, 2 = area invalidated
@@ -138,16 +140,6 @@ inline records::GameStatusRecord& Kept = records::GameStatus;
 
 // Puts every engine field back to its value at program start.
 void InitialiseGameState();
-
-// Where the game screen's layout puts the board; the tick's invalidations are
-// relative to it. Set by the game screen on every full redraw.
-struct TickLayout {
-  std::int32_t BoardOriginX;
-  std::int32_t BoardOriginY;
-  std::int32_t ScreenOffsetX;
-  std::int32_t ScreenOffsetY;
-};
-extern TickLayout Layout;
 
 // Heat of pipe 1..24 (1..6 top, 7..12 right, 13..18 bottom, 19..24 left).
 std::int32_t& PipeHeat(int pipe);

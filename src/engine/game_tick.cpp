@@ -1,7 +1,5 @@
 #include "engine/game_tick.hpp"
 
-#include "engine/show_sequences.hpp"
-
 #include <cstdint>
 
 #include "engine/difficulty_schedule.hpp"
@@ -10,6 +8,7 @@
 #include "engine/new_game_and_supply.hpp"
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
+#include "engine/screen_items.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/backend/runtime.hpp"
 #include "platform/window/display_profile.hpp"
@@ -32,13 +31,7 @@ bool ReserveLow() {
   return std::int64_t{Kept.Reserve} * 4 < 77;
 }
 
-void Invalidate(platform::Window* window, int left, int top, int right, int bottom) {
-  platform::InvalidateLogicalRect(window, left, top, right, bottom);
-}
-
 void PlayingTick(platform::Window* window) {
-  const int sx = Layout.ScreenOffsetX;
-  const int sy = Layout.ScreenOffsetY;
   std::int32_t* ticksLeft = Game.TickCountdown;
 
   SupplyAndGravity();
@@ -48,38 +41,30 @@ void PlayingTick(platform::Window* window) {
     ticksLeft[countdown::Groups] = 100;
   }
   if (ticksLeft[countdown::Decorations] == 0) {
-    Invalidate(window, 101, 284, 131, 308);
-    Invalidate(window, 46, 0, 77, 8);
-    Invalidate(window, 164, 281, 193, 311);
+    InvalidateItem(window, Item::CoilLow);
+    InvalidateItem(window, Item::CoilHigh);
+    InvalidateItem(window, Item::HazardSign);
     Game.DecorationsRedraw = 1;
     ticksLeft[countdown::Decorations] = 30;
   }
   if (ticksLeft[countdown::Reserve] == 0) {
     WordBlink();
     if (Game.WordRedraw == 1) {
-      Invalidate(window, sx + 9, 247 - sy, sx + 131, 265 - sy);
+      InvalidateItem(window, Item::LetterStrip);
       Game.WordRedraw = 2;
     }
     ReserveStep(window);
     Game.DripRedraw = 1;
-    if (platform::IsLarge(platform::Display.DisplayClass)) {
-      Invalidate(window, 248, 276, 267, 300);
-    } else {
-      Invalidate(window, sx + 217, 276 - sy, sx + 236, 300 - sy);
-    }
+    InvalidateItem(window, Item::PaintPot);
     ticksLeft[countdown::Reserve] = 6;
   }
   if (ticksLeft[countdown::Schedule] == 0) {
     DifficultyStep(window);
-    if (Kept.Mode == mode::Panic) {
-      const int bx = Layout.BoardOriginX;
-      const int by = Layout.BoardOriginY;
-      Invalidate(window, bx + 210, by + 216, bx + 240, by + 241);
-    }
+    if (Kept.Mode == mode::Panic) InvalidateItem(window, Item::PanicClock);
     ticksLeft[countdown::Schedule] = 100;
   }
-  Invalidate(window, sx + 217, 48 - sy, sx + 235, 73 - sy);
-  if (Game.LevelUpPending == 1) Invalidate(window, sx + 216, 217 - sy, sx + 236, 237 - sy);
+  InvalidateItem(window, Item::NextColour);
+  if (Game.LevelUpPending == 1) InvalidateItem(window, Item::LevelTile);
   for (std::int32_t& clock : Game.TickCountdown) {
     if (clock > 0) clock -= 1;
   }
@@ -131,18 +116,22 @@ void GameTick(platform::Window* window) {
     default:
       break;
   }
-  const int bx = Layout.BoardOriginX;
-  const int by = Layout.BoardOriginY;
-  Invalidate(window, bx, by, bx + 216, by + 216);
+  InvalidateItem(window, Item::Board);
 }
 
 void FullRedrawTick(platform::Window* window) {
+  // The frame has just drawn the word; the tick may change it again.
+  Game.WordRedraw = 0;
   // A resumed game keeps its colour and, in HEAT, the hot pipes it was left with.
   if (!Game.RestoreKeptGame) {
     RollPaintColour();
     DrawHotPipes();  // HEAT only
   }
   GameTick(window);
+  // The painter draws the colour and the pipes as the tick left them.
+  Game.SwatchRedraw = 0;
+  Game.PipesRedraw = 0;
+  Game.RestoreKeptGame = 0;
 }
 
 void ReserveStep(platform::Window* window) {
@@ -177,9 +166,7 @@ void ReserveStep(platform::Window* window) {
   }
 
   Game.GaugeRedraw = 1;
-  const int sx = Layout.ScreenOffsetX;
-  const int sy = Layout.ScreenOffsetY;
-  Invalidate(window, sx + 220, 92 - sy, sx + 233, 208 - sy);
+  InvalidateItem(window, Item::Gauge);
 }
 
 void PanicSecond() {

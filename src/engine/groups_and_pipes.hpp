@@ -10,7 +10,7 @@ void ResolveGroups();
 // HEAT: choose the hot pipes anew (not during the game-over show).
 void DrawHotPipes();
 
-// The suction rules, applied by the renderer: one ball of pipe p's run arrives
+// The suction rules, applied on the paints: one ball of pipe p's run arrives
 // in the pipe; a frame of a sucking pipe p passes; a pipe's run is finished.
 void SwallowBall(int p);
 void CoolPipes(int p);

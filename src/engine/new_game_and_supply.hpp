@@ -12,7 +12,7 @@ void SupplyAndGravity();
 void SupplyColumn(int k);
 void OfferMissingLetter(int k);
 
-// The renderer's completion rules: the new ball of column k has arrived in the
+// The completion rules of the paints' moves: the new ball of column k has arrived in the
 // top cell; the ball of fall slot 1..36 has arrived one cell lower.
 void CompleteDrop(int k);
 void CompleteFall(int slot);

@@ -13,7 +13,7 @@ int MixedColour(int ball, int paint);
 // A new "next:" colour, 1..5.
 void RollPaintColour();
 
-// The renderer's rule when the splash of cell c has ended.
+// The rule when the splash of cell c has ended.
 void CompletePaint(int c);
 
 }  // namespace engine

@@ -1,4 +1,11 @@
 #include "popup/popup.hpp"
+#include "engine/game_entries.hpp"
+#include "platform/backend/backend.hpp"
+#include "platform/window/child_controls.hpp"
+#include "platform/window/display_profile.hpp"
+#include "platform/window/logical_invalidation.hpp"
+#include "platform/window/popup_window.hpp"
+#include "platform/window/window_system.hpp"
 
 #include "engine/game_state.hpp"
 #include "platform/backend/backend.hpp"
@@ -106,7 +113,7 @@ void CloseByButton(bool ok) {
     case kind::ColourWheel:
       Close();
       // The game under the wheel comes back as it was, drawn whole.
-      engine::Game.RestoreKeptGame = 1;
+      engine::KeepGameAsItIs();
       render::FullRedrawRequested = true;
       InvalidateMain();
       break;

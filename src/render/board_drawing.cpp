@@ -14,7 +14,6 @@
 #include "platform/window/logical_invalidation.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"
-#include "render/game_layout.hpp"
 
 namespace render {
 
@@ -136,10 +135,6 @@ void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, in
   dc.font = &FontTable[*candidate];
   DrawNumberRect(dc, number, red, green, blue, 0, 0, 0, left, top, right, bottom, 1, format);
   dc.font = saved;
-}
-
-int CanvasToScreenY(int y) {
-  return y - CurrentLayout.ViewShiftY;
 }
 
 }  // namespace board

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/paint_advance.hpp"
 #include "platform/drawing/device_context.hpp"
 
 // The board and the panels around it, drawn from the game state. Board items
@@ -16,9 +17,9 @@ void RedrawCell(int cell);
 // cleared black first).
 void DrawPipes();
 // The nine coins of the bonus word over the strip background saved by the last
-// full redraw. Clears WordRedraw.
+// full redraw.
 void DrawLetterStrip(platform::DeviceContext& screen);
-// The "next:" pill of the current paint colour 1..7 (nothing for others). Clears SwatchRedraw.
+// The "next:" pill of the current paint colour 1..7 (nothing for others).
 void DrawNextColour(platform::DeviceContext& screen);
 // The level tile x1..x9 at the foot of the reserve column.
 void DrawLevelTile(platform::DeviceContext& screen);
@@ -26,19 +27,26 @@ void DrawLevelTile(platform::DeviceContext& screen);
 void DrawScoreBox(platform::DeviceContext& screen);
 void DrawPanicClock(platform::DeviceContext& screen);
 
-// Per-paint painters, each looking at the state and serving its own request.
-void DrawFalls(platform::DeviceContext& screen);
-void DrawDrops(platform::DeviceContext& screen);
-void DrawSplashes(platform::DeviceContext& screen);
-void DrawGauge(platform::DeviceContext& screen);  // serves GaugeRedraw
-// Serves ScoreRedraw: the PANIC clock moves one second, then both boxes are drawn.
+// The painters of the steps of a paint, each drawing what its step did.
+void DrawFall(const engine::FallFrame& fall);
+void DrawDrop(const engine::DropFrame& drop);
+void DrawSplash(const engine::SplashFrame& splash);
+void DrawGauge(platform::DeviceContext& screen);
+// The gauge as last drawn, from its back buffer.
+void ShowGauge(platform::DeviceContext& screen);
+// The score box and, in PANIC, the clock.
 void DrawScoreAndClock(platform::DeviceContext& screen);
-void DrawBonusCellMarker(platform::DeviceContext& screen);
-void DrawGameOverShow(platform::DeviceContext& screen);
+void DrawBonusCellMarker(bool restart);
+void DrawGameOverShow(const engine::GameOverFrameResult& frame);
 
-// The suction of the pipes of one side (engine::side codes), and the extra
-// points label over a taken bonus cell (drawn on the screen after the board).
-void DrawSuction(int side, platform::DeviceContext& screen);
+// One sucked line with its pipe; the pipes of a side (engine::side codes) not
+// sucked (bit n of `sucked` for its pipe n) whose heat changed their tint.
+void DrawSuctionLine(const engine::SuctionFrame& frame);
+void DrawPipesAtRest(int side, unsigned sucked);
+
+// The extra points label over a taken bonus cell, for the next 20 paints
+// (drawn on the screen after the board).
+void StartExtraLabel(int cell);
 void DrawExtraLabel(platform::DeviceContext& screen);
 
 // Forgets the painters' own counters (gauge blink, marker blink, label countdown).

@@ -59,7 +59,4 @@ void DrawPipe(platform::DeviceContext& dc, int pipe, int frame);
 void DrawFittedNumber(platform::DeviceContext& dc, FontSlot font, int number, int red, int green,
                       int blue, int left, int top, int right, int bottom, unsigned format);
 
-// A canvas y on the screen of the current layout.
-int CanvasToScreenY(int y);
-
 }  // namespace render::board

@@ -36,11 +36,8 @@ bool CellInMotion(int cell) {
 
 }  // namespace
 
-void DrawBonusCellMarker(platform::DeviceContext&) {
-  if (Game.BonusMarkerRestart) {
-    Painter.MarkerBlink = 0;
-    Game.BonusMarkerRestart = 0;
-  }
+void DrawBonusCellMarker(bool restart) {
+  if (restart) Painter.MarkerBlink = 0;
   // The level-up ends with a board redraw, and the game-over show owns the board.
   if (Game.LevelUpPending) return;
   if (Game.Phase == engine::phase::GameOver) {
@@ -65,19 +62,18 @@ void DrawBonusCellMarker(platform::DeviceContext&) {
   Painter.MarkerBlink = (Painter.MarkerBlink + 1) % (2 * kMarkerHalf);
 }
 
+void StartExtraLabel(int cell) {
+  Painter.LabelCountdown = 20;
+  Painter.LabelCell = cell;
+}
+
 void DrawExtraLabel(platform::DeviceContext& screen) {
-  if (Game.BonusShow) {
-    Painter.LabelCountdown = 20;
-    Painter.LabelCell = Game.BonusTakenCell - 1;
-    Game.BonusShow = 0;
-  }
   if (Painter.LabelCountdown <= 0) return;
   Painter.LabelCountdown -= 1;
   const int cell = Painter.LabelCell;
   if (cell < 0 || cell >= engine::CellCount) return;
-  DrawPictureKeyed(screen, PictureOf(ExtraLabel),
-                   CurrentLayout.ScreenOffsetX + 18 + 30 * engine::ColumnOf(cell),
-                   CurrentLayout.ScreenOffsetY + 22 + 30 * engine::RowOf(cell), kGreyKey);
+  const platform::Rect at = PlacedCell(cell);
+  DrawPictureKeyed(screen, PictureOf(ExtraLabel), at.left, at.top + 4, kGreyKey);
 }
 
 }  // namespace render

@@ -6,7 +6,6 @@
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
-#include "render/screen_offsets.hpp"
 
 namespace render {
 
@@ -177,19 +176,22 @@ void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int g
   dc = saved;
 }
 
-void DrawVolumeSlider(DeviceContext& dc, int level) {
-  const int y0 = 230 - ScreenOffsetY;
-  DrawBitmap(dc, Primitives.sliderSpeaker, 20, 23, 15, y0);
+void DrawVolumeSlider(DeviceContext& dc, int level, const SliderPlace& at) {
+  DrawBitmap(dc, Primitives.sliderSpeaker, at.speaker.Width(), at.speaker.Height(), at.speaker.left,
+             at.speaker.top);
   const Bitmap* loudness = Primitives.sliderMedium;
   if (level >= 80) {
     loudness = Primitives.sliderLoud;
   } else if (level < 41) {
     loudness = Primitives.sliderQuiet;
   }
-  DrawBitmap(dc, loudness, 12, 23, 35, y0);
+  DrawBitmap(dc, loudness, at.loudness.Width(), at.loudness.Height(), at.loudness.left,
+             at.loudness.top);
 
   const bool seven = ClassSeven();
-  Bitmap slider(seven ? 113 : ScaleRuleX(113), seven ? 23 : ScaleRuleY(23));
+  const int width = at.track.Width();
+  const int height = at.track.Height();
+  Bitmap slider(seven ? width : ScaleRuleX(width), seven ? height : ScaleRuleY(height));
   DeviceContext composed = platform::MemoryContext(slider);
   if (Primitives.sliderTrack) {
     const Bitmap& track = *Primitives.sliderTrack;
@@ -200,7 +202,7 @@ void DrawVolumeSlider(DeviceContext& dc, int level) {
     platform::CopyBits(composed, seven ? level : ScaleRuleX(level), 0, knob.Width(), knob.Height(),
                        knob, 0, 0);
   }
-  BlitScaled(dc, slider, 0, 0, 56, y0, 113, 23);
+  BlitScaled(dc, slider, 0, 0, at.track.left, at.track.top, width, height);
 }
 
 void CellOrigin(int cellIndex, platform::Point& point) {

@@ -56,7 +56,12 @@ void DrawLineRGB(DeviceContext& dc, int red, int green, int blue, int x1, int y1
 // the panel's when one is drawn on the main window).
 void DrawPanelFrame(DeviceContext& dc, std::u16string_view title, int red, int green, int blue,
                     int panelHeight);
-void DrawVolumeSlider(DeviceContext& dc, int level);
+// The settings' volume slider: the speaker, the loudness picture for the
+// level and the track with its knob, each at its place.
+struct SliderPlace {
+  platform::Rect speaker, loudness, track;
+};
+void DrawVolumeSlider(DeviceContext& dc, int level, const SliderPlace& at);
 
 // The board's cell geometry: top-left corner of a cell relative to the board.
 // An index outside the grid leaves the point as it was.

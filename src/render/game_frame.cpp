@@ -11,14 +11,12 @@
 #include "render/game_layout.hpp"
 #include "render/game_overlays.hpp"
 #include "render/game_screen.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
 
 namespace {
 
-using engine::Game;
 using engine::Kept;
 using platform::DeviceContext;
 
@@ -36,10 +34,16 @@ DeviceContext Buffer(BackBuffer buffer) {
   return platform::MemoryContext(BackBuffers[buffer]);
 }
 
+// An icon of the bar on the canvas, which shows it at its place on the screen.
+void DrawIcon(DeviceContext& canvas, engine::Item item, int picture) {
+  const platform::Rect at = Placed(item);
+  DrawPictureKeyed(canvas, picture, at.left, at.top + CurrentLayout().ViewShiftY);
+}
+
 // The panels, the reserve column and the three small buttons on a black
 // canvas, which is then shown shifted up by the layout's view shift.
 void ComposeFrame(DeviceContext& screen) {
-  const GameLayout& layout = CurrentLayout;
+  const engine::GameLayout layout = CurrentLayout();
   // Kept from one redraw to the next: a fresh screen-sized bitmap costs more
   // than all the drawing on it.
   static platform::Bitmap canvasBitmap;
@@ -67,16 +71,20 @@ void ComposeFrame(DeviceContext& screen) {
   DrawPicture(canvas, ReserveColumnEmpty, x + 216, 31);
   DrawPicture(canvas, BottomPanel, x, 247);
 
-  const int iconY = IconBarY + (Landscape() ? 31 : 0);
-  DrawPictureKeyed(canvas, Kept.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, iconY);
-  DrawPictureKeyed(canvas, BackButton, IconBarX - 18, iconY);
-  DrawPictureKeyed(canvas, CloseButton, IconBarX, iconY);
+  // The square classes shift the icon bar out of sight.
+  if (!Square()) {
+    DrawIcon(canvas, engine::Item::SoundIcon, Kept.SoundOn ? SoundOnIcon : SoundOffIcon);
+    DrawIcon(canvas, engine::Item::BackButton, BackButton);
+    DrawIcon(canvas, engine::Item::CloseButton, CloseButton);
+  }
 
   BlitScaled(screen, canvasBitmap, 0, 0, 0, -layout.ViewShiftY, layout.CanvasWidth,
              layout.CanvasHeight);
-  // On the square classes the view shift hides the icon bar; the menu button
-  // sits in the corner right of the top pipes instead.
-  if (Square()) DrawPictureKeyed(screen, MenuButton, 216, 0);
+  // There the menu button sits in the corner right of the top pipes instead.
+  if (Square()) {
+    const platform::Rect menu = Placed(engine::Item::BackButton);
+    DrawPictureKeyed(screen, MenuButton, menu.left, menu.top);
+  }
 }
 
 // The items drawn over the frame with the game's values as they stand.
@@ -85,7 +93,8 @@ void DrawFrameValues(DeviceContext& screen) {
   DrawLevelTile(screen);
   if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
   if (Kept.Mode == engine::mode::Chroma) {
-    DrawPictureKeyed(screen, ColourWheelIcon, ScreenOffsetX + 216, ScreenOffsetY + 216);
+    const platform::Rect wheel = Placed(engine::Item::ColourWheel);
+    DrawPictureKeyed(screen, ColourWheelIcon, wheel.left, wheel.top);
   }
   DrawScoreBox(screen);
 }
@@ -123,23 +132,15 @@ void PrepareBuffers() {
 void SaveLetterStripBackground(DeviceContext& screen) {
   if (!screen.surface) return;
   DeviceContext strip = Buffer(LetterStripBuffer);
-  BlitScaled(strip, *screen.surface, CurrentLayout.CanvasOffsetX + 9,
-             247 - CurrentLayout.ViewShiftY, 0, 0, 122, 18);
+  const platform::Rect at = Placed(engine::Item::LetterStrip);
+  BlitScaled(strip, *screen.surface, at.left, at.top, 0, 0, at.Width(), at.Height());
 }
 
 }  // namespace
 
 void SetGameLayout() {
-  const GameLayout layout = GameLayoutOf(platform::Display.DisplayClass);
-  CurrentLayout = layout;
-  ScreenOffsetX = layout.ScreenOffsetX;
-  ScreenOffsetY = layout.ScreenOffsetY;
-  IconBarX = layout.IconBarX;
-  IconBarY = layout.IconBarY;
+  LayoutClass = platform::Display.DisplayClass;
   CursorPos = 500;
-  // The tick's panel rectangles are canvas positions shifted like the frame.
-  engine::Layout = engine::TickLayout{layout.ScreenOffsetX, layout.ScreenOffsetY,
-                                      layout.CanvasOffsetX, layout.ViewShiftY};
 }
 
 void DrawWholeFrame(DeviceContext& screen) {
@@ -160,18 +161,14 @@ void FullRedraw(platform::Window* window, DeviceContext& screen) {
   DrawNextColour(screen);
   // HEAT leaves its pipes to this point: the hot ones are chosen by the tick.
   if (Kept.Mode == engine::mode::Heat) DrawPipes();
-  Game.PipesRedraw = 0;
   // The frame laid out an empty board: the balls come back with the board redraw.
   BoardRedrawRequested = true;
-  Game.RestoreKeptGame = 0;
 }
 
 void RefreshFrame(DeviceContext& screen) {
   ComposeFrame(screen);
   DrawPaintPotAsShown(screen);
-  const GameLayout& layout = CurrentLayout;
-  BlitScaled(screen, BackBuffers[GaugeBuffer], 0, 0, layout.CanvasOffsetX + 220,
-             92 - layout.ViewShiftY, 13, 116);
+  ShowGauge(screen);
   DrawNextColour(screen);
   DrawFrameValues(screen);
 }

@@ -2,26 +2,18 @@
 
 #include "platform/window/display_profile.hpp"
 
-// Where the game screen puts its frame and board on each display class, in
-// logical pixels. The frame is composed on a canvas and copied to the screen
-// ViewShiftY pixels higher, so a canvas point (x, y) shows at (x, y - ViewShiftY).
+#include "engine/screen_items.hpp"
+
+// The layout the game screen's frame was last laid out for. Positions come
+// from the engine's table of the screen's items (engine/screen_items.hpp).
 namespace render {
 
-struct GameLayout {
-  int CanvasWidth;
-  int CanvasHeight;
-  int ScreenOffsetX;  // the board's top-left on screen
-  int ScreenOffsetY;
-  int CanvasOffsetX;  // x of the board column inside the canvas
-  int ViewShiftY;
-  int IconBarX;  // the close button; the back and sound buttons sit left of it
-  int IconBarY;
-};
+// The display class of the last full redraw or new layout.
+extern platform::ScreenClass LayoutClass;
 
-// The layout of a display class 1..7; any other class gets the portrait layout.
-GameLayout GameLayoutOf(platform::ScreenClass displayClass);
-
-// The layout of the last full redraw.
-extern GameLayout CurrentLayout;
+engine::GameLayout CurrentLayout();
+// Where that layout shows an item, and a cell.
+platform::Rect Placed(engine::Item item);
+platform::Rect PlacedCell(int cell);
 
 }  // namespace render

@@ -37,9 +37,7 @@ void ComposeResultBox() {
 
 }  // namespace
 
-void DrawGameOverShow(platform::DeviceContext&) {
-  if (Game.Phase != engine::phase::GameOver) return;
-  const engine::GameOverFrameResult frame = engine::GameOverShowFrame();
+void DrawGameOverShow(const engine::GameOverFrameResult& frame) {
   platform::DeviceContext board = BoardContext();
   if (frame.Step == 0) {
     // The show ended every move under way: a ball that was coming out of a

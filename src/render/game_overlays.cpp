@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "engine/game_state.hpp"
-#include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/display_profile.hpp"
@@ -15,7 +14,6 @@
 #include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
@@ -26,12 +24,11 @@ using engine::Game;
 using engine::Kept;
 
 // The overlays' own counters, as a new start finds them: the paint pot's frame
-// counter and the frame it shows, the blink phase of the decorations, and the
-// cell the cursor frame was last drawn on (-1: none).
+// counter and the frame it shows, and the cell the cursor frame was last drawn
+// on (-1: none).
 struct OverlayState {
   int PotCounter = 0;
   int PotFrameShown = 0;
-  bool HazardSecondPhase = false;
   int CursorDrawnAt = -1;
 };
 OverlayState overlay;
@@ -44,31 +41,10 @@ bool Dripping() {
   return Kept.Mode == engine::mode::Hard || Kept.Mode == engine::mode::Panic;
 }
 
-// The pot stands beside the reserve in the bottom panel, which the layouts
-// shifted up show only down to its score. There the wide ones stand it at the
-// foot of the right-hand panel, under its feed pipe, and the square ones in the
-// corner after the score, which PANIC's clock takes from it.
-bool PotPlace(int& x, int& y) {
-  const GameLayout& layout = CurrentLayout;
-  if (layout.ViewShiftY == 0) {
-    x = layout.CanvasOffsetX + 217;
-    y = 276;
-  } else if (layout.CanvasWidth == 320) {
-    x = 289;
-    y = 31 + 210 - layout.ViewShiftY;
-  } else if (Kept.Mode != engine::mode::Panic) {
-    x = 215;
-    y = 216;
-  } else {
-    return false;
-  }
-  return true;
-}
-
 void DrawPotFrame(platform::DeviceContext& screen, int frame) {
   overlay.PotFrameShown = frame;
-  int x = 0, y = 0;
-  if (PotPlace(x, y)) DrawPicture(screen, PaintPots + frame, x, y);
+  const platform::Rect pot = Placed(engine::Item::PaintPot);
+  if (!pot.Empty()) DrawPicture(screen, PaintPots + frame, pot.left, pot.top);
 }
 
 }  // namespace
@@ -76,16 +52,15 @@ void DrawPotFrame(platform::DeviceContext& screen, int frame) {
 void DrawSoundIcon(platform::DeviceContext& screen) {
   if (!SoundIconChanged) return;
   SoundIconChanged = 0;
-  const GameLayout& layout = CurrentLayout;
-  // Where the frame put the icon bar, which the square classes shift out of sight.
-  const bool landscape = platform::IsWide(platform::Display.DisplayClass);
-  const int y = IconBarY + (landscape ? 31 : 0) - layout.ViewShiftY;
-  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, IconBarX - 36, y);
+  // The square classes shift the icon bar out of sight.
+  const platform::Rect icon = Placed(engine::Item::SoundIcon);
+  if (icon.Empty()) return;
+  DrawPicture(screen, records::GameStatus.SoundOn ? SoundOnIcon : SoundOffIcon, icon.left,
+              icon.top);
 }
 
-void DrawBonusBanner() {
-  if (Game.WordBlinkStep <= 0) return;
-  if (engine::EndWordBlinkIfOver()) {
+void DrawBonusBanner(bool ended) {
+  if (ended) {
     RedrawBoard();
     return;
   }
@@ -93,8 +68,7 @@ void DrawBonusBanner() {
   DrawPictureKeyed(board, BonusBanner, 33, 90);
 }
 
-void DrawLevelUpBanner(platform::DeviceContext& screen) {
-  const engine::LevelUpFrameResult frame = engine::LevelUpFrame();
+void DrawLevelUpBanner(platform::DeviceContext& screen, const engine::LevelUpFrameResult& frame) {
   if (frame.ShowBanner) {
     platform::DeviceContext board = BoardContext();
     DrawPictureKeyed(board, LevelUpBanner, 33, 90);
@@ -106,8 +80,9 @@ void DrawLevelUpBanner(platform::DeviceContext& screen) {
 }
 
 void DrawPausedNotice(platform::DeviceContext& screen) {
-  const int left = ScreenOffsetX + 18 + 40;
-  const int top = ScreenOffsetY + 18 + 86;
+  const platform::Rect cells = Placed(engine::Item::Cells);
+  const int left = cells.left + 40;
+  const int top = cells.top + 86;
   DrawRoundBox(screen, 2, platform::ScaleRuleX(left), platform::ScaleRuleY(top),
                platform::ScaleRuleX(136), platform::ScaleRuleY(44), platform::ScaleRuleX(12),
                platform::ScaleRuleY(12), 255, 214, 90, 24, 28, 44);
@@ -119,23 +94,18 @@ void DrawPausedNotice(platform::DeviceContext& screen) {
   screen = saved;
 }
 
-void DrawHazardBlink(platform::DeviceContext& screen) {
-  if (!Game.DecorationsRedraw) return;
-  Game.DecorationsRedraw = 0;
-  if (!platform::IsTall(platform::Display.DisplayClass)) return;
-  if (Game.HazardBlink <= 0) return;
+void DrawHazardBlink(platform::DeviceContext& screen, bool secondPhase) {
   // The second phase puts the pictures back as the panel shows them at rest.
-  const int coilA = overlay.HazardSecondPhase ? 1 : 0;
-  DrawPicture(screen, Coils + coilA, 101, 284);
-  DrawPicture(screen, Coils + 1 - coilA, 47, -18);
-  DrawPicture(screen, HazardSigns + 1 - coilA, 164, 281);
-  if (overlay.HazardSecondPhase) Game.HazardBlink = std::min(Game.HazardBlink - 1, 3);
-  overlay.HazardSecondPhase = !overlay.HazardSecondPhase;
+  const int coilA = secondPhase ? 1 : 0;
+  const platform::Rect low = Placed(engine::Item::CoilLow);
+  const platform::Rect high = Placed(engine::Item::CoilHigh);
+  const platform::Rect sign = Placed(engine::Item::HazardSign);
+  DrawPicture(screen, Coils + coilA, low.left, low.top);
+  DrawPicture(screen, Coils + 1 - coilA, high.left, high.top);
+  DrawPicture(screen, HazardSigns + 1 - coilA, sign.left, sign.top);
 }
 
 void DrawPaintPot(platform::DeviceContext& screen) {
-  if (Game.DripRedraw <= 0) return;
-  Game.DripRedraw = 0;
   if (!Dripping()) return;
   if (overlay.PotCounter == 0) {
     overlay.PotCounter = Game.DripInterval + 6;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/show_sequences.hpp"
 #include "platform/drawing/device_context.hpp"
 
 // What the game screen draws over the board and the frame that belongs to no
@@ -11,13 +12,12 @@ namespace render {
 void DrawSoundIcon(platform::DeviceContext& screen);
 // While the completed word blinks: the bonus banner over the board, taken
 // away (board redrawn) once the blink has run its course.
-void DrawBonusBanner();
-// One frame of the level-up sequence while one is pending.
-void DrawLevelUpBanner(platform::DeviceContext& screen);
-// Serves the engine's decorations request: coils and hazard sign swap frames
-// while the hazard counter runs (portrait classes only).
-void DrawHazardBlink(platform::DeviceContext& screen);
-// Serves the drip request in HARD and PANIC: the paint pot's frames.
+void DrawBonusBanner(bool ended);
+// One frame of the level-up sequence, if one is pending.
+void DrawLevelUpBanner(platform::DeviceContext& screen, const engine::LevelUpFrameResult& frame);
+// Coils and hazard sign swap frames while the hazard counter runs.
+void DrawHazardBlink(platform::DeviceContext& screen, bool secondPhase);
+// The drip request in HARD and PANIC: the paint pot's frames.
 void DrawPaintPot(platform::DeviceContext& screen);
 // The pot frame its counter shows now, for the frame refresh.
 void DrawPaintPotAsShown(platform::DeviceContext& screen);
@@ -31,7 +31,7 @@ void DrawPausedNotice(platform::DeviceContext& screen);
 void DrawPicture(platform::DeviceContext& dc, int picture, int x, int y);
 void DrawPictureKeyed(platform::DeviceContext& dc, int picture, int x, int y);
 
-// Forgets the overlays' own counters (pot, blink phase, cursor cell).
+// Forgets the overlays' own counters (pot, cursor cell).
 void ResetGameOverlays();
 
 }  // namespace render

@@ -8,8 +8,9 @@
 #include "render/board_drawing.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_frame.hpp"
+#include "render/game_layout.hpp"
 #include "render/game_overlays.hpp"
-#include "render/screen_offsets.hpp"
+#include "render/paint_steps.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {
@@ -59,6 +60,8 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
   const platform::ScreenClass displayClass = platform::Display.DisplayClass;
   if (!platform::IsSupported(displayClass)) return;
 
+  // A frame drawn whole serves the word's and the colour's requests.
+  bool panelsRedrawn = false;
   if (engine::Game.RestoreKeptGame) FullRedrawRequested = true;
   if (FullRedrawRequested) {
     FullRedraw(window, screen);
@@ -77,42 +80,23 @@ void PaintGameScreen(platform::Window* window, platform::DeviceContext& screen) 
     DrawNextColour(screen);
     BoardRedrawRequested = true;
     laidOutClass = displayClass;
+    panelsRedrawn = true;
   }
   if (RepaintAll) {
     RefreshFrame(screen);
     RepaintAll = 0;
+    panelsRedrawn = true;
   }
   DrawSoundIcon(screen);
-
-  DrawFalls(screen);
-  DrawDrops(screen);
-  DrawSplashes(screen);
-  DrawGauge(screen);
-  DrawScoreAndClock(screen);
-  DrawSuction(engine::side::Left, screen);
-  DrawSuction(engine::side::Top, screen);
-  DrawSuction(engine::side::Right, screen);
-  DrawSuction(engine::side::Bottom, screen);
-  DrawHazardBlink(screen);
-  DrawLevelUpBanner(screen);
-
-  if (BoardRedrawRequested) {
-    RedrawBoard();
-    BoardRedrawRequested = false;
-  }
-  DrawBonusBanner();
-  if (engine::Game.WordRedraw == 2) DrawLetterStrip(screen);
-
-  DrawBonusCellMarker(screen);
-  DrawGameOverShow(screen);
-  DrawPaintPot(screen);
+  PaintSteps(screen, panelsRedrawn);
   if (LateBoardRedrawRequested) {
     RedrawBoard();
     LateBoardRedrawRequested = false;
   }
   DrawCursorFrame();
 
-  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, ScreenOffsetX, ScreenOffsetY, 216, 216);
+  const platform::Rect board = Placed(engine::Item::Board);
+  BlitScaled(screen, BackBuffers[BoardBuffer], 0, 0, board.left, board.top, 216, 216);
   DrawExtraLabel(screen);
   if (PausedNoticeShown) DrawPausedNotice(screen);
 }

@@ -8,9 +8,9 @@ namespace platform {
 class Window;
 }
 
-// The painter of the game screen: serves the requests below and the engine's
-// redraw requests in a fixed order on every paint, keeping the board in a back
-// buffer so that a paint draws only what changed.
+// The painter of the game screen: serves the requests below, then draws the
+// engine's steps of the paint as they are taken (render/paint_steps.cpp),
+// keeping the board in a back buffer so that a paint draws only what changed.
 namespace render {
 
 // Draw the whole frame, lay out an empty board and run the engine's first

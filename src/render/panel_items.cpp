@@ -13,7 +13,6 @@
 namespace render {
 
 using namespace board;
-using engine::Game;
 using engine::Kept;
 
 void DrawLetterStrip(platform::DeviceContext& screen) {
@@ -22,9 +21,9 @@ void DrawLetterStrip(platform::DeviceContext& screen) {
     const bool bright = engine::WordSlot(k + 1) == 1;
     DrawPictureKeyed(strip, WordPositionCoin(k, bright), -6 + 13 * k, -6, kColourKey);
   }
-  BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, CurrentLayout.CanvasOffsetX + 9,
-             CanvasToScreenY(247), 122, 18);
-  Game.WordRedraw = 0;
+  const platform::Rect at = Placed(engine::Item::LetterStrip);
+  BlitScaled(screen, BackBuffers[LetterStripBuffer], 0, 0, at.left, at.top, at.Width(),
+             at.Height());
 }
 
 void DrawNextColour(platform::DeviceContext& screen) {
@@ -33,19 +32,18 @@ void DrawNextColour(platform::DeviceContext& screen) {
   // player must see it before tapping (a kept game may start with it).
   const int pill = paint == engine::colour::Black ? BlackPaintPill : PaintPills + paint - 1;
   if (paint >= 1 && paint <= engine::colour::Black) {
-    DrawPicture(screen, PictureOf(pill), CurrentLayout.CanvasOffsetX + 217, CanvasToScreenY(48));
-    DrawColourSymbol(screen, paint, CurrentLayout.CanvasOffsetX + 217 + 9,
-                     CanvasToScreenY(48) + 12);
+    const platform::Rect at = Placed(engine::Item::NextColour);
+    DrawPicture(screen, PictureOf(pill), at.left, at.top);
+    DrawColourSymbol(screen, paint, at.left + 9, at.top + 12);
   }
-  Game.SwatchRedraw = 0;
 }
 
 void DrawLevelTile(platform::DeviceContext& screen) {
   const int level = Kept.Level;
   const platform::Bitmap* tiles = PictureOf(MultiplierTiles);
   if (level < 1 || level > 9 || !tiles) return;
-  BlitScaled(screen, *tiles, 20 * (level - 1), 0, CurrentLayout.CanvasOffsetX + 216,
-             CanvasToScreenY(217), 20, 20);
+  const platform::Rect at = Placed(engine::Item::LevelTile);
+  BlitScaled(screen, *tiles, 20 * (level - 1), 0, at.left, at.top, 20, 20);
 }
 
 namespace {
@@ -57,7 +55,7 @@ struct NumberBox {
   int red, green, blue;
   int textRight;  // the number's rectangle is (0, 0, textRight, 20)
   unsigned format;
-  int x, y, width, height;  // on screen, from the board's corner
+  engine::Item item;
 };
 
 void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int number) {
@@ -65,8 +63,8 @@ void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int nu
   DrawPicture(dc, PictureOf(box.picture), 0, 0);
   DrawFittedNumber(dc, Font14Bold, number, box.red, box.green, box.blue, 0, 0, box.textRight, 20,
                    box.format);
-  BlitScaled(screen, BackBuffers[box.buffer], 0, 0, CurrentLayout.ScreenOffsetX + box.x,
-             CurrentLayout.ScreenOffsetY + box.y, box.width, box.height);
+  const platform::Rect at = Placed(box.item);
+  BlitScaled(screen, BackBuffers[box.buffer], 0, 0, at.left, at.top, at.Width(), at.Height());
 }
 
 }  // namespace
@@ -74,27 +72,23 @@ void DrawNumberBox(platform::DeviceContext& screen, const NumberBox& box, int nu
 void DrawScoreBox(platform::DeviceContext& screen) {
   // The digits stand inside the display's glass (2 pixels of rim), in the middle of its height.
   constexpr unsigned kFormat = platform::text_format::Right | platform::text_format::VerticalCentre;
-  DrawNumberBox(screen, {ScoreBuffer, ScoreBox, 18, 1, 83, 56, kFormat, 146, 219, 60, 20},
+  DrawNumberBox(screen, {ScoreBuffer, ScoreBox, 18, 1, 83, 56, kFormat, engine::Item::ScoreBox},
                 Kept.Score);
 }
 
 void DrawPanicClock(platform::DeviceContext& screen) {
-  DrawNumberBox(
-      screen,
-      {TimeLabelBuffer, TimeLabel, 133, 0, 0, 33, platform::text_format::Centre, 210, 216, 30, 25},
-      Kept.PanicTime);
+  DrawNumberBox(screen,
+                {TimeLabelBuffer, TimeLabel, 133, 0, 0, 33, platform::text_format::Centre,
+                 engine::Item::PanicClock},
+                Kept.PanicTime);
 }
 
 void DrawScoreAndClock(platform::DeviceContext& screen) {
-  if (!Game.ScoreRedraw) return;
-  engine::PanicSecond();
   DrawScoreBox(screen);
   if (Kept.Mode == engine::mode::Panic) DrawPanicClock(screen);
-  Game.ScoreRedraw = 0;
 }
 
 void DrawGauge(platform::DeviceContext& screen) {
-  if (!Game.GaugeRedraw) return;
   platform::Bitmap& buffer = BackBuffers[GaugeBuffer];
   platform::DeviceContext gauge = platform::MemoryContext(buffer);
   DrawPicture(gauge, PictureOf(GaugeTubeEmpty), 0, 0);
@@ -111,8 +105,12 @@ void DrawGauge(platform::DeviceContext& screen) {
     if (marker) platform::CopyBits(gauge, 0, y, marker->Width(), marker->Height(), *marker, 0, 0);
     Painter.GaugeBlink = (Painter.GaugeBlink + 1) % 8;
   }
-  BlitScaled(screen, buffer, 0, 0, CurrentLayout.CanvasOffsetX + 220, CanvasToScreenY(92), 13, 116);
-  Game.GaugeRedraw = 0;
+  ShowGauge(screen);
+}
+
+void ShowGauge(platform::DeviceContext& screen) {
+  const platform::Rect at = Placed(engine::Item::Gauge);
+  BlitScaled(screen, BackBuffers[GaugeBuffer], 0, 0, at.left, at.top, at.Width(), at.Height());
 }
 
 }  // namespace render

@@ -4,8 +4,6 @@ namespace render {
 
 std::uint32_t ScreenState = screen::MainMenu;
 std::uint32_t ScreenPhase = 0;
-std::int32_t IconBarX = 0;
-std::int32_t IconBarY = 0;
 std::uint32_t RepaintAll = 0;
 std::uint32_t SoundIconChanged = 0;
 std::uint32_t PausedNoticeShown = 0;
@@ -15,8 +13,6 @@ std::uint32_t ButtonPressed = 0;
 void ResetScreenState() {
   ScreenState = screen::MainMenu;
   ScreenPhase = 0;
-  IconBarX = 0;
-  IconBarY = 0;
   RepaintAll = 0;
   SoundIconChanged = 0;
   PausedNoticeShown = 0;

@@ -19,10 +19,6 @@ extern std::uint32_t ScreenState;
 // 0 makes the next paint of the screen perform its entry step.
 extern std::uint32_t ScreenPhase;
 
-// On the game screen, the top-left of the exit icon; on the hi-score table, of the tab row.
-extern std::int32_t IconBarX;
-extern std::int32_t IconBarY;
-
 // Set after a confirmation box was answered No and on re-activation: the game
 // screen refreshes its frame (never a full redraw).
 extern std::uint32_t RepaintAll;

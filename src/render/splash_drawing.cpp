@@ -1,12 +1,11 @@
-#include "engine/animation_steps.hpp"
 #include "engine/game_state.hpp"
+#include "engine/paint_advance.hpp"
 #include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 
 namespace render {
 
 using namespace board;
-using engine::Game;
 using engine::Kept;
 
 namespace {
@@ -25,39 +24,34 @@ void DrawSplat(platform::DeviceContext& dc, int paint, int frame, platform::Poin
 
 }  // namespace
 
-void DrawSplashes(platform::DeviceContext& screen) {
+void DrawSplash(const engine::SplashFrame& splash) {
   platform::DeviceContext dc = BoardContext();
-  for (int c = 0; c < engine::CellCount; ++c) {
-    if (Game.PaintStep[c] == 0) continue;
-    // The colour being applied; black (a CHROMA mix of opposites) has no splat.
-    const int paint = Kept.PaintColour;
-    const int frame = engine::StepSplash(c);
-    const platform::Point at = CellPoint(c);
-    // Splashes may overlap in time, so each cell is drawn from the game state,
-    // never from a kept copy that another splash may have overwritten.
-    switch (frame) {
-      case 1:
-      case 3:
-      case 5:
+  const int c = splash.Cell;
+  const int paint = splash.Paint;
+  const platform::Point at = CellPoint(c);
+  // Splashes may overlap in time, so each cell is drawn from the game state,
+  // never from a kept copy that another splash may have overwritten.
+  switch (splash.Frame) {
+    case 1:
+    case 3:
+    case 5:
+      RedrawCell(c);
+      DrawSplat(dc, paint, splash.Frame / 2, at);
+      break;
+    case 7:
+      // The paint lands on the ball; a ball that left meanwhile gets none.
+      if (Kept.BallColour[c] != engine::colour::None) {
+        DrawCellFace(dc, BallPicture(paint, 0), Kept.BallLetter[c], at.x, at.y);
+      } else {
         RedrawCell(c);
-        DrawSplat(dc, paint, frame / 2, at);
-        break;
-      case 7:
-        // The paint lands on the ball; a ball that left meanwhile gets none.
-        if (Kept.BallColour[c] != engine::colour::None) {
-          DrawCellFace(dc, BallPicture(paint, 0), Kept.BallLetter[c], at.x, at.y);
-        } else {
-          RedrawCell(c);
-        }
-        DrawSplat(dc, paint, 3, at);
-        break;
-      default:
-        // Frame 9 has applied the paint: the cell is drawn as it now is.
-        RedrawCell(c);
-        break;
-    }
+      }
+      DrawSplat(dc, paint, 3, at);
+      break;
+    default:
+      // Frame 9 has applied the paint: the cell is drawn as it now is.
+      RedrawCell(c);
+      break;
   }
-  if (Game.SwatchRedraw) DrawNextColour(screen);
 }
 
 }  // namespace render

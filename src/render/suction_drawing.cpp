@@ -1,10 +1,8 @@
 #include <algorithm>
 
-#include "engine/animation_steps.hpp"
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "engine/groups_and_pipes.hpp"
-#include "records/settings.hpp"
+#include "engine/paint_advance.hpp"
 #include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 
@@ -19,21 +17,6 @@ using engine::Game;
 using engine::Kept;
 
 namespace {
-
-int FirstPipeOf(int side) {
-  switch (side) {
-    case engine::side::Top:
-      return engine::TopPipe(0);
-    case engine::side::Right:
-      return engine::RightPipe(0);
-    case engine::side::Bottom:
-      return engine::BottomPipe(0);
-    case engine::side::Left:
-      return engine::LeftPipe(0);
-    default:
-      return 0;
-  }
-}
 
 // The pipe's frame for the distance the leading ball still has to go.
 int PipeFrameOf(int progress) {
@@ -55,13 +38,14 @@ int PipeFrameOf(int progress) {
   }
 }
 
-// One paint of pipe p's line; returns the frame the pipe shows.
-void DrawLine(platform::DeviceContext& dc, int p) {
-  const int before = std::min(Game.RunLength[p], 6);
-  const engine::SuctionFrameResult step = engine::StepSuction(p, records::BallStep);
-  engine::CoolPipes(p);
+}  // namespace
+
+void DrawSuctionLine(const engine::SuctionFrame& frame) {
+  platform::DeviceContext dc = BoardContext();
+  const int p = frame.Pipe;
+  const int before = frame.Before;
   const int now = std::clamp(Game.RunLength[p], 0, 6);
-  const int travelled = step.Swallowed ? 0 : std::clamp(30 - Game.LineProgress[p], 0, 30);
+  const int travelled = frame.Swallowed ? 0 : std::clamp(30 - Game.LineProgress[p], 0, 30);
   const auto& line = engine::PipeLines[p];
 
   for (int i = 0; i < before; ++i) {
@@ -95,32 +79,21 @@ void DrawLine(platform::DeviceContext& dc, int p) {
     DrawBall(dc, BallPicture(Kept.BallColour[line[i]], heat), Kept.BallLetter[line[i]], at.x + dx,
              at.y + dy);
   }
-  DrawPipe(dc, p, step.Swallowed ? 6 : PipeFrameOf(Game.LineProgress[p]));
+  DrawPipe(dc, p, frame.Swallowed ? 6 : PipeFrameOf(Game.LineProgress[p]));
 }
 
-}  // namespace
-
-void DrawSuction(int side, platform::DeviceContext&) {
-  const int first = FirstPipeOf(side);
-  if (first == 0) return;
+// Pipes at rest show frame 1 in the tint of their heat: those that cooled, were
+// heated or finished a run are drawn again. A column's top pipe with a ball
+// coming out of it is left to the drop.
+void DrawPipesAtRest(int side, unsigned sucked) {
   platform::DeviceContext dc = BoardContext();
-  bool drawn[6] = {};
-  for (int n = 0; n < 6; ++n) {
-    if (Game.RunLength[first + n] <= 0) continue;
-    DrawLine(dc, first + n);
-    drawn[n] = true;
-  }
-  // Pipes at rest show frame 1 in the tint of their heat: those that cooled,
-  // were heated or finished a run are drawn again. A column's top pipe with a
-  // ball coming out of it is left to the drop.
+  const int first = engine::FirstPipeOf(side);
   for (int n = 0; n < 6; ++n) {
     const int p = first + n;
-    if (drawn[n]) continue;
+    if (sucked & (1u << n)) continue;
     if (side == engine::side::Top && Game.DropRecord[n + 1].Active) continue;
     if (Painter.ShownPipe[p] != PipePicture(engine::PipeHeat(p), 1, side)) DrawPipe(dc, p, 1);
   }
-  // New hot pipes are drawn by the pass above as their heat changes.
-  Game.PipesRedraw = 0;
 }
 
 }  // namespace render

@@ -13,7 +13,6 @@
 #include "records/hiscore_table.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace screens {
@@ -215,6 +214,18 @@ HiScoreLayout HiScoreLayoutOf(platform::ScreenClass displayClass) {
   return HiScoreLayout{0, 88 + shiftX, 286, 18 + shiftX, 92, 36, 24 + shiftX, 146 + shiftX};
 }
 
+platform::Rect HiScoreButtonOn(HiScoreButton button, platform::ScreenClass displayClass) {
+  if (button == HiScoreButton::Reset) return {0, 0, 50, 17};
+  const int top = HiScoreLayoutOf(displayClass).tabY;
+  return {2, top, 32, top + 32};
+}
+
+platform::Rect HiScoreTabOn(int mode, platform::ScreenClass displayClass) {
+  const HiScoreLayout l = HiScoreLayoutOf(displayClass);
+  const int left = l.tabX + 30 * (mode - 1);
+  return {left, l.tabY, left + 30, l.tabY + 30};
+}
+
 bool ModeColour(int mode, int& red, int& green, int& blue) {
   static constexpr int kColours[5][3] = {
       {255, 0, 0}, {255, 255, 0}, {102, 153, 255}, {0, 255, 0}, {255, 0, 255}};
@@ -228,9 +239,6 @@ bool ModeColour(int mode, int& red, int& green, int& blue) {
 void PaintHiScoreScreen(platform::DeviceContext& dc) {
   const platform::ScreenClass displayClass = platform::Display.DisplayClass;
   const HiScoreLayout l = HiScoreLayoutOf(displayClass);
-  render::ScreenOffsetY = l.offsetY;
-  render::IconBarX = l.tabX;
-  render::IconBarY = l.tabY;
   const platform::DeviceContext saved = dc;
 
   render::FillRectRGB(dc, 0, 0, 0, 0, 0, Broad(displayClass) ? 320 : 240,
@@ -238,8 +246,9 @@ void PaintHiScoreScreen(platform::DeviceContext& dc) {
   DrawBackground(dc, displayClass);
 
   for (int k = 0; k < 5; ++k) {
-    render::DrawBitmapKeyed(dc, render::BallSet[2 * k], platform::ScaleRuleX(30),
-                            platform::ScaleRuleY(30), l.tabX + 30 * k, l.tabY, 0, 0, 0);
+    const platform::Rect tab = HiScoreTabOn(k + 1, displayClass);
+    render::DrawBitmapKeyed(dc, render::BallSet[2 * k], platform::ScaleRuleX(tab.Width()),
+                            platform::ScaleRuleY(tab.Height()), tab.left, tab.top, 0, 0, 0);
   }
   const int mode = static_cast<int>(render::HiScoreTab);
   int red = 0;
@@ -247,16 +256,19 @@ void PaintHiScoreScreen(platform::DeviceContext& dc) {
   int blue = 0;
   const bool known = ModeColour(mode, red, green, blue);
   if (known) {
-    const int markerX = l.tabX + 30 * (mode - 1) + 10;
-    render::DrawRoundBox(dc, 1, platform::ScaleRuleX(markerX), platform::ScaleRuleY(l.tabY + 10),
-                         platform::ScaleRuleX(10), platform::ScaleRuleY(10), 0, 0, 0, 0, 0, red,
-                         green, blue);
+    const platform::Rect tab = HiScoreTabOn(mode, displayClass);
+    render::DrawRoundBox(dc, 1, platform::ScaleRuleX(tab.left + 10),
+                         platform::ScaleRuleY(tab.top + 10), platform::ScaleRuleX(10),
+                         platform::ScaleRuleY(10), 0, 0, 0, 0, 0, red, green, blue);
     render::DrawRoundBox(dc, 2, platform::ScaleRuleX(l.frameX), platform::ScaleRuleY(70),
                          platform::ScaleRuleX(204), platform::ScaleRuleY(200 - l.offsetY), 0, 0,
                          red, green, blue, 0, 0, 0);
   }
-  render::DrawBitmap(dc, render::PictureOf(render::ResetButton), 50, 17, 0, 0);
-  DrawKeyed(dc, render::ExportIcon, 2, l.tabY);
+  const platform::Rect reset = HiScoreButtonOn(HiScoreButton::Reset, displayClass);
+  render::DrawBitmap(dc, render::PictureOf(render::ResetButton), reset.Width(), reset.Height(),
+                     reset.left, reset.top);
+  const platform::Rect exportIcon = HiScoreButtonOn(HiScoreButton::Export, displayClass);
+  DrawKeyed(dc, render::ExportIcon, exportIcon.left, exportIcon.top);
   if (known) {
     const int title = kTitleOfMode[mode];
     DrawKeyed(dc, render::ModeTitles + title, l.frameX + (title == 0 ? 5 : 10), 31);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/drawing/colour.hpp"
 #include "platform/drawing/device_context.hpp"
 #include "platform/window/display_profile.hpp"
 
@@ -21,12 +22,17 @@ struct HiScoreLayout {
 };
 HiScoreLayout HiScoreLayoutOf(platform::ScreenClass displayClass);
 
+// The screen's buttons as it draws them; its taps take them from here too.
+enum class HiScoreButton { Reset, Export };
+platform::Rect HiScoreButtonOn(HiScoreButton button, platform::ScreenClass displayClass);
+// The tab of GameMode 1..5.
+platform::Rect HiScoreTabOn(int mode, platform::ScreenClass displayClass);
+
 // The colour of a GameMode 1..5 (the tab marker, the table frame and the mode
 // title); false outside 1..5.
 bool ModeColour(int mode, int& red, int& green, int& blue);
 
-// Draws the whole screen from the tables on every paint, for render::HiScoreTab,
-// and sets render::IconBarX/Y to the tab row.
+// Draws the whole screen from the tables on every paint, for render::HiScoreTab.
 void PaintHiScoreScreen(platform::DeviceContext& dc);
 
 }  // namespace screens

@@ -6,7 +6,6 @@
 #include "records/game_status_record.hpp"
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace screens {
@@ -28,17 +27,32 @@ void Fill(platform::DeviceContext& dc, Grey g, int left, int top, int right, int
   render::FillRectRGB(dc, g.red, g.green, g.blue, left, top, right, bottom);
 }
 
-void DrawCheckBox(platform::DeviceContext& dc, int x, int y, bool ticked) {
-  // The catalogue holds the VGA boxes at twice the size; the copy doubles the size given.
-  render::DrawBitmap(dc, render::PictureOf(ticked ? render::CheckBoxTicked : render::CheckBoxEmpty),
-                     19, 16, x, y);
+constexpr int kKnobHalf = 6;
+
+platform::Rect At(int x, int y, int width, int height) {
+  return {x, y, x + width, y + height};
 }
 
-void DrawChoice(platform::DeviceContext& dc, std::u16string_view text, int x, int y, bool chosen) {
+platform::Rect Item(SettingsItem item) {
+  return SettingsItemOn(item, platform::Display.DisplayClass);
+}
+
+void DrawCheckBox(platform::DeviceContext& dc, SettingsItem item, bool ticked) {
+  const platform::Rect at = Item(item);
+  if (at.Empty()) return;
+  // The catalogue holds the VGA boxes at twice the size; the copy doubles the size given.
+  render::DrawBitmap(dc, render::PictureOf(ticked ? render::CheckBoxTicked : render::CheckBoxEmpty),
+                     at.Width(), at.Height(), at.left, at.top);
+}
+
+void DrawChoice(platform::DeviceContext& dc, std::u16string_view text, platform::Rect at,
+                bool chosen) {
   if (chosen) {
-    render::DrawRoundButton(dc, text, x, y, 100, 20, 0, 0, 41, 134, 222, 255, 255, 255);
+    render::DrawRoundButton(dc, text, at.left, at.top, at.Width(), at.Height(), 0, 0, 41, 134, 222,
+                            255, 255, 255);
   } else {
-    render::DrawRoundButton(dc, text, x, y, 100, 20, 0, 0, 255, 255, 255, 0, 0, 0);
+    render::DrawRoundButton(dc, text, at.left, at.top, at.Width(), at.Height(), 0, 0, 255, 255, 255,
+                            0, 0, 0);
   }
 }
 
@@ -80,33 +94,39 @@ void DrawPage(platform::DeviceContext& dc) {
   }
   Fill(dc, kInk, 2, 25, 238, 26);
   Fill(dc, kInk, 214, 2, 215, 25);
-  render::DrawBitmap(dc, render::PictureOf(render::SettingsCloseBox), 17, 17, 218, 5);
+  const platform::Rect close = Item(SettingsItem::CloseBox);
+  render::DrawBitmap(dc, render::PictureOf(render::SettingsCloseBox), close.Width(), close.Height(),
+                     close.left, close.top);
   const platform::Font* saved = dc.font;
   dc.font = &render::FontTable[render::Font15Heavy];
   DrawInk(dc, u"Game Settings", kInk, 0, 6, 218, 24, kCentred);
   dc.font = saved;
 }
 
-void DrawControls(platform::DeviceContext& dc, const SettingsLayout& layout) {
+void DrawControls(platform::DeviceContext& dc) {
   const records::GameStatusRecord& s = records::GameStatus;
-  const int y0 = layout.offsetY;
-  if (layout.controlRow) DrawCheckBox(dc, 15, 54, s.UseJoystick == 1);
-  DrawCheckBox(dc, 15, 96 - y0, s.HelpEnabled == 1);
-  DrawCheckBox(dc, 125, 96 - y0, s.StereoSound == 1);
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  DrawCheckBox(dc, SettingsItem::JoystickBox, s.UseJoystick == 1);
+  DrawCheckBox(dc, SettingsItem::HelpBox, s.HelpEnabled == 1);
+  DrawCheckBox(dc, SettingsItem::StereoBox, s.StereoSound == 1);
   constexpr std::u16string_view kSpeeds[3] = {u"Normal", u"Fast", u"Fastest"};
   constexpr std::u16string_view kStyles[3] = {u"Shiny", u"Moon", u"Rock"};
   for (std::uint32_t i = 0; i < 3; ++i) {
-    const int y = 138 + 22 * static_cast<int>(i) - y0;
-    DrawChoice(dc, kSpeeds[i], 15, y, s.GameSpeed == i + 1);
-    DrawChoice(dc, kStyles[i], 125, y, s.BallStyle == i + 1);
+    const int choice = static_cast<int>(i) + 1;
+    DrawChoice(dc, kSpeeds[i], SettingsChoiceOn(0, choice, displayClass), s.GameSpeed == i + 1);
+    DrawChoice(dc, kStyles[i], SettingsChoiceOn(1, choice, displayClass), s.BallStyle == i + 1);
   }
-  DrawCheckBox(dc, 176, 232 - y0, s.SoundOn == 0);
-  render::DrawVolumeSlider(dc, s.VolumePercent);
-  const int okY = 282 - layout.buttonOffsetY;
+  DrawCheckBox(dc, SettingsItem::MuteBox, s.SoundOn == 0);
+  render::DrawVolumeSlider(
+      dc, s.VolumePercent,
+      {Item(SettingsItem::Speaker), Item(SettingsItem::Loudness), Item(SettingsItem::Track)});
+  const platform::Rect ok = Item(SettingsItem::OkButton);
   if (render::ButtonPressed == 1) {
-    render::DrawRoundButton(dc, u"OK", 84, okY, 80, 22, 10, 22, 41, 134, 222, 255, 255, 255);
+    render::DrawRoundButton(dc, u"OK", ok.left, ok.top, ok.Width(), ok.Height(), 10, 22, 41, 134,
+                            222, 255, 255, 255);
   } else {
-    render::DrawRoundButton(dc, u"OK", 84, okY, 80, 22, 10, 22, 255, 255, 255, 0, 0, 0);
+    render::DrawRoundButton(dc, u"OK", ok.left, ok.top, ok.Width(), ok.Height(), 10, 22, 255, 255,
+                            255, 0, 0, 0);
   }
 }
 
@@ -144,14 +164,53 @@ SettingsLayout SettingsLayoutOf(platform::ScreenClass displayClass) {
   return SettingsLayout{0, 0, true};
 }
 
+platform::Rect SettingsItemOn(SettingsItem item, platform::ScreenClass displayClass) {
+  const SettingsLayout layout = SettingsLayoutOf(displayClass);
+  // The Control section stays where it is; everything below it moves up.
+  const int y = -layout.offsetY;
+  switch (item) {
+    case SettingsItem::CloseBox:
+      return At(218, 5, 17, 17);
+    case SettingsItem::JoystickBox:
+      return layout.controlRow ? At(15, 54, 19, 16) : platform::Rect{};
+    case SettingsItem::HelpBox:
+      return At(15, y + 96, 19, 16);
+    case SettingsItem::StereoBox:
+      return At(125, y + 96, 19, 16);
+    case SettingsItem::MuteBox:
+      return At(176, y + 232, 19, 16);
+    case SettingsItem::Speaker:
+      return At(15, y + 230, 20, 23);
+    case SettingsItem::Loudness:
+      return At(35, y + 230, 12, 23);
+    case SettingsItem::Track:
+      return At(56, y + 230, 113, 23);
+    case SettingsItem::OkButton:
+      return At(84, 282 - layout.buttonOffsetY, 80, 22);
+    case SettingsItem::OkPress:
+      return At(84, 266 - layout.buttonOffsetY, 98, 38);
+  }
+  return {};
+}
+
+platform::Rect SettingsChoiceOn(int group, int choice, platform::ScreenClass displayClass) {
+  const platform::Rect all = SettingsChoicesOn(group, displayClass);
+  return At(all.left, all.top + 22 * (choice - 1), all.Width(), 20);
+}
+
+platform::Rect SettingsChoicesOn(int group, platform::ScreenClass displayClass) {
+  return At(group == 0 ? 15 : 125, 138 - SettingsLayoutOf(displayClass).offsetY, 100, 64);
+}
+
+int VolumeAt(int x, platform::ScreenClass displayClass) {
+  return x - SettingsItemOn(SettingsItem::Track, displayClass).left - kKnobHalf;
+}
+
 void PaintSettingsScreen(platform::DeviceContext& dc) {
   const SettingsLayout layout = SettingsLayoutOf(platform::Display.DisplayClass);
-  // The slider draws at the screen's offset; the page itself never moves sideways.
-  render::ScreenOffsetX = 0;
-  render::ScreenOffsetY = layout.offsetY;
   const bool entering = render::ScreenPhase == 0;
   if (entering) DrawPage(dc);
-  DrawControls(dc, layout);
+  DrawControls(dc);
   if (entering) {
     DrawLabels(dc, layout);
     render::ScreenPhase = 1;

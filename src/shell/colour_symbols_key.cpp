@@ -1,5 +1,6 @@
 #include "shell/colour_symbols_key.hpp"
 
+#include "engine/game_entries.hpp"
 #include "engine/game_state.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/window/display_profile.hpp"
@@ -18,7 +19,7 @@ bool OnColourSymbolsKey(platform::Window* window, unsigned virtualKey, bool keyU
   // The other screens show no paint; the game screen draws its balls and pill again.
   if (render::ScreenState == render::screen::Game) {
     render::BoardRedrawRequested = true;
-    engine::Game.SwatchRedraw = 1;
+    engine::RedrawNextColour();
     platform::InvalidateScreen(window, platform::Display.DisplayClass);
   }
   return true;

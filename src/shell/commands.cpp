@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/game_entries.hpp"
 #include "engine/game_state.hpp"
 #include "engine/new_game_and_supply.hpp"
 #include "platform/window/child_controls.hpp"
@@ -20,8 +21,6 @@ namespace shell {
 
 namespace {
 
-// No tick runs in it; the menu's entry step sets the phase back to 0.
-constexpr int ParkedPhase = 10;
 // The field's text is read as the device read it: 15 units and the closing zero.
 constexpr std::size_t NameBufferUnits = 16;
 
@@ -39,10 +38,7 @@ void LeaveNameEntry(platform::Window* window, std::u16string_view name) {
                            static_cast<int>(render::HiScoreTab));
   }
   ShowScreen(render::screen::HiScoreTable);
-  records::GameStatus.Mode = engine::mode::None;
-  engine::NewGame();
-  engine::Game.Phase = ParkedPhase;
-  records::GameStatus.reserved34 = 0;
+  engine::ParkGame();
 }
 
 // False when the field is empty: the name entry stays.

@@ -2,6 +2,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/painting.hpp"
+#include "engine/screen_items.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
@@ -10,7 +11,6 @@
 #include "platform/window/window_system.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
-#include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
 #include "shell/commands.hpp"
 #include "shell/hiscore_taps.hpp"
@@ -22,10 +22,6 @@
 namespace shell {
 
 namespace {
-
-bool Within(int v, int low, int high) {
-  return v >= low && v <= high;
-}
 
 int AskYesNo(platform::Window* window, std::u16string_view text, std::u16string_view caption) {
   return platform::MessageBox(
@@ -62,35 +58,26 @@ void AskToAbandon(platform::Window* window) {
 
 void GameScreenTap(platform::Window* window, int x, int y) {
   const platform::ScreenClass displayClass = platform::Display.DisplayClass;
-  const render::GameLayout layout = render::GameLayoutOf(displayClass);
-  const int ox = layout.ScreenOffsetX;
-  const int oy = layout.ScreenOffsetY;
-  const int ix = layout.IconBarX;
-  const int iy = layout.IconBarY;
-  const bool square = platform::IsSquare(displayClass);
-
-  if (records::GameStatus.Mode == engine::mode::Chroma && Within(x, ox + 216, ox + 236) &&
-      Within(y, oy + 216, oy + 236)) {
+  const auto on = [&](engine::Item item) {
+    return engine::ItemOn(item, displayClass).Contains(x, y);
+  };
+  if (records::GameStatus.Mode == engine::mode::Chroma && on(engine::Item::ColourWheel)) {
     popup::OpenPopup(popup::kind::ColourWheel);
   }
-  if (x >= ox + 18 && x < ox + 198 && y >= oy + 18 && y < oy + 198) {
+  if (const int cell = engine::CellAt(x, y, displayClass); cell >= 0) {
     // The board takes no paint during the end's show; a tap there moves on.
     if (engine::Game.Phase == engine::phase::GameOver) {
       engine::HurryTheShow();
     } else {
-      engine::PaintCell(6 * ((y - oy - 18) / 30) + (x - ox - 18) / 30);
+      engine::PaintCell(cell);
     }
   }
-  const bool onExit = square ? Within(x, 228, 240) && Within(y, 0, 12)
-                             : Within(x, ix, ix + 17) && Within(y, iy, iy + 17);
-  if (onExit) AskToExitHere(window);
-  const bool onAbandon = square ? Within(x, 216, 227) && Within(y, 0, 12)
-                                : Within(x, ix - 18, ix - 1) && Within(y, iy, iy + 17);
-  if (onAbandon) AskToAbandon(window);
-  if (!square && x >= ix - 36 && x < ix - 18 && Within(y, iy, iy + 17)) {
+  if (on(engine::Item::CloseButton)) AskToExitHere(window);
+  if (on(engine::Item::BackButton)) AskToAbandon(window);
+  if (on(engine::Item::SoundIcon)) {
     records::GameStatus.SoundOn = records::GameStatus.SoundOn ? 0 : 1;
     render::SoundIconChanged = 1;
-    platform::InvalidateLogicalRect(window, ix - 36, iy, ix - 18, iy + 17);
+    engine::InvalidateItem(window, engine::Item::SoundIcon);
   }
 }
 

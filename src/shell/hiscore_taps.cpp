@@ -18,8 +18,9 @@ namespace shell {
 
 namespace {
 
-bool Within(int v, int low, int high) {
-  return v >= low && v <= high;
+// A press takes a button on its rectangle and on the column and row just past it.
+bool Reaches(const platform::Rect& at, int x, int y) {
+  return x >= at.left && x <= at.right && y >= at.top && y <= at.bottom;
 }
 
 constexpr char16_t kResetCaption[] = u"Reset Hi-Scores";
@@ -51,21 +52,22 @@ void AskToReset(platform::Window* window) {
 }  // namespace
 
 void HiScoreTap(platform::Window* window, int x, int y) {
-  const screens::HiScoreLayout l = screens::HiScoreLayoutOf(platform::Display.DisplayClass);
-  for (int k = 0; k < 5; ++k) {
-    const int left = l.tabX + 30 * k;
-    if (x >= left && x < left + 30 && Within(y, l.tabY, l.tabY + 30)) {
-      render::HiScoreTab = static_cast<std::uint32_t>(k + 1);
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  for (int mode = 1; mode <= 5; ++mode) {
+    // The tabs touch: each keeps to its own columns.
+    const platform::Rect tab = screens::HiScoreTabOn(mode, displayClass);
+    if (Reaches(tab, x, y) && x < tab.right) {
+      render::HiScoreTab = static_cast<std::uint32_t>(mode);
       render::ScreenPhase = 0;
       platform::InvalidateScreen(window, platform::Display.DisplayClass);
       return;
     }
   }
-  if (Within(x, 2, 32) && Within(y, l.tabY, l.tabY + 32)) {
+  if (Reaches(screens::HiScoreButtonOn(screens::HiScoreButton::Export, displayClass), x, y)) {
     OpenPanel(popup::kind::ExportCode);
     return;
   }
-  if (Within(x, 0, 50) && Within(y, 0, 17)) {
+  if (Reaches(screens::HiScoreButtonOn(screens::HiScoreButton::Reset, displayClass), x, y)) {
     AskToReset(window);
     return;
   }

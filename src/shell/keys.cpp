@@ -4,6 +4,7 @@
 
 #include "engine/game_state.hpp"
 #include "engine/painting.hpp"
+#include "engine/screen_items.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
@@ -11,7 +12,6 @@
 #include "platform/window/messages.hpp"
 #include "popup/popup.hpp"
 #include "records/game_status_record.hpp"
-#include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
 #include "render/screen_state.hpp"
 #include "shell/game_taps.hpp"
@@ -77,10 +77,8 @@ void MenuKey(platform::Window* window, unsigned key) {
 
 void InvalidateCell(platform::Window* window, std::int32_t cell) {
   if (cell < 0 || cell >= engine::CellCount) return;
-  const render::GameLayout layout = render::GameLayoutOf(platform::Display.DisplayClass);
-  const int left = layout.ScreenOffsetX + 18 + 30 * (cell % Columns);
-  const int top = layout.ScreenOffsetY + 18 + 30 * (cell / Columns);
-  platform::InvalidateLogicalRect(window, left, top, left + 30, top + 30);
+  const platform::Rect at = engine::CellOn(cell, platform::Display.DisplayClass);
+  platform::InvalidateLogicalRect(window, at.left, at.top, at.right, at.bottom);
 }
 
 // The board cursor: cells 0..35, six to a row; it stops at the edges.

@@ -1,5 +1,6 @@
 #include "shell/main_menu.hpp"
 
+#include "engine/game_entries.hpp"
 #include "engine/game_state.hpp"
 #include "engine/new_game_and_supply.hpp"
 #include "platform/window/display_profile.hpp"
@@ -10,7 +11,6 @@
 #include "render/bitmap_catalogue.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_screen.hpp"
-#include "render/screen_offsets.hpp"
 #include "render/screen_state.hpp"
 
 namespace shell {
@@ -46,11 +46,9 @@ constexpr int kMarkerSize = 10;
 // Entering the menu wipes the previous game and lets the settings take effect.
 void EnterMainMenu() {
   render::CursorPos = 0;
-  records::GameStatus.Mode = engine::mode::None;
-  engine::Game.Phase = engine::phase::Start;
   render::FullRedrawRequested = true;
   popup::HelpShown = 0;
-  engine::NewGame();
+  engine::ClearGame();
   records::ApplySettings();
   render::ApplyBallStyle(records::ActiveBallStyle);
   render::ScreenPhase = 1;
@@ -85,9 +83,6 @@ void InvalidateMenuMarker(platform::Window* window, std::int32_t entry) {
 void PaintMainMenu(platform::DeviceContext& dc) {
   if (render::ScreenPhase == 0) EnterMainMenu();
   const platform::ScreenClass displayClass = platform::Display.DisplayClass;
-  const MenuOffsets offsets = MainMenuOffsets(displayClass);
-  render::ScreenOffsetX = offsets.x;
-  render::ScreenOffsetY = offsets.y;
   const MenuPicture picture = PictureFor(displayClass);
   render::DrawBitmap(dc, render::PictureOf(picture.entry), picture.width, picture.height, 0, 0);
   platform::Rect square;

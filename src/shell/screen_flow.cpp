@@ -1,5 +1,6 @@
 #include "shell/screen_flow.hpp"
 
+#include "engine/game_entries.hpp"
 #include "engine/game_state.hpp"
 #include "platform/backend/runtime.hpp"
 #include "platform/window/display_profile.hpp"
@@ -39,8 +40,7 @@ void StartGame(platform::Window* window, int mode) {
   render::ScreenState = render::screen::Game;
   render::ScreenPhase = 0;
   render::ButtonPressed = 0;
-  engine::Game.Phase = engine::phase::Start;
-  engine::Game.RestoreKeptGame = 0;
+  engine::ReadyNewGame();
   render::FullRedrawRequested = true;
   platform::InvalidateScreen(window, platform::Display.DisplayClass);
 }
@@ -53,11 +53,8 @@ void StartGameAfterHelp(platform::Window* window, std::uint32_t mode) {
 void ResumeKeptGame() {
   render::ScreenState = render::screen::Game;
   render::ScreenPhase = 0;
-  engine::Game.Phase = engine::phase::Start;
-  engine::Game.RestoreKeptGame = 1;
+  engine::ReadyKeptGame();
   render::FullRedrawRequested = true;
-  const std::int32_t mode = records::GameStatus.Mode;
-  if (mode == engine::mode::Hard || mode == engine::mode::Panic) engine::Game.DripCountdown = 40;
   // Every resume would otherwise deal the same balls from the same seed.
   platform::Srand(platform::GetTickCount());
   records::ApplySettings();

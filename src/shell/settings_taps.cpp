@@ -1,5 +1,6 @@
 #include "shell/settings_taps.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/audio/speaker.hpp"
@@ -15,44 +16,49 @@ namespace shell {
 
 namespace {
 
-bool Within(int v, int low, int high) {
-  return v >= low && v <= high;
+using screens::SettingsItem;
+
+platform::Rect Item(SettingsItem item) {
+  return screens::SettingsItemOn(item, platform::Display.DisplayClass);
 }
 
-screens::SettingsLayout Layout() {
-  return screens::SettingsLayoutOf(platform::Display.DisplayClass);
+// A press takes a control on its rectangle and on the column and row just past it.
+bool Reaches(const platform::Rect& at, int x, int y) {
+  return !at.Empty() && x >= at.left && x <= at.right && y >= at.top && y <= at.bottom;
+}
+// A drag over the slider and a release on OK keep to the control's own height.
+bool Along(const platform::Rect& at, int x, int y) {
+  return Reaches(at, x, y) && y < at.bottom;
 }
 
-void Toggle(std::uint8_t& flag) {
+void Invalidate(platform::Window* window, const platform::Rect& at) {
+  platform::InvalidateLogicalRect(window, at.left, at.top, at.right, at.bottom);
+}
+
+void Toggle(platform::Window* window, std::uint8_t& flag, SettingsItem box) {
   flag = static_cast<std::uint8_t>(1 - flag);
+  Invalidate(window, Item(box));
 }
 
-// The slider takes the percent from where the stylus is, knob centred on it.
-void SetVolumeFromSlider(platform::Window* window, int x, int y0) {
-  int percent = x - 62;
-  if (percent < 0) percent = 0;
-  if (percent > 100) percent = 100;
-  records::GameStatus.VolumePercent = percent;
-  platform::InvalidateLogicalRect(window, 56, 230 - y0, 169, 253 - y0);
+void SetVolumeFromSlider(platform::Window* window, int x) {
+  records::GameStatus.VolumePercent =
+      std::clamp(screens::VolumeAt(x, platform::Display.DisplayClass), 0, 100);
+  Invalidate(window, Item(SettingsItem::Track));
   // The loudness picture left of the track follows the level too.
-  platform::InvalidateLogicalRect(window, 35, 230 - y0, 47, 253 - y0);
+  Invalidate(window, Item(SettingsItem::Loudness));
 }
 
-bool OnSlider(int x, int y, int y0) {
-  return Within(x, 56, 169) && y >= 230 - y0 && y < 253 - y0;
-}
-
-// One group of three choices, stacked 22 pixels apart: the band hit gives 1..3.
-std::uint32_t ChoiceAt(int y, int y0) {
-  for (std::uint32_t i = 0; i < 3; ++i) {
-    const int top = 138 + 22 * static_cast<int>(i) - y0;
-    if (Within(y, top, top + 20)) return i + 1;
+// The group 0 or 1 and the choice 1..3 under a press; false off the choices.
+bool ChoiceAt(int x, int y, int& group, std::uint32_t& choice) {
+  const platform::ScreenClass displayClass = platform::Display.DisplayClass;
+  for (group = 0; group < 2; ++group) {
+    for (int i = 1; i <= 3; ++i) {
+      if (!Reaches(screens::SettingsChoiceOn(group, i, displayClass), x, y)) continue;
+      choice = static_cast<std::uint32_t>(i);
+      return true;
+    }
   }
-  return 0;
-}
-
-void InvalidateOkButton(platform::Window* window, int yB) {
-  platform::InvalidateLogicalRect(window, 84, 282 - yB, 164, 304 - yB);
+  return false;
 }
 
 void LeaveSettings() {
@@ -67,78 +73,61 @@ void ApplyVolumeSetting() {
 }
 
 void SettingsStylusDown(platform::Window* window, int x, int y) {
-  const screens::SettingsLayout layout = Layout();
-  const int y0 = layout.offsetY;
-  const int yB = layout.buttonOffsetY;
   records::GameStatusRecord& s = records::GameStatus;
-  if (Within(x, 218, 235) && Within(y, 5, 22)) {
+  if (Reaches(Item(SettingsItem::CloseBox), x, y)) {
     LeaveSettings();
     return;
   }
-  if (layout.controlRow && Within(x, 15, 34) && Within(y, 54, 70)) {
-    Toggle(s.UseJoystick);
-    platform::InvalidateLogicalRect(window, 15, 54, 34, 70);
+  if (Reaches(Item(SettingsItem::JoystickBox), x, y)) {
+    Toggle(window, s.UseJoystick, SettingsItem::JoystickBox);
     return;
   }
-  if (Within(y, 96 - y0, 112 - y0)) {
-    if (Within(x, 15, 34)) {
-      Toggle(s.HelpEnabled);
-      platform::InvalidateLogicalRect(window, 15, 96 - y0, 34, 112 - y0);
-      return;
-    }
-    if (Within(x, 125, 144)) {
-      Toggle(s.StereoSound);
-      platform::InvalidateLogicalRect(window, 125, 96 - y0, 144, 112 - y0);
-      return;
-    }
+  if (Reaches(Item(SettingsItem::HelpBox), x, y)) {
+    Toggle(window, s.HelpEnabled, SettingsItem::HelpBox);
+    return;
   }
-  if (const std::uint32_t choice = ChoiceAt(y, y0); choice != 0) {
+  if (Reaches(Item(SettingsItem::StereoBox), x, y)) {
+    Toggle(window, s.StereoSound, SettingsItem::StereoBox);
+    return;
+  }
+  int group = 0;
+  if (std::uint32_t choice = 0; ChoiceAt(x, y, group, choice)) {
+    (group == 0 ? s.GameSpeed : s.BallStyle) = choice;
     // The whole group repaints: the choice it had goes with the one it gets.
-    if (Within(x, 15, 115)) {
-      s.GameSpeed = choice;
-      platform::InvalidateLogicalRect(window, 15, 138 - y0, 115, 202 - y0);
-      return;
-    }
-    if (Within(x, 125, 225)) {
-      s.BallStyle = choice;
-      platform::InvalidateLogicalRect(window, 125, 138 - y0, 225, 202 - y0);
-      return;
-    }
-  }
-  if (Within(x, 176, 195) && Within(y, 232 - y0, 248 - y0)) {
-    // The sound effects read the flag as they start, so the next one is already silent.
-    Toggle(s.SoundOn);
-    platform::InvalidateLogicalRect(window, 176, 232 - y0, 195, 248 - y0);
+    Invalidate(window, screens::SettingsChoicesOn(group, platform::Display.DisplayClass));
     return;
   }
-  if (Within(x, 56, 169) && Within(y, 230 - y0, 253 - y0)) {
+  if (Reaches(Item(SettingsItem::MuteBox), x, y)) {
+    // The sound effects read the flag as they start, so the next one is already silent.
+    Toggle(window, s.SoundOn, SettingsItem::MuteBox);
+    return;
+  }
+  if (Reaches(Item(SettingsItem::Track), x, y)) {
     // Only the stored percent moves; the player hears the new level once the
     // screen is left or OK is pressed.
-    SetVolumeFromSlider(window, x, y0);
+    SetVolumeFromSlider(window, x);
     return;
   }
-  if (Within(x, 84, 182) && Within(y, 266 - yB, 304 - yB)) {
+  if (Reaches(Item(SettingsItem::OkPress), x, y)) {
     ApplyVolumeSetting();
     render::ButtonPressed = 1;
-    InvalidateOkButton(window, yB);
+    Invalidate(window, Item(SettingsItem::OkButton));
   }
 }
 
 void SettingsStylusMove(platform::Window* window, int x, int y) {
-  const int y0 = Layout().offsetY;
-  if (OnSlider(x, y, y0)) SetVolumeFromSlider(window, x, y0);
+  if (Along(Item(SettingsItem::Track), x, y)) SetVolumeFromSlider(window, x);
 }
 
 void SettingsStylusUp(platform::Window* window, int x, int y) {
   if (render::ButtonPressed != 1) return;
-  const int yB = Layout().buttonOffsetY;
-  if (Within(x, 84, 164) && y >= 282 - yB && y < 304 - yB) {
+  if (Along(Item(SettingsItem::OkButton), x, y)) {
     // A drag over the slider on the way may have moved the percent since the press.
     LeaveSettings();
     return;
   }
   render::ButtonPressed = 0;
-  InvalidateOkButton(window, yB);
+  Invalidate(window, Item(SettingsItem::OkButton));
 }
 
 }  // namespace shell

@@ -21,6 +21,7 @@
 #include "render/bitmap_catalogue.hpp"
 #include "render/board_drawing.hpp"
 #include "render/game_screen.hpp"
+#include "render/paint_steps.hpp"
 #include "render/screen_state.hpp"
 #include "shell/main_window.hpp"
 
@@ -92,7 +93,7 @@ void Run(benchmark::State& state, Measure measure, int width, int height) {
       state.ResumeTiming();
       while (Game.RunLength[engine::LeftPipe(0)] > 0) {
         const double start = ThreadMicroseconds();
-        for (int side = 1; side <= 4; ++side) render::DrawSuction(side, dc);
+        render::PaintSteps(dc, false);
         times.push_back(ThreadMicroseconds() - start);
       }
       continue;

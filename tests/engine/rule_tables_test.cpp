@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -13,6 +14,7 @@
 #include "engine/game_tick.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine/new_game_and_supply.hpp"
+#include "engine/paint_advance.hpp"
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
@@ -30,23 +32,22 @@ using engine_test::GameEngineTest;
 
 int speed = 6, banners = 0, endScreen = -9, mixed = 0, resultShown = 0;
 
-// The engine's part of one paint of the game screen, in the painters' order.
+// The engine's part of one paint of the game screen, counting the banners.
+struct Seen final : PaintReport {
+  void PaintColourChanged() override { Game.SwatchRedraw = 1; }
+  void LevelUp(const LevelUpFrameResult& frame) override { banners += frame.ShowBanner; }
+  void GameOverShow(const GameOverFrameResult& frame) override { resultShown = frame.ResultShown; }
+};
+// The paint serves the redraw requests; the tables read them as asked for, so
+// they stay set until a row clears them.
 void PaintFrame() {
-  for (int slot = 1; slot <= CellCount; ++slot) StepFall(slot, speed);
-  for (int k = 1; k <= ColumnCount; ++k) StepDrop(k, speed);
-  for (int c = 0; c < CellCount; ++c) StepSplash(c);
-  if (Game.ScoreRedraw) PanicSecond();
-  Game.ScoreRedraw = 0;
-  for (int side = 0; side < 4; ++side) {
-    for (int p = 1 + 6 * ((side + 3) % 4), end = p + 6; p < end; ++p) {
-      if (Game.RunLength[p] <= 0) continue;
-      StepSuction(p, speed);
-      CoolPipes(p);
-    }
+  Seen seen;
+  const GameState asked = Game;
+  AdvancePaint({speed, speed, false}, seen);
+  for (auto request : {&GameState::GaugeRedraw, &GameState::DecorationsRedraw,
+                       &GameState::DripRedraw, &GameState::WordRedraw, &GameState::SwatchRedraw}) {
+    Game.*request = std::max(Game.*request, asked.*request);
   }
-  if (Game.LevelUpPending) banners += LevelUpFrame().ShowBanner;
-  EndWordBlinkIfOver();
-  if (Game.Phase == phase::GameOver) resultShown = GameOverShowFrame().ResultShown;
 }
 
 // T0..T5 above the columns, R0..R5 right of the rows, B0..B5 below, L0..L5 left.

@@ -9,6 +9,7 @@
 #include "engine/game_tick.hpp"
 #include "engine/groups_and_pipes.hpp"
 #include "engine/new_game_and_supply.hpp"
+#include "engine/paint_advance.hpp"
 #include "engine/painting.hpp"
 #include "engine/scoring.hpp"
 #include "engine/show_sequences.hpp"
@@ -21,22 +22,10 @@ using namespace engine;
 constexpr long kTicksPerMode = 220000;
 constexpr long kLongestGame = 400000;
 
-// One paint of the game screen: the engine rules in the painters' order.
+// One paint of the game screen, drawn nowhere.
 void PaintFrame(int step) {
-  for (int slot = 1; slot <= CellCount; ++slot) StepFall(slot, step);
-  for (int k = 1; k <= ColumnCount; ++k) StepDrop(k, step);
-  for (int c = 0; c < CellCount; ++c) StepSplash(c);
-  if (Game.ScoreRedraw) PanicSecond();
-  Game.ScoreRedraw = 0;
-  for (int p :
-       {19, 20, 21, 22, 23, 24, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}) {
-    if (Game.RunLength[p] <= 0) continue;
-    StepSuction(p, step);
-    CoolPipes(p);
-  }
-  if (Game.LevelUpPending && Kept.Level <= 9) LevelUpFrame();
-  EndWordBlinkIfOver();
-  if (Game.Phase == phase::GameOver) GameOverShowFrame();
+  PaintReport unseen;
+  AdvancePaint({step, step, false}, unseen);
 }
 
 bool Tappable(int c) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/window/display_profile.hpp"
-#include "render/screen_offsets.hpp"
+#include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
 #include "shell/quit_program.hpp"
 #include "shell_fixture.hpp"
@@ -31,7 +31,7 @@ TEST_F(ScreenSizeTest, AnUnsupportedSizeKeepsTheLayoutAndASupportedOneTakesItsOw
     platform::headless::ChangeScreenSize(width, height);
     EXPECT_TRUE(TicksDuring(200)) << width << "x" << height;
     EXPECT_EQ(platform::Display.DisplayClass, platform::ScreenClass::Tall);
-    EXPECT_EQ(render::ScreenOffsetY, 31);
+    EXPECT_EQ(render::LayoutClass, platform::ScreenClass::Tall);
     EXPECT_EQ(platform::WindowRect(platform::MainWindow()), (platform::Rect{0, 0, width, height}));
     EXPECT_EQ(platform::headless::Screen().Pixel(5, 5), corner);
   }
@@ -39,8 +39,7 @@ TEST_F(ScreenSizeTest, AnUnsupportedSizeKeepsTheLayoutAndASupportedOneTakesItsOw
   platform::headless::ChangeScreenSize(320, 240);
   platform::headless::Pump();
   EXPECT_EQ(platform::Display.DisplayClass, platform::ScreenClass::Wide);
-  EXPECT_EQ(render::ScreenOffsetX, 31);
-  EXPECT_EQ(render::ScreenOffsetY, 0);
+  EXPECT_EQ(render::LayoutClass, platform::ScreenClass::Wide);
   EXPECT_TRUE(TicksDuring(200));
   EXPECT_EQ(render::ScreenState, render::screen::Game);
   EXPECT_EQ(records::GameStatus.Mode, 2);

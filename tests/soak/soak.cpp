@@ -20,6 +20,7 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
+#include "engine/screen_items.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/files/file_store.hpp"
@@ -271,7 +272,7 @@ int ChooseCell() {
 }
 
 void ActOnGame() {
-  const render::GameLayout l = render::GameLayoutOf(displayClass);
+  const engine::GameLayout l = engine::GameLayoutOf(displayClass);
   const bool square = platform::IsSquare(displayClass);
   const int r = Pick(1000);
   if (r < 600) {

@@ -12,6 +12,7 @@
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
+#include "engine/screen_items.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/headless/headless.hpp"
 #include "platform/system/private_runtime_folder.hpp"
@@ -166,17 +167,17 @@ void TapControl(int id, std::uint32_t then = 400) {
 }
 
 void TapCell(int c, std::uint32_t then) {
-  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
   Tap(l.ScreenOffsetX + 18 + 30 * engine::ColumnOf(c) + 15,
       l.ScreenOffsetY + 18 + 30 * engine::RowOf(c) + 15, then);
 }
 void GameIcon(int k) {  // 0 exit, 1 abandon, 2 sound
-  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
   if (Square() && k < 2) return Tap(k == 0 ? 234 : 221, 6);
   Tap(l.IconBarX + 8 - 18 * k, l.IconBarY + 8);
 }
 void ColourWheelButton() {
-  const render::GameLayout l = render::GameLayoutOf(platform::Display.DisplayClass);
+  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
   Tap(l.ScreenOffsetX + 226, l.ScreenOffsetY + 226);
 }
 

@@ -1,8 +1,0 @@
-#include "render/screen_offsets.hpp"
-
-namespace render {
-
-int ScreenOffsetX = 0;
-int ScreenOffsetY = 0;
-
-}  // namespace render
