@@ -1,6 +1,7 @@
+#include "render/board_cells.hpp"
+
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"
 

@@ -1,8 +1,10 @@
+#include "render/bonus_cell_drawing.hpp"
+
 #include <algorithm>
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/game_layout.hpp"
 

@@ -1,8 +1,10 @@
+#include "render/game_over_show.hpp"
+
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "engine/show_sequences.hpp"
 #include "platform/drawing/text_drawing.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"
 

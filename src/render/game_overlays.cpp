@@ -10,10 +10,11 @@
 #include "platform/window/logical_invalidation.hpp"
 #include "records/game_status_record.hpp"
 #include "render/bitmap_catalogue.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"
 #include "render/game_screen.hpp"
+#include "render/panel_items.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {

@@ -5,12 +5,14 @@
 #include "platform/window/display_profile.hpp"
 #include "platform/window/logical_invalidation.hpp"
 #include "render/bitmap_catalogue.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
+#include "render/bonus_cell_drawing.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_frame.hpp"
 #include "render/game_layout.hpp"
 #include "render/game_overlays.hpp"
 #include "render/paint_steps.hpp"
+#include "render/panel_items.hpp"
 #include "render/screen_state.hpp"
 
 namespace render {

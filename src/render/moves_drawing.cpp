@@ -1,7 +1,9 @@
+#include "render/moves_drawing.hpp"
+
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "engine/paint_advance.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/board_drawing_internal.hpp"
 
 // Balls on the move are drawn straight into the board buffer. Each paint first

@@ -2,9 +2,15 @@
 
 #include "engine/paint_advance.hpp"
 #include "records/settings.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
+#include "render/bonus_cell_drawing.hpp"
+#include "render/game_over_show.hpp"
 #include "render/game_overlays.hpp"
 #include "render/game_screen.hpp"
+#include "render/moves_drawing.hpp"
+#include "render/panel_items.hpp"
+#include "render/splash_drawing.hpp"
+#include "render/suction_drawing.hpp"
 
 namespace render {
 

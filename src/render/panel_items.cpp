@@ -1,3 +1,5 @@
+#include "render/panel_items.hpp"
+
 #include <algorithm>
 
 #include "engine/game_state.hpp"
@@ -5,7 +7,6 @@
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/window/display_profile.hpp"
-#include "render/board_drawing.hpp"
 #include "render/board_drawing_internal.hpp"
 #include "render/drawing_primitives.hpp"
 #include "render/game_layout.hpp"

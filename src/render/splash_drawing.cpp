@@ -1,6 +1,8 @@
+#include "render/splash_drawing.hpp"
+
 #include "engine/game_state.hpp"
 #include "engine/paint_advance.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/board_drawing_internal.hpp"
 
 namespace render {

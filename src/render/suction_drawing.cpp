@@ -1,9 +1,11 @@
+#include "render/suction_drawing.hpp"
+
 #include <algorithm>
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
 #include "engine/paint_advance.hpp"
-#include "render/board_drawing.hpp"
+#include "render/board_cells.hpp"
 #include "render/board_drawing_internal.hpp"
 
 // The balls of a sucked line slide towards their pipe, which bulges as each

@@ -19,7 +19,6 @@
 #include "platform/window/window_system.hpp"
 #include "records/settings.hpp"
 #include "render/bitmap_catalogue.hpp"
-#include "render/board_drawing.hpp"
 #include "render/game_screen.hpp"
 #include "render/paint_steps.hpp"
 #include "render/screen_state.hpp"
