@@ -10,12 +10,14 @@
 
 namespace {
 
-platform::Bitmap ReadIcon(int size) {
+std::vector<std::uint8_t> IconBytes(int size) {
   std::ifstream in(std::string(FANDRIASS_DESKTOP_ICON_DIR) + "/" + std::to_string(size) + ".png",
                    std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                        std::istreambuf_iterator<char>()};
-  return platform::DecodePng(bytes);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+platform::Bitmap ReadIcon(int size) {
+  return platform::DecodePng(IconBytes(size));
 }
 
 // The desktop shows the window icon's picture at every size, inside its rounded
@@ -51,6 +53,21 @@ TEST(DesktopIcons, EachSizeIsTheWindowIconWithSeeThroughCorners) {
     }
   EXPECT_EQ(opaqueRing, 0);
   EXPECT_EQ(differing, 0);
+}
+
+// A damaged picture, or one whose header claims more than any picture of the
+// game, decodes to nothing.
+TEST(DesktopIcons, ADamagedOrHugePictureDecodesToNothing) {
+  const std::vector<std::uint8_t> good = IconBytes(48);
+  ASSERT_EQ(platform::DecodePng(good).Width(), 48);
+  const std::vector<std::uint8_t> cut(good.begin(), good.begin() + good.size() / 2);
+  std::vector<std::uint8_t> huge = good, wide = good;
+  huge[16] = huge[20] = 0x01;  // 2^24 + 48 pixels a side
+  wide[18] = 0x20;             // 8,192 + 48: one side beyond the largest
+  std::vector<std::uint8_t> noise(good.size(), 0x5a);
+  for (const std::vector<std::uint8_t>& bytes : {cut, huge, wide, noise}) {
+    EXPECT_TRUE(platform::DecodePng(bytes).Empty());
+  }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "platform/resources/resources.hpp"
 
-#include <png.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstring>
-#include <vector>
+#include <memory>
+
+#include "stb_image.h"
 
 #include "platform/resources/resource_pack.hpp"
 
@@ -19,7 +21,7 @@ namespace {
 
 // Larger than any picture the game has, small enough that a damaged header
 // cannot make us ask for gigabytes.
-constexpr png_uint_32 kMaxSide = 8192;
+constexpr int kMaxSide = 8192;
 constexpr std::size_t kMaxPixels = 16u * 1024u * 1024u;
 
 std::span<const std::uint8_t> EmbeddedBlob() {
@@ -40,30 +42,29 @@ std::span<const std::uint8_t> Find(ResourceKind kind, int id) {
 }  // namespace
 
 Bitmap DecodePng(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return {};
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return {};
-  if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide ||
-      std::size_t{image.width} * std::size_t{image.height} > kMaxPixels) {
-    png_image_free(&image);
+  if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+  const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+  const int size = static_cast<int>(bytes.size());
+  // The header is read first, so that a damaged one never gets pixels allocated.
+  int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_memory(data, size, &width, &height, &channels)) return {};
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+      std::size_t(width) * std::size_t(height) > kMaxPixels) {
     return {};
   }
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-  png_color black{0, 0, 0};
-  if (!png_image_finish_read(&image, &black, rgb.data(), 0, nullptr)) {
-    png_image_free(&image);
-    return {};
-  }
-  const int width = static_cast<int>(image.width);
-  const int height = static_cast<int>(image.height);
+  std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
+      stbi_load_from_memory(data, size, &width, &height, &channels, 4), stbi_image_free);
+  if (!rgba) return {};
+  // A see-through pixel shows black, as the window behind a picture does.
   Bitmap bitmap(width, height);
-  const png_byte* source = rgb.data();
+  const stbi_uc* source = rgba.get();
   for (int y = 0; y < height; ++y) {
     Colour* row = bitmap.Row(y);
-    for (int x = 0; x < width; ++x, source += 3) row[x] = Rgb(source[0], source[1], source[2]);
+    for (int x = 0; x < width; ++x, source += 4) {
+      const unsigned a = source[3];
+      const auto over = [a](unsigned c) { return static_cast<std::uint8_t>((c * a + 127) / 255); };
+      row[x] = Rgb(over(source[0]), over(source[1]), over(source[2]));
+    }
   }
   return bitmap;
 }
