@@ -433,6 +433,15 @@ const std::vector<Session>& Sessions() {
          }
          Menu(8);
        }},
+      // The EASY help's nine slides to the end, and its replay, on the tall screen.
+      {"easy_help_slides_240x320", 240, 320, nullptr,
+       [] {
+         Wait(800);
+         Menu(0, 92000);
+         TapPopup(120, 100, 21000);
+         TapPopup(227, 13, 800);
+         Menu(8);
+       }},
       // A kept HEAT game resumed on the wide screen, left by the exit question.
       {"resume_heat_320x240", 320, 240,
        [] {
