@@ -320,8 +320,8 @@ TEST_F(StartAndLeaveTest, AClosingSessionSavesWithoutAskingAndLeaves) {
   EXPECT_TRUE(platform::headless::QuitPosted());
 }
 
-// A popup window that cannot be made (here: an empty rectangle) leaves no
-// kind behind, or the menu would ignore every tap from then on.
+// A popup window that cannot be made (here: an empty rectangle, or a kind with
+// no panel) leaves no kind behind, or the menu would ignore every tap from then on.
 TEST_F(StartAndLeaveTest, APopupThatCannotOpenLeavesTheMenuListening) {
   ASSERT_EQ(Start(), StartOutcome::Run);
   platform::headless::Advance(100);
@@ -331,6 +331,9 @@ TEST_F(StartAndLeaveTest, APopupThatCannotOpenLeavesTheMenuListening) {
   platform::headless::Pump();
   platform::Display.ScaleX = scale;
   EXPECT_EQ(popup::PopupKind, popup::kind::None);
+  EXPECT_EQ(popup::PopupWindow, nullptr);
+  // Nor does a kind that has no panel.
+  EXPECT_FALSE(popup::OpenPopup(99));
   EXPECT_EQ(popup::PopupWindow, nullptr);
   platform::headless::Advance(1000);
   platform::headless::Tap(120, 50);
