@@ -26,8 +26,12 @@ class HotAreasTest : public ShellTest {
             .board = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG"});
     }
     ASSERT_EQ(Start(), shell::StartOutcome::Run);
-    records::GameStatus.HelpEnabled = 0;
+    records::GameStatus.HelpEnabled = where == "help" ? 1 : 0;
     headless::Advance(500);
+    if (where == "help") {
+      headless::Tap(166, 182);  // EASY, whose help comes first
+      headless::Advance(500);
+    }
     if (where == "settings") {
       headless::Tap(60, 270);
       headless::Advance(500);
@@ -38,9 +42,11 @@ class HotAreasTest : public ShellTest {
     headless::Advance(500);
   }
 
-  static std::string Outcome(std::int32_t volume, std::uint8_t joystick) {
+  static std::string Outcome(std::int32_t volume, std::uint8_t joystick, std::uint8_t help) {
     if (headless::QuitPosted()) return "quit";
     if (popup::PopupKind == popup::kind::About) return "about";
+    if (records::GameStatus.HelpEnabled != help) return "unticked";
+    if (popup::PopupKind == popup::kind::Help) return "help";
     if (records::GameStatus.UseJoystick != joystick) return "joystick";
     if (records::GameStatus.VolumePercent != volume) {
       return "volume=" + std::to_string(records::GameStatus.VolumePercent);
@@ -68,7 +74,13 @@ TEST_F(HotAreasTest, EachPlaceActsUpToItsEdgeAndNoFurther) {
     Reach(row[0]);
     const std::int32_t volume = records::GameStatus.VolumePercent;
     const std::uint8_t joystick = records::GameStatus.UseJoystick;
-    const auto at = [&row](std::size_t k) { return static_cast<int>(row.Int(k)); };
+    const std::uint8_t help = records::GameStatus.HelpEnabled;
+    // On the help, points are the popup's own.
+    const platform::Rect origin =
+        row[0] == "help" ? platform::WindowRect(popup::PopupWindow) : platform::Rect{};
+    const auto at = [&](std::size_t k) {
+      return static_cast<int>(row.Int(k)) + (k % 2 == 0 ? origin.left : origin.top);
+    };
     if (row[1] == "tap") {
       headless::Tap(at(2), at(3));
     } else {
@@ -79,7 +91,7 @@ TEST_F(HotAreasTest, EachPlaceActsUpToItsEdgeAndNoFurther) {
       headless::StylusUp(at(4), at(5));
     }
     headless::Advance(300);
-    EXPECT_EQ(Outcome(volume, joystick), row[row.size() - 1]);
+    EXPECT_EQ(Outcome(volume, joystick, help), row[row.size() - 1]);
     popup::ResetPopup();
     platform::ReleaseSingleInstance();
     headless::Stop();
