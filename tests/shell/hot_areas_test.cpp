@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/window/message_box.hpp"
 #include "popup/popup.hpp"
 #include "render/screen_state.hpp"
 #include "shell_fixture.hpp"
@@ -25,11 +26,16 @@ class HotAreasTest : public ShellTest {
             .reserve = -10,
             .board = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG"});
     }
-    ASSERT_EQ(Start(), shell::StartOutcome::Run);
+    const bool square = where == "game-square";
+    ASSERT_EQ(Start(240, square ? 240 : 320), shell::StartOutcome::Run);
     records::GameStatus.HelpEnabled = where == "help" ? 1 : 0;
     headless::Advance(500);
     if (where == "help") {
       headless::Tap(166, 182);  // EASY, whose help comes first
+      headless::Advance(500);
+    }
+    if (where.starts_with("game")) {
+      headless::Tap(166, square ? 102 : 182);  // EASY
       headless::Advance(500);
     }
     if (where == "settings") {
@@ -44,6 +50,9 @@ class HotAreasTest : public ShellTest {
 
   static std::string Outcome(std::int32_t volume, std::uint8_t joystick, std::uint8_t help) {
     if (headless::QuitPosted()) return "quit";
+    if (const std::size_t boxes = platform::TakeShownMessageBoxes().size(); boxes > 0) {
+      return "asked=" + std::to_string(boxes);
+    }
     if (popup::PopupKind == popup::kind::About) return "about";
     if (records::GameStatus.HelpEnabled != help) return "unticked";
     if (popup::PopupKind == popup::kind::Help) return "help";
@@ -81,6 +90,9 @@ TEST_F(HotAreasTest, EachPlaceActsUpToItsEdgeAndNoFurther) {
     const auto at = [&](std::size_t k) {
       return static_cast<int>(row.Int(k)) + (k % 2 == 0 ? origin.left : origin.top);
     };
+    // The questions a tap may ask are answered No.
+    platform::AnswerNextMessageBox(platform::IdNo);
+    platform::AnswerNextMessageBox(platform::IdNo);
     if (row[1] == "tap") {
       headless::Tap(at(2), at(3));
     } else {
@@ -92,6 +104,7 @@ TEST_F(HotAreasTest, EachPlaceActsUpToItsEdgeAndNoFurther) {
     }
     headless::Advance(300);
     EXPECT_EQ(Outcome(volume, joystick, help), row[row.size() - 1]);
+    platform::ForgetMessageBoxAnswers();
     popup::ResetPopup();
     platform::ReleaseSingleInstance();
     headless::Stop();
