@@ -90,7 +90,8 @@ TEST_F(StartAndLeaveTest, WithoutAWindowAScreenOrTheOnlyCopyTheStartEndsCleanly)
   first.Release();
 }
 
-// The command line's questions are answered on standard output, and nothing starts.
+// The command line's questions are answered on standard output, its faults on
+// standard error, and nothing starts.
 TEST(CommandLineTest, HelpAndVersionAreAnsweredAndNothingStarts) {
   const auto said = [](const char* option) {
     char program[] = "fandriass";
@@ -102,6 +103,16 @@ TEST(CommandLineTest, HelpAndVersionAreAnsweredAndNothingStarts) {
   };
   EXPECT_EQ(said("--version"), std::string("Fandriass II ") + FANDRIASS_VERSION + "\n");
   EXPECT_EQ(said("--help"), shell::UsageText());
+
+  // A word it does not know is named on standard error with the usage, and ends with 2.
+  char program[] = "fandriass", odd[] = "--odd";
+  char* argv[] = {program, odd, nullptr};
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(shell::RunProgram(2, argv), 2);
+  const std::string error = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(error.starts_with("fandriass: ") && error.find("--odd") != std::string::npos &&
+              error.ends_with(shell::UsageText()))
+      << error;
 }
 
 TEST_F(StartAndLeaveTest, ADamagedStoreNeverHoldsUpTheStartAndNothingIsWrittenThere) {
