@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/screen_items.hpp"
 #include "platform/window/display_profile.hpp"
 #include "render/game_layout.hpp"
 #include "render/screen_state.hpp"
@@ -46,6 +47,35 @@ TEST_F(ScreenSizeTest, AnUnsupportedSizeKeepsTheLayoutAndASupportedOneTakesItsOw
   EXPECT_EQ(records::GameStatus.Score, 4321);
   shell::QuitProgram();
   EXPECT_EQ(store.writes, 6);
+}
+
+// A HEAT game's pipes show their heat: after a trip to another screen and
+// back, the pipes under the board are drawn as they were (those above it have
+// the new balls dropping through them).
+TEST_F(ScreenSizeTest, AHeatGameRedrawsItsPipesWhereverItIsLaidOut) {
+  Keep({.mode = 4,
+        .reserve = 70,
+        .board = "...... / ...... / ...... / ....B. / ..R.Y. / RYBGPO",
+        .hotPipes = "100000 001000 000100 010000",
+        .pipeHeat = "500000 003000 000700 090000"});
+  ASSERT_EQ(Start(), shell::StartOutcome::Run);
+  FirstPaintOfTheGame();
+  platform::headless::Advance(200);
+  const platform::Bitmap before = platform::headless::Screen();
+  platform::headless::ChangeScreenSize(480, 640);
+  platform::headless::Pump();
+  platform::headless::ChangeScreenSize(240, 320);
+  platform::headless::Pump();
+
+  const auto tall = platform::ScreenClass::Tall;
+  const platform::Rect board = engine::ItemOn(engine::Item::Board, tall);
+  int moved = 0;
+  for (int y = engine::CellOn(35, tall).bottom; y < board.bottom; ++y) {
+    for (int x = board.left; x < board.right; ++x) {
+      moved += before.Pixel(x, y) != platform::headless::Screen().Pixel(x, y);
+    }
+  }
+  EXPECT_EQ(moved, 0);
 }
 
 }  // namespace
