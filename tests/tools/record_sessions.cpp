@@ -585,6 +585,20 @@ const std::vector<Session>& Sessions() {
          TapCell(32, 6000);
          Answering({vk::Return}, [] { GameIcon(0); });
        }},
+      // A line taken with the reserve one short of its top: the level rises
+      // under its banner.
+      {"level_up_240x320", 240, 320,
+       [] {
+         Kept({.mode = 1,
+               .score = 700,
+               .paintColour = 1,
+               .reserve = 76,
+               .board = "...... ...... ...... ...... ...... RRRYBG"});
+       },
+       [] {
+         Wait(6000);
+         Answering({vk::Return}, [] { GameIcon(0); });
+       }},
       // A PANIC game that times out while the completed word blinks: the
       // end's banner is not covered by the BONUS one.
       {"time_up_in_the_blink_240x320", 240, 320,
