@@ -43,7 +43,7 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" >"$scratch/cp
 deb=$(ls "$scratch"/deb/*.deb)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || problem "the package is not version $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libpng16-16; do
+for lib in libsdl2-2.0-0 libsdl2-ttf-2.0-0; do
   [[ "$depends" == *"$lib "* ]] || problem "the package does not depend on $lib: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
