@@ -14,18 +14,6 @@ std::uint32_t BallSetStyle = BallStyleShiny;
 
 namespace {
 
-struct FontSpec {
-  int smallHeight;
-  int vgaHeight;
-  int weight;
-};
-
-constexpr FontSpec kFonts[FontCount] = {
-    {14, 27, 700}, {14, 27, 400}, {15, 29, 400}, {15, 29, 700}, {15, 29, 900},
-    {16, 31, 700}, {16, 31, 900}, {18, 35, 700}, {18, 35, 900}, {20, 39, 400},
-    {20, 39, 700}, {12, 23, 700}, {11, 21, 700},
-};
-
 // The bonus word "Fandriass" by letter code: F A N D R I A S S.
 constexpr int kWordLetters[9] = {1, 2, 3, 4, 5, 6, 2, 7, 7};
 
@@ -95,8 +83,8 @@ void LoadCatalogue() {
   if (!platform::IsSupported(displayClass)) return;
   const bool vga = platform::IsVga(displayClass);
   for (int i = 0; i < FontCount; ++i)
-    FontTable[i] =
-        platform::Font::Create(vga ? kFonts[i].vgaHeight : kFonts[i].smallHeight, kFonts[i].weight);
+    FontTable[i] = platform::LoadFontResource(vga ? kFonts[i].vgaHeight : kFonts[i].smallHeight,
+                                              kFonts[i].weight);
   loadedSet = vga ? PictureSet::Vga : PictureSet::Small;
   for (int entry = 0; entry < PictureCount; ++entry) {
     Pictures[entry] = DecodedOnFirstUse(entry) ? platform::Bitmap{} : Decode(entry);

@@ -10,27 +10,9 @@
 #include "platform/drawing/bitmap.hpp"
 #include "platform/drawing/font.hpp"
 #include "render/bitmap_catalogue_table.hpp"
+#include "render/font_table.hpp"
 
 namespace render {
-
-// The fonts, in the order they are created.
-enum FontSlot : int {
-  Font14Bold,
-  Font14,
-  Font15,
-  Font15Bold,
-  Font15Heavy,
-  Font16Bold,
-  Font16Heavy,
-  Font18Bold,
-  Font18Heavy,
-  Font20,
-  Font20Bold,
-  // Below the game's own sizes, for hi-score names too wide for all of them.
-  Font12Bold,
-  Font11Bold,
-  FontCount
-};
 
 // The game screen's back buffers, created by its first paint (at the end of
 // the catalogue, so the one release deletes them too).

@@ -3,6 +3,7 @@
 #include "platform/drawing/font.hpp"
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/drawing/text_drawing.hpp"
+#include "platform/resources/resources.hpp"
 
 // The games draw well inside their surfaces; these are the edges they never
 // reach: blocks hanging off any side, reversed or empty, sources smaller than
@@ -75,7 +76,7 @@ TEST(DrawingEdges, CopiesStretchesAndFillsLandWhereThePlainRuleSays) {
 }
 
 TEST(DrawingEdges, TextWiderThanItsRectangleIsCutAtItsEveryEdge) {
-  Font font = Font::Create(18, 700);
+  Font font = LoadFontResource(18, 700);
   for (const Rect& box : {Rect{10, 10, 50, 30}, Rect{-30, -4, 20, 8}, Rect{80, 30, 140, 60}}) {
     Bitmap b(100, 40, kWhite);
     DeviceContext dc = MemoryContext(b);

@@ -1,7 +1,7 @@
 // Packs the generated pictures, clips and icons into the one blob the game
 // links in. Usage: fandriass_pack <resource folder> <pack file>
 //
-// Files are named bitmap_<id>.png, wave_<id>.wav and icon_<id>.png. A folder
+// Files are named bitmap_<id>.png, wave_<id>.wav, icon_<id>.png and face_<id>.bin. A folder
 // that does not exist yet packs to an empty pack, so the game builds before any
 // generator exists. The pack file is rewritten only when its bytes change, so an
 // unchanged build does not relink.
@@ -31,6 +31,7 @@ constexpr NamePattern kPatterns[] = {
     {"bitmap_", ".png", platform::ResourceKind::Bitmap},
     {"wave_", ".wav", platform::ResourceKind::Wave},
     {"icon_", ".png", platform::ResourceKind::Icon},
+    {"face_", ".bin", platform::ResourceKind::Face},
 };
 
 // Resource identifiers were 16-bit numbers.

@@ -1,7 +1,5 @@
 #include "platform/drawing/text_drawing.hpp"
 
-#include <SDL_ttf.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -86,40 +84,100 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 namespace {
 
-TTF_Font* Face(const Font* font) {
-  return font ? static_cast<TTF_Font*>(font->Handle()) : nullptr;
+// Code points of UTF-16 text as the face sets them: a lone half of a pair
+// stands for the replacement character, and pairs the face composes (a
+// ligature, a letter and its accent) become one, from the left.
+void CodePointsOf(const GlyphFace& face, std::u16string_view text, std::vector<char32_t>& out) {
+  static std::vector<char32_t> decoded;
+  decoded.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    decoded.push_back(cp);
+  }
+  out.clear();
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    const char32_t composed =
+        i + 1 < decoded.size() ? face.ComposedOf(decoded[i], decoded[i + 1]) : 0;
+    out.push_back(composed ? composed : decoded[i]);
+    if (composed) ++i;
+  }
 }
 
-int Width(TTF_Font* face, const std::string& utf8) {
-  if (utf8.empty()) return 0;
-  int w = 0;
-  int h = 0;
-  if (TTF_SizeUTF8(face, utf8.c_str(), &w, &h) != 0) return 0;
-  return w;
+int Floor64(std::int64_t x) {
+  return static_cast<int>(x >= 0 ? x / 64 : -((-x + 63) / 64));
+}
+
+// A line set as the font engine set it: each glyph at the floor of its pen
+// position, the pen moved by each advance and the kerning of each pair. The
+// box takes every glyph's ink box and the pen's end; a glyph left of the pen's
+// start or above the line's top moves the whole line right or down, into it.
+struct LineBox {
+  int width = 0;
+  int height = 0;
+  int xStart = 0;
+  int yStart = 0;
+};
+struct PlacedGlyph {
+  Glyph glyph;
+  int x = 0;
+};
+LineBox SetLine(const GlyphFace& face, std::u16string_view line, std::vector<PlacedGlyph>& placed) {
+  static std::vector<char32_t> points;
+  CodePointsOf(face, line, points);
+  placed.clear();
+  std::int64_t pen = 0;
+  int minX = 0, maxX = 0, minY = 0, maxY = face.Figures().lineHeight;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const Glyph glyph = face.Find(points[i]);
+    const int x = Floor64(pen) + glyph.left;
+    placed.push_back(PlacedGlyph{glyph, x});
+    minX = std::min(minX, x);
+    maxX = std::max(maxX, x + glyph.width);
+    minY = std::min(minY, int{glyph.row});
+    maxY = std::max(maxY, glyph.row + glyph.rows);
+    pen += glyph.advance;
+    if (i + 1 < points.size()) pen += face.KerningOf(points[i], points[i + 1]);
+  }
+  maxX = std::max(maxX, Floor64(pen));
+  return LineBox{maxX - minX, maxY - minY, -minX, -minY};
+}
+
+int Width(const GlyphFace& face, std::u16string_view line) {
+  static std::vector<PlacedGlyph> placed;
+  return line.empty() ? 0 : SetLine(face, line, placed).width;
 }
 
 // Breaks text into the lines it is drawn in: at "\n" always, at spaces when
 // word breaking and the line would not fit.
-std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, int maxWidth,
-                                     unsigned format) {
-  std::vector<std::string> lines;
+std::vector<std::u16string> LayoutLines(const GlyphFace& face, std::u16string_view text,
+                                        int maxWidth, unsigned format) {
+  std::vector<std::u16string> lines;
   const bool singleLine = format & text_format::SingleLine;
   const bool wrap = (format & text_format::WordBreak) && !singleLine;
   std::size_t start = 0;
   while (start <= text.size()) {
-    std::size_t end = singleLine ? std::string::npos : text.find('\n', start);
-    std::string paragraph = text.substr(start, end == std::string::npos ? end : end - start);
-    if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
+    std::size_t end = singleLine ? std::u16string_view::npos : text.find(u'\n', start);
+    std::u16string paragraph(
+        text.substr(start, end == std::u16string_view::npos ? end : end - start));
+    if (!paragraph.empty() && paragraph.back() == u'\r') paragraph.pop_back();
     if (!wrap) {
       lines.push_back(paragraph);
     } else {
-      std::string line;
+      std::u16string line;
       std::size_t pos = 0;
       bool first = true;
       while (pos <= paragraph.size()) {
-        std::size_t space = paragraph.find(' ', pos);
-        std::string word = paragraph.substr(pos, space == std::string::npos ? space : space - pos);
-        std::string candidate = first ? word : line + " " + word;
+        std::size_t space = paragraph.find(u' ', pos);
+        std::u16string word =
+            paragraph.substr(pos, space == std::u16string::npos ? space : space - pos);
+        std::u16string candidate = first ? word : line + u" " + word;
         if (first || Width(face, candidate) <= maxWidth) {
           line = candidate;
         } else {
@@ -127,26 +185,25 @@ std::vector<std::string> LayoutLines(TTF_Font* face, const std::string& text, in
           line = word;
         }
         first = false;
-        if (space == std::string::npos) break;
+        if (space == std::u16string::npos) break;
         pos = space + 1;
       }
       lines.push_back(line);
     }
-    if (end == std::string::npos) break;
+    if (end == std::u16string_view::npos) break;
     start = end + 1;
   }
   return lines;
 }
 
 // Spreads `width` x `height` coverage (0..255, row by row) to the right by a
-// font's extra ink in pixels: each pixel takes the strongest of the pixels up
-// to that far to its left, the farthest weighted by the fraction. The block
-// grows by the whole pixels the ink reaches; `out` takes it and the new width
-// is returned. The scratch vector is the caller's, so a paint allocates nothing.
-int SpreadInkInto(const int* coverage, int width, int height, double embolden,
+// face's extra ink, `whole` pixels and `fraction` 256ths of one: each pixel
+// takes the strongest of the pixels up to that far to its left, the farthest
+// weighted by the fraction. The block grows by the whole pixels the ink
+// reaches; `out` takes it and the new width is returned. The scratch vector is
+// the caller's, so a paint allocates nothing.
+int SpreadInkInto(const int* coverage, int width, int height, int whole, int fraction,
                   std::vector<int>& out) {
-  const int whole = static_cast<int>(embolden);
-  const int fraction = static_cast<int>((embolden - whole) * 256);
   const int wider = width + whole + (fraction > 0 ? 1 : 0);
   out.resize(static_cast<std::size_t>(wider) * height);
   for (int y = 0; y < height; ++y) {
@@ -168,8 +225,8 @@ int SpreadInkInto(const int* coverage, int width, int height, double embolden,
 }
 
 // Draws one line of `width` pixels (as measured) at (x, y).
-void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int width, int x, int y,
-              int lineHeight, const Rect& clip) {
+void DrawLine(DeviceContext& dc, const GlyphFace& face, std::u16string_view line, int width, int x,
+              int y, int lineHeight, const Rect& clip) {
   if (dc.backgroundMode == BackgroundMode::Opaque) {
     const Rect box = Intersect(Rect{x, y, x + width, y + lineHeight}, clip);
     for (int yy = box.top; yy < box.bottom; ++yy) {
@@ -177,38 +234,34 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int wi
                 dc.backgroundColour);
     }
   }
-  if (line.empty()) return;
-  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(face, line.c_str(), SDL_Color{255, 255, 255, 255});
-  if (!glyphs) return;
-  // Blended text normally comes as ARGB already; anything else is converted.
-  SDL_Surface* argb = glyphs;
-  if (glyphs->format->format != SDL_PIXELFORMAT_ARGB8888) {
-    argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(glyphs);
-    if (!argb) return;
-  }
   // Scratch kept between lines: the game draws its numbers on every paint.
+  static std::vector<PlacedGlyph> placed;
   static std::vector<int> coverage;
   static std::vector<int> spread;
-  coverage.resize(static_cast<std::size_t>(argb->w) * argb->h);
-  for (int gy = 0; gy < argb->h; ++gy) {
-    const auto* src =
-        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + gy * argb->pitch);
-    int* row = coverage.data() + static_cast<std::size_t>(gy) * argb->w;
-    for (int gx = 0; gx < argb->w; ++gx) row[gx] = static_cast<int>(src[gx] >> 24);
+  const LineBox box = SetLine(face, line, placed);
+  if (box.width == 0) return;
+  // Overlapping glyphs keep the bits of both coverages, as the engine's blend did.
+  coverage.assign(static_cast<std::size_t>(box.width) * box.height, 0);
+  for (const PlacedGlyph& p : placed) {
+    const Glyph& g = p.glyph;
+    for (int gy = 0; gy < g.rows; ++gy) {
+      int* row = coverage.data() + static_cast<std::size_t>(box.yStart + g.row + gy) * box.width +
+                 box.xStart + p.x;
+      const std::uint8_t* src = g.coverage + static_cast<std::size_t>(gy) * g.width;
+      for (int gx = 0; gx < g.width; ++gx) row[gx] |= src[gx];
+    }
   }
-  const int glyphRows = argb->h;
-  const int coverageWidth =
-      SpreadInkInto(coverage.data(), argb->w, glyphRows, dc.font->Embolden(), spread);
-  SDL_FreeSurface(argb);
+  const FaceFigures& figures = face.Figures();
+  const int coverageWidth = SpreadInkInto(coverage.data(), box.width, box.height,
+                                          figures.emboldenWhole, figures.emboldenFraction, spread);
   // The glyph box starts below the cell's top so the baseline sits at the cell's ascent.
-  const int glyphY = y + dc.font->GlyphTop();
+  const int glyphY = y + figures.glyphTop;
   const int r = RedOf(dc.textColour);
   const int g = GreenOf(dc.textColour);
   const int b = BlueOf(dc.textColour);
   // Clipped once: the rows and columns of the ink that land inside the clip.
   const int firstRow = std::max(0, clip.top - glyphY);
-  const int endRow = std::min(glyphRows, clip.bottom - glyphY);
+  const int endRow = std::min(box.height, clip.bottom - glyphY);
   const int firstColumn = std::max(0, clip.left - x);
   const int endColumn = std::min(coverageWidth, clip.right - x);
   for (int gy = firstRow; gy < endRow; ++gy) {
@@ -227,32 +280,26 @@ void DrawLine(DeviceContext& dc, TTF_Font* face, const std::string& line, int wi
 }  // namespace
 
 int MeasureText(const Font& font, std::u16string_view text) {
-  TTF_Font* face = Face(&font);
-  return face ? Width(face, Utf16ToUtf8(text)) : 0;
+  return font.Empty() ? 0 : Width(font.Face(), text);
 }
 
 int SpaceAfter(const Font& font, char16_t character) {
-  TTF_Font* face = Face(&font);
-  int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
-  if (!face || TTF_GlyphMetrics(face, character, &minX, &maxX, &minY, &maxY, &advance) != 0) {
-    return 0;
-  }
-  return std::max(advance - maxX, 0);
+  return font.Empty() ? 0 : font.Face().Find(character).spaceAfter;
 }
 
 int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsigned format) {
   // The text ends at its first zero unit, as the game's strings do.
   const std::size_t zero = text.find(u'\0');
   if (zero != std::u16string_view::npos) text = text.substr(0, zero);
-  TTF_Font* face = Face(dc.font);
-  if (!dc.surface || !face) return 0;
+  if (!dc.surface || !dc.font || dc.font->Empty()) return 0;
+  const GlyphFace& face = dc.font->Face();
   const int lineHeight = dc.font->CellHeight();
-  const std::vector<std::string> lines = LayoutLines(face, Utf16ToUtf8(text), rect.Width(), format);
+  const std::vector<std::u16string> lines = LayoutLines(face, text, rect.Width(), format);
   const int blockHeight = lineHeight * static_cast<int>(lines.size());
   int y = rect.top;
   if (format & text_format::VerticalCentre) y += (rect.Height() - blockHeight) / 2;
   const Rect clip = Intersect(rect, Rect{0, 0, dc.surface->Width(), dc.surface->Height()});
-  for (const std::string& line : lines) {
+  for (const std::u16string& line : lines) {
     const int width = Width(face, line);
     int x = rect.left;
     if (format & text_format::Right) {

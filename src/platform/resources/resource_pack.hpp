@@ -4,11 +4,11 @@
 #include <span>
 #include <vector>
 
-// The resource pack: every picture, clip and icon of the game in one blob that
+// The resource pack: every picture, clip, icon and face of the game in one blob that
 // the build links into the executable. Shared by the packing tool and the game.
 namespace platform {
 
-enum class ResourceKind : std::uint32_t { Bitmap = 1, Wave = 2, Icon = 3 };
+enum class ResourceKind : std::uint32_t { Bitmap = 1, Wave = 2, Icon = 3, Face = 4 };
 
 struct PackEntry {
   ResourceKind kind = ResourceKind::Bitmap;

@@ -81,6 +81,17 @@ Bitmap LoadIconResource(int id) {
   return DecodePng(Find(ResourceKind::Icon, id));
 }
 
+Font LoadFontResource(int cellHeight, int weight) {
+  // A size the build did not rasterise takes the nearest smaller face, so the
+  // text still shows, a little small, in cells of the asked height.
+  for (int cell = cellHeight; cell > 0; --cell) {
+    const GlyphFace face(
+        Find(ResourceKind::Face, static_cast<int>(FaceId(cell, IsBoldWeight(weight)))));
+    if (!face.Empty()) return Font(face, cellHeight);
+  }
+  return Font{};
+}
+
 void ReleaseResourcePages() {
   const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto begin = reinterpret_cast<std::uintptr_t>(fandriass_resources_begin);

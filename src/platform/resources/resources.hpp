@@ -4,6 +4,7 @@
 #include <span>
 
 #include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/font.hpp"
 
 // The executable's resources, found by their numeric identifiers as the game's
 // own were. A missing or damaged resource gives an empty handle, never a crash.
@@ -18,6 +19,10 @@ Bitmap LoadBitmapResource(int id);
 std::span<const std::uint8_t> WaveResource(int id);
 // A window icon; empty when unknown.
 Bitmap LoadIconResource(int id);
+
+// The embedded typeface at a cell height in pixels and a weight (400 regular,
+// 700 bold, 900 heavy); empty when the pack holds no face of that weight.
+Font LoadFontResource(int cellHeight, int weight);
 
 // Decodes PNG data into an opaque bitmap (any transparency over black).
 Bitmap DecodePng(std::span<const std::uint8_t> bytes);

@@ -92,12 +92,14 @@ int Padding() {
 
 const Font& EditFont(const Window* window) {
   const int u = style::Unit();
-  return style::WidgetFont(std::max(std::min(13 * u, window->rect.Height() - 4), 6), 400);
+  return style::WidgetFont(std::max(std::min(style::kWidgetCell * u, window->rect.Height() - 4), 6),
+                           400);
 }
 
 const Font& ButtonFont(const Window* window) {
   const int u = style::Unit();
-  return style::WidgetFont(std::max(std::min(13 * u, window->rect.Height() - 4), 6), 700);
+  return style::WidgetFont(std::max(std::min(style::kWidgetCell * u, window->rect.Height() - 4), 6),
+                           700);
 }
 
 std::size_t SelectionStart(const Control& c) {

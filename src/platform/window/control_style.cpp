@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/backend/backend.hpp"
+#include "platform/resources/resources.hpp"
 #include "platform/window/window_system.hpp"
 
 namespace platform::style {
@@ -27,7 +28,7 @@ const Font& WidgetFont(int cellHeight, int weight) {
     if (m->cellHeight == cellHeight && m->weight == weight) return m->font;
   }
   made.push_back(
-      std::make_unique<Made>(Made{cellHeight, weight, Font::Create(cellHeight, weight)}));
+      std::make_unique<Made>(Made{cellHeight, weight, LoadFontResource(cellHeight, weight)}));
   return made.back()->font;
 }
 

@@ -9,6 +9,8 @@ namespace platform::style {
 
 // One widget pixel in device pixels: 2 on the 192 dpi screens, else 1.
 int Unit();
+// The cell height of the widgets' text in widget pixels, where the widget is tall enough.
+constexpr int kWidgetCell = 13;
 // Fonts of the embedded face, made once per size and weight.
 const Font& WidgetFont(int cellHeight, int weight);
 

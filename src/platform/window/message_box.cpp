@@ -62,10 +62,10 @@ Window* TopLevelOf(Window* window) {
 }
 
 const Font& CaptionFont() {
-  return style::WidgetFont(13 * style::Unit(), 700);
+  return style::WidgetFont(style::kWidgetCell * style::Unit(), 700);
 }
 const Font& BodyFont() {
-  return style::WidgetFont(13 * style::Unit(), 400);
+  return style::WidgetFont(style::kWidgetCell * style::Unit(), 400);
 }
 
 int MeasureWrapped(std::u16string_view text, int width, int maxHeight) {
