@@ -43,15 +43,9 @@ int JokerOf(std::uint32_t style) {
 // The set the catalogue holds: 0 none yet, else small or VGA.
 enum class PictureSet { None, Small, Vga };
 PictureSet loadedSet = PictureSet::None;
-// A background decoded on first use is decoded once: one that fails (a damaged
-// build) must not be decoded again on every paint.
+// A picture is decoded once: one that fails (a damaged build) must not be
+// decoded again on every paint.
 bool firstUseTried[PictureCount] = {};
-
-// A screen-sized background serves one screen shape (or one screen) only, so
-// each is decoded when first drawn rather than all of them at start.
-bool DecodedOnFirstUse(int entry) {
-  return entry >= HiScoreBackground && entry <= MenuPortrait;
-}
 
 platform::Bitmap Decode(int entry) {
   const int id =
@@ -60,20 +54,32 @@ platform::Bitmap Decode(int entry) {
   return id != 0 ? platform::LoadBitmapResource(id) : platform::Bitmap{};
 }
 
+// Pictures are decoded when first drawn: the menu shows a handful of the
+// catalogue, and a screen-sized background serves one screen shape only.
+// What the primitives and the ball set point at is decoded when they are
+// pointed at it.
+platform::Bitmap* Decoded(int entry) {
+  if (Pictures[entry].Empty() && loadedSet != PictureSet::None && !firstUseTried[entry]) {
+    firstUseTried[entry] = true;
+    Pictures[entry] = Decode(entry);
+  }
+  return &Pictures[entry];
+}
+
 // The primitives draw panel frames and the volume slider from the catalogue.
 void ConnectPrimitives() {
   Primitives.font15Bold = &FontTable[Font15Bold];
   Primitives.font15Heavy = &FontTable[Font15Heavy];
-  Primitives.panelTitleBar = &Pictures[PanelTitleBar];
-  Primitives.panelLeft = &Pictures[PanelLeft];
-  Primitives.panelRight = &Pictures[PanelRight];
-  Primitives.panelBottom = &Pictures[PanelBottom];
-  Primitives.sliderSpeaker = &Pictures[VolumeSpeaker];
-  Primitives.sliderLoud = &Pictures[VolumeLoud];
-  Primitives.sliderMedium = &Pictures[VolumeMedium];
-  Primitives.sliderQuiet = &Pictures[VolumeQuiet];
-  Primitives.sliderTrack = &Pictures[VolumeTrack];
-  Primitives.sliderKnob = &Pictures[VolumeKnob];
+  Primitives.panelTitleBar = Decoded(PanelTitleBar);
+  Primitives.panelLeft = Decoded(PanelLeft);
+  Primitives.panelRight = Decoded(PanelRight);
+  Primitives.panelBottom = Decoded(PanelBottom);
+  Primitives.sliderSpeaker = Decoded(VolumeSpeaker);
+  Primitives.sliderLoud = Decoded(VolumeLoud);
+  Primitives.sliderMedium = Decoded(VolumeMedium);
+  Primitives.sliderQuiet = Decoded(VolumeQuiet);
+  Primitives.sliderTrack = Decoded(VolumeTrack);
+  Primitives.sliderKnob = Decoded(VolumeKnob);
 }
 
 }  // namespace
@@ -87,7 +93,7 @@ void LoadCatalogue() {
                                               kFonts[i].weight);
   loadedSet = vga ? PictureSet::Vga : PictureSet::Small;
   for (int entry = 0; entry < PictureCount; ++entry) {
-    Pictures[entry] = DecodedOnFirstUse(entry) ? platform::Bitmap{} : Decode(entry);
+    Pictures[entry] = platform::Bitmap{};
     firstUseTried[entry] = false;
   }
   ConnectPrimitives();
@@ -105,19 +111,14 @@ void ReleaseCatalogue() {
 void ApplyBallStyle(std::uint32_t style) {
   BallSetStyle = (style == BallStyleMoon || style == BallStyleRock) ? style : BallStyleShiny;
   const int group = BallGroupOf(BallSetStyle);
-  for (int i = 0; i < kBallsPerStyle; ++i) BallSet[i] = &Pictures[group + i];
-  BallSet[kBallSetSize - 1] = &Pictures[group + kBallsPerStyle - 1];
+  for (int i = 0; i < kBallsPerStyle; ++i) BallSet[i] = Decoded(group + i);
+  BallSet[kBallSetSize - 1] = Decoded(group + kBallsPerStyle - 1);
 }
 
 const platform::Bitmap* PictureOf(int entry) {
   if (entry < 0 || entry >= PictureCount) return nullptr;
-  if (Pictures[entry].Empty() && DecodedOnFirstUse(entry) && loadedSet != PictureSet::None &&
-      !firstUseTried[entry]) {
-    firstUseTried[entry] = true;
-    Pictures[entry] = Decode(entry);
-  }
-  if (Pictures[entry].Empty()) return nullptr;
-  return &Pictures[entry];
+  const platform::Bitmap* picture = Decoded(entry);
+  return picture->Empty() ? nullptr : picture;
 }
 
 const platform::Bitmap* BallPicture(int colour, int heat) {
