@@ -64,7 +64,7 @@ void HiScoreTap(platform::Window* window, int x, int y) {
     }
   }
   if (Reaches(screens::HiScoreButtonOn(screens::HiScoreButton::Export, displayClass), x, y)) {
-    OpenPanel(popup::kind::ExportCode);
+    popup::OpenPopup(popup::kind::ExportCode);
     return;
   }
   if (Reaches(screens::HiScoreButtonOn(screens::HiScoreButton::Reset, displayClass), x, y)) {

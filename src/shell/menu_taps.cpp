@@ -75,7 +75,7 @@ void MainMenuTap(platform::Window* window, int x, int y) {
   }
   // The title window, at the same height on every shape.
   if (Within(x, o.x, o.x + 240) && Within(y, 10, 88)) {
-    OpenPanel(popup::kind::About);
+    popup::OpenPopup(popup::kind::About);
     return;
   }
   ShowScreen(render::screen::MainMenu);

@@ -20,19 +20,13 @@ void ShowScreen(std::uint32_t state) {
   platform::InvalidateScreen(platform::MainWindow(), platform::Display.DisplayClass);
 }
 
-void OpenPanel(std::int32_t kind) {
-  if (popup::PopupKind != popup::kind::None) return;
-  popup::PopupStep = 0;
-  if (!popup::OpenPopup(kind)) popup::PopupKind = popup::kind::None;
-}
-
 void StartGame(platform::Window* window, int mode) {
   if (mode < engine::mode::Easy || mode > engine::mode::Chroma) return;
   if (popup::PopupKind != popup::kind::None) return;
   if (records::GameStatus.HelpEnabled == 1 && popup::HelpShown == 0) {
     popup::HelpDemoStep = 0;
     popup::PendingMode = static_cast<std::uint32_t>(mode);
-    OpenPanel(popup::kind::Help);
+    popup::OpenPopup(popup::kind::Help);
     return;
   }
   records::GameStatus.Mode = mode;

@@ -20,10 +20,6 @@ void StartGameAfterHelp(platform::Window* window, std::uint32_t mode);
 // Moves to a screen: its next paint performs its entry step.
 void ShowScreen(std::uint32_t state);
 
-// Opens the popup of a kind unless one is already open; when nothing opens,
-// PopupKind is left at none, so no screen goes deaf.
-void OpenPanel(std::int32_t kind);
-
 // Puts the kept game back on screen at start-up: its first tick continues it
 // instead of dealing a new board.
 void ResumeKeptGame();
