@@ -52,17 +52,28 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// The code point at text[i], moving i past a pair's second half; a lone half
+// of a pair stands for the replacement character.
+char32_t CodePointAt(std::u16string_view text, std::size_t& i) {
+  char32_t cp = text[i];
+  if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+      text[i + 1] <= 0xDFFF) {
+    cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    ++i;
+  } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+    cp = 0xFFFD;
+  }
+  return cp;
+}
+
+}  // namespace
+
 std::string Utf16ToUtf8(std::u16string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;  // a lone half of a pair
-    }
+    const char32_t cp = CodePointAt(text, i);
     if (cp < 0x80) {
       out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -84,23 +95,12 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 namespace {
 
-// Code points of UTF-16 text as the face sets them: a lone half of a pair
-// stands for the replacement character, and pairs the face composes (a
-// ligature, a letter and its accent) become one, from the left.
+// Code points of UTF-16 text as the face sets them: pairs the face composes
+// (a ligature, a letter and its accent) become one, from the left.
 void CodePointsOf(const GlyphFace& face, std::u16string_view text, std::vector<char32_t>& out) {
   static std::vector<char32_t> decoded;
   decoded.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;
-    }
-    decoded.push_back(cp);
-  }
+  for (std::size_t i = 0; i < text.size(); ++i) decoded.push_back(CodePointAt(text, i));
   out.clear();
   for (std::size_t i = 0; i < decoded.size(); ++i) {
     const char32_t composed =
