@@ -162,6 +162,27 @@ void PlayToTheShow(std::uint32_t aimMs) {
   }
 }
 
+// Taps anywhere on the screen at a steady pace, four a second, until the
+// game is over or the seconds have gone; `away` loses the focus for a while
+// half-way.
+void TapAnywhere(int seconds, bool away) {
+  const auto width = static_cast<std::uint32_t>(platform::Display.ScreenWidth);
+  const auto height = static_cast<std::uint32_t>(platform::Display.ScreenHeight);
+  std::uint32_t draw = 12345;
+  for (int step = 0; step < seconds * 4; ++step) {
+    Wait(173 + step % 7 * 20);
+    if (engine::Game.Phase == engine::phase::GameOver) return;
+    draw = draw * 214013 + 2531011;
+    headless::Tap(static_cast<int>((draw >> 16) % width),
+                  static_cast<int>(height / 8 + (draw >> 8) % (height * 3 / 4)));
+    if (away && step == seconds * 2) {
+      headless::FocusLost();
+      Wait(1500);
+      headless::FocusGained();
+    }
+  }
+}
+
 // The hi-score tables with the fifth place of every mode at a score, so a
 // short game reaches the name entry (or never does).
 void FifthPlacesAt(std::int32_t score) {
@@ -524,6 +545,12 @@ const Verb kVerbs[] = {
        PlayToTheShow(a.Then(0, 0));
        Until(GameLeft, 100, 60000);
        Wait(600);
+     }},
+    // tap-anywhere SECONDS [away]
+    {"tap-anywhere", Kind::Step, 1, 2,
+     [](const Args& a) {
+       static constexpr const char* kAway[] = {"away"};
+       TapAnywhere(a.Int(0), a.size() == 2 && a.OneOf(1, kAway) == 0);
      }},
     // until game-left|panic-time=N|run-out=N STEP-MS MOST-MS
     {"until", Kind::Step, 3, 3, UntilSeen},
