@@ -52,9 +52,6 @@ namespace screen = render::screen;
 int Unit() {
   return platform::IsVga(platform::Display.DisplayClass) ? 2 : 1;
 }
-bool Square() {
-  return platform::IsSquare(platform::Display.DisplayClass);
-}
 
 // Input, each followed by the time a player takes before the next; kNoWait
 // lets the next input come at once, before the program has seen this one.
@@ -253,7 +250,9 @@ struct Args {
   // The time taken after the step: word k, `otherwise` when absent, none for '-'.
   std::uint32_t Then(std::size_t k, std::uint32_t otherwise) const {
     if (k >= size()) return otherwise;
-    return words[k] == "-" ? kNoWait : static_cast<std::uint32_t>(Int(k));
+    if (words[k] == "-") return kNoWait;
+    if (Int(k) < 0) Fail("a time before now: " + words[k]);
+    return static_cast<std::uint32_t>(Int(k));
   }
   // Word k as its place among `names`.
   template <std::size_t N>
@@ -289,7 +288,9 @@ void Icon(const Args& a) {
   static constexpr const char* kIcons[] = {"exit", "abandon", "sound"};
   const int k = a.OneOf(0, kIcons);
   const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
-  if (Square() && k < 2) return Tap(k == 0 ? 234 : 221, 6, 400);
+  if (platform::IsSquare(platform::Display.DisplayClass) && k < 2) {
+    return Tap(k == 0 ? 234 : 221, 6, 400);
+  }
   Tap(l.IconBarX + 8 - 18 * k, l.IconBarY + 8, 400);
 }
 
@@ -319,9 +320,9 @@ void NameEntered(const Args& a) {
 }
 
 void UntilSeen(const Args& a) {
-  const std::uint32_t step = static_cast<std::uint32_t>(a.Int(1));
-  const std::uint32_t most = static_cast<std::uint32_t>(a.Int(2));
-  if (step == 0) a.Fail("a step of no time");
+  if (a.Int(1) <= 0 || a.Int(2) < 0) a.Fail("until CONDITION STEP-MS MOST-MS, the step not 0");
+  const auto step = static_cast<std::uint32_t>(a.Int(1));
+  const auto most = static_cast<std::uint32_t>(a.Int(2));
   const std::string& what = a[0];
   const std::size_t is = what.find('=');
   const int value = is == std::string::npos ? 0 : Args{a.where, {what.substr(is + 1)}}.Int(0);
@@ -439,11 +440,8 @@ void Stylus(const Args& a) {
 int SettingsY(int y) {
   return y - screens::SettingsLayoutOf(platform::Display.DisplayClass).offsetY;
 }
-int HiScoreTabY() {
-  return screens::HiScoreLayoutOf(platform::Display.DisplayClass).tabY;
-}
-engine::GameLayout Layout() {
-  return engine::GameLayoutOf(platform::Display.DisplayClass);
+screens::HiScoreLayout HiScoreLayout() {
+  return screens::HiScoreLayoutOf(platform::Display.DisplayClass);
 }
 
 // What a line of a session may say: the stored values set up before the
@@ -529,13 +527,15 @@ const Verb kVerbs[] = {
     // icon exit|abandon|sound: the game screen's icons.
     {"icon", Kind::Step, 1, 1, Icon},
     {"wheel", Kind::Step, 0, 0,
-     [](const Args&) { Tap(Layout().ScreenOffsetX + 226, Layout().ScreenOffsetY + 226, 400); }},
+     [](const Args&) {
+       const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
+       Tap(l.ScreenOffsetX + 226, l.ScreenOffsetY + 226, 400);
+     }},
     {"hiscore-tab", Kind::Step, 1, 2,
      [](const Args& a) {
-       const screens::HiScoreLayout l = screens::HiScoreLayoutOf(platform::Display.DisplayClass);
-       Tap(l.tabX + 30 * a.Int(0) + 15, l.tabY + 15, a.Then(1, 700));
+       Tap(HiScoreLayout().tabX + 30 * a.Int(0) + 15, HiScoreLayout().tabY + 15, a.Then(1, 700));
      }},
-    {"export", Kind::Step, 0, 0, [](const Args&) { Tap(17, HiScoreTabY() + 16, 1500); }},
+    {"export", Kind::Step, 0, 0, [](const Args&) { Tap(17, HiScoreLayout().tabY + 16, 1500); }},
     // play-to-the-show AIM-MS: lines whenever the player sees one for AIM-MS,
     // then any ball, until the game is over; play-to-the-end goes on until
     // the game screen is left.
