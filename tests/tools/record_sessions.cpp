@@ -697,7 +697,7 @@ bool Record(const Session& s, const std::string& folder) {
   headless::Stop();
   shell::ResetShell();
   platform::UseStore(nullptr);
-  if (s.steps.back().verb->kind == Kind::Edit) {
+  if (!s.steps.empty() && s.steps.back().verb->kind == Kind::Edit) {
     Run(s, Kind::Edit);
     recorded.after = shell::RunReplay(recorded).after;
   }
@@ -722,8 +722,16 @@ int main(int argc, char** argv) {
   // A lock of its own, away from a game being played.
   const platform::PrivateRuntimeFolder runtime("record");
   try {
+    const std::vector<Session> sessions = ReadSessions(FANDRIASS_TEST_DATA_DIR "/sessions.txt");
     bool ok = true;
-    for (const Session& s : ReadSessions(FANDRIASS_TEST_DATA_DIR "/sessions.txt")) {
+    for (int k = 2; k < argc; ++k) {
+      const auto named = [&](const Session& s) { return s.name == argv[k]; };
+      if (std::none_of(sessions.begin(), sessions.end(), named)) {
+        std::fprintf(stderr, "record_sessions: no session %s\n", argv[k]);
+        ok = false;
+      }
+    }
+    for (const Session& s : sessions) {
       bool wanted = argc == 2;
       for (int k = 2; k < argc; ++k) wanted = wanted || s.name == argv[k];
       if (wanted) ok = Record(s, argv[1]) && ok;
