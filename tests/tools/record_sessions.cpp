@@ -1,18 +1,23 @@
 // Records the golden sessions in tests/replays: each is a player's visit of
-// the game, played here on the headless back end through the same recording
-// clock as `fandriass --record`. Run it again when a session should do other
-// things (then take the new expectations with scripts/golden), not when the
-// game's pictures change.
+// the game, written as lines of words in tests/data/sessions.txt and played
+// here on the headless back end through the same recording clock as
+// `fandriass --record`. Run it again when a session should do other things
+// (then take the new expectations with scripts/golden), not when the game's
+// pictures change. The words are the table kVerbs below.
 //   record_sessions OUT-DIR [NAME...]
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <functional>
+#include <fstream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/board_geometry.hpp"
 #include "engine/game_state.hpp"
-#include "engine/screen_items.hpp"
 #include "platform/desktop/single_instance.hpp"
 #include "platform/headless/headless.hpp"
 #include "platform/system/private_runtime_folder.hpp"
@@ -47,27 +52,18 @@ namespace screen = render::screen;
 int Unit() {
   return platform::IsVga(platform::Display.DisplayClass) ? 2 : 1;
 }
-bool Square() {
-  return platform::IsSquare(platform::Display.DisplayClass);
-}
 
-// Input, each followed by the time a player takes before the next.
+// Input, each followed by the time a player takes before the next; kNoWait
+// lets the next input come at once, before the program has seen this one.
+constexpr std::uint32_t kNoWait = 0xFFFFFFFF;
 void Wait(std::uint32_t ms) {
-  headless::Advance(ms);
+  if (ms != kNoWait) headless::Advance(ms);
 }
-void Tap(int x, int y, std::uint32_t then = 400) {
+void Tap(int x, int y, std::uint32_t then) {
   headless::Tap(x * Unit(), y * Unit());
   Wait(then);
 }
-void Press(unsigned key, std::uint32_t then = 300) {
-  headless::Key(key);
-  Wait(then);
-}
-void Type(const char* text) {
-  headless::TypeText(text);
-  Wait(500);
-}
-void Drag(int x0, int y, int x1, std::uint32_t then = 400) {
+void Drag(int x0, int y, int x1, std::uint32_t then) {
   const int u = Unit();
   headless::StylusDown(x0 * u, y * u);
   for (int k = 1; k <= 4; ++k) {
@@ -78,14 +74,8 @@ void Drag(int x0, int y, int x1, std::uint32_t then = 400) {
   headless::StylusUp(x1 * u, y * u);
   Wait(then);
 }
-// Two presses at one logical point, the second within a double-click's time.
-void DoubleTap(int x, int y, std::uint32_t gap = 100, std::uint32_t then = 400) {
-  headless::Tap(x * Unit(), y * Unit());
-  Wait(gap);
-  Tap(x, y, then);
-}
 // A key held down for a while, repeating as a held key does.
-void Hold(unsigned key, std::uint32_t ms, std::uint32_t then = 300) {
+void Hold(unsigned key, std::uint32_t ms, std::uint32_t then) {
   headless::KeyDown(key);
   for (std::uint32_t held = 0; held < ms; held += 50) {
     Wait(50);
@@ -94,19 +84,9 @@ void Hold(unsigned key, std::uint32_t ms, std::uint32_t then = 300) {
   headless::KeyUp(key);
   Wait(then);
 }
-void Close(std::uint32_t then = 1000) {
-  platform::DesktopCloseRequested();
-  Wait(then);
-}
-void AwayFor(std::uint32_t ms) {
-  headless::FocusLost();
-  Wait(ms);
-  headless::FocusGained();
-  Wait(400);
-}
 
-// The boxes that a tap or key brings up are answered with these keys, one
-// each, once they show; kCloseButton is the desktop's close button instead.
+// The boxes that a step brings up are answered with these keys, one each,
+// once they show; kCloseButton is the desktop's close button instead.
 constexpr unsigned kCloseButton = 0xFFFF;
 std::vector<unsigned> boxAnswers;
 void AnswerBox() {
@@ -122,40 +102,16 @@ void AnswerBox() {
   }
   boxAnswers.erase(boxAnswers.begin());
 }
-void Answering(std::vector<unsigned> keys, const std::function<void()>& ask,
-               std::uint32_t after = 500) {
-  boxAnswers = std::move(keys);
-  ask();
-  if (!boxAnswers.empty()) {
-    std::fprintf(stderr, "record_sessions: a box never came at %u ms\n", headless::Now());
-  }
-  boxAnswers.clear();
-  // Past a double-click's time: the next press is a press of its own.
-  Wait(after);
-}
-
-// The menu: 0..4 the modes, 5 hi-scores, 6 settings, 7 the title (About),
-// 8 the quit icon.
-void Menu(int entry, std::uint32_t then = 400) {
-  static constexpr int kCentres[9][2] = {{166, 182}, {170, 211}, {173, 241}, {170, 270},
-                                         {183, 299}, {61, 298},  {59, 271},  {120, 50}};
-  const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
-  if (entry == 8) return Tap(o.x == 40 ? 311 : 231, 8, then);
-  Tap(kCentres[entry][0] + o.x, entry == 7 ? 50 : kCentres[entry][1] - o.y, then);
-}
 
 // A tap at a logical point of the popup's panel.
-void TapPopup(int x, int y, std::uint32_t then = 400) {
+void TapPopup(int x, int y, std::uint32_t then) {
   const platform::Rect r = platform::WindowRect(popup::PopupWindow);
   headless::Tap(r.left + platform::DoublingRule(x), r.top + platform::DoublingRule(y));
   Wait(then);
 }
-void HelpOk() {
-  TapPopup(203, 218);
-}
 
 // A push button by its id, or the popup's own when the id is 0.
-void TapControl(int id, std::uint32_t then = 400) {
+void TapControl(int id, std::uint32_t then) {
   for (const platform::Window* w : platform::TopLevelWindows()) {
     if (w->alive && w->kind == platform::WindowKind::Child &&
         (id == 0 ? w->parent == popup::PopupWindow : platform::ControlId(w) == id)) {
@@ -171,19 +127,19 @@ void TapCell(int c, std::uint32_t then) {
   Tap(l.ScreenOffsetX + 18 + 30 * engine::ColumnOf(c) + 15,
       l.ScreenOffsetY + 18 + 30 * engine::RowOf(c) + 15, then);
 }
-void GameIcon(int k) {  // 0 exit, 1 abandon, 2 sound
-  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
-  if (Square() && k < 2) return Tap(k == 0 ? 234 : 221, 6);
-  Tap(l.IconBarX + 8 - 18 * k, l.IconBarY + 8);
+
+// Waits `step` ms at a time, at most `most` ms, until `done` holds.
+template <typename Done>
+void Until(Done done, std::uint32_t step, std::uint32_t most) {
+  for (std::uint32_t k = 0; k < most / step && !done(); ++k) Wait(step);
 }
-void ColourWheelButton() {
-  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
-  Tap(l.ScreenOffsetX + 226, l.ScreenOffsetY + 226);
+bool GameLeft() {
+  return render::ScreenState != screen::Game;
 }
 
 // Plays the game on screen: lines whenever the player sees one for aimMs,
-// then any ball, until the game is over and its show has ended (or has begun).
-void PlayToTheEnd(std::uint32_t aimMs, bool onlyToTheShow = false) {
+// then any ball, until the game is over (its show has begun).
+void PlayToTheShow(std::uint32_t aimMs) {
   std::uint32_t played = 0;
   std::uint32_t draw = 12345;
   while (render::ScreenState == screen::Game && engine::Game.Phase != engine::phase::GameOver &&
@@ -201,40 +157,26 @@ void PlayToTheEnd(std::uint32_t aimMs, bool onlyToTheShow = false) {
     }
     played += pause;
   }
-  if (onlyToTheShow) return;
-  for (int k = 0; k < 600 && render::ScreenState == screen::Game; ++k) Wait(100);
-  Wait(600);
 }
 
-struct Session {
-  const char* name;
-  int width, height;
-  std::function<void()> before;  // sets up the store's values
-  std::function<void()> play;
-  bool abrupt = false;  // ends as a killed program does, with no way out
-  // Changes the recorded input afterwards, for what a player does while a
-  // modal box waits (the recorder itself answers boxes from its wait handler).
-  std::function<void(platform::Replay&)> edit = nullptr;
-};
-
-// Puts input in before the first key-down of `key` at or after `from` ms into
-// the session, at the given offsets from it, and moves that key and all that
-// follows it by `delay`.
-void InsertBeforeKey(platform::Replay& replay, unsigned key, std::uint32_t delay,
-                     const std::vector<platform::ReplayEvent>& inserted) {
-  auto& events = replay.events;
-  for (std::size_t k = 0; k < events.size(); ++k) {
-    if (events[k].input != platform::ReplayInput::KeyDown || events[k].a != static_cast<int>(key)) {
-      continue;
+// Taps anywhere on the screen at a steady pace, four a second, until the
+// game is over or the seconds have gone; `away` loses the focus for a while
+// half-way.
+void TapAnywhere(int seconds, bool away) {
+  const auto width = static_cast<std::uint32_t>(platform::Display.ScreenWidth);
+  const auto height = static_cast<std::uint32_t>(platform::Display.ScreenHeight);
+  std::uint32_t draw = 12345;
+  for (int step = 0; step < seconds * 4; ++step) {
+    Wait(173 + step % 7 * 20);
+    if (engine::Game.Phase == engine::phase::GameOver) return;
+    draw = draw * 214013 + 2531011;
+    headless::Tap(static_cast<int>((draw >> 16) % width),
+                  static_cast<int>(height / 8 + (draw >> 8) % (height * 3 / 4)));
+    if (away && step == seconds * 2) {
+      headless::FocusLost();
+      Wait(1500);
+      headless::FocusGained();
     }
-    const std::uint32_t at = events[k].time;
-    for (std::size_t j = k; j < events.size(); ++j) events[j].time += delay;
-    replay.end += delay;
-    std::vector<platform::ReplayEvent> added = inserted;
-    for (platform::ReplayEvent& e : added) e.time += at;
-    events.insert(events.begin() + static_cast<std::ptrdiff_t>(k), added.begin(), added.end());
-    events[k + added.size()].withPrevious = false;
-    return;
   }
 }
 
@@ -243,10 +185,6 @@ void InsertBeforeKey(platform::Replay& replay, unsigned key, std::uint32_t delay
 void FifthPlacesAt(std::int32_t score) {
   records::LoadAllRecords();
   for (int mode = 1; mode <= 5; ++mode) records::TableOfMode(mode)->Entry[4].Score = score;
-}
-
-void Kept(const fixture::KeptGame& game) {
-  fixture::PutKeptGame(game);
 }
 // A table of extremes: the widest names, a first place far beyond the
 // defaults (so its export code is earned) and a count of games past 2^31.
@@ -263,665 +201,471 @@ void ExtremeTables() {
   }
   records::GameStatus.GamesPlayed = 4294967000u;
 }
-constexpr const char* kFullBoard = "RYBGPO OPYRBG BGPOYR YROBGP GORYPB RRYPBG";
 
-void HiScoreTab(int k, std::uint32_t then = 700) {
-  const screens::HiScoreLayout l = screens::HiScoreLayoutOf(platform::Display.DisplayClass);
-  Tap(l.tabX + 30 * k + 15, l.tabY + 15, then);
+// A line of the sessions file that does not say what it means.
+struct BadLine : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The words of a line: blanks part them, a '#' outside quotes ends the line,
+// and a word in double quotes may hold blanks.
+std::vector<std::string> Words(const std::string& line, const std::string& where) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false, inWord = false;
+  for (const char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if (!quoted && c == '#') {
+      break;
+    } else if (!quoted && std::isspace(static_cast<unsigned char>(c))) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (quoted) throw BadLine(where + ": a quote that never ends");
+  if (inWord) words.push_back(word);
+  return words;
 }
-void ExportButton() {
-  Tap(17, screens::HiScoreLayoutOf(platform::Display.DisplayClass).tabY + 16, 1500);
+
+// The words after a line's verb, read as the verb needs them.
+struct Args {
+  std::string where;  // FILE:LINE
+  std::vector<std::string> words;
+
+  std::size_t size() const { return words.size(); }
+  const std::string& operator[](std::size_t k) const { return words.at(k); }
+  [[noreturn]] void Fail(const std::string& what) const { throw BadLine(where + ": " + what); }
+  int Int(std::size_t k) const {
+    char* end = nullptr;
+    const long n = std::strtol(words.at(k).c_str(), &end, 10);
+    if (words[k].empty() || *end != '\0') Fail("not a number: " + words[k]);
+    return static_cast<int>(n);
+  }
+  // The time taken after the step: word k, `otherwise` when absent, none for '-'.
+  std::uint32_t Then(std::size_t k, std::uint32_t otherwise) const {
+    if (k >= size()) return otherwise;
+    if (words[k] == "-") return kNoWait;
+    if (Int(k) < 0) Fail("a time before now: " + words[k]);
+    return static_cast<std::uint32_t>(Int(k));
+  }
+  // Word k as its place among `names`.
+  template <std::size_t N>
+  int OneOf(std::size_t k, const char* const (&names)[N]) const {
+    for (std::size_t n = 0; n < N; ++n) {
+      if (words.at(k) == names[n]) return static_cast<int>(n);
+    }
+    Fail("unknown word: " + words[k]);
+  }
+  unsigned Key(std::size_t k) const {
+    static constexpr const char* kNames[] = {"Return", "Escape", "Left",      "Up",
+                                             "Right",  "Down",   "Backspace", "F2"};
+    static constexpr unsigned kKeys[] = {vk::Return, vk::Escape, vk::Left, vk::Up,
+                                         vk::Right,  vk::Down,   8,        vk::F2};
+    return kKeys[OneOf(k, kNames)];
+  }
+};
+
+// The menu: the five modes, the hi-scores, the settings, the title (About)
+// and the quit icon.
+constexpr const char* kMenuEntries[] = {"easy",     "hard",     "panic", "heat", "chroma",
+                                        "hiscores", "settings", "about", "quit"};
+void Menu(const Args& a) {
+  static constexpr int kCentres[8][2] = {{166, 182}, {170, 211}, {173, 241}, {170, 270},
+                                         {183, 299}, {61, 298},  {59, 271},  {120, 50}};
+  const int entry = a.OneOf(0, kMenuEntries);
+  const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
+  if (entry == 8) return Tap(o.x == 40 ? 311 : 231, 8, a.Then(1, 400));
+  Tap(kCentres[entry][0] + o.x, entry == 7 ? 50 : kCentres[entry][1] - o.y, a.Then(1, 400));
 }
-// The settings screen's controls at their places on this layout.
+
+void Icon(const Args& a) {
+  static constexpr const char* kIcons[] = {"exit", "abandon", "sound"};
+  const int k = a.OneOf(0, kIcons);
+  const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
+  if (platform::IsSquare(platform::Display.DisplayClass) && k < 2) {
+    return Tap(k == 0 ? 234 : 221, 6, 400);
+  }
+  Tap(l.IconBarX + 8 - 18 * k, l.IconBarY + 8, 400);
+}
+
+void Control(const Args& a) {
+  static constexpr const char* kControls[] = {"popup", "name-ok", "name-cancel"};
+  static constexpr int kIds[] = {0, screens::NameOkButtonId, screens::NameCancelButtonId};
+  TapControl(kIds[a.OneOf(0, kControls)], a.Then(1, 400));
+}
+
+void Press(const Args& a) {
+  const bool timed =
+      a[a.size() - 1] == "-" || std::isdigit(static_cast<unsigned char>(a[a.size() - 1][0]));
+  const std::size_t keys = timed ? a.size() - 1 : a.size();
+  for (std::size_t k = 0; k < keys; ++k) {
+    headless::Key(a.Key(k));
+    Wait(a.Then(keys, 300));
+  }
+}
+
+void NameEntered(const Args& a) {
+  static constexpr const char* kBy[] = {"return", "ok"};
+  const int byOk = a.OneOf(1, kBy);
+  if (render::ScreenState != screen::NewHiScore) return;
+  headless::TypeText(a[0].c_str());
+  Wait(500);
+  byOk ? TapControl(screens::NameOkButtonId, 1500) : (headless::Key(vk::Return), Wait(1500));
+}
+
+void UntilSeen(const Args& a) {
+  if (a.Int(1) <= 0 || a.Int(2) < 0) a.Fail("until CONDITION STEP-MS MOST-MS, the step not 0");
+  const auto step = static_cast<std::uint32_t>(a.Int(1));
+  const auto most = static_cast<std::uint32_t>(a.Int(2));
+  const std::string& what = a[0];
+  const std::size_t is = what.find('=');
+  const int value = is == std::string::npos ? 0 : Args{a.where, {what.substr(is + 1)}}.Int(0);
+  if (what == "game-left") return Until(GameLeft, step, most);
+  if (what.starts_with("panic-time=")) {
+    return Until([value] { return engine::Kept.PanicTime == value; }, step, most);
+  }
+  if (what.starts_with("run-out=")) {
+    return Until([value] { return engine::Game.RunOutCounter == value; }, step, most);
+  }
+  a.Fail("unknown condition: " + what);
+}
+
+void PutKept(const Args& a) {
+  static constexpr const char* kModes[] = {"easy", "hard", "panic", "heat", "chroma"};
+  using Game = fixture::KeptGame;
+  static constexpr std::pair<const char*, std::int32_t Game::*> kNumbers[] = {
+      {"score", &Game::score},
+      {"level", &Game::level},
+      {"paint", &Game::paintColour},
+      {"reserve", &Game::reserve},
+      {"time", &Game::panicTime}};
+  static constexpr std::pair<const char*, std::string_view Game::*> kTexts[] = {
+      {"board", &Game::board},
+      {"letters", &Game::letters},
+      {"word", &Game::word},
+      {"hot", &Game::hotPipes},
+      {"heat", &Game::pipeHeat}};
+  Game game;
+  for (const std::string& field : a.words) {
+    const std::size_t is = field.find('=');
+    if (is == std::string::npos) a.Fail("not FIELD=VALUE: " + field);
+    const std::string key = field.substr(0, is);
+    const Args value{a.where, {field.substr(is + 1)}};
+    bool known = key == "mode";
+    if (known) game.mode = value.OneOf(0, kModes) + 1;
+    for (const auto& [name, number] : kNumbers) {
+      if (key == name) {
+        known = true;
+        game.*number = value.Int(0);
+      }
+    }
+    for (const auto& [name, text] : kTexts) {
+      if (key == name) {
+        known = true;
+        game.*text = std::string_view(field).substr(is + 1);
+      }
+    }
+    if (!known) a.Fail("unknown field of a kept game: " + field);
+  }
+  std::string error;
+  if (!fixture::PutKeptGame(game, &error)) a.Fail(error);
+}
+
+// The recorded input, for the edits to change.
+platform::Replay recorded;
+
+// Puts input in before the first key-down of a key, at the given offsets from
+// it, and moves that key and all that follows it later by a delay.
+void InsertBeforeKey(const Args& a) {
+  static constexpr const char* kInputs[] = {"down", "move", "up", "keydown", "keyup", "focus"};
+  static constexpr platform::ReplayInput kAs[] = {
+      platform::ReplayInput::StylusDown, platform::ReplayInput::StylusMove,
+      platform::ReplayInput::StylusUp,   platform::ReplayInput::KeyDown,
+      platform::ReplayInput::KeyUp,      platform::ReplayInput::Focus};
+  const int key = static_cast<int>(a.Key(0));
+  const std::uint32_t delay = a.Then(1, 0);
+  auto& events = recorded.events;
+  std::size_t k = 0;
+  while (k < events.size() &&
+         (events[k].input != platform::ReplayInput::KeyDown || events[k].a != key)) {
+    ++k;
+  }
+  if (k == events.size()) a.Fail("the session never pressed " + a[0]);
+  const std::uint32_t at = events[k].time;
+  for (std::size_t j = k; j < events.size(); ++j) events[j].time += delay;
+  recorded.end += delay;
+  std::vector<platform::ReplayEvent> added;
+  for (std::size_t w = 2; w < a.size(); ++w) {
+    const Args e{a.where, Words(a[w], a.where)};
+    if (e.size() < 3 || e.size() > 4) a.Fail("an input is TIME INPUT A [B]: " + a[w]);
+    added.push_back({at + e.Then(0, 0), false, kAs[e.OneOf(1, kInputs)], e.Int(2),
+                     e.size() == 4 ? e.Int(3) : 0});
+  }
+  events.insert(events.begin() + static_cast<std::ptrdiff_t>(k), added.begin(), added.end());
+  events[k + added.size()].withPrevious = false;
+}
+
+// The answer to the first box (the first key pressed and let go after the
+// session's first input) given only a while after the next key is let go.
+void AnswerAfterKeyUp(const Args& a) {
+  using platform::ReplayInput;
+  auto& e = recorded.events;
+  std::size_t answer = 1;
+  while (answer < e.size() && e[answer].input != ReplayInput::KeyDown) ++answer;
+  std::size_t let = answer + 2;
+  while (let < e.size() && e[let].input != ReplayInput::KeyUp) ++let;
+  if (let >= e.size()) a.Fail("no key let go after the first answer");
+  const std::vector<platform::ReplayEvent> moved(e.begin() + answer, e.begin() + answer + 2);
+  const std::uint32_t at = e[let].time + static_cast<std::uint32_t>(a.Int(0));
+  e.erase(e.begin() + answer, e.begin() + answer + 2);
+  std::vector<platform::ReplayEvent> later = moved;
+  later[0].time = later[1].time = at;
+  later[0].withPrevious = false;
+  e.insert(e.begin() + (let - 1), later.begin(), later.end());
+  e[answer].withPrevious = false;
+}
+
+template <void (*Input)(int, int)>
+void Stylus(const Args& a) {
+  Input(a.Int(0) * Unit(), a.Int(1) * Unit());
+  Wait(a.Then(2, kNoWait));
+}
+
 int SettingsY(int y) {
   return y - screens::SettingsLayoutOf(platform::Display.DisplayClass).offsetY;
 }
-void SettingsOk() {
-  Tap(120, 293 - screens::SettingsLayoutOf(platform::Display.DisplayClass).buttonOffsetY, 800);
-}
-void NameEntered(const char* name, bool byOk) {
-  if (render::ScreenState != screen::NewHiScore) return;
-  Type(name);
-  byOk ? TapControl(screens::NameOkButtonId, 1500) : Press(vk::Return, 1500);
+screens::HiScoreLayout HiScoreLayout() {
+  return screens::HiScoreLayoutOf(platform::Display.DisplayClass);
 }
 
-const std::vector<Session>& Sessions() {
-  static const std::vector<Session> sessions = {
-      // A first visit on the tall screen: the EASY help, a whole game, a name.
-      {"easy_240x320", 240, 320, nullptr,
-       [] {
-         Wait(1500);
-         Menu(0, 25000);
-         HelpOk();
-         PlayToTheEnd(20000);
-         NameEntered("Ann", false);
-         Tap(120, 160, 1000);
-         Menu(8);
-       }},
-      // HARD on the wide screen: the help ticked off, the icons and both
-      // questions answered No, the window away and back, a game that ends on
-      // the table, a second game without help abandoned, Escape's question.
-      {"hard_320x240", 320, 240, [] { FifthPlacesAt(90000); },
-       [] {
-         Wait(1000);
-         Menu(1, 2500);
-         TapPopup(19, 220);
-         HelpOk();
-         Wait(6000);
-         GameIcon(2);
-         Wait(1500);
-         GameIcon(2);
-         Answering({vk::Escape}, [] { GameIcon(0); });
-         Answering({vk::Escape}, [] { GameIcon(1); });
-         AwayFor(2000);
-         PlayToTheEnd(12000, true);
-         Wait(2500);
-         TapCell(14, 400);  // once the result has been read, a tap moves the show on
-         for (int k = 0; k < 100 && render::ScreenState == screen::Game; ++k) Wait(100);
-         Wait(600);
-         Tap(120, 200, 800);
-         Menu(1, 1500);
-         Answering({vk::Return}, [] { GameIcon(1); });
-         Wait(1000);
-         Answering({vk::Escape}, [] { Press(vk::Escape); });
-         Answering({vk::Return}, [] { Press(vk::Escape); });
-       }},
-      // PANIC on the small square: a whole game and a long name taken by OK.
-      {"panic_240x240", 240, 240, [] { FifthPlacesAt(300); },
-       [] {
-         Wait(800);
-         Menu(2, 1500);
-         HelpOk();
-         PlayToTheEnd(15000);
-         NameEntered(
-             "Zo\xC3\xAB \xC3\x98"
-             "degaard-Lund",
-             true);
-         Tap(120, 120, 800);
-         Menu(8);
-       }},
-      // HEAT on 320x320, left by the desktop's close button on the table.
-      {"heat_320x320", 320, 320, nullptr,
-       [] {
-         Wait(800);
-         Menu(3, 1500);
-         HelpOk();
-         PlayToTheEnd(15000);
-         NameEntered("Heat", false);
-         Wait(1500);
-       }},
-      // CHROMA on the wide VGA screen: the colour wheel opened in play.
-      {"chroma_640x480", 640, 480, [] { FifthPlacesAt(300); },
-       [] {
-         Wait(800);
-         Menu(4, 1500);
-         HelpOk();
-         Wait(3000);
-         ColourWheelButton();
-         Wait(800);
-         TapCell(14, 800);  // the wheel only comes back to the front
-         TapControl(0);
-         PlayToTheEnd(6000);
-         if (render::ScreenState == screen::NewHiScore) {
-           TapControl(screens::NameCancelButtonId, 1000);
-         }
-         Tap(120, 120, 800);
-         Menu(8);
-       }},
-      // Every menu entry on the tall VGA screen, then a game by the keys.
-      {"menu_480x640", 480, 640, nullptr,
-       [] {
-         Wait(1000);
-         Menu(7, 1500);
-         TapPopup(227, 13);
-         Menu(7, 1500);
-         Press(vk::Return, 800);
-         Menu(5, 1000);
-         for (int k = 0; k < 5; ++k) HiScoreTab(k);
-         ExportButton();
-         TapPopup(227, 13);
-         Answering({vk::Escape}, [] { Tap(25, 8, 800); });
-         Answering({vk::Return, vk::Return}, [] { Tap(25, 8, 800); });
-         Tap(120, 150, 800);
-         Menu(6, 1000);
-         Tap(24, 62);
-         Tap(24, 62);
-         Tap(24, SettingsY(104));
-         Tap(134, SettingsY(104));
-         Tap(65, SettingsY(170));
-         Tap(175, SettingsY(192));
-         Tap(185, SettingsY(240));
-         Tap(185, SettingsY(240));
-         Drag(80, SettingsY(241), 150);
-         Tap(226, 13, 800);
-         Menu(6, 1000);
-         Tap(65, SettingsY(148));
-         Drag(150, SettingsY(241), 100);
-         SettingsOk();
-         // The direction pad: the marker shown, the table's tabs, the
-         // settings left by Enter, then EASY (its help now off) and a game.
-         for (const unsigned key : {vk::Return, vk::Down, vk::Return, vk::Right, vk::Right,
-                                    vk::Left, vk::Return, vk::Return, vk::Return, vk::Return,
-                                    vk::Return, vk::Down, vk::Down, vk::Down, vk::Up, vk::Return}) {
-           Press(key, 500);
-         }
-         Wait(1500);
-         for (const unsigned key : {vk::Left, vk::Left, vk::Down, vk::Return, vk::Right, vk::Up,
-                                    vk::Return, vk::Down, vk::Down, vk::Return}) {
-           Press(key, 500);
-         }
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // Every mode's help pages to their last slide on the large square.
-      {"help_480x480", 480, 480, nullptr,
-       [] {
-         Wait(800);
-         for (int mode = 0; mode < 5; ++mode) {
-           Menu(mode, mode == 3 ? 3000 : 42000);
-           if (mode == 3) {
-             // Neither a tap on the running show, nor the check box, nor a
-             // switch to another application moves the slides on; a tap
-             // on the ended show plays it again.
-             TapPopup(120, 100, 2000);
-             TapPopup(19, 220, 1000);
-             TapPopup(19, 220, 1000);
-             AwayFor(3000);
-             Wait(40000);
-             TapPopup(120, 100, 12000);
-           }
-           TapPopup(227, 13, 800);
-         }
-         Menu(8);
-       }},
-      // The EASY help's nine slides to the end, and its replay, on the tall screen.
-      {"easy_help_slides_240x320", 240, 320, nullptr,
-       [] {
-         Wait(800);
-         Menu(0, 92000);
-         TapPopup(120, 100, 21000);
-         TapPopup(227, 13, 800);
-         Menu(8);
-       }},
-      // A kept HEAT game resumed on the wide screen, left by the exit question.
-      {"resume_heat_320x240", 320, 240,
-       [] {
-         fixture::PutKeptGame({.mode = 4,
-                               .score = 1200,
-                               .level = 3,
-                               .paintColour = 2,
-                               .reserve = 50,
-                               .board = "RYBGPO OYRBGP BGPOYR YRBGPO GPORYB POYRBG",
-                               .letters = "...... ..1... ...... ....3. ...... ......",
-                               .word = "110000000",
-                               .hotPipes = "100000 001000 000100 010000",
-                               .pipeHeat = "500000 003000 000700 090000"});
-       },
-       [] {
-         Wait(500);
-         PlayToTheEnd(0);
-       }},
-      // A kept PANIC game resumed with three seconds left: the time runs out,
-      // and the desktop's close button on the name entry keeps the name.
-      {"panic_time_up_320x320", 320, 320,
-       [] {
-         fixture::PutKeptGame({.mode = 3,
-                               .score = 5000,
-                               .level = 2,
-                               .paintColour = 3,
-                               .reserve = 60,
-                               .panicTime = 3,
-                               .board = "RYBGPO OYRBGP BGPOYR YRBGPO GPORYB POYRBG"});
-       },
-       [] {
-         Wait(9000);
-         Type("Last");
-       }},
-      // The second press of a double-click never acts on what its first
-      // brought up: the colour wheel's OK over the board, the abandon box's
-      // Yes over About; one that changes nothing acts twice.
-      {"double_click_240x320", 240, 320,
-       [] {
-         Kept({.mode = 5,
-               .paintColour = 1,
-               .reserve = 60,
-               .board = "...... ...... ...... ...... ...... ..Y..."});
-         records::GameStatus.HelpEnabled = 0;
-       },
-       [] {
-         Wait(800);
-         ColourWheelButton();
-         Wait(800);
-         DoubleTap(100, 220);
-         Tap(100, 220, 800);
-         Answering(
-             {vk::Return},
-             [] {
-               headless::Tap(207, 18);
-               Wait(150);
-             },
-             0);
-         Wait(150);
-         Tap(207, 18, 800);
-         Menu(0, 800);
-         DoubleTap(187, 18);
-       }},
-      // A double-click on a menu entry whose help's OK lies under it shows the
-      // help and starts nothing; one on the title whose About's close box
-      // lies under it leaves About open.
-      {"double_click_help_240x320", 240, 320, nullptr,
-       [] {
-         Wait(800);
-         DoubleTap(190, 260, 100, 1500);
-         HelpOk();
-         Wait(1000);
-         Answering({vk::Return}, [] { GameIcon(1); });
-         Wait(600);
-         DoubleTap(227, 51, 100, 1500);
-         TapControl(0);
-       }},
-      // A press before the new screen's first paint does nothing.
-      {"first_paint_240x320", 240, 320,
-       [] {
-         records::LoadAllRecords();
-         records::GameStatus.HelpEnabled = 0;
-       },
-       [] {
-         Wait(1000);
-         const shell::MenuOffsets o = shell::MainMenuOffsets(platform::Display.DisplayClass);
-         headless::Tap(166 + o.x, 182 - o.y);
-         headless::Tap(222, 18);
-         Wait(800);
-         Answering({vk::Escape}, [] { Tap(222, 18); });
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // Two splashes at once each keep their own ball; CHROMA's opposite
-      // colours splash black without splat frames; a refresh during it.
-      {"splashes_320x240", 320, 240,
-       [] { Kept({.mode = 5, .paintColour = 2, .reserve = 70, .board = kFullBoard}); },
-       [] {
-         Wait(600);
-         Press(vk::F2, 400);
-         TapCell(12, 20);
-         TapCell(13, 20);
-         TapCell(20, 300);
-         TapCell(4, 30);
-         Answering({vk::Escape}, [] { GameIcon(0); });
-         Wait(1500);
-         Press(vk::F2, 400);
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // A resumed CHROMA game whose paint is black.
-      {"black_paint_240x240", 240, 240,
-       [] { Kept({.mode = 5, .paintColour = 7, .reserve = 40, .board = kFullBoard}); },
-       [] {
-         Wait(800);
-         TapCell(3, 1500);
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // A HARD game on the small square: the paint pot drips in the corner
-      // after the score, the only one of the panel's places left in sight.
-      {"pot_on_square_240x240", 240, 240,
-       [] {
-         Kept({.mode = 2, .score = 200, .paintColour = 2, .reserve = 60, .board = kFullBoard});
-       },
-       [] {
-         Wait(5000);
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // The last letter of the bonus word: the word blinks, its banner shows.
-      {"bonus_word_320x320", 320, 320,
-       [] {
-         Kept({.mode = 1,
-               .score = 700,
-               .paintColour = 1,
-               .reserve = 50,
-               .board = kFullBoard,
-               .letters = "...... ...... ...... ...... ...... 7.....",
-               .word = "111111110"});
-       },
-       [] {
-         Wait(600);
-         Press(vk::F2, 400);
-         TapCell(32, 6000);
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // A line taken with the reserve one short of its top: the level rises
-      // under its banner.
-      {"level_up_240x320", 240, 320,
-       [] {
-         Kept({.mode = 1,
-               .score = 700,
-               .paintColour = 1,
-               .reserve = 76,
-               .board = "...... ...... ...... ...... ...... RRRYBG"});
-       },
-       [] {
-         Wait(6000);
-         Answering({vk::Return}, [] { GameIcon(0); });
-       }},
-      // A PANIC game that times out while the completed word blinks: the
-      // end's banner is not covered by the BONUS one.
-      {"time_up_in_the_blink_240x320", 240, 320,
-       [] {
-         FifthPlacesAt(90000);
-         Kept({.mode = 3,
-               .score = 700,
-               .paintColour = 1,
-               .reserve = 50,
-               .panicTime = 3,
-               .board = kFullBoard,
-               .letters = "...... ...... ...... ...... ...... 7.....",
-               .word = "111111110"});
-       },
-       [] {
-         Wait(300);
-         TapCell(32, 9000);
-       }},
-      // The game ends while a line is still being sucked through the rows of
-      // the end's banner: the banner stays whole.
-      {"end_while_sucking_480x480", 480, 480,
-       [] {
-         FifthPlacesAt(90000);
-         Kept({.mode = 3,
-               .score = 100,
-               .paintColour = 1,
-               .reserve = 60,
-               .panicTime = 2,
-               .board = "RYBGPO OPYRBG BGPOYR YRYBGP GORYPB PBRPBG"});
-       },
-       [] {
-         // The line is made in the last second, so the clock runs out as it is found.
-         for (int k = 0; k < 300 && engine::Kept.PanicTime != 1; ++k) Wait(10);
-         TapCell(20, 6000);
-       }},
-      // Numbers beyond their boxes, the gauge at its top, a table of the
-      // widest names and largest scores, an earned export code.
-      {"extremes_480x640", 480, 640,
-       [] {
-         ExtremeTables();
-         Kept({.mode = 2,
-               .score = 123456789,
-               .level = 9,
-               .paintColour = 3,
-               .reserve = 90,
-               .board = kFullBoard});
-       },
-       [] {
-         Wait(1500);
-         PlayToTheEnd(0);
-         Press(vk::Return, 1000);
-         HiScoreTab(0);
-         ExportButton();
-         TapControl(0);
-         HiScoreTab(1);
-         ExportButton();
-         Press(vk::Return, 600);
-         Tap(120, 150, 800);
-         Menu(8);
-       }},
-      // A box open when the window goes away and comes back keeps the game
-      // still until answered; it takes every tap meanwhile; the desktop's
-      // close under a box answers it No, then saves the game.
-      {"focus_box_320x240", 320, 240,
-       [] {
-         Kept({.mode = 2, .score = 400, .paintColour = 4, .reserve = 60, .board = kFullBoard});
-         records::GameStatus.BallStyle = 2;  // drawn in the player's style from the first paint
-       },
-       [] {
-         Wait(1000);
-         Answering({vk::Escape}, [] { GameIcon(0); });
-         Wait(1000);
-         Answering({kCloseButton}, [] { GameIcon(0); });
-       },
-       false,
-       [](platform::Replay& replay) {
-         // Away and back with the exit question up, then a tap on the board.
-         using platform::ReplayInput;
-         InsertBeforeKey(replay, vk::Escape, 2500,
-                         {{100, false, ReplayInput::Focus, 0, 0},
-                          {1600, false, ReplayInput::Focus, 1, 0},
-                          {1900, false, ReplayInput::StylusDown, 100, 130},
-                          {1950, false, ReplayInput::StylusUp, 100, 130}});
-       }},
-      // The settings' OK left held by its own release does not leave the
-      // screen again when a tap on the menu's entry lifts over it.
-      {"settings_ok_240x320", 240, 320, nullptr,
-       [] {
-         Wait(800);
-         Menu(6, 800);
-         SettingsOk();
-         headless::StylusDown(100, 282);
-         Wait(80);
-         headless::StylusUp(100, 282);
-         Wait(800);
-         Tap(226, 13, 800);
-         // A press on the menu's entry that slides up over the volume slider
-         // moves nothing there.
-         headless::StylusDown(59, 271);
-         for (const int y : {266, 258, 250, 244}) {
-           Wait(60);
-           headless::StylusMove(59 + (271 - y) * 3, y);
-         }
-         Wait(60);
-         headless::StylusUp(140, 244);
-         Wait(800);
-         Tap(226, 13, 800);
-         Menu(8);
-       }},
-      // The settings and the table on the wide VGA screen.
-      {"settings_640x480", 640, 480, nullptr,
-       [] {
-         Wait(800);
-         Menu(6, 800);
-         Tap(24, SettingsY(104));
-         Tap(175, SettingsY(170));
-         Drag(60, SettingsY(241), 169);
-         SettingsOk();
-         Menu(5, 800);
-         HiScoreTab(3);
-         Tap(120, 150, 800);
-         Press(vk::Return, 600);
-         Press(vk::Right, 600);
-         Menu(8);
-       }},
-      // The settings, the table and its export panel on the other two shapes.
-      {"screens_320x240", 320, 240, [] { ExtremeTables(); },
-       [] {
-         Wait(800);
-         Menu(6, 800);
-         Tap(134, SettingsY(104));
-         Tap(65, SettingsY(192));
-         Tap(175, SettingsY(170));
-         Drag(150, SettingsY(241), 56);
-         Tap(185, SettingsY(240));
-         SettingsOk();
-         Menu(5, 800);
-         HiScoreTab(2);
-         ExportButton();
-         TapPopup(227, 13);
-         Tap(120, 150, 800);
-       }},
-      {"screens_320x320", 320, 320, [] { ExtremeTables(); },
-       [] {
-         Wait(800);
-         Menu(6, 800);
-         Tap(24, 62);
-         Tap(24, SettingsY(104));
-         Tap(65, SettingsY(192));
-         Tap(175, SettingsY(148));
-         Drag(60, SettingsY(241), 120);
-         Tap(226, 13, 800);
-         Menu(5, 800);
-         HiScoreTab(4);
-         ExportButton();
-         TapControl(0);
-         Tap(120, 150, 800);
-         Menu(7, 1000);
-         TapControl(0);
-       }},
-      // By the keyboard alone: the help closed by Escape, then taken by
-      // Enter; Escape in the game asks the exit question.
-      {"keyboard_only_240x320", 240, 320, nullptr,
-       [] {
-         Wait(800);
-         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 500);
-         Press(vk::Escape, 800);
-         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 500);
-         Press(vk::Return, 1500);
-         for (const unsigned key : {vk::Left, vk::Return, vk::Up, vk::Return}) Press(key, 600);
-         Answering({vk::Escape}, [] { Press(vk::Escape); });
-         Wait(1000);
-         Answering({vk::Return}, [] { Press(vk::Escape); });
-       }},
-      // Held keys act once per press: Escape's question on the menu is not
-      // answered by its own repeats; Enter paints once; F2's symbols; the
-      // action key paints nothing in the show; an Enter held into the name
-      // entry does not answer it.
-      {"held_keys_480x480", 480, 480,
-       [] {
-         FifthPlacesAt(150);
-         records::GameStatus.HelpEnabled = 0;
-       },
-       [] {
-         Wait(800);
-         Answering({vk::Escape}, [] { Hold(vk::Escape, 800); });
-         for (const unsigned key : {vk::Return, vk::Down, vk::Down, vk::Return}) Press(key, 400);
-         Wait(1000);
-         Press(vk::Down);
-         Hold(vk::Return, 600);
-         Press(vk::F2, 1500);
-         PlayToTheEnd(3000, true);
-         Press(vk::Left, 200);
-         Press(vk::Up, 200);
-         Hold(vk::Return, 5000);
-         Type("Held");
-         Press(vk::Return, 1000);
-         Press(vk::F2, 600);
-         Tap(120, 120, 800);
-         Menu(8);
-       },
-       false,
-       [](platform::Replay& replay) {
-         // The recorder answered Escape's question at its first wait, under
-         // the held key; the player answers it once the key is let go.
-         using platform::ReplayInput;
-         auto& e = replay.events;
-         std::size_t answer = 1;
-         while (answer < e.size() && e[answer].input != ReplayInput::KeyDown) ++answer;
-         std::size_t let = answer + 2;
-         while (let < e.size() && e[let].input != ReplayInput::KeyUp) ++let;
-         const std::vector<platform::ReplayEvent> moved(e.begin() + answer, e.begin() + answer + 2);
-         const std::uint32_t at = e[let].time + 300;
-         e.erase(e.begin() + answer, e.begin() + answer + 2);
-         std::vector<platform::ReplayEvent> later = moved;
-         later[0].time = later[1].time = at;
-         later[0].withPrevious = false;
-         e.insert(e.begin() + (let - 1), later.begin(), later.end());
-         e[answer].withPrevious = false;
-       }},
-      // The colour wheel closed as the game's end show finishes: the name
-      // entry still gets its field and buttons.
-      {"wheel_at_the_end_240x320", 240, 320,
-       [] {
-         FifthPlacesAt(300);
-         Kept({.mode = 5,
-               .score = 3000,
-               .reserve = 1,
-               .board = "KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK KKKKKK"});
-       },
-       [] {
-         Wait(600);
-         TapCell(1, 10);  // paint on a black ball spends the last drop
-         for (int k = 0; k < 20000 && engine::Game.RunOutCounter != 10; ++k) Wait(1);
-         ColourWheelButton();
-         TapPopup(227, 13, 800);
-         Type("Wheel");
-         Press(vk::Return, 1000);
-       }},
-      // A new entry and a reset are kept at once: the program dies after
-      // each without a way out, and the records already hold them.
-      {"saved_at_once_320x320", 320, 320,
-       [] {
-         FifthPlacesAt(300);
-         Kept({.mode = 1, .score = 3000, .paintColour = 2, .reserve = 1, .board = kFullBoard});
-       },
-       [] {
-         Wait(600);
-         PlayToTheEnd(0);
-         Type("Kept");
-         TapControl(screens::NameOkButtonId, 1000);
-       },
-       true},
-      {"reset_at_once_240x240", 240, 240, [] { FifthPlacesAt(300); },
-       [] {
-         Wait(600);
-         Menu(5, 800);
-         Answering({vk::Return, vk::Return}, [] { Tap(25, 8, 800); });
-       },
-       true},
-      // A game kept during its run-out, with less than no paint: the gauge's
-      // marker stays at the bottom of its tube.
-      {"run_out_kept_240x240", 240, 240,
-       [] {
-         Kept({.mode = 1, .score = 100, .paintColour = 3, .reserve = -10, .board = kFullBoard});
-       },
-       [] { Wait(6000); }},
-      // A PANIC game that times out, then a new one: its clock starts at 99.
-      {"panic_again_320x240", 320, 240,
-       [] {
-         FifthPlacesAt(90000);
-         records::GameStatus.HelpEnabled = 0;
-         Kept({.mode = 3,
-               .score = 300,
-               .paintColour = 3,
-               .reserve = 60,
-               .panicTime = 2,
-               .board = kFullBoard});
-       },
-       [] {
-         Wait(8000);
-         Tap(120, 150, 800);
-         Menu(2, 3000);
-         Answering({vk::Return}, [] { GameIcon(1); });
-       }},
-      // The name entry's close box keeps the typed name, as the desktop's close does.
-      {"close_box_entry_240x240", 240, 240,
-       [] {
-         FifthPlacesAt(300);
-         Kept({.mode = 1, .score = 1500, .paintColour = 2, .reserve = -5, .board = kFullBoard});
-       },
-       [] {
-         Wait(6000);
-         Type("Box");
-         Tap(227, 13, 1000);
-       },
-       true},
-      // An emptied name: OK refuses it; the close then ends the entry with nothing.
-      {"empty_name_320x240", 320, 240,
-       [] {
-         FifthPlacesAt(300);
-         Kept({.mode = 4,
-               .score = 2000,
-               .paintColour = 2,
-               .reserve = 1,
-               .board = kFullBoard,
-               .hotPipes = "100000 000000 000000 000000"});
-       },
-       [] {
-         Wait(600);
-         PlayToTheEnd(0);
-         Press(8, 300);
-         TapControl(screens::NameOkButtonId, 600);
-         Press(vk::Return, 600);
-         Tap(227, 13, 800);  // the panel's close box: an empty field inserts nothing
-         Close();
-       }},
-  };
+// What a line of a session may say: the stored values set up before the
+// program starts, the player's steps, the edits of the recorded input.
+enum class Kind { SetUp, Step, Edit };
+struct Verb {
+  const char* name;
+  Kind kind;
+  std::size_t least, most;  // words after the verb
+  void (*run)(const Args&);
+};
+constexpr std::size_t kMany = 99;
+const Verb kVerbs[] = {
+    // The defaults of a player who never played.
+    {"defaults", Kind::SetUp, 0, 0, [](const Args&) { records::LoadAllRecords(); }},
+    {"help-off", Kind::SetUp, 0, 0, [](const Args&) { records::GameStatus.HelpEnabled = 0; }},
+    {"ball-style", Kind::SetUp, 1, 1,
+     [](const Args& a) { records::GameStatus.BallStyle = a.Int(0); }},
+    {"fifth-places", Kind::SetUp, 1, 1, [](const Args& a) { FifthPlacesAt(a.Int(0)); }},
+    {"extreme-tables", Kind::SetUp, 0, 0, [](const Args&) { ExtremeTables(); }},
+    // kept FIELD=VALUE...: mode (easy..chroma), score, level, paint, reserve,
+    // time (PANIC's), board, letters, word, hot, heat as the kept-game
+    // fixture reads them; a game in the records that a start resumes.
+    {"kept", Kind::SetUp, 1, kMany, PutKept},
+
+    {"wait", Kind::Step, 1, 1, [](const Args& a) { Wait(a.Then(0, 0)); }},
+    {"tap", Kind::Step, 2, 3, [](const Args& a) { Tap(a.Int(0), a.Int(1), a.Then(2, 400)); }},
+    // down|move|up X Y [THEN]: the stylus alone, the next input at once unless THEN.
+    {"down", Kind::Step, 2, 3, Stylus<headless::StylusDown>},
+    {"move", Kind::Step, 2, 3, Stylus<headless::StylusMove>},
+    {"up", Kind::Step, 2, 3, Stylus<headless::StylusUp>},
+    // double-tap X Y [GAP [THEN]]: the second press within a double-click's time.
+    {"double-tap", Kind::Step, 2, 4,
+     [](const Args& a) {
+       headless::Tap(a.Int(0) * Unit(), a.Int(1) * Unit());
+       Wait(a.Then(2, 100));
+       Tap(a.Int(0), a.Int(1), a.Then(3, 400));
+     }},
+    // drag X0 Y X1 [THEN]: across in four moves.
+    {"drag", Kind::Step, 3, 4,
+     [](const Args& a) { Drag(a.Int(0), a.Int(1), a.Int(2), a.Then(3, 400)); }},
+    // The settings screen's controls at their places on this layout.
+    {"settings-tap", Kind::Step, 2, 3,
+     [](const Args& a) { Tap(a.Int(0), SettingsY(a.Int(1)), a.Then(2, 400)); }},
+    {"settings-drag", Kind::Step, 3, 4,
+     [](const Args& a) { Drag(a.Int(0), SettingsY(a.Int(1)), a.Int(2), a.Then(3, 400)); }},
+    {"settings-ok", Kind::Step, 0, 0,
+     [](const Args&) {
+       Tap(120, 293 - screens::SettingsLayoutOf(platform::Display.DisplayClass).buttonOffsetY, 800);
+     }},
+    // press KEY... [THEN]: each key in turn, THEN after each.
+    {"press", Kind::Step, 1, kMany, Press},
+    {"hold", Kind::Step, 2, 3, [](const Args& a) { Hold(a.Key(0), a.Then(1, 0), a.Then(2, 300)); }},
+    {"type", Kind::Step, 1, 1,
+     [](const Args& a) {
+       headless::TypeText(a[0].c_str());
+       Wait(500);
+     }},
+    // The desktop's close button.
+    {"close", Kind::Step, 0, 1,
+     [](const Args& a) {
+       platform::DesktopCloseRequested();
+       Wait(a.Then(0, 1000));
+     }},
+    // away MS: another application has the focus for a while.
+    {"away", Kind::Step, 1, 1,
+     [](const Args& a) {
+       headless::FocusLost();
+       Wait(a.Then(0, 0));
+       headless::FocusGained();
+       Wait(400);
+     }},
+    // menu easy|hard|panic|heat|chroma|hiscores|settings|about|quit [THEN]
+    {"menu", Kind::Step, 1, 2, Menu},
+    // A point of the popup's panel.
+    {"tap-popup", Kind::Step, 2, 3,
+     [](const Args& a) { TapPopup(a.Int(0), a.Int(1), a.Then(2, 400)); }},
+    {"help-ok", Kind::Step, 0, 0, [](const Args&) { TapPopup(203, 218, 400); }},
+    // tap-control popup|name-ok|name-cancel [THEN]: a push button at its middle.
+    {"tap-control", Kind::Step, 1, 2, Control},
+    // tap-cell CELL [THEN]: a cell of the board, 0..35 row by row.
+    {"tap-cell", Kind::Step, 1, 2, [](const Args& a) { TapCell(a.Int(0), a.Then(1, 400)); }},
+    // icon exit|abandon|sound: the game screen's icons.
+    {"icon", Kind::Step, 1, 1, Icon},
+    {"wheel", Kind::Step, 0, 0,
+     [](const Args&) {
+       const engine::GameLayout l = engine::GameLayoutOf(platform::Display.DisplayClass);
+       Tap(l.ScreenOffsetX + 226, l.ScreenOffsetY + 226, 400);
+     }},
+    {"hiscore-tab", Kind::Step, 1, 2,
+     [](const Args& a) {
+       Tap(HiScoreLayout().tabX + 30 * a.Int(0) + 15, HiScoreLayout().tabY + 15, a.Then(1, 700));
+     }},
+    {"export", Kind::Step, 0, 0, [](const Args&) { Tap(17, HiScoreLayout().tabY + 16, 1500); }},
+    // play-to-the-show AIM-MS: lines whenever the player sees one for AIM-MS,
+    // then any ball, until the game is over; play-to-the-end goes on until
+    // the game screen is left.
+    {"play-to-the-show", Kind::Step, 1, 1, [](const Args& a) { PlayToTheShow(a.Then(0, 0)); }},
+    {"play-to-the-end", Kind::Step, 1, 1,
+     [](const Args& a) {
+       PlayToTheShow(a.Then(0, 0));
+       Until(GameLeft, 100, 60000);
+       Wait(600);
+     }},
+    // tap-anywhere SECONDS [away]
+    {"tap-anywhere", Kind::Step, 1, 2,
+     [](const Args& a) {
+       static constexpr const char* kAway[] = {"away"};
+       TapAnywhere(a.Int(0), a.size() == 2 && a.OneOf(1, kAway) == 0);
+     }},
+    // until game-left|panic-time=N|run-out=N STEP-MS MOST-MS
+    {"until", Kind::Step, 3, 3, UntilSeen},
+    // name TEXT return|ok: typed into the name entry, if it shows, and taken.
+    {"name", Kind::Step, 2, 2, NameEntered},
+    {"cancel-name", Kind::Step, 0, 0,
+     [](const Args&) {
+       if (render::ScreenState == screen::NewHiScore) {
+         TapControl(screens::NameCancelButtonId, 1000);
+       }
+     }},
+
+    // edit-before-key KEY MS "TIME INPUT A [B]"...: input (down, move, up,
+    // keydown, keyup, focus) TIME ms after the key's first press, which
+    // comes MS later with all that follows it.
+    {"edit-before-key", Kind::Edit, 2, kMany, InsertBeforeKey},
+    {"edit-answer-after-key-up", Kind::Edit, 1, 1, AnswerAfterKeyUp},
+};
+
+// One line of a session; "answering" answers the boxes its step brings up.
+struct Step {
+  const Verb* verb = nullptr;
+  Args args;
+  bool answering = false;
+  std::vector<unsigned> answers;
+  std::uint32_t after = 500;
+};
+
+struct Session {
+  std::string name;
+  int width = 0, height = 0;
+  bool abrupt = false;  // ends as a killed program does, with no way out
+  std::vector<Step> steps;
+};
+
+Step ReadStep(Args a) {
+  Step s;
+  if (a[0] == "answering") {
+    if (a.size() < 3) a.Fail("answering KEY[,KEY...] [after MS] STEP");
+    s.answering = true;
+    for (std::size_t from = 0, to; from <= a[1].size(); from = to + 1) {
+      to = std::min(a[1].find(',', from), a[1].size());
+      const Args key{a.where, {a[1].substr(from, to - from)}};
+      s.answers.push_back(key[0] == "close" ? kCloseButton : key.Key(0));
+    }
+    a.words.erase(a.words.begin(), a.words.begin() + 2);
+    if (a[0] == "after" && a.size() > 2) {
+      s.after = a.Then(1, 500);
+      a.words.erase(a.words.begin(), a.words.begin() + 2);
+    }
+  }
+  for (const Verb& v : kVerbs) {
+    if (a[0] == v.name) s.verb = &v;
+  }
+  if (s.verb == nullptr) a.Fail("unknown word: " + a[0]);
+  a.words.erase(a.words.begin());
+  if (a.size() < s.verb->least || a.size() > s.verb->most) {
+    a.Fail(std::string("a wrong number of words after ") + s.verb->name);
+  }
+  if (s.answering && s.verb->kind != Kind::Step) a.Fail("only a step brings up boxes");
+  s.args = std::move(a);
+  return s;
+}
+
+std::vector<Session> ReadSessions(const std::string& path) {
+  std::ifstream in(path);
+  if (!in.good()) throw BadLine("cannot read " + path);
+  std::vector<Session> sessions;
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    const std::string where = path + ":" + std::to_string(++number);
+    const Args a{where, Words(line, where)};
+    if (a.size() == 0) continue;
+    if (a[0] == "session") {
+      Session s;
+      if (a.size() < 3 || a.size() > 4 || (a.size() == 4 && a[3] != "abrupt") ||
+          std::sscanf(a[2].c_str(), "%dx%d", &s.width, &s.height) != 2) {
+        a.Fail("session NAME WIDTHxHEIGHT [abrupt]");
+      }
+      s.name = a[1];
+      s.abrupt = a.size() == 4;
+      sessions.push_back(std::move(s));
+      continue;
+    }
+    if (sessions.empty()) a.Fail("a line before the first session");
+    Step step = ReadStep(a);
+    auto& steps = sessions.back().steps;
+    if (!steps.empty() && steps.back().verb->kind > step.verb->kind) {
+      a.Fail("the set-up comes first, then the steps, then the edits");
+    }
+    steps.push_back(std::move(step));
+  }
   return sessions;
 }
 
+void Run(const Session& s, Kind kind) {
+  for (const Step& step : s.steps) {
+    if (step.verb->kind != kind) continue;
+    if (!step.answering) {
+      step.verb->run(step.args);
+      continue;
+    }
+    boxAnswers = step.answers;
+    step.verb->run(step.args);
+    if (!boxAnswers.empty()) {
+      std::fprintf(stderr, "record_sessions: a box never came at %u ms\n", headless::Now());
+    }
+    boxAnswers.clear();
+    // Past a double-click's time: the next press is a press of its own.
+    Wait(step.after);
+  }
+}
+
 bool Record(const Session& s, const std::string& folder) {
-  std::printf("%s\n", s.name);
+  std::printf("%s\n", s.name.c_str());
   std::fflush(stdout);
   platform::MemoryStore store;
   platform::UseStore(&store);
@@ -929,8 +673,8 @@ bool Record(const Session& s, const std::string& folder) {
   platform::MeasureDisplay();
   std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
   std::memset(&records::HiScoreTables, 0, sizeof records::HiScoreTables);
-  if (s.before) {
-    s.before();
+  if (!s.steps.empty() && s.steps.front().verb->kind == Kind::SetUp) {
+    Run(s, Kind::SetUp);
     records::SaveAllRecords();
   }
   std::memset(&records::GameStatus, 0, sizeof records::GameStatus);
@@ -939,32 +683,32 @@ bool Record(const Session& s, const std::string& folder) {
   headless::SetModalWaitHandler(AnswerBox);
   platform::StartRecording(platform::ReadStoredValues(store, names));
   if (shell::StartUp() != shell::StartOutcome::Run) return false;
-  s.play();
+  Run(s, Kind::Step);
   if (!s.abrupt && !headless::QuitPosted()) {
     platform::DesktopCloseRequested();
     Wait(2000);
   }
-  platform::Replay replay = platform::FinishRecording(platform::ReadStoredValues(store, names));
+  recorded = platform::FinishRecording(platform::ReadStoredValues(store, names));
   for (const std::string& fault : headless::TakeFaults()) {
-    std::fprintf(stderr, "record_sessions: %s: %s\n", s.name, fault.c_str());
+    std::fprintf(stderr, "record_sessions: %s: %s\n", s.name.c_str(), fault.c_str());
   }
   popup::ResetPopup();
   platform::ReleaseSingleInstance();
   headless::Stop();
   shell::ResetShell();
   platform::UseStore(nullptr);
-  if (s.edit) {
-    s.edit(replay);
-    replay.after = shell::RunReplay(replay).after;
+  if (!s.steps.empty() && s.steps.back().verb->kind == Kind::Edit) {
+    Run(s, Kind::Edit);
+    recorded.after = shell::RunReplay(recorded).after;
   }
   std::string error;
   const std::string path = folder + "/" + s.name + ".replay";
-  if (!platform::SaveReplayFile(path, replay, error)) {
+  if (!platform::SaveReplayFile(path, recorded, error)) {
     std::fprintf(stderr, "record_sessions: %s\n", error.c_str());
     return false;
   }
-  std::printf("%s: %zu inputs over %u ms\n", s.name, replay.events.size(),
-              replay.end - replay.start);
+  std::printf("%s: %zu inputs over %u ms\n", s.name.c_str(), recorded.events.size(),
+              recorded.end - recorded.start);
   return true;
 }
 
@@ -977,11 +721,24 @@ int main(int argc, char** argv) {
   }
   // A lock of its own, away from a game being played.
   const platform::PrivateRuntimeFolder runtime("record");
-  bool ok = true;
-  for (const Session& s : Sessions()) {
-    bool wanted = argc == 2;
-    for (int k = 2; k < argc; ++k) wanted = wanted || s.name == std::string(argv[k]);
-    if (wanted) ok = Record(s, argv[1]) && ok;
+  try {
+    const std::vector<Session> sessions = ReadSessions(FANDRIASS_TEST_DATA_DIR "/sessions.txt");
+    bool ok = true;
+    for (int k = 2; k < argc; ++k) {
+      const auto named = [&](const Session& s) { return s.name == argv[k]; };
+      if (std::none_of(sessions.begin(), sessions.end(), named)) {
+        std::fprintf(stderr, "record_sessions: no session %s\n", argv[k]);
+        ok = false;
+      }
+    }
+    for (const Session& s : sessions) {
+      bool wanted = argc == 2;
+      for (int k = 2; k < argc; ++k) wanted = wanted || s.name == argv[k];
+      if (wanted) ok = Record(s, argv[1]) && ok;
+    }
+    return ok ? 0 : 1;
+  } catch (const BadLine& bad) {
+    std::fprintf(stderr, "record_sessions: %s\n", bad.what());
+    return 2;
   }
-  return ok ? 0 : 1;
 }
