@@ -143,6 +143,8 @@ TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
     for (const std::string& line : played) out << line << "\n";
     return;
   }
+  // What `fandriass --play` holds the game's end to: the replay's own records.
+  EXPECT_EQ(values, ValueLines(replay.after)) << session << ": the replay's closing records";
   if (played == kept) return;
 
   // Where it first went otherwise, with the frames to look at.
