@@ -39,14 +39,17 @@ std::vector<std::uint8_t> ReadFont(const char* path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The engine's line as one glyph of a face with the same figures: drawn by the
-// same code, it must come out as the rasterised line does.
-Font EngineLine(TTF_Font* engine, const std::u16string& text, const Font& real,
-                std::vector<std::uint8_t>& blob, std::vector<std::uint8_t>& coverage) {
+// The engine's line as the one glyph of a face with the engine's own figures:
+// drawn by the same code, it must come out as the rasterised line does.
+Font EngineLine(const glyphs::SizedFace& engine, double embolden, const std::u16string& text,
+                int cell, std::vector<std::uint8_t>& blob, std::vector<std::uint8_t>& coverage) {
   FaceBuild build;
-  build.figures = real.Face().Figures();
+  build.figures.glyphTop = static_cast<std::int16_t>(engine.glyphTop);
+  build.figures.emboldenWhole = static_cast<std::uint16_t>(embolden);
+  build.figures.emboldenFraction = static_cast<std::uint16_t>((embolden - int(embolden)) * 256);
   Glyph line;
-  SDL_Surface* s = TTF_RenderUTF8_Blended(engine, Utf16ToUtf8(text).c_str(), {255, 255, 255, 255});
+  SDL_Surface* s =
+      TTF_RenderUTF8_Blended(engine.face, Utf16ToUtf8(text).c_str(), {255, 255, 255, 255});
   if (s) {
     line.width = static_cast<std::uint16_t>(s->w);
     line.rows = static_cast<std::uint16_t>(s->h);
@@ -62,7 +65,7 @@ Font EngineLine(TTF_Font* engine, const std::u16string& text, const Font& real,
   }
   build.glyphs.push_back(line);
   blob = WriteGlyphFace(build);
-  return Font(GlyphFace(blob), real.CellHeight());
+  return Font(GlyphFace(blob), cell);
 }
 
 Bitmap Drawn(const Font& font, std::u16string_view text) {
@@ -84,19 +87,22 @@ TEST(GlyphFaces, DrawEveryLineAsTheFontEngineDid) {
     faces.emplace_back(f.smallHeight, f.weight);
     faces.emplace_back(f.vgaHeight, f.weight);
   }
-  for (int weight : {400, 700}) faces.emplace_back(style::kWidgetCell * 2, weight);
+  for (int weight : {400, 700}) {
+    for (int unit : {1, 2}) faces.emplace_back(style::kWidgetCell * unit, weight);
+  }
   std::vector<std::uint8_t> blob, coverage;
   for (const auto& [cell, weight] : faces) {
     const Font font = LoadFontResource(cell, weight);
     ASSERT_FALSE(font.Empty()) << cell << " " << weight;
     const glyphs::SizedFace engine = glyphs::OpenForCell(files[IsBoldWeight(weight)], cell);
     ASSERT_NE(engine.face, nullptr);
-    EXPECT_EQ(font.GlyphTop(), engine.glyphTop);
+    const double embolden =
+        IsBoldWeight(weight) ? glyphs::EmboldenFor(engine.face, files[0], engine.em) : 0;
     for (const char16_t* text : kTexts) {
       int w = 0, h = 0;
       TTF_SizeUTF8(engine.face, Utf16ToUtf8(text).c_str(), &w, &h);
       EXPECT_EQ(MeasureText(font, text), w) << cell << " " << weight << " " << Utf16ToUtf8(text);
-      const Font line = EngineLine(engine.face, text, font, blob, coverage);
+      const Font line = EngineLine(engine, embolden, text, cell, blob, coverage);
       EXPECT_TRUE(Drawn(font, text).Pixels() == Drawn(line, u"\uE000").Pixels())
           << cell << " " << weight << " " << Utf16ToUtf8(text);
     }
@@ -130,10 +136,20 @@ TEST(GlyphFaces, ADamagedFaceReadsAsEmpty) {
   // (byte, value): the magic, the version, a glyph's code point out of order,
   // a coverage offset past the end, a kerning pair out of order.
   const std::pair<std::size_t, std::uint8_t> damages[] = {
-      {0, 'X'}, {8, 2}, {32 + 20, 'C'}, {32 + 20 + 19, 0xFF}, {32 + 60, 'C'}};
+      {0, 'X'}, {8, 2}, {28 + 20, 'C'}, {28 + 20 + 19, 0xFF}, {28 + 60, 'C'}};
   for (const auto& [at, value] : damages) {
     std::vector<std::uint8_t> damaged = sound;
     damaged[at] = value;
     EXPECT_TRUE(GlyphFace(damaged).Empty()) << at;
+  }
+  // Counts of pairs beyond the bytes there are, in a face with no coverage after them.
+  FaceBuild bare = build;
+  for (Glyph& g : bare.glyphs) g.width = g.rows = 0;
+  const std::vector<std::uint8_t> tables = WriteGlyphFace(bare);
+  ASSERT_FALSE(GlyphFace(tables).Empty());
+  for (std::size_t count : {20, 24}) {
+    std::vector<std::uint8_t> damaged = tables;
+    damaged[count] += 1;
+    EXPECT_TRUE(GlyphFace(damaged).Empty()) << count;
   }
 }

@@ -272,7 +272,6 @@ bool WriteFace(FT_Library library, const Weight& weight, const Bytes& regular, i
   Shaper shaper(library, *weight.font, sized.em);
   platform::FaceBuild build;
   build.figures.glyphTop = static_cast<std::int16_t>(sized.glyphTop);
-  build.figures.lineHeight = static_cast<std::uint16_t>(TTF_FontHeight(sized.face));
   if (weight.bold) {
     const double embolden = glyphs::EmboldenFor(sized.face, regular, sized.em);
     build.figures.emboldenWhole = static_cast<std::uint16_t>(embolden);
@@ -302,7 +301,7 @@ bool WriteFace(FT_Library library, const Weight& weight, const Bytes& regular, i
     Drawn d;
     const auto codePoint = static_cast<std::uint16_t>(c == kLacking ? 0 : c);
     if (!DrawGlyph(sized.face, shown, codePoint, placed[0].advance, ascent,
-                   build.figures.lineHeight, shown != c, d)) {
+                   TTF_FontHeight(sized.face), shown != c, d)) {
       std::fprintf(stderr, "U+%04X at cell %d is drawn outside its box\n", c, cell);
       ok = false;
     }

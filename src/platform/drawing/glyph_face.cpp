@@ -13,7 +13,7 @@ namespace {
 // throughout.
 constexpr char kMagic[8] = {'F', 'D', 'R', 'S', 'F', 'A', 'C', 'E'};
 constexpr std::uint16_t kVersion = 1;
-constexpr std::size_t kHeaderSize = 32;
+constexpr std::size_t kHeaderSize = 28;
 constexpr std::size_t kGlyphSize = 20;
 constexpr std::size_t kKerningSize = 8;
 constexpr std::size_t kCompositionSize = 8;
@@ -44,17 +44,16 @@ GlyphFace::GlyphFace(std::span<const std::uint8_t> blob) {
   if (blob.size() < kHeaderSize || std::memcmp(blob.data(), kMagic, sizeof kMagic) != 0 ||
       Read16(blob, 8) != kVersion)
     return;
-  const std::uint64_t glyphs = Read(blob, 20, 4);
-  const std::uint64_t pairs = Read(blob, 24, 4);
-  const std::uint64_t compositions = Read(blob, 28, 4);
+  const std::uint64_t glyphs = Read(blob, 16, 4);
+  const std::uint64_t pairs = Read(blob, 20, 4);
+  const std::uint64_t compositions = Read(blob, 24, 4);
   const std::uint64_t tables =
       kHeaderSize + glyphs * kGlyphSize + pairs * kKerningSize + compositions * kCompositionSize;
   if (glyphs == 0 || tables > blob.size()) return;
   FaceFigures figures;
   figures.glyphTop = ReadSigned16(blob, 10);
-  figures.lineHeight = Read16(blob, 12);
-  figures.emboldenWhole = Read16(blob, 14);
-  figures.emboldenFraction = Read16(blob, 16);
+  figures.emboldenWhole = Read16(blob, 12);
+  figures.emboldenFraction = Read16(blob, 14);
   if (figures.emboldenFraction > 255) return;
   blob_ = blob;
   glyphCount_ = static_cast<std::uint32_t>(glyphs);
@@ -162,10 +161,8 @@ std::vector<std::uint8_t> WriteGlyphFace(FaceBuild face) {
   std::vector<std::uint8_t> out(kMagic, kMagic + sizeof kMagic);
   Put(out, kVersion, 2);
   Put(out, static_cast<std::uint16_t>(face.figures.glyphTop), 2);
-  Put(out, face.figures.lineHeight, 2);
   Put(out, face.figures.emboldenWhole, 2);
   Put(out, face.figures.emboldenFraction, 2);
-  Put(out, 0, 2);
   Put(out, static_cast<std::uint32_t>(face.glyphs.size()), 4);
   Put(out, static_cast<std::uint32_t>(face.kerning.size()), 4);
   Put(out, static_cast<std::uint32_t>(face.compositions.size()), 4);

@@ -50,8 +50,7 @@ struct Composition {
 
 // The figures of a whole face.
 struct FaceFigures {
-  std::int16_t glyphTop = 0;     // how far below the cell's top the line's top sits
-  std::uint16_t lineHeight = 0;  // the smallest height of a line box
+  std::int16_t glyphTop = 0;  // how far below the cell's top the line's top sits
   // Extra ink spread to the right: whole pixels plus 256ths of one.
   std::uint16_t emboldenWhole = 0;
   std::uint16_t emboldenFraction = 0;

@@ -133,7 +133,9 @@ LineBox SetLine(const GlyphFace& face, std::u16string_view line, std::vector<Pla
   CodePointsOf(face, line, points);
   placed.clear();
   std::int64_t pen = 0;
-  int minX = 0, maxX = 0, minY = 0, maxY = face.Figures().lineHeight;
+  // The engine's box also reached down to its line height; rows below the ink
+  // are blank, so the box here stops at the ink.
+  int minX = 0, maxX = 0, minY = 0, maxY = 0;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Glyph glyph = face.Find(points[i]);
     const int x = Floor64(pen) + glyph.left;
