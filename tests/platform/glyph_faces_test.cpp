@@ -122,6 +122,7 @@ TEST(GlyphFaces, ADamagedFaceReadsAsEmpty) {
                   Glyph{'B', 0, 0, 1, 1, 0, 64, ink}};
   build.kerning = {Kerning{'A', 'B', -64}, Kerning{'B', 'A', 32}};
   build.compositions = {Composition{'A', 'A', 'B'}};
+  build.figures.emboldenFraction = 255;  // the most a fraction of a pixel can be
   const std::vector<std::uint8_t> sound = WriteGlyphFace(build);
   const GlyphFace face(sound);
   ASSERT_FALSE(face.Empty());
