@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/desktop/desktop.hpp"
+#include "platform/backend/program_backend.hpp"
 
 namespace shell {
 

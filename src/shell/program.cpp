@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/desktop/desktop.hpp"
-#include "platform/desktop/single_instance.hpp"
+#include "platform/backend/program_backend.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/system/complain.hpp"
 #include "platform/window/display_profile.hpp"

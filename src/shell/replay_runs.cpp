@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/desktop/single_instance.hpp"
+#include "platform/backend/program_backend.hpp"
 #include "platform/files/desktop_preferences.hpp"
 #include "platform/files/value_store.hpp"
 #include "platform/system/complain.hpp"

@@ -3,7 +3,7 @@
 #include "engine/game_state.hpp"
 #include "engine/game_tick.hpp"
 #include "platform/audio/speaker.hpp"
-#include "platform/desktop/single_instance.hpp"
+#include "platform/backend/program_backend.hpp"
 #include "platform/resources/resources.hpp"
 #include "platform/system/complain.hpp"
 #include "platform/window/display_profile.hpp"

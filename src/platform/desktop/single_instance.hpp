@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/backend/program_backend.hpp"
+
 namespace platform {
 
 // One running copy per user: a lock file and a local socket in the user's
@@ -34,14 +36,13 @@ class InstanceLock {
   int listenFd_ = -1;
 };
 
-// The program's own lock, for the start-up and the message loop.
-bool ClaimSingleInstance();
+// The program's own lock (ClaimSingleInstance, ReleaseSingleInstance), for the
+// start-up and the message loop.
 // Raises the window (the back end's RaiseWindow) when a later copy asked for it.
 // Never blocks; the back end calls it from its wait, at least every
 // SingleInstancePollMs while SingleInstanceClaimed().
 void PollSingleInstance();
 bool SingleInstanceClaimed();
 constexpr std::uint32_t SingleInstancePollMs = 200;
-void ReleaseSingleInstance();
 
 }  // namespace platform
