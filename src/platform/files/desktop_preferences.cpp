@@ -79,6 +79,10 @@ bool SaveDesktopPreferences() {
     std::remove(temporary.c_str());
     return false;
   }
+  if (!WriteThrough()) {
+    Complain("cannot keep %s", current.path.c_str());
+    return false;
+  }
   return true;
 }
 

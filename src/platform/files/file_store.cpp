@@ -77,7 +77,17 @@ bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
   return true;
 }
 
+StoreWriteThrough writeThrough = nullptr;
+
 }  // namespace
+
+void SetStoreWriteThrough(StoreWriteThrough carry) {
+  writeThrough = carry;
+}
+
+bool WriteThrough() {
+  return writeThrough == nullptr || writeThrough();
+}
 
 std::string DefaultStoreFolder() {
   const char* dataHome = std::getenv("XDG_DATA_HOME");
@@ -205,6 +215,10 @@ bool FileStore::SetValue(std::string_view name, const void* data, std::size_t si
   // The rename itself must reach the disk, or a crash could bring the old file back
   // (or none). The new value is in place either way, so this cannot fail the save.
   fsync(folderFd_);
+  if (!WriteThrough()) {
+    lastFailure_ = "its lasting storage refused it";
+    return false;
+  }
   return true;
 }
 

@@ -47,4 +47,12 @@ class FileStore : public ValueStore {
 // variable is unset or not absolute. Empty when no home folder can be found.
 std::string DefaultStoreFolder();
 
+// Where files are kept in memory until carried to lasting storage (a browser's
+// database), the back end carries them after every save; false when that
+// storage refused them, which fails the save. None is set on the desktop.
+using StoreWriteThrough = bool (*)();
+void SetStoreWriteThrough(StoreWriteThrough carry);
+// Carries what was saved through the hook, if one is set; true without one.
+bool WriteThrough();
+
 }  // namespace platform
