@@ -13,7 +13,7 @@
 #   engine
 #   sound
 #   records
-#   platform/desktop  platform/headless
+#   platform/desktop  platform/headless  platform/browser
 #   platform/window
 #   platform/audio
 #   platform/backend
@@ -31,7 +31,7 @@ src=$(realpath "$root/src")
 
 layers=(
   "main.cpp" "shell" "popup" "screens" "render" "engine" "sound" "records"
-  "platform/desktop platform/headless" "platform/window" "platform/audio" "platform/backend"
+  "platform/desktop platform/headless platform/browser" "platform/window" "platform/audio" "platform/backend"
   "platform/resources" "platform/drawing" "platform/files" "platform/system"
 )
 declare -A rank_of_folder

@@ -14,7 +14,7 @@ check() {
   local code=$1 file=${2:-} line=${3:-} s="$work/tree/src"
   rm -rf "$work/tree"
   mkdir -p "$s"/{shell,popup,screens,render,engine,sound,records} \
-    "$s"/platform/{desktop,headless,window,audio,backend,resources,drawing,files}
+    "$s"/platform/{desktop,headless,browser,window,audio,backend,resources,drawing,files}
   printf '#include "shell/program.hpp"\n' >"$s/main.cpp"
   printf '#include "popup/popup.hpp"\n#include <vector>\n' >"$s/shell/program.hpp"
   printf '#include "screens/scores.hpp"\n' >"$s/popup/popup.hpp"
@@ -26,6 +26,7 @@ check() {
   printf '#include "platform/desktop/sdl.hpp"\n#include <cstdint>\nint Open(int);\n' >"$s/records/settings.hpp"
   printf '#include "platform/window/window_system.hpp"\n#include <SDL.h>\nint x = getenv("A") != 0;\n' >"$s/platform/desktop/sdl.hpp"
   printf '#include "platform/window/window_system.hpp"\n' >"$s/platform/headless/clock.hpp"
+  printf '#include "platform/window/window_system.hpp"\n' >"$s/platform/browser/page.hpp"
   printf '#include "platform/audio/mixer.hpp"\n' >"$s/platform/window/window_system.hpp"
   printf '#include "platform/backend/backend.hpp"\n' >"$s/platform/audio/mixer.hpp"
   printf '#include "platform/resources/pack.hpp"\n' >"$s/platform/backend/backend.hpp"
@@ -55,6 +56,7 @@ check 1 sound/effects.hpp '  #  include <engine/game.hpp>'
 check 1 platform/drawing/bitmap.cpp '#include "records/settings.hpp"'
 check 1 platform/files/store.cpp '#include "platform/drawing/bitmap.hpp"'
 check 1 platform/desktop/sdl.cpp '#include "platform/headless/clock.hpp"'
+check 1 platform/browser/page.cpp '#include "platform/desktop/sdl.hpp"'
 check 1 platform/loose.cpp '#include <vector>'
 check 1 popup/popup.cpp '#include "../shell/program.hpp"'
 check 1 shell/program.cpp '#include "../main.cpp"'

@@ -1,0 +1,172 @@
+// The browser back end: the emulated screen in the page's canvas, the page's
+// pointer and keys as the stylus and the direction pad, Web Audio for the
+// speaker, and the records' folder kept in the browser's database.
+#include <emscripten.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/backend/program_backend.hpp"
+#include "platform/backend/start_probe.hpp"
+#include "platform/browser/browser_audio.hpp"
+#include "platform/browser/browser_page.hpp"
+#include "platform/files/file_store.hpp"
+#include "platform/system/complain.hpp"
+#include "platform/window/window_system_internal.hpp"
+
+namespace platform {
+
+namespace {
+
+// The database holds the records' folder only once the browser has read it
+// back; until then (or when it refused) nothing can be kept.
+bool storageMounted = false;
+
+bool CarryToDatabase() {
+  return storageMounted && fandriass_page_sync() != 0;
+}
+
+class BrowserBackend final : public Backend {
+ public:
+  std::uint32_t Now() override {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
+  }
+
+  // A page cannot block: the wait hands the page its turn and comes back when
+  // input arrives or the time is up.
+  void WaitForInput(std::uint32_t timeoutMs) override {
+    if (TakeEvents() || timeoutMs == 0) return;
+    const int ms = timeoutMs == kForever ? -1 : static_cast<int>(std::min(timeoutMs, kLongestWait));
+    fandriass_page_wait(ms);
+    TakeEvents();
+  }
+
+  // Only the rows that changed go to the canvas.
+  void Present(const Bitmap& screen) override {
+    const int width = screen.Width();
+    const int height = screen.Height();
+    const std::size_t count = screen.Pixels().size();
+    const bool resized = width != shownWidth_ || height != shownHeight_;
+    if (resized) {
+      shown_.assign(count, 0);
+      shownWidth_ = width;
+      shownHeight_ = height;
+    }
+    int top = height;
+    int bottom = 0;
+    for (int y = 0; y < height; ++y) {
+      const Colour* row = screen.Row(y);
+      std::uint32_t* out = shown_.data() + static_cast<std::size_t>(y) * width;
+      bool changed = resized;
+      for (int x = 0; x < width; ++x) {
+        // The canvas takes red, green, blue and an opaque alpha, byte by byte.
+        const std::uint32_t pixel = row[x] | 0xFF000000u;
+        if (out[x] != pixel) {
+          out[x] = pixel;
+          changed = true;
+        }
+      }
+      if (changed) {
+        top = std::min(top, y);
+        bottom = y + 1;
+      }
+    }
+    if (bottom > top) fandriass_page_present(shown_.data(), width, height, top, bottom);
+    NoteFramePresented();
+  }
+
+  std::uint32_t RefreshInterval() override { return 16; }
+
+  void Sleep(std::uint32_t ms) override {
+    fandriass_page_sleep(static_cast<int>(std::min(ms, kLongestWait)));
+  }
+
+  void WantTextInput(bool on) override { fandriass_page_want_text(on ? 1 : 0); }
+
+  std::unique_ptr<AudioOutput> OpenAudio(bool stereo, AudioFill fill, void* user) override {
+    return OpenPageAudio(stereo, fill, user);
+  }
+
+ private:
+  bool TakeEvents() {
+    bool any = false;
+    int event[4] = {};
+    while (fandriass_page_next_event(event)) {
+      any = true;
+      Handle(event[0], event[1], event[2]);
+    }
+    return any;
+  }
+
+  static void Handle(int kind, int a, int b) {
+    switch (kind) {
+      case page_event::StylusDown:
+        QueueStylus(msg::StylusDown, a, b);
+        break;
+      case page_event::StylusMove:
+        QueueStylus(msg::StylusMove, a, b);
+        break;
+      case page_event::StylusUp:
+        QueueStylus(msg::StylusUp, a, b);
+        break;
+      case page_event::KeyDown:
+        QueueKey(msg::KeyDown, static_cast<unsigned>(a), b != 0);
+        break;
+      case page_event::KeyUp:
+        QueueKey(msg::KeyUp, static_cast<unsigned>(a));
+        break;
+      case page_event::Char:
+        QueueChar(static_cast<char16_t>(a));
+        break;
+      case page_event::FocusLost:
+        DesktopFocusChanged(false);
+        break;
+      case page_event::FocusGained:
+        DesktopFocusChanged(true);
+        MarkScreenChanged();
+        break;
+      default:
+        break;
+    }
+  }
+
+  std::vector<std::uint32_t> shown_;
+  int shownWidth_ = 0;
+  int shownHeight_ = 0;
+};
+
+BrowserBackend* browser = nullptr;
+
+}  // namespace
+
+bool StartDesktop(const DesktopOptions& options) {
+  if (!fandriass_page_open(options.screen.width, options.screen.height)) {
+    Complain("the page has no canvas to draw the game in");
+    return false;
+  }
+  const std::string folder = DefaultStoreFolder();
+  storageMounted = !folder.empty() && fandriass_page_mount(folder.c_str()) != 0;
+  if (!storageMounted) Complain("the browser keeps no records for this page: nothing can be saved");
+  SetStoreWriteThrough(&CarryToDatabase);
+  browser = new BrowserBackend();
+  InstallBackend(browser, options.screen);
+  return true;
+}
+
+void StopDesktop() {
+  ResetWindowSystem();
+  InstallBackend(nullptr, ScreenConfig{});
+  delete browser;
+  browser = nullptr;
+  SetStoreWriteThrough(nullptr);
+  fandriass_page_close();
+}
+
+// Tabs cannot find one another: each plays, and the last to save keeps its records.
+bool ClaimSingleInstance() {
+  return true;
+}
+
+void ReleaseSingleInstance() {}
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+// What browser_page.js gives the program. The waits and the storage calls give
+// the page its turn: the program's stack is put aside until they answer.
+extern "C" {
+int fandriass_page_open(int width, int height);
+// Fills kind, a, b, c of the oldest input; 0 when there is none.
+int fandriass_page_next_event(int* event);
+void fandriass_page_wait(int ms);
+void fandriass_page_sleep(int ms);
+void fandriass_page_present(const void* rgba, int width, int height, int top, int bottom);
+void fandriass_page_want_text(int on);
+void fandriass_page_close();
+int fandriass_page_audio_open(int channels, std::int16_t* buffer, int frames);
+void fandriass_page_audio_close();
+int fandriass_page_mount(const char* folder);
+int fandriass_page_sync();
+}
+
+// The kinds of input the page sends.
+namespace platform::page_event {
+constexpr int StylusDown = 1;  // a: x, b: y in screen pixels
+constexpr int StylusMove = 2;
+constexpr int StylusUp = 3;
+constexpr int KeyDown = 4;  // a: virtual key, b: 1 when the key repeats
+constexpr int KeyUp = 5;
+constexpr int Char = 6;  // a: a UTF-16 unit typed
+constexpr int FocusLost = 7;
+constexpr int FocusGained = 8;
+}  // namespace platform::page_event

@@ -1,0 +1,294 @@
+// The page side of the browser back end: the canvas, the input the page sees,
+// the waits that hand the page back its turn, the sound and the storage.
+// Linked into the program with --js-library.
+
+var LibraryFandriassPage = {
+  $Page: {
+    canvas: null,
+    context: null,
+    // Input waiting for the program, oldest first: [kind, a, b, c].
+    events: [],
+    // Ends the program's wait early; set only while it waits.
+    wake: null,
+    stylusDown: false,
+    textWanted: false,
+    audio: null,
+
+    // The largest whole zoom of the screen that fits the page, in the
+    // display's own pixels, centred on black; a page too small for zoom 1
+    // gets the largest fit, smoothed.
+    layout: function() {
+      var canvas = Page.canvas;
+      var ratio = window.devicePixelRatio || 1;
+      var roomW = Math.floor(window.innerWidth * ratio);
+      var roomH = Math.floor(window.innerHeight * ratio);
+      var fit = Math.min(roomW / canvas.width, roomH / canvas.height);
+      var zoom = Math.floor(fit);
+      var w, h;
+      if (zoom >= 1) {
+        w = canvas.width * zoom;
+        h = canvas.height * zoom;
+        canvas.style.imageRendering = 'pixelated';
+      } else {
+        w = Math.floor(canvas.width * fit);
+        h = Math.floor(canvas.height * fit);
+        canvas.style.imageRendering = 'auto';
+      }
+      canvas.style.width = (w / ratio) + 'px';
+      canvas.style.height = (h / ratio) + 'px';
+      canvas.style.left = (Math.floor((roomW - w) / 2) / ratio) + 'px';
+      canvas.style.top = (Math.floor((roomH - h) / 2) / ratio) + 'px';
+      canvas.dataset.zoom = String(zoom);
+    },
+
+    post: function(kind, a, b, c) {
+      Page.events.push([kind, a, b, c]);
+      if (Page.wake) {
+        var wake = Page.wake;
+        Page.wake = null;
+        // The program goes on after the handler, not inside it.
+        queueMicrotask(wake);
+      }
+    },
+
+    // The screen pixel under a page point, pulled onto the screen's edge.
+    devicePoint: function(event) {
+      var canvas = Page.canvas;
+      var box = canvas.getBoundingClientRect();
+      var x = Math.floor((event.clientX - box.left) * canvas.width / box.width);
+      var y = Math.floor((event.clientY - box.top) * canvas.height / box.height);
+      return [Math.max(0, Math.min(canvas.width - 1, x)),
+              Math.max(0, Math.min(canvas.height - 1, y))];
+    },
+
+    // Browsers start sound only from a player's gesture.
+    startSound: function() {
+      if (Page.audio && Page.audio.state === 'suspended') Page.audio.resume();
+    },
+
+    // The keys of the desktop keyboard as the game's virtual-key codes.
+    virtualKey: function(event) {
+      switch (event.key) {
+        case 'Enter': return 13;
+        case 'Escape': return 27;
+        case 'ArrowLeft': return 37;
+        case 'ArrowUp': return 38;
+        case 'ArrowRight': return 39;
+        case 'ArrowDown': return 40;
+        case 'Backspace': return 8;
+        case 'Tab': return 9;
+        case 'End': return 35;
+        case 'Home': return 36;
+        case 'Delete': return 46;
+        case 'F2': return 113;
+      }
+      if (event.key.length === 1) {
+        var c = event.key.toUpperCase().charCodeAt(0);
+        if (c >= 65 && c <= 90) return c;
+      }
+      return 0;
+    },
+
+    listen: function() {
+      var canvas = Page.canvas;
+      // Mouse, pen and touch alike come as pointer events; the mouse events a
+      // touch would also make are never listened to, so a touch taps once.
+      canvas.addEventListener('pointerdown', function(event) {
+        Page.startSound();
+        if (!event.isPrimary || event.button !== 0 || Page.stylusDown) return;
+        event.preventDefault();
+        canvas.setPointerCapture(event.pointerId);
+        Page.stylusDown = true;
+        var p = Page.devicePoint(event);
+        Page.post(1, p[0], p[1], 0);
+      });
+      canvas.addEventListener('pointermove', function(event) {
+        if (!Page.stylusDown || !event.isPrimary) return;
+        var p = Page.devicePoint(event);
+        Page.post(2, p[0], p[1], 0);
+      });
+      var lift = function(event) {
+        if (!Page.stylusDown || !event.isPrimary) return;
+        Page.stylusDown = false;
+        var p = Page.devicePoint(event);
+        Page.post(3, p[0], p[1], 0);
+      };
+      canvas.addEventListener('pointerup', lift);
+      canvas.addEventListener('pointercancel', lift);
+      canvas.addEventListener('contextmenu', function(event) { event.preventDefault(); });
+      window.addEventListener('keydown', function(event) {
+        Page.startSound();
+        // The browser's own shortcuts (reload, full screen...) stay the browser's.
+        if (event.ctrlKey || event.metaKey || event.altKey) return;
+        var key = Page.virtualKey(event);
+        var typed = Page.textWanted && event.key.length === 1;
+        if (!key && !typed) return;
+        event.preventDefault();
+        if (key) Page.post(4, key, event.repeat ? 1 : 0, 0);
+        if (typed) {
+          for (var i = 0; i < event.key.length; ++i) Page.post(6, event.key.charCodeAt(i), 0, 0);
+        }
+      });
+      window.addEventListener('keyup', function(event) {
+        var key = Page.virtualKey(event);
+        if (key) Page.post(5, key, 0, 0);
+      });
+      // A hidden tab is a desktop window that lost the focus: the game pauses.
+      document.addEventListener('visibilitychange', function() {
+        Page.post(document.hidden ? 7 : 8, 0, 0, 0);
+      });
+      window.addEventListener('resize', Page.layout);
+    },
+  },
+
+  fandriass_page_open: function(width, height) {
+    var canvas = document.getElementById('screen');
+    if (!canvas) return 0;
+    canvas.width = width;
+    canvas.height = height;
+    Page.canvas = canvas;
+    Page.context = canvas.getContext('2d', {alpha: false});
+    Page.layout();
+    Page.listen();
+    if (document.hidden) Page.post(7, 0, 0, 0);
+    return 1;
+  },
+
+  fandriass_page_next_event: function(out) {
+    var event = Page.events.shift();
+    if (!event) return 0;
+    for (var i = 0; i < 4; ++i) HEAP32[(out >> 2) + i] = event[i];
+    return 1;
+  },
+
+  // Waits for input or for ms milliseconds (a negative ms: for input only),
+  // giving the page its turn meanwhile.
+  fandriass_page_wait: function(ms) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var timer = 0;
+      var done = function() {
+        if (timer) clearTimeout(timer);
+        Page.wake = null;
+        wakeUp(0);
+      };
+      Page.wake = done;
+      if (ms >= 0) timer = setTimeout(function() { timer = 0; Page.wake = null; wakeUp(0); }, ms);
+    });
+  },
+
+  fandriass_page_sleep: function(ms) {
+    return Asyncify.handleSleep(function(wakeUp) { setTimeout(function() { wakeUp(0); }, ms); });
+  },
+
+  fandriass_page_present: function(pixels, width, height, top, bottom) {
+    var canvas = Page.canvas;
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+      Page.layout();
+      top = 0;
+      bottom = height;
+    }
+    var data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    Page.context.putImageData(new ImageData(data, width, height), 0, 0, 0, top, width, bottom - top);
+    // How long the page took to show the game, for whoever measures it.
+    if (!canvas.dataset.frames) canvas.dataset.firstFrameMs = String(performance.now());
+    canvas.dataset.frames = String((Number(canvas.dataset.frames) || 0) + 1);
+  },
+
+  fandriass_page_want_text: function(on) {
+    Page.textWanted = !!on;
+  },
+
+  // The program ended: the page says so, and a tap starts it again.
+  fandriass_page_close: function() {
+    var canvas = Page.canvas;
+    if (canvas) canvas.style.display = 'none';
+    var ended = document.getElementById('ended');
+    if (ended) {
+      ended.style.display = 'flex';
+      ended.addEventListener('click', function() { location.reload(); });
+    }
+  },
+
+  // Sound from the game's own mixer: the page asks for each buffer as it is
+  // about to play it, at the mixer's own rate.
+  fandriass_page_audio_open: function(channels, buffer, frames) {
+    var Context = window.AudioContext || window.webkitAudioContext;
+    if (!Context) return 0;
+    var audio;
+    try {
+      audio = new Context({sampleRate: 22050});
+    } catch (e) {
+      return 0;
+    }
+    var node = audio.createScriptProcessor(frames, 0, 2);
+    node.onaudioprocess = function(event) {
+      _fandriass_page_fill_audio();
+      var left = event.outputBuffer.getChannelData(0);
+      var right = event.outputBuffer.getChannelData(1);
+      var samples = HEAP16.subarray(buffer >> 1, (buffer >> 1) + frames * channels);
+      for (var i = 0; i < frames; ++i) {
+        left[i] = samples[i * channels] / 32768;
+        right[i] = samples[i * channels + channels - 1] / 32768;
+      }
+    };
+    node.connect(audio.destination);
+    Page.audio = audio;
+    Page.audioNode = node;
+    return 1;
+  },
+
+  fandriass_page_audio_close: function() {
+    if (!Page.audio) return;
+    Page.audioNode.disconnect();
+    Page.audio.close();
+    Page.audio = null;
+  },
+
+  // The records' folder kept in the browser's database: read before the game
+  // starts. 0 when the browser refuses the database (private browsing, no
+  // room): the game then finds nothing and cannot save.
+  fandriass_page_mount: function(path) {
+    var folder = UTF8ToString(path);
+    return Asyncify.handleSleep(function(wakeUp) {
+      var answered = false;
+      var answer = function(ok) {
+        if (answered) return;
+        answered = true;
+        wakeUp(ok);
+      };
+      try {
+        FS.mkdirTree(folder);
+        FS.mount(IDBFS, {}, folder);
+        FS.syncfs(true, function(error) { answer(error ? 0 : 1); });
+      } catch (e) {
+        setTimeout(function() { answer(0); }, 0);
+      }
+      // A database that never answers is as good as none.
+      setTimeout(function() { answer(0); }, 5000);
+    });
+  },
+
+  // Carries every file saved since the last time into the database: 1 once it
+  // is there, 0 when the browser refused it.
+  fandriass_page_sync: function() {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var answered = false;
+      var answer = function(ok) {
+        if (answered) return;
+        answered = true;
+        wakeUp(ok);
+      };
+      try {
+        FS.syncfs(false, function(error) { answer(error ? 0 : 1); });
+      } catch (e) {
+        setTimeout(function() { answer(0); }, 0);
+      }
+      setTimeout(function() { answer(0); }, 5000);
+    });
+  },
+};
+
+autoAddDeps(LibraryFandriassPage, '$Page');
+mergeInto(LibraryManager.library, LibraryFandriassPage);
