@@ -1,9 +1,9 @@
 // Serves a folder on localhost, as a plain web server would, for the page and
 // its test. Usage: node serve.mjs FOLDER [PORT] (PORT 0: any free one; the
 // address is printed on the first line).
-import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
-import { extname, join, normalize } from 'node:path';
+import {readFile} from 'node:fs/promises';
+import {createServer} from 'node:http';
+import {extname, join, normalize} from 'node:path';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -18,7 +18,7 @@ export function serve(folder, port = 0) {
     const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
     try {
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
+      response.writeHead(200, {'Content-Type': types[extname(file)] || 'application/octet-stream'});
       response.end(body);
     } catch {
       response.writeHead(404);

@@ -57,8 +57,9 @@ var LibraryFandriassPage = {
       var box = canvas.getBoundingClientRect();
       var x = Math.floor((event.clientX - box.left) * canvas.width / box.width);
       var y = Math.floor((event.clientY - box.top) * canvas.height / box.height);
-      return [Math.max(0, Math.min(canvas.width - 1, x)),
-              Math.max(0, Math.min(canvas.height - 1, y))];
+      return [
+        Math.max(0, Math.min(canvas.width - 1, x)), Math.max(0, Math.min(canvas.height - 1, y))
+      ];
     },
 
     // Browsers start sound only from a player's gesture.
@@ -69,18 +70,30 @@ var LibraryFandriassPage = {
     // The keys of the desktop keyboard as the game's virtual-key codes.
     virtualKey: function(event) {
       switch (event.key) {
-        case 'Enter': return 13;
-        case 'Escape': return 27;
-        case 'ArrowLeft': return 37;
-        case 'ArrowUp': return 38;
-        case 'ArrowRight': return 39;
-        case 'ArrowDown': return 40;
-        case 'Backspace': return 8;
-        case 'Tab': return 9;
-        case 'End': return 35;
-        case 'Home': return 36;
-        case 'Delete': return 46;
-        case 'F2': return 113;
+        case 'Enter':
+          return 13;
+        case 'Escape':
+          return 27;
+        case 'ArrowLeft':
+          return 37;
+        case 'ArrowUp':
+          return 38;
+        case 'ArrowRight':
+          return 39;
+        case 'ArrowDown':
+          return 40;
+        case 'Backspace':
+          return 8;
+        case 'Tab':
+          return 9;
+        case 'End':
+          return 35;
+        case 'Home':
+          return 36;
+        case 'Delete':
+          return 46;
+        case 'F2':
+          return 113;
       }
       if (event.key.length === 1) {
         var c = event.key.toUpperCase().charCodeAt(0);
@@ -134,9 +147,8 @@ var LibraryFandriassPage = {
         if (key) Page.post(5, key, 0, 0);
       });
       // A hidden tab is a desktop window that lost the focus: the game pauses.
-      document.addEventListener('visibilitychange', function() {
-        Page.post(document.hidden ? 7 : 8, 0, 0, 0);
-      });
+      document.addEventListener(
+          'visibilitychange', function() { Page.post(document.hidden ? 7 : 8, 0, 0, 0); });
       window.addEventListener('resize', Page.layout);
     },
   },
@@ -172,7 +184,12 @@ var LibraryFandriassPage = {
         wakeUp(0);
       };
       Page.wake = done;
-      if (ms >= 0) timer = setTimeout(function() { timer = 0; Page.wake = null; wakeUp(0); }, ms);
+      if (ms >= 0)
+        timer = setTimeout(function() {
+          timer = 0;
+          Page.wake = null;
+          wakeUp(0);
+        }, ms);
     });
   },
 
@@ -190,15 +207,14 @@ var LibraryFandriassPage = {
       bottom = height;
     }
     var data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
-    Page.context.putImageData(new ImageData(data, width, height), 0, 0, 0, top, width, bottom - top);
+    Page.context.putImageData(
+        new ImageData(data, width, height), 0, 0, 0, top, width, bottom - top);
     // How long the page took to show the game, for whoever measures it.
     if (!canvas.dataset.frames) canvas.dataset.firstFrameMs = String(performance.now());
     canvas.dataset.frames = String((Number(canvas.dataset.frames) || 0) + 1);
   },
 
-  fandriass_page_want_text: function(on) {
-    Page.textWanted = !!on;
-  },
+  fandriass_page_want_text: function(on) { Page.textWanted = !!on; },
 
   // The program ended: the page says so, and a tap starts it again.
   fandriass_page_close: function() {

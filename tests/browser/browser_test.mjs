@@ -1,0 +1,277 @@
+// Plays the web build in headless Chromium as a player would: the menu shows,
+// EASY and the help's OK start a game, a tap paints, the exit question's Yes
+// keeps the game and a reload resumes it, and the hi-score tables outlive
+// reloads. Usage: node browser_test.mjs WEB_BUILD REPLAYS_DIR SHOTS_DIR
+import {mkdirSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+import {serve} from './serve.mjs';
+
+const [webBuild, replaysDir, shotsDir] = process.argv.slice(2);
+const store = '/home/web_user/.local/share/kestrelnet/Quillmoor/Fandriass2';
+// Where things are on the 480x640 screen, in its pixels.
+const at = {
+  easy: [330, 365],
+  easyGreen: [400, 348],
+  hiScores: [120, 597],
+  quit: [460, 15],
+  helpBody: [240, 200],
+  helpOk: [405, 511],
+  lcd: [350, 520],
+  close: [447, 42],
+  back: [413, 42],
+  pill: [452, 120],
+  boxBody: [240, 300],
+  boxYes: [174, 372],
+};
+const cell = (column, row) => [65 + column * 60, 125 + row * 60];
+
+let failures = 0;
+function check(ok, what) {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+  if (!ok) failures++;
+}
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A colour by its family, as a player tells the balls apart.
+function family([r, g, b]) {
+  const max = Math.max(r, g, b), min = Math.min(r, g, b);
+  if (max < 60) return 'dark';
+  if (max - min < 40) return max > 225 ? 'white' : 'grey';
+  if (r === max && g > 0.75 * r) return 'yellow';
+  if (r === max && b > 0.6 * r) return 'purple';
+  if (r === max) return g > 0.35 * r ? 'orange' : 'red';
+  if (g === max) return 'green';
+  return r > 0.6 * b ? 'purple' : 'blue';
+}
+
+// Points are given on the 480x640 screen; a smaller one has the same layout at
+// its own scale.
+async function pixel(page, [x, y]) {
+  return page.evaluate((x, y) => {
+    const canvas = document.getElementById('screen');
+    const scale = canvas.width / 480;
+    const at = [Math.floor(x * scale), Math.floor(y * scale)];
+    return Array.from(canvas.getContext('2d').getImageData(at[0], at[1], 1, 1).data.slice(0, 3));
+  }, x, y);
+}
+
+async function waitFor(page, point, predicate, what) {
+  for (let i = 0; i < 50; ++i) {
+    if (predicate(await pixel(page, point))) return true;
+    await sleep(100);
+  }
+  check(false, `${what} (at ${point}: ${await pixel(page, point)})`);
+  return false;
+}
+
+// Taps through the page's own scaling, as a player's finger or mouse would.
+async function tap(page, [x, y], how = 'mouse') {
+  const [px, py] = await page.evaluate((x, y) => {
+    const canvas = document.getElementById('screen');
+    const box = canvas.getBoundingClientRect();
+    const scale = canvas.width / 480;
+    const zoom = box.width / canvas.width;
+    return [
+      box.left + (Math.floor(x * scale) + 0.5) * zoom,
+      box.top + (Math.floor(y * scale) + 0.5) * zoom
+    ];
+  }, x, y);
+  if (how === 'touch')
+    await page.touchscreen.tap(px, py);
+  else
+    await page.mouse.click(px, py);
+}
+
+async function open(page, url) {
+  await page.goto(url);
+  await page.waitForFunction(
+      () => document.getElementById('screen').dataset.frames, {timeout: 10000});
+  await sleep(300);
+}
+
+// A kept value's bytes and when it was last written, or null.
+async function readStored(page, name) {
+  return page.evaluate((path) => {
+    try {
+      return {
+        bytes: Array.from(Module.FS.readFile(path)),
+        written: Module.FS.stat(path).mtime.getTime()
+      };
+    } catch {
+      return null;
+    }
+  }, `${store}/${name}`);
+}
+
+const isWhite = (c) => family(c) === 'white';
+const isGreen = (c) => family(c) === 'green';
+const isLcd = (c) => c[1] > 180 && c[0] > 150 && c[2] < c[1] && family(c) !== 'white';
+
+async function startEasyGame(page) {
+  await tap(page, at.easy);
+  await waitFor(page, at.helpBody, isWhite, 'EASY opens the help');
+  await tap(page, at.helpOk, 'touch');
+  return waitFor(page, at.lcd, isLcd, 'the help\'s OK starts the game');
+}
+
+const ended = (page) =>
+    page.evaluate(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
+
+async function answerExitYes(page) {
+  await tap(page, at.close);
+  await waitFor(page, at.boxBody, isWhite, 'the close button asks first');
+  await tap(page, at.boxYes, 'touch');
+  await sleep(500);
+}
+
+// The colour of every cell, read from one frame; a cell whose ball changed
+// within a quarter second (a special ball's colours turning, a fall) is '*'.
+async function board(page) {
+  const read = () => page.evaluate((points) => {
+    const image =
+        document.getElementById('screen').getContext('2d').getImageData(0, 0, 480, 640).data;
+    return points.map(
+        ([x, y]) => Array.from(image.slice((y * 480 + x) * 4, (y * 480 + x) * 4 + 3)));
+  }, Array.from({length: 36}, (_, i) => cell(i % 6, Math.floor(i / 6))));
+  const first = (await read()).map(family);
+  await sleep(250);
+  const second = (await read()).map(family);
+  return first.map((f, i) => (f === second[i] ? f : '*'));
+}
+const sameBoard = (a, b) => a.every((f, i) => f === '*' || b[i] === '*' || f === b[i]);
+
+const profile = mkdtempSync(join(tmpdir(), 'fandriass-chromium-'));
+mkdirSync(shotsDir, {recursive: true});
+const server = await serve(webBuild);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  args: [
+    '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    `--user-data-dir=${profile}`
+  ],
+});
+try {
+  const page = await browser.newPage();
+  page.on('pageerror', (error) => check(false, `no error on the page: ${error.message}`));
+  await page.setViewport({width: 480, height: 640, hasTouch: true});
+
+  // The menu, drawn at zoom 1 on a page its own size.
+  await open(page, url);
+  check(
+      await page.evaluate(() => document.getElementById('screen').dataset.zoom) === '1',
+      'zoom 1 fits');
+  check(isGreen(await pixel(page, at.easyGreen)), 'the menu shows EASY');
+  await page.screenshot({path: join(shotsDir, 'menu-zoom1.png')});
+
+  // A game, and a tap that paints a ball with the "next:" colour.
+  await startEasyGame(page);
+  await sleep(2500);
+  const paint = family(await pixel(page, at.pill));
+  // A ball with no neighbour of that colour: painting it makes no line, so
+  // it stays to be seen.
+  const families = await board(page);
+  const of = (column, row) =>
+      (column < 0 || column > 5 || row < 0 || row > 5 ? '' : families[row * 6 + column]);
+  let target = null;
+  for (let i = 0; i < 36 && !target; ++i) {
+    const [column, row] = [i % 6, Math.floor(i / 6)];
+    const around =
+        [of(column - 1, row), of(column + 1, row), of(column, row - 1), of(column, row + 1)];
+    if (!['dark', '*', paint].includes(of(column, row)) && !around.includes(paint))
+      target = cell(column, row);
+  }
+  check(target !== null, `a ball to paint ${paint}`);
+  if (target) {
+    await tap(page, target);
+    await sleep(800);
+    const now = family(await pixel(page, target));
+    check(now === paint, `the tapped ball at ${target} turned ${paint} (${now})`);
+  }
+  await sleep(1500);
+  await page.screenshot({path: join(shotsDir, 'game-zoom1.png')});
+
+  // Yes to the exit question keeps the game; a reload plays it on.
+  const kept = await board(page);
+  await answerExitYes(page);
+  check(await ended(page), 'Yes ends the game');
+  const status = await readStored(page, 'GameStatus');
+  check(status !== null && status.bytes.length > 0, 'the exit kept the game in the database');
+  await open(page, url);
+  check(isLcd(await pixel(page, at.lcd)), 'a reload resumes the kept game');
+  const resumed = await board(page);
+  check(sameBoard(kept, resumed), `the resumed board is the one left (${kept} / ${resumed})`);
+
+  // Hi-score tables put in the database (a player's, from a recorded game)
+  // are read at the next start, written back as they were at the exit, and
+  // read again.
+  const line = readFileSync(join(replaysDir, 'held_keys_480x480.replay'), 'utf8')
+                   .split('\n')
+                   .find((l) => l.startsWith('after Prefs '));
+  const table = Buffer.from(line.split(' ')[2], 'hex');
+  await page.evaluate(async (path, bytes) => {
+    Module.FS.writeFile(path, new Uint8Array(bytes));
+    await new Promise((resolve) => Module.FS.syncfs(false, resolve));
+  }, `${store}/Prefs`, Array.from(table));
+  await open(page, url);
+  const seeded = await readStored(page, 'Prefs');
+  await sleep(50);
+  await answerExitYes(page);
+  await open(page, url);
+  const back = await readStored(page, 'Prefs');
+  check(back !== null && back.written > seeded.written, 'the exit wrote the hi-score tables again');
+  check(
+      back !== null && Buffer.from(back.bytes).equals(table),
+      'the hi-score table outlived the game and two reloads');
+  await tap(page, at.back);
+  await waitFor(page, at.boxBody, isWhite, 'the back button asks first');
+  await tap(page, at.boxYes);
+  await waitFor(page, at.easyGreen, isGreen, 'Yes goes back to the menu');
+  await tap(page, at.hiScores);
+  await sleep(500);
+  await page.screenshot({path: join(shotsDir, 'hiscores-zoom1.png')});
+
+  // A browser that keeps nothing (private browsing, no room) still plays; the
+  // game says it cannot save, as it does on a full disk.
+  const privately = await browser.createBrowserContext();
+  const refused = await privately.newPage();
+  refused.on('pageerror', (error) => check(false, `no error on the page: ${error.message}`));
+  await refused.evaluateOnNewDocument(() => {
+    IDBFactory.prototype.open = () => {
+      throw new DOMException('refused', 'SecurityError');
+    };
+  });
+  await refused.setViewport({width: 720, height: 960, hasTouch: true});
+  await open(refused, url + '?screen=240x320');
+  check(
+      await refused.evaluate(() => document.getElementById('screen').dataset.zoom) === '3',
+      'zoom 3 fits');
+  await refused.screenshot({path: join(shotsDir, 'menu-zoom3.png')});
+  await tap(refused, at.hiScores, 'touch');
+  await sleep(500);
+  await refused.screenshot({path: join(shotsDir, 'hiscores-zoom3.png')});
+  await tap(refused, at.boxBody, 'touch');
+  await waitFor(refused, at.easyGreen, isGreen, 'a tap on the table goes back to the menu');
+  await startEasyGame(refused);
+  await sleep(1000);
+  await refused.screenshot({path: join(shotsDir, 'game-zoom3.png')});
+  await answerExitYes(refused);
+  check(
+      !(await ended(refused)) && isWhite(await pixel(refused, at.boxBody)),
+      'the game says it cannot save and asks whether to leave anyway');
+  await refused.screenshot({path: join(shotsDir, 'cannot-save-zoom3.png')});
+  await tap(refused, at.boxYes);
+  await sleep(500);
+  check(await ended(refused), 'Yes leaves without the save');
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(profile, {recursive: true, force: true});
+}
+console.log(failures ? `${failures} browser check(s) failed` : 'browser checks ok');
+process.exit(failures ? 1 : 0);
