@@ -50,9 +50,15 @@ bool BuildResourcePack(std::vector<PackEntry> entries, std::vector<std::uint8_t>
     const std::size_t at = kHeaderSize + kEntrySize * i;
     PutWord(pack, at, static_cast<std::uint32_t>(entries[i].kind));
     PutWord(pack, at + 4, entries[i].id);
-    PutWord(pack, at + 8, static_cast<std::uint32_t>(pack.size()));
     PutWord(pack, at + 12, static_cast<std::uint32_t>(entries[i].bytes.size()));
-    pack.insert(pack.end(), entries[i].bytes.begin(), entries[i].bytes.end());
+    // Resources with the same bytes (faces of two cell heights that round to
+    // one size) are kept once, which the page's download feels most.
+    std::size_t same = 0;
+    while (same < i && entries[same].bytes != entries[i].bytes) ++same;
+    const std::size_t offset =
+        same < i ? Word(pack, kHeaderSize + kEntrySize * same + 8) : pack.size();
+    PutWord(pack, at + 8, static_cast<std::uint32_t>(offset));
+    if (same == i) pack.insert(pack.end(), entries[i].bytes.begin(), entries[i].bytes.end());
   }
   return true;
 }

@@ -18,7 +18,8 @@ struct PackEntry {
 
 // The blob: "FDRSPACK", version, count, then per entry kind, id, offset and size
 // (little-endian 32-bit; offsets from the start of the blob), sorted by kind and
-// id, then the data. False when two entries share a kind and an id.
+// id, then the data; entries with the same bytes share them. False when two
+// entries share a kind and an id.
 bool BuildResourcePack(std::vector<PackEntry> entries, std::vector<std::uint8_t>& pack);
 
 // A read-only view of a pack. A damaged or foreign blob reads as an empty pack.
