@@ -17,13 +17,13 @@ const at = {
   easyGreen: [400, 348],
   hiScores: [120, 597],
   quit: [460, 15],
-  helpBody: [240, 200],
+  helpBody: [450, 300],
   helpOk: [405, 511],
   lcd: [350, 520],
   close: [447, 42],
   back: [413, 42],
   pill: [452, 120],
-  boxBody: [240, 300],
+  boxBody: [450, 390],
   boxYes: [174, 372],
 };
 const cell = (column, row) => [65 + column * 60, 125 + row * 60];
@@ -57,6 +57,18 @@ async function pixel(page, [x, y]) {
     return Array.from(canvas.getContext('2d').getImageData(at[0], at[1], 1, 1).data.slice(0, 3));
   }, x, y);
 }
+
+// The pixels of a part of the screen, as one string to compare.
+async function region(page, [left, top, right, bottom]) {
+  return page.evaluate((left, top, right, bottom) => {
+    const canvas = document.getElementById('screen');
+    const scale = canvas.width / 480;
+    const [x, y] = [Math.floor(left * scale), Math.floor(top * scale)];
+    const [w, h] = [Math.floor(right * scale) - x, Math.floor(bottom * scale) - y];
+    return Array.from(canvas.getContext('2d').getImageData(x, y, w, h).data).join();
+  }, left, top, right, bottom);
+}
+const boxArea = [16, 230, 464, 411];
 
 async function waitFor(page, point, predicate, what) {
   for (let i = 0; i < 50; ++i) {
@@ -120,11 +132,14 @@ async function startEasyGame(page) {
 const ended = (page) =>
     page.evaluate(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
 
+// Answers Yes to the exit question; returns the question's pixels.
 async function answerExitYes(page) {
   await tap(page, at.close);
   await waitFor(page, at.boxBody, isWhite, 'the close button asks first');
+  const question = await region(page, boxArea);
   await tap(page, at.boxYes, 'touch');
   await sleep(500);
+  return question;
 }
 
 // The colour of every cell, read from one frame; a cell whose ball changed
@@ -260,14 +275,15 @@ try {
   await startEasyGame(refused);
   await sleep(1000);
   await refused.screenshot({path: join(shotsDir, 'game-zoom3.png')});
-  await answerExitYes(refused);
+  const question = await answerExitYes(refused);
   check(
-      !(await ended(refused)) && isWhite(await pixel(refused, at.boxBody)),
+      !(await ended(refused)) && isWhite(await pixel(refused, at.boxBody)) &&
+          (await region(refused, boxArea)) !== question,
       'the game says it cannot save and asks whether to leave anyway');
   await refused.screenshot({path: join(shotsDir, 'cannot-save-zoom3.png')});
-  await tap(refused, at.boxYes);
+  await refused.keyboard.press('Enter');
   await sleep(500);
-  check(await ended(refused), 'Yes leaves without the save');
+  check(await ended(refused), 'Enter (Yes) leaves without the save');
 } finally {
   await browser.close();
   server.close();

@@ -1,5 +1,9 @@
 // Packs the generated pictures, clips and icons into the one blob the game
-// links in. Usage: fandriass_pack <resource folder> <pack file>
+// links in. Usage: fandriass_pack <resource folder> <pack file> [WxH]
+//
+// With a screen size, the pack holds only the pictures a game on that screen
+// shows: its own set (small or VGA) and its own main menu picture. The web page
+// downloads such a pack, since a page keeps its screen for as long as it is open.
 //
 // Files are named bitmap_<id>.png, wave_<id>.wav, icon_<id>.png and face_<id>.bin. A folder
 // that does not exist yet packs to an empty pack, so the game builds before any
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "platform/resources/resource_pack.hpp"
+#include "render/bitmap_catalogue_table.hpp"
 
 namespace fs = std::filesystem;
 
@@ -55,6 +60,36 @@ bool ParseName(std::string_view name, platform::PackEntry& entry) {
   return false;
 }
 
+// The pictures of the catalogue a screen of this size shows; false for a size
+// that is no screen of the game's.
+bool PicturesOf(std::string_view screen, std::vector<bool>& shown) {
+  int width = 0;
+  int height = 0;
+  const std::size_t x = screen.find('x');
+  if (x == std::string_view::npos ||
+      std::from_chars(screen.data(), screen.data() + x, width).ec != std::errc() ||
+      std::from_chars(screen.data() + x + 1, screen.data() + screen.size(), height).ec !=
+          std::errc()) {
+    return false;
+  }
+  const bool small = (width == 240 || width == 320) && (height == 240 || height == 320);
+  const bool vga =
+      (width == 480 || width == 640) && (height == 480 || height == 640) && width + height < 1280;
+  if (!small && !vga) return false;
+  render::Picture menu = render::MenuPortrait;
+  if (width > height) menu = render::MenuLandscape;
+  if (width == height) menu = width == 320 ? render::Menu320 : render::MenuSquare;
+  shown.assign(kMaxId + 1, false);
+  for (int entry = 0; entry < render::PictureCount; ++entry) {
+    const bool otherMenu =
+        entry >= render::MenuSquare && entry <= render::MenuPortrait && entry != menu;
+    const render::PictureRow& row = render::kPictureTable[entry];
+    const int id = small ? row.smallId : row.vgaId;
+    if (!otherMenu && id > 0) shown[static_cast<std::size_t>(id)] = true;
+  }
+  return true;
+}
+
 bool ReadFile(const fs::path& path, std::vector<std::uint8_t>& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
@@ -65,8 +100,9 @@ bool ReadFile(const fs::path& path, std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <resource folder> <pack file>\n", argv[0]);
+  std::vector<bool> shown;
+  if ((argc != 3 && argc != 4) || (argc == 4 && !PicturesOf(argv[3], shown))) {
+    std::fprintf(stderr, "usage: %s <resource folder> <pack file> [WxH]\n", argv[0]);
     return 2;
   }
   const fs::path folder = argv[1];
@@ -82,6 +118,9 @@ int main(int argc, char** argv) {
       if (!ParseName(name, entry)) {
         std::fprintf(stderr, "fandriass_pack: %s is not a resource name, skipped\n",
                      file.path().c_str());
+        continue;
+      }
+      if (!shown.empty() && entry.kind == platform::ResourceKind::Bitmap && !shown[entry.id]) {
         continue;
       }
       if (!ReadFile(file.path(), entry.bytes)) {

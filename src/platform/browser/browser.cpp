@@ -11,6 +11,7 @@
 #include "platform/browser/browser_audio.hpp"
 #include "platform/browser/browser_page.hpp"
 #include "platform/files/file_store.hpp"
+#include "platform/resources/resources.hpp"
 #include "platform/system/complain.hpp"
 #include "platform/window/window_system_internal.hpp"
 
@@ -144,10 +145,14 @@ bool StartDesktop(const DesktopOptions& options) {
     Complain("the page has no canvas to draw the game in");
     return false;
   }
+  int packSize = 0;
+  const std::uint8_t* pack = fandriass_page_take_resources(&packSize);
+  if (pack == nullptr) Complain("the page brought no pictures or sounds");
+  UseDownloadedResources({pack, static_cast<std::size_t>(packSize)});
   const std::string folder = DefaultStoreFolder();
   storageMounted = !folder.empty() && fandriass_page_mount(folder.c_str()) != 0;
   if (!storageMounted) Complain("the browser keeps no records for this page: nothing can be saved");
-  SetStoreWriteThrough(&CarryToDatabase);
+  SetStoreWriteThrough(&CarryToDatabase, "this browser's storage for the page");
   browser = new BrowserBackend();
   InstallBackend(browser, options.screen);
   return true;

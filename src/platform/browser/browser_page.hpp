@@ -6,6 +6,8 @@
 // the page its turn: the program's stack is put aside until they answer.
 extern "C" {
 int fandriass_page_open(int width, int height);
+// The downloaded resource pack and its size, or null.
+const std::uint8_t* fandriass_page_take_resources(int* size);
 // Fills kind, a, b, c of the oldest input; 0 when there is none.
 int fandriass_page_next_event(int* event);
 void fandriass_page_wait(int ms);

@@ -166,6 +166,21 @@ var LibraryFandriassPage = {
     return 1;
   },
 
+  // The resource pack the page downloaded, copied where the program can read
+  // it for as long as it runs; 0 when there is none.
+  fandriass_page_take_resources__deps: ['malloc'],
+  fandriass_page_take_resources: function(size) {
+    var pack = Module['resourcePack'];
+    HEAP32[size >> 2] = 0;
+    if (!pack || !pack.length) return 0;
+    var at = _malloc(pack.length);
+    if (!at) return 0;
+    HEAPU8.set(pack, at);
+    HEAP32[size >> 2] = pack.length;
+    Module['resourcePack'] = null;
+    return at;
+  },
+
   fandriass_page_next_event: function(out) {
     var event = Page.events.shift();
     if (!event) return 0;

@@ -78,11 +78,13 @@ bool WriteAll(int fd, const unsigned char* bytes, std::size_t size) {
 }
 
 StoreWriteThrough writeThrough = nullptr;
+std::string lastingStorageName;
 
 }  // namespace
 
-void SetStoreWriteThrough(StoreWriteThrough carry) {
+void SetStoreWriteThrough(StoreWriteThrough carry, std::string storageName) {
   writeThrough = carry;
+  lastingStorageName = std::move(storageName);
 }
 
 bool WriteThrough() {
@@ -136,6 +138,7 @@ bool FileStore::OpenKey() {
 }
 
 std::string FileStore::Location() const {
+  if (!lastingStorageName.empty()) return lastingStorageName;
   if (!folder_.empty()) return folder_;
   const std::string folder = DefaultStoreFolder();
   return folder.empty() ? "the user's data folder" : folder;

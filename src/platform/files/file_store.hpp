@@ -49,9 +49,10 @@ std::string DefaultStoreFolder();
 
 // Where files are kept in memory until carried to lasting storage (a browser's
 // database), the back end carries them after every save; false when that
-// storage refused them, which fails the save. None is set on the desktop.
+// storage refused them, which fails the save. The player knows the storage by
+// its name rather than by the folder in memory. None is set on the desktop.
 using StoreWriteThrough = bool (*)();
-void SetStoreWriteThrough(StoreWriteThrough carry);
+void SetStoreWriteThrough(StoreWriteThrough carry, std::string storageName = {});
 // Carries what was saved through the hook, if one is set; true without one.
 bool WriteThrough();
 

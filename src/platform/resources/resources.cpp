@@ -29,8 +29,10 @@ std::span<const std::uint8_t> EmbeddedBlob() {
           static_cast<std::size_t>(fandriass_resources_end - fandriass_resources_begin)};
 }
 
+std::span<const std::uint8_t> downloaded;
+
 ResourcePack& ActivePack() {
-  static ResourcePack pack(EmbeddedBlob());
+  static ResourcePack pack(downloaded.empty() ? EmbeddedBlob() : downloaded);
   return pack;
 }
 
@@ -90,6 +92,10 @@ Font LoadFontResource(int cellHeight, int weight) {
     if (!face.Empty()) return Font(face, cellHeight);
   }
   return Font{};
+}
+
+void UseDownloadedResources(std::span<const std::uint8_t> pack) {
+  downloaded = pack;
 }
 
 void ReleaseResourcePages() {

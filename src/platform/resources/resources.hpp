@@ -27,6 +27,11 @@ Font LoadFontResource(int cellHeight, int weight);
 // Decodes PNG data into an opaque bitmap (any transparency over black).
 Bitmap DecodePng(std::span<const std::uint8_t> bytes);
 
+// A back end that downloads the pack (the web page) gives it here, before the
+// first resource is looked up; the bytes must stay for the program's life.
+// Without one, the pack the build linked in is used.
+void UseDownloadedResources(std::span<const std::uint8_t> pack);
+
 // Once everything is decoded the packed bytes are not needed: lets the
 // system take back the memory they hold. Later loads still work.
 void ReleaseResourcePages();
