@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace {
 // About 46 ms at 22050 Hz: the page's script runs between frames of the game,
 // so a shorter buffer would go hungry whenever a frame takes long.
 constexpr int BufferFrames = 1024;
+constexpr int SilentBuffersBeforeRest = 22050 / BufferFrames;
 
 class PageAudioOutput;
 PageAudioOutput* playing = nullptr;
@@ -37,14 +39,23 @@ class PageAudioOutput final : public AudioOutput {
     return true;
   }
   void Lock() override {}
-  void Unlock() override {}
-  void Fill() { fill_(user_, buffer_.data(), buffer_.size()); }
+  // The speaker changed what sounds: the page plays again if it had stopped.
+  void Unlock() override { fandriass_page_audio_wake(); }
+  // Silence for a second stops the page playing, so an idle game costs nothing.
+  void Fill() {
+    fill_(user_, buffer_.data(), buffer_.size());
+    const bool silent =
+        std::all_of(buffer_.begin(), buffer_.end(), [](std::int16_t s) { return s == 0; });
+    silentBuffers_ = silent ? silentBuffers_ + 1 : 0;
+    if (silentBuffers_ == SilentBuffersBeforeRest) fandriass_page_audio_rest();
+  }
 
  private:
   int channels_;
   AudioFill fill_;
   void* user_;
   std::vector<std::int16_t> buffer_;
+  int silentBuffers_ = 0;
 };
 
 }  // namespace

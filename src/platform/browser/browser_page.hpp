@@ -17,6 +17,9 @@ void fandriass_page_want_text(int on);
 void fandriass_page_close();
 int fandriass_page_audio_open(int channels, std::int16_t* buffer, int frames);
 void fandriass_page_audio_close();
+// Stops playing while the mix is silent; plays again at the next change.
+void fandriass_page_audio_rest();
+void fandriass_page_audio_wake();
 int fandriass_page_mount(const char* folder);
 int fandriass_page_sync();
 }

@@ -270,6 +270,22 @@ var LibraryFandriassPage = {
     return 1;
   },
 
+  fandriass_page_audio_rest: function() {
+    if (Page.audio && Page.audio.state === 'running') {
+      Page.audio.suspend();
+      Page.audioResting = true;
+    }
+  },
+
+  // Only a context the page itself put to rest is woken: one the browser
+  // holds back until a gesture stays for the first tap.
+  fandriass_page_audio_wake: function() {
+    if (Page.audio && Page.audioResting) {
+      Page.audioResting = false;
+      Page.audio.resume();
+    }
+  },
+
   fandriass_page_audio_close: function() {
     if (!Page.audio) return;
     Page.audioNode.disconnect();
