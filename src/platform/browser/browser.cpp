@@ -4,6 +4,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/backend/program_backend.hpp"
@@ -25,6 +26,14 @@ bool storageMounted = false;
 
 bool CarryToDatabase() {
   return storageMounted && fandriass_page_sync() != 0;
+}
+
+// The C library compares byte by byte; a frame is compared pixel by pixel.
+bool SameRow(const Colour* a, const Colour* b, int width) {
+  for (int x = 0; x < width; ++x) {
+    if (a[x] != b[x]) return false;
+  }
+  return true;
 }
 
 class BrowserBackend final : public Backend {
@@ -49,28 +58,24 @@ class BrowserBackend final : public Backend {
     const std::size_t count = screen.Pixels().size();
     const bool resized = width != shownWidth_ || height != shownHeight_;
     if (resized) {
+      last_.assign(count, 0);
       shown_.assign(count, 0);
       shownWidth_ = width;
       shownHeight_ = height;
     }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(Colour);
     int top = height;
     int bottom = 0;
     for (int y = 0; y < height; ++y) {
+      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
       const Colour* row = screen.Row(y);
-      std::uint32_t* out = shown_.data() + static_cast<std::size_t>(y) * width;
-      bool changed = resized;
-      for (int x = 0; x < width; ++x) {
-        // The canvas takes red, green, blue and an opaque alpha, byte by byte.
-        const std::uint32_t pixel = row[x] | 0xFF000000u;
-        if (out[x] != pixel) {
-          out[x] = pixel;
-          changed = true;
-        }
-      }
-      if (changed) {
-        top = std::min(top, y);
-        bottom = y + 1;
-      }
+      if (!resized && SameRow(row, last_.data() + at, width)) continue;
+      std::memcpy(last_.data() + at, row, rowBytes);
+      // The canvas takes red, green, blue and an opaque alpha, byte by byte.
+      for (int x = 0; x < width; ++x)
+        shown_[at + static_cast<std::size_t>(x)] = row[x] | 0xFF000000u;
+      top = std::min(top, y);
+      bottom = y + 1;
     }
     if (bottom > top) fandriass_page_present(shown_.data(), width, height, top, bottom);
     NoteFramePresented();
@@ -131,6 +136,7 @@ class BrowserBackend final : public Backend {
     }
   }
 
+  std::vector<Colour> last_;  // the screen as last shown
   std::vector<std::uint32_t> shown_;
   int shownWidth_ = 0;
   int shownHeight_ = 0;
