@@ -129,6 +129,30 @@ async function startEasyGame(page) {
   return waitFor(page, at.lcd, isLcd, 'the help\'s OK starts the game');
 }
 
+// Paints a ball with the "next:" colour: one with no neighbour of that
+// colour, so that it makes no line and stays to be seen.
+async function paintOne(page) {
+  const paint = family(await pixel(page, at.pill));
+  const families = await board(page);
+  const of = (column, row) =>
+      (column < 0 || column > 5 || row < 0 || row > 5 ? '' : families[row * 6 + column]);
+  let target = null;
+  for (let i = 0; i < 36 && !target; ++i) {
+    const [column, row] = [i % 6, Math.floor(i / 6)];
+    const around =
+        [of(column - 1, row), of(column + 1, row), of(column, row - 1), of(column, row + 1)];
+    if (!['dark', '*', paint].includes(of(column, row)) && !around.includes(paint))
+      target = cell(column, row);
+  }
+  check(target !== null, `a ball to paint ${paint}`);
+  if (target) {
+    await tap(page, target);
+    await sleep(800);
+    const now = family(await pixel(page, target));
+    check(now === paint, `the tapped ball at ${target} turned ${paint} (${now})`);
+  }
+}
+
 const ended = (page) =>
     page.evaluate(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
 
@@ -187,27 +211,7 @@ try {
   // A game, and a tap that paints a ball with the "next:" colour.
   await startEasyGame(page);
   await sleep(2500);
-  const paint = family(await pixel(page, at.pill));
-  // A ball with no neighbour of that colour: painting it makes no line, so
-  // it stays to be seen.
-  const families = await board(page);
-  const of = (column, row) =>
-      (column < 0 || column > 5 || row < 0 || row > 5 ? '' : families[row * 6 + column]);
-  let target = null;
-  for (let i = 0; i < 36 && !target; ++i) {
-    const [column, row] = [i % 6, Math.floor(i / 6)];
-    const around =
-        [of(column - 1, row), of(column + 1, row), of(column, row - 1), of(column, row + 1)];
-    if (!['dark', '*', paint].includes(of(column, row)) && !around.includes(paint))
-      target = cell(column, row);
-  }
-  check(target !== null, `a ball to paint ${paint}`);
-  if (target) {
-    await tap(page, target);
-    await sleep(800);
-    const now = family(await pixel(page, target));
-    check(now === paint, `the tapped ball at ${target} turned ${paint} (${now})`);
-  }
+  await paintOne(page);
   await sleep(1500);
   await page.screenshot({path: join(shotsDir, 'game-zoom1.png')});
 
@@ -222,9 +226,20 @@ try {
   const resumed = await board(page);
   check(sameBoard(kept, resumed), `the resumed board is the one left (${kept} / ${resumed})`);
 
-  // Hi-score tables put in the database (a player's, from a recorded game)
-  // are read at the next start, written back as they were at the exit, and
-  // read again.
+  // A reload in the middle of a game keeps it, as a desktop session's end does.
+  await paintOne(page);
+  await sleep(1500);
+  const playing = await board(page);
+  await open(page, url);
+  const after = await board(page);
+  check(
+      isLcd(await pixel(page, at.lcd)) && sameBoard(playing, after),
+      `a reload in the middle of a game keeps it (${playing} / ${after})`);
+
+  // Hi-score tables put in the database while no game runs (a player's, from
+  // a recorded game) are read at the next start, written back as they were at
+  // the exit, and read again.
+  await answerExitYes(page);
   const line = readFileSync(join(replaysDir, 'held_keys_480x480.replay'), 'utf8')
                    .split('\n')
                    .find((l) => l.startsWith('after Prefs '));

@@ -23,9 +23,12 @@ namespace {
 // The database holds the records' folder only once the browser has read it
 // back; until then (or when it refused) nothing can be kept.
 bool storageMounted = false;
+// The page is going away: nothing may wait any more.
+bool pageEnding = false;
 
 bool CarryToDatabase() {
-  return storageMounted && fandriass_page_sync() != 0;
+  if (!storageMounted) return false;
+  return (pageEnding ? fandriass_page_store_now() : fandriass_page_sync()) != 0;
 }
 
 // The C library compares byte by byte; a frame is compared two pixels at a time.
@@ -50,7 +53,7 @@ class BrowserBackend final : public Backend {
   // A page cannot block: the wait hands the page its turn and comes back when
   // input arrives or the time is up.
   void WaitForInput(std::uint32_t timeoutMs) override {
-    if (TakeEvents() || timeoutMs == 0) return;
+    if (TakeEvents() || timeoutMs == 0 || pageEnding) return;
     const int ms = timeoutMs == kForever ? -1 : static_cast<int>(std::min(timeoutMs, kLongestWait));
     fandriass_page_wait(ms);
     TakeEvents();
@@ -89,6 +92,7 @@ class BrowserBackend final : public Backend {
   std::uint32_t RefreshInterval() override { return 16; }
 
   void Sleep(std::uint32_t ms) override {
+    if (pageEnding) return;
     fandriass_page_sleep(static_cast<int>(std::min(ms, kLongestWait)));
   }
 
@@ -177,6 +181,24 @@ void StopDesktop() {
   SetStoreWriteThrough(nullptr);
   fandriass_page_close();
 }
+
+}  // namespace platform
+
+// The tab is closing or reloading: the program is told to end as a desktop
+// session's end tells it, and its loop runs here until it has, without waiting
+// (the program's own stack stays put aside in its wait, never to come back).
+extern "C" EMSCRIPTEN_KEEPALIVE void fandriass_page_end() {
+  using namespace platform;
+  if (!browser || pageEnding) return;
+  pageEnding = true;
+  DesktopCloseRequested(CloseReason::EndRequested);
+  // A loop that never settles must not hold the page's last moment.
+  for (int round = 0; round < 100000 && !QuitRequested(); ++round) {
+    if (!DispatchOne()) break;
+  }
+}
+
+namespace platform {
 
 // Tabs cannot find one another: each plays, and the last to save keeps its records.
 bool ClaimSingleInstance() {

@@ -22,6 +22,7 @@ void fandriass_page_audio_rest();
 void fandriass_page_audio_wake();
 int fandriass_page_mount(const char* folder);
 int fandriass_page_sync();
+int fandriass_page_store_now();
 }
 
 // The kinds of input the page sends.

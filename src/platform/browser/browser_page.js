@@ -150,6 +150,20 @@ var LibraryFandriassPage = {
       document.addEventListener(
           'visibilitychange', function() { Page.post(document.hidden ? 7 : 8, 0, 0, 0); });
       window.addEventListener('resize', Page.layout);
+      // A closed or reloaded tab ends the game as the end of a desktop session
+      // does: everything is saved, nothing is asked. The page will not wait,
+      // so the program runs to its end at once.
+      window.addEventListener('pagehide', function() {
+        if (Page.ended) return;
+        _fandriass_page_end();
+        // The program has ended here; its put-aside wait must never resume.
+        Page.ended = true;
+        Page.wake = null;
+      });
+      // A page kept for the back button comes back ended: it starts again.
+      window.addEventListener('pageshow', function(event) {
+        if (event.persisted) location.reload();
+      });
     },
   },
 
@@ -193,23 +207,23 @@ var LibraryFandriassPage = {
   fandriass_page_wait: function(ms) {
     return Asyncify.handleSleep(function(wakeUp) {
       var timer = 0;
-      var done = function() {
+      var resume = function() {
         if (timer) clearTimeout(timer);
+        timer = 0;
         Page.wake = null;
-        wakeUp(0);
+        if (!Page.ended) wakeUp(0);
       };
-      Page.wake = done;
-      if (ms >= 0)
-        timer = setTimeout(function() {
-          timer = 0;
-          Page.wake = null;
-          wakeUp(0);
-        }, ms);
+      Page.wake = resume;
+      if (ms >= 0) timer = setTimeout(resume, ms);
     });
   },
 
   fandriass_page_sleep: function(ms) {
-    return Asyncify.handleSleep(function(wakeUp) { setTimeout(function() { wakeUp(0); }, ms); });
+    return Asyncify.handleSleep(function(wakeUp) {
+      setTimeout(function() {
+        if (!Page.ended) wakeUp(0);
+      }, ms);
+    });
   },
 
   fandriass_page_present: function(pixels, width, height, top, bottom) {
@@ -233,6 +247,7 @@ var LibraryFandriassPage = {
 
   // The program ended: the page says so, and a tap starts it again.
   fandriass_page_close: function() {
+    Page.ended = true;
     var canvas = Page.canvas;
     if (canvas) canvas.style.display = 'none';
     var ended = document.getElementById('ended');
@@ -298,6 +313,7 @@ var LibraryFandriassPage = {
   // room): the game then finds nothing and cannot save.
   fandriass_page_mount: function(path) {
     var folder = UTF8ToString(path);
+    Page.folder = folder;
     return Asyncify.handleSleep(function(wakeUp) {
       var answered = false;
       var answer = function(ok) {
@@ -316,6 +332,36 @@ var LibraryFandriassPage = {
       setTimeout(function() { answer(0); }, 5000);
     });
   },
+
+  // The page is going: every file of the records' folder goes to the
+  // database in one transaction, begun before the page ends (the browser
+  // finishes it), since nothing can be waited for any more. 1 when it began.
+  fandriass_page_store_now: function() {
+    try {
+      var folder = Page.folder;
+      var db = IDBFS.dbs[FS.lookupPath(folder).node.mount.mountpoint];
+      if (!db) return 0;
+      var transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+      var store = transaction.objectStore(IDBFS.DB_STORE_NAME);
+      FS.readdir(folder).forEach(function(name) {
+        var path = folder + '/' + name;
+        var stat = FS.stat(path);
+        if (!FS.isFile(stat.mode)) return;
+        store.put(
+            {'timestamp': stat.mtime, 'mode': stat.mode, 'contents': FS.readFile(path)}, path);
+      });
+      // Asked to commit now, the browser does not wait for the page to hear back.
+      if (transaction.commit) transaction.commit();
+      return 1;
+    } catch (e) {
+      return 0;
+    }
+  },
+
+  // fsync: the program carries what it saved to the database itself, once a
+  // save (fandriass_page_sync); Emscripten's own would carry the whole folder
+  // again for every file, and wait for it where the page must not wait.
+  fd_sync: function(fd) { return 0; },
 
   // Carries every file saved since the last time into the database: 1 once it
   // is there, 0 when the browser refused it.
