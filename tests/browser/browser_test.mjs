@@ -1,7 +1,9 @@
 // Plays the web build in headless Chromium as a player would: the menu shows,
 // EASY and the help's OK start a game, a tap paints, the exit question's Yes
-// keeps the game and a reload resumes it, and the hi-score tables outlive
-// reloads. Usage: node browser_test.mjs WEB_BUILD REPLAYS_DIR SHOTS_DIR
+// keeps the game and a reload resumes it, a reload in the middle of a game
+// keeps it too, the hi-score tables outlive reloads, and a browser that keeps
+// nothing gets the game's "cannot save". Screenshots at zoom 1 and 3 go to
+// SHOTS_DIR. Usage: node browser_test.mjs WEB_BUILD REPLAYS_DIR SHOTS_DIR
 import {mkdirSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
@@ -16,7 +18,6 @@ const at = {
   easy: [330, 365],
   easyGreen: [400, 348],
   hiScores: [120, 597],
-  quit: [460, 15],
   helpBody: [450, 300],
   helpOk: [405, 511],
   lcd: [350, 520],
