@@ -305,6 +305,21 @@ try {
   await startEasyGame(refused);
   await sleep(1000);
   await refused.screenshot({path: join(shotsDir, 'game-zoom3.png')});
+  // A hidden tab is a window that lost the focus: the game says it is paused.
+  const notice = [118, 270, 388, 358];
+  const shown = await region(refused, notice);
+  const hide = (hidden) => refused.evaluate((hidden) => {
+    Object.defineProperty(document, 'hidden', {configurable: true, get: () => hidden});
+    document.dispatchEvent(new Event('visibilitychange'));
+  }, hidden);
+  await hide(true);
+  await sleep(500);
+  const paused = await region(refused, notice);
+  await hide(false);
+  await sleep(500);
+  check(
+      paused !== shown && (await region(refused, notice)) !== paused,
+      'a hidden tab pauses the game, shown again it plays on');
   const question = await answerExitYes(refused);
   check(
       !(await ended(refused)) && isWhite(await pixel(refused, at.boxBody)) &&

@@ -62,9 +62,13 @@ var LibraryFandriassPage = {
       ];
     },
 
+    // A sound card's change of state that no longer matters (the context was
+    // closed while it resumed, say) is nothing to report.
+    ignore: function() {},
+
     // Browsers start sound only from a player's gesture.
     startSound: function() {
-      if (Page.audio && Page.audio.state === 'suspended') Page.audio.resume();
+      if (Page.audio && Page.audio.state === 'suspended') Page.audio.resume().catch(Page.ignore);
     },
 
     // The keys of the desktop keyboard as the game's virtual-key codes.
@@ -287,7 +291,7 @@ var LibraryFandriassPage = {
 
   fandriass_page_audio_rest: function() {
     if (Page.audio && Page.audio.state === 'running') {
-      Page.audio.suspend();
+      Page.audio.suspend().catch(Page.ignore);
       Page.audioResting = true;
     }
   },
@@ -297,14 +301,14 @@ var LibraryFandriassPage = {
   fandriass_page_audio_wake: function() {
     if (Page.audio && Page.audioResting) {
       Page.audioResting = false;
-      Page.audio.resume();
+      Page.audio.resume().catch(Page.ignore);
     }
   },
 
   fandriass_page_audio_close: function() {
     if (!Page.audio) return;
     Page.audioNode.disconnect();
-    Page.audio.close();
+    Page.audio.close().catch(Page.ignore);
     Page.audio = null;
   },
 
