@@ -12,7 +12,8 @@ const std::uint8_t* fandriass_page_take_resources(int* size);
 int fandriass_page_next_event(int* event);
 void fandriass_page_wait(int ms);
 void fandriass_page_sleep(int ms);
-void fandriass_page_present(const void* rgba, int width, int height, int top, int bottom);
+void fandriass_page_present(const void* rgba, int width, int height, int left, int top, int right,
+                            int bottom);
 void fandriass_page_want_text(int on);
 void fandriass_page_close();
 int fandriass_page_audio_open(int channels, std::int16_t* buffer, int frames);

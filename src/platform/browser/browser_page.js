@@ -230,18 +230,20 @@ var LibraryFandriassPage = {
     });
   },
 
-  fandriass_page_present: function(pixels, width, height, top, bottom) {
+  fandriass_page_present: function(pixels, width, height, left, top, right, bottom) {
     var canvas = Page.canvas;
     if (canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
       Page.layout();
+      left = 0;
       top = 0;
+      right = width;
       bottom = height;
     }
     var data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
     Page.context.putImageData(
-        new ImageData(data, width, height), 0, 0, 0, top, width, bottom - top);
+        new ImageData(data, width, height), 0, 0, left, top, right - left, bottom - top);
     // How long the page took to show the game, for whoever measures it.
     if (!canvas.dataset.frames) canvas.dataset.firstFrameMs = String(performance.now());
     canvas.dataset.frames = String((Number(canvas.dataset.frames) || 0) + 1);
