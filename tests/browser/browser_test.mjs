@@ -4,11 +4,10 @@
 // keeps it too, the hi-score tables outlive reloads, and a browser that keeps
 // nothing gets the game's "cannot save". Screenshots at zoom 1 and 3 go to
 // SHOTS_DIR. Usage: node browser_test.mjs WEB_BUILD REPLAYS_DIR SHOTS_DIR
-import {mkdirSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {mkdirSync, readFileSync} from 'node:fs';
 import {join} from 'node:path';
-import puppeteer from 'puppeteer-core';
 
+import {launchChromium} from './chromium.mjs';
 import {serve} from './serve.mjs';
 
 const [webBuild, replaysDir, shotsDir] = process.argv.slice(2);
@@ -196,19 +195,10 @@ async function settledBoard(page) {
 // game was left may land elsewhere, so a few cells may differ.
 const sameBoard = (a, b) => a.filter((f, i) => f !== '*' && b[i] !== '*' && f !== b[i]).length <= 3;
 
-const profile = mkdtempSync(join(tmpdir(), 'fandriass-chromium-'));
 mkdirSync(shotsDir, {recursive: true});
 const server = await serve(webBuild);
 const url = `http://127.0.0.1:${server.address().port}/`;
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  args: [
-    '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    `--user-data-dir=${profile}`
-  ],
-});
+const {browser, close} = await launchChromium(webBuild);
 try {
   const page = await browser.newPage();
   page.on('pageerror', (error) => check(false, `no error on the page: ${error.message}`));
@@ -330,9 +320,8 @@ try {
   await sleep(500);
   check(await ended(refused), 'Enter (Yes) leaves without the save');
 } finally {
-  await browser.close();
+  await close();
   server.close();
-  rmSync(profile, {recursive: true, force: true});
 }
 console.log(failures ? `${failures} browser check(s) failed` : 'browser checks ok');
 process.exit(failures ? 1 : 0);

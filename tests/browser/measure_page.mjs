@@ -2,12 +2,11 @@
 // server would), the time from loading to the first painted menu (median of
 // 5, each in a fresh profile), and the CPU its processes use in 30 s on the
 // menu and in 30 s of a game left alone. Usage: node measure_page.mjs WEB_BUILD
-import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {readFileSync} from 'node:fs';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
-import puppeteer from 'puppeteer-core';
 
+import {launchChromium} from './chromium.mjs';
 import {serve} from './serve.mjs';
 
 const webBuild = process.argv[2];
@@ -25,19 +24,6 @@ for (const screen of ['480x640', '240x320']) {
 const server = await serve(webBuild);
 const url = `http://127.0.0.1:${server.address().port}/`;
 
-async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'fandriass-measure-'));
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: [
-      '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      `--user-data-dir=${profile}`
-    ],
-  });
-  return {browser, profile};
-}
 
 async function shown(page) {
   await page.waitForFunction(
@@ -47,13 +33,12 @@ async function shown(page) {
 
 const loads = [];
 for (let i = 0; i < 5; ++i) {
-  const {browser, profile} = await launch();
+  const {browser, close} = await launchChromium(webBuild);
   const page = await browser.newPage();
   await page.setViewport({width: 480, height: 640});
   await page.goto(url);
   loads.push(await shown(page));
-  await browser.close();
-  rmSync(profile, {recursive: true, force: true});
+  await close();
 }
 loads.sort((a, b) => a - b);
 console.log(`load to first painted menu: median ${loads[2].toFixed(0)} ms (${
@@ -78,7 +63,7 @@ async function cpuOver(browser, what, seconds) {
   console.log(`CPU ${what} (${seconds} s, of one core): ${parts.join(', ')}`);
 }
 
-const {browser, profile} = await launch();
+const {browser, close} = await launchChromium(webBuild);
 const page = await browser.newPage();
 await page.setViewport({width: 480, height: 640});
 await page.goto(url);
@@ -91,6 +76,5 @@ await sleep(1000);
 await page.mouse.click(405, 511);
 await sleep(3000);
 await cpuOver(browser, 'in a game left alone', 30);
-await browser.close();
-rmSync(profile, {recursive: true, force: true});
+await close();
 server.close();
