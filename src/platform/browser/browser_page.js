@@ -14,6 +14,26 @@ var LibraryFandriassPage = {
     textWanted: false,
     audio: null,
 
+    // Waits for the database's one answer to what `ask` starts: 1 or 0, and 0
+    // when asking throws or no answer comes in five seconds, since a
+    // database that never answers is as good as none.
+    databaseAnswer: function(ask) {
+      return Asyncify.handleSleep(function(wakeUp) {
+        var answered = false;
+        var answer = function(ok) {
+          if (answered) return;
+          answered = true;
+          wakeUp(ok);
+        };
+        try {
+          ask(answer);
+        } catch (e) {
+          setTimeout(function() { answer(0); }, 0);
+        }
+        setTimeout(function() { answer(0); }, 5000);
+      });
+    },
+
     // The largest whole zoom of the screen that fits the page, in the
     // display's own pixels, centred on black; a page too small for zoom 1
     // gets the largest fit, smoothed.
@@ -320,22 +340,10 @@ var LibraryFandriassPage = {
   fandriass_page_mount: function(path) {
     var folder = UTF8ToString(path);
     Page.folder = folder;
-    return Asyncify.handleSleep(function(wakeUp) {
-      var answered = false;
-      var answer = function(ok) {
-        if (answered) return;
-        answered = true;
-        wakeUp(ok);
-      };
-      try {
-        FS.mkdirTree(folder);
-        FS.mount(IDBFS, {}, folder);
-        FS.syncfs(true, function(error) { answer(error ? 0 : 1); });
-      } catch (e) {
-        setTimeout(function() { answer(0); }, 0);
-      }
-      // A database that never answers is as good as none.
-      setTimeout(function() { answer(0); }, 5000);
+    return Page.databaseAnswer(function(answer) {
+      FS.mkdirTree(folder);
+      FS.mount(IDBFS, {}, folder);
+      FS.syncfs(true, function(error) { answer(error ? 0 : 1); });
     });
   },
 
@@ -372,19 +380,8 @@ var LibraryFandriassPage = {
   // Carries every file saved since the last time into the database: 1 once it
   // is there, 0 when the browser refused it.
   fandriass_page_sync: function() {
-    return Asyncify.handleSleep(function(wakeUp) {
-      var answered = false;
-      var answer = function(ok) {
-        if (answered) return;
-        answered = true;
-        wakeUp(ok);
-      };
-      try {
-        FS.syncfs(false, function(error) { answer(error ? 0 : 1); });
-      } catch (e) {
-        setTimeout(function() { answer(0); }, 0);
-      }
-      setTimeout(function() { answer(0); }, 5000);
+    return Page.databaseAnswer(function(answer) {
+      FS.syncfs(false, function(error) { answer(error ? 0 : 1); });
     });
   },
 };
