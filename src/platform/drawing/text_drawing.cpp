@@ -226,21 +226,19 @@ int SpreadInkInto(const int* coverage, int width, int height, int whole, int fra
   return wider;
 }
 
-// Draws one line of `width` pixels (as measured) at (x, y).
-void DrawLine(DeviceContext& dc, const GlyphFace& face, std::u16string_view line, int width, int x,
-              int y, int lineHeight, const Rect& clip) {
+// Draws one line, as set, at (x, y).
+void DrawLine(DeviceContext& dc, const GlyphFace& face, const std::vector<PlacedGlyph>& placed,
+              const LineBox& box, int x, int y, int lineHeight, const Rect& clip) {
   if (dc.backgroundMode == BackgroundMode::Opaque) {
-    const Rect box = Intersect(Rect{x, y, x + width, y + lineHeight}, clip);
-    for (int yy = box.top; yy < box.bottom; ++yy) {
-      std::fill(dc.surface->Row(yy) + box.left, dc.surface->Row(yy) + box.right,
+    const Rect back = Intersect(Rect{x, y, x + box.width, y + lineHeight}, clip);
+    for (int yy = back.top; yy < back.bottom; ++yy) {
+      std::fill(dc.surface->Row(yy) + back.left, dc.surface->Row(yy) + back.right,
                 dc.backgroundColour);
     }
   }
   // Scratch kept between lines: the game draws its numbers on every paint.
-  static std::vector<PlacedGlyph> placed;
   static std::vector<int> coverage;
   static std::vector<int> spread;
-  const LineBox box = SetLine(face, line, placed);
   if (box.width == 0) return;
   // Overlapping glyphs keep the bits of both coverages, as the engine's blend did.
   coverage.assign(static_cast<std::size_t>(box.width) * box.height, 0);
@@ -301,15 +299,18 @@ int DrawText(DeviceContext& dc, std::u16string_view text, const Rect& rect, unsi
   int y = rect.top;
   if (format & text_format::VerticalCentre) y += (rect.Height() - blockHeight) / 2;
   const Rect clip = Intersect(rect, Rect{0, 0, dc.surface->Width(), dc.surface->Height()});
+  static std::vector<PlacedGlyph> placed;
   for (const std::u16string& line : lines) {
-    const int width = Width(face, line);
+    // Set once: its width places it, its glyphs draw it.
+    const LineBox box = SetLine(face, line, placed);
+    const int width = box.width;
     int x = rect.left;
     if (format & text_format::Right) {
       x = rect.right - width;
     } else if (format & text_format::Centre) {
       x = rect.left + (rect.Width() - width) / 2;
     }
-    if (!clip.Empty()) DrawLine(dc, face, line, width, x, y, lineHeight, clip);
+    if (!clip.Empty()) DrawLine(dc, face, placed, box, x, y, lineHeight, clip);
     y += lineHeight;
   }
   return blockHeight;
