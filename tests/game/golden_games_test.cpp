@@ -145,6 +145,7 @@ TEST_P(GoldenGames, PlayFrameByFrameAsKept) {
   }
   // What `fandriass --play` holds the game's end to: the replay's own records.
   EXPECT_EQ(values, ValueLines(replay.after)) << session << ": the replay's closing records";
+  EXPECT_EQ(outcome.figures.framesShownWrong, 0) << session << ": frames shown";
   if (played == kept) return;
 
   // Where it first went otherwise, with the frames to look at.

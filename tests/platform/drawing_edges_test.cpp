@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/drawing/font.hpp"
+#include "platform/drawing/frame_changes.hpp"
 #include "platform/drawing/software_drawing.hpp"
 #include "platform/drawing/text_drawing.hpp"
 #include "platform/resources/resources.hpp"
@@ -111,6 +112,28 @@ TEST(DrawingEdges, BrokenTextBecomesReplacementCharacters) {
             "a\xEF\xBF\xBD"
             "b\xEF\xBF\xBD");
   EXPECT_EQ(Utf8ToUtf16("\xC3|\xED\xA0\x80|\xF4\x90\x80\x80"), u"\uFFFD|\uFFFD|\uFFFD");
+}
+
+// Every row length up to forty (two blocks of the search and more) with no changed place, one, or
+// two, against the plain rule: the span runs from the first pixel that differs to the last, and the
+// row ends as the source.
+TEST(DrawingEdges, ChangedPixelsAreCopiedAndSpannedExactly) {
+  for (int count = 1; count <= 40; ++count) {
+    for (int a = -1; a < count; ++a) {
+      for (int b = a; b < count; ++b) {
+        std::vector<Colour> from(static_cast<std::size_t>(count), kWhite);
+        std::vector<Colour> to = from;
+        if (a >= 0) to[static_cast<std::size_t>(a)] = Rgb(0, 0, 0);
+        if (b >= 0) to[static_cast<std::size_t>(b)] = Rgb(1, 0, 0);
+        const FrameChanges::Span span = CopyChangedPixels(from.data(), to.data(), count);
+        const FrameChanges::Span plain =
+            b < 0 ? FrameChanges::Span{} : FrameChanges::Span{a < 0 ? b : a, b + 1};
+        EXPECT_EQ(span.left, plain.left) << count << " " << a << " " << b;
+        EXPECT_EQ(span.right, plain.right) << count << " " << a << " " << b;
+        EXPECT_EQ(to, from);
+      }
+    }
+  }
 }
 
 }  // namespace

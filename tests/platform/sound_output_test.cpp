@@ -67,7 +67,7 @@ class CardBackend final : public platform::Backend {
 
   std::uint32_t Now() override { return now; }
   void WaitForInput(std::uint32_t) override {}
-  void Present(const platform::Bitmap&) override {}
+  void Present(const platform::Bitmap&, const platform::FrameChanges&) override {}
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t) override {}
   std::unique_ptr<platform::AudioOutput> OpenAudio(bool isStereo, platform::AudioFill f,

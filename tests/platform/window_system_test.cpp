@@ -32,12 +32,13 @@ std::vector<Seen> seen;
 bool skipBeginPaint = false;
 bool askOnTap = false;  // a tap on the main window asks a yes/no question
 std::vector<int> answers;
+Colour paintColour = Rgb(10, 200, 30);  // what RecordingProc paints its window in
 
 LResult RecordingProc(Window* window, unsigned message, WParam wParam, LParam lParam) {
   seen.push_back(Seen{window, message, wParam, lParam, headless::Now()});
   if (message == msg::Paint && !skipBeginPaint) {
     DeviceContext dc = BeginPaint(window);
-    FillRect(dc, Rect{0, 0, 240, 320}, Rgb(10, 200, 30));
+    FillRect(dc, Rect{0, 0, 240, 320}, paintColour);
     EndPaint(window);
   } else if (message == msg::StylusDown && askOnTap) {
     answers.push_back(MessageBox(window, u"Exit?", u"Exit the Game?", message_box::YesNo));
@@ -62,6 +63,7 @@ class WindowSystemTest : public testing_support::HeadlessTest {
     seen.clear();
     answers.clear();
     skipBeginPaint = askOnTap = false;
+    paintColour = Rgb(10, 200, 30);
     testing_support::StartScreen(240, 320);
     window = CreateMainWindow(u"Fandriass II", &RecordingProc);
     headless::Pump();
@@ -132,16 +134,22 @@ TEST_F(WindowSystemTest, FramesAreShownOnceEachRefreshOnlyAfterChangesAndNeverHa
   EXPECT_EQ(headless::PresentCount(), 1) << "the first frame at once";
   headless::Advance(500);
   EXPECT_EQ(headless::PresentCount(), 1) << "nothing changed";
+  InvalidateRect(window, nullptr);
   MarkScreenChanged();
   headless::Advance(1);
-  EXPECT_EQ(headless::PresentCount(), 2);
+  EXPECT_EQ(headless::PresentCount(), 1) << "painted over as it was";
+  MarkFrameLost();
+  headless::Advance(1);
+  EXPECT_EQ(headless::PresentCount(), 2) << "the display lost it";
   for (int i = 0; i < 16; ++i) {
+    paintColour = Rgb(i, 0, 0);
     InvalidateRect(window, nullptr);
     headless::Advance(10);
   }
   EXPECT_EQ(headless::PresentCount(), 2 + 10);  // 160 ms at one frame per 16 ms refresh
   // A window that has not painted yet would show as a blank box.
   headless::Advance(100);
+  paintColour = Rgb(1, 2, 3);
   CreateWindowOfKind(WindowKind::Popup, Rect{0, 38, 240, 200}, &RecordingProc);
   PresentIfDue();
   EXPECT_EQ(headless::PresentCount(), 12);
@@ -296,7 +304,7 @@ class BoxDesktop final : public Backend {
  public:
   std::uint32_t Now() override { return 0; }
   void WaitForInput(std::uint32_t) override {}
-  void Present(const Bitmap&) override {}
+  void Present(const Bitmap&, const FrameChanges&) override {}
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t) override {}
   int ShowDesktopBox(const DesktopBox& box) override {

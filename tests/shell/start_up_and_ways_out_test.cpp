@@ -61,7 +61,7 @@ class NoWindowBackend final : public platform::Backend {
  public:
   std::uint32_t Now() override { return 0; }
   void WaitForInput(std::uint32_t) override {}
-  void Present(const platform::Bitmap&) override {}
+  void Present(const platform::Bitmap&, const platform::FrameChanges&) override {}
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t) override {}
   bool CreateDesktopWindow(const char*) override { return false; }

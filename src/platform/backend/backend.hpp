@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/drawing/bitmap.hpp"
+#include "platform/drawing/frame_changes.hpp"
 
 namespace platform {
 
@@ -55,6 +56,8 @@ struct DesktopBox {
 // Waits and timer periods stay below 2^31 ms, so times compare across the wrap.
 constexpr std::uint32_t kLongestWait = 0x7FFFFFFF;
 constexpr std::uint32_t kForever = 0xFFFFFFFF;
+// A back end may end a timed wait up to this late; timers catch up with it.
+constexpr std::uint32_t kTimerCatchUpMs = 50;
 
 // What the window system needs from a back end.
 class Backend {
@@ -64,8 +67,9 @@ class Backend {
   // Waits until input may have arrived or timeoutMs passed (kForever: no limit);
   // input found is handed to the window system. Never busy-waits.
   virtual void WaitForInput(std::uint32_t timeoutMs) = 0;
-  // Shows a composed frame; called at most once per display refresh.
-  virtual void Present(const Bitmap& screen) = 0;
+  // Shows a composed frame, of which only `changes` differ from the frame shown
+  // before; called at most once per display refresh, and never for no change.
+  virtual void Present(const Bitmap& screen, const FrameChanges& changes) = 0;
   // Milliseconds between display refreshes: frames are shown no more often.
   virtual std::uint32_t RefreshInterval() = 0;
   // Pauses the program without handling messages.

@@ -4,7 +4,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "platform/backend/program_backend.hpp"
@@ -26,22 +25,17 @@ bool storageMounted = false;
 // The page is going away: nothing may wait any more.
 bool pageEnding = false;
 
+// Timed waits end on a beat of the page's clock, since each wake of a page's
+// timer costs the tab about as much as a game tick: a quick one while the
+// picture moves (two ticks of the game's timer a wake), a slower one once two
+// wakes in a row showed nothing new. Input ends a wait at once.
+constexpr std::uint32_t kMovingBeatMs = 20;
+constexpr std::uint32_t kRestingBeatMs = 40;
+static_assert(kRestingBeatMs < kTimerCatchUpMs + 10, "a timer due just after a wake catches up");
+
 bool CarryToDatabase() {
   if (!storageMounted) return false;
   return (pageEnding ? fandriass_page_store_now() : fandriass_page_sync()) != 0;
-}
-
-// The C library compares byte by byte; a frame is compared two pixels at a time.
-bool SameRow(const Colour* a, const Colour* b, int width) {
-  int x = 0;
-  for (; x + 2 <= width; x += 2) {
-    std::uint64_t left = 0;
-    std::uint64_t right = 0;
-    std::memcpy(&left, a + x, sizeof left);
-    std::memcpy(&right, b + x, sizeof right);
-    if (left != right) return false;
-  }
-  return x == width || a[x] == b[x];
 }
 
 class BrowserBackend final : public Backend {
@@ -51,28 +45,28 @@ class BrowserBackend final : public Backend {
   }
 
   // A page cannot block: the wait hands the page its turn and comes back when
-  // input arrives or the time is up.
+  // input arrives or the time is up, on the beat.
   void WaitForInput(std::uint32_t timeoutMs) override {
     if (TakeEvents() || timeoutMs == 0 || pageEnding) return;
-    const int ms = timeoutMs == kForever ? -1 : static_cast<int>(std::min(timeoutMs, kLongestWait));
+    quietWakes_ = shownSinceWait_ ? 0 : quietWakes_ + 1;
+    shownSinceWait_ = false;
+    int ms = -1;
+    if (timeoutMs != kForever) {
+      const std::uint32_t beat = quietWakes_ >= 2 ? kRestingBeatMs : kMovingBeatMs;
+      const std::uint32_t wait = std::min(timeoutMs, kLongestWait - beat);
+      ms = static_cast<int>(wait + (beat - (Now() + wait) % beat) % beat);
+    }
     fandriass_page_wait(ms);
     TakeEvents();
   }
 
-  // Only what changed goes to the canvas: a band of rows at a time, each as
-  // narrow as its changed columns. Copying the canvas's pixels is most of
-  // what a frame costs the page.
-  void Present(const Bitmap& screen) override {
+  // Only what changed goes to the canvas, a band of rows at a time, each as
+  // narrow as its changed columns: copying the canvas's pixels is most of what
+  // a frame costs the page.
+  void Present(const Bitmap& screen, const FrameChanges& changes) override {
     const int width = screen.Width();
     const int height = screen.Height();
-    const std::size_t count = screen.Pixels().size();
-    const bool resized = width != shownWidth_ || height != shownHeight_;
-    if (resized) {
-      last_.assign(count, 0);
-      shown_.assign(count, 0);
-      shownWidth_ = width;
-      shownHeight_ = height;
-    }
+    shown_.resize(screen.Pixels().size());
     // Bands closer than this many rows go as one: a band of its own costs the
     // page about as much as copying that many rows.
     constexpr int kJoinedGap = 16;
@@ -84,30 +78,24 @@ class BrowserBackend final : public Backend {
       right = 0;
     };
     for (int y = 0; y < height; ++y) {
-      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-      const Colour* row = screen.Row(y);
-      Colour* was = last_.data() + at;
-      if (!resized && SameRow(row, was, width)) {
+      const FrameChanges::Span& changed = changes.Row(y);
+      if (changed.left >= changed.right) {
         if (right > left && ++gap > kJoinedGap) send();
         continue;
       }
-      int first = 0;
-      int end = width;
-      if (!resized) {
-        while (row[first] == was[first]) ++first;
-        while (row[end - 1] == was[end - 1]) --end;
-      }
-      std::memcpy(was + first, row + first, static_cast<std::size_t>(end - first) * sizeof(Colour));
       // The canvas takes red, green, blue and an opaque alpha, byte by byte.
-      for (int x = first; x < end; ++x)
-        shown_[at + static_cast<std::size_t>(x)] = row[x] | 0xFF000000u;
+      const Colour* row = screen.Row(y);
+      std::uint32_t* to =
+          shown_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+      for (int x = changed.left; x < changed.right; ++x) to[x] = row[x] | 0xFF000000u;
       if (right <= left) top = y;
-      left = std::min(left, first);
-      right = std::max(right, end);
+      left = std::min(left, changed.left);
+      right = std::max(right, changed.right);
       bottom = y + 1;
       gap = 0;
     }
     send();
+    shownSinceWait_ = true;
     NoteFramePresented();
   }
 
@@ -160,17 +148,16 @@ class BrowserBackend final : public Backend {
         break;
       case page_event::FocusGained:
         DesktopFocusChanged(true);
-        MarkScreenChanged();
+        MarkFrameLost();
         break;
       default:
         break;
     }
   }
 
-  std::vector<Colour> last_;  // the screen as last shown
-  std::vector<std::uint32_t> shown_;
-  int shownWidth_ = 0;
-  int shownHeight_ = 0;
+  std::vector<std::uint32_t> shown_;  // the canvas's pixels
+  bool shownSinceWait_ = false;
+  int quietWakes_ = 0;
 };
 
 BrowserBackend* browser = nullptr;

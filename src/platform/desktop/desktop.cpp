@@ -173,7 +173,7 @@ class SdlBackend final : public Backend {
 
   // The frame is scaled straight into the window's own memory: no renderer, so
   // none of a GL stack is loaded or fed to show a few hundred thousand pixels.
-  void Present(const Bitmap& screen) override {
+  void Present(const Bitmap& screen, const FrameChanges&) override {
     SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr;
     if (!surface) return;
     const ViewportMapping mapping = Mapping();
@@ -237,7 +237,7 @@ class SdlBackend final : public Backend {
     // A window that opens behind another application has no focus until the
     // desktop gives it one (FOCUS_GAINED follows then).
     if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) == 0) DesktopFocusChanged(false);
-    MarkScreenChanged();
+    MarkFrameLost();
     endEvent_ = SDL_RegisterEvents(1);
     endSignals_.Start(endEvent_);
     return true;
@@ -311,7 +311,7 @@ class SdlBackend final : public Backend {
     if (!leaving) SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
     SDL_SetWindowFullscreen(window_, leaving ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     barsStale_ = true;
-    MarkScreenChanged();
+    MarkFrameLost();
   }
 
   // F11, and Alt+Enter as many desktop games have it; the game never sees them.
@@ -372,7 +372,7 @@ class SdlBackend final : public Backend {
           case SDL_WINDOWEVENT_EXPOSED:
           case SDL_WINDOWEVENT_SIZE_CHANGED:
             barsStale_ = true;
-            MarkScreenChanged();
+            MarkFrameLost();
             break;
           default:
             break;

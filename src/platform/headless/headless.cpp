@@ -66,7 +66,7 @@ class HeadlessBackend final : public Backend {
     }
   }
 
-  void Present(const Bitmap&) override { ++presents; }
+  void Present(const Bitmap&, const FrameChanges&) override { ++presents; }
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t ms) override { now += ms; }
 

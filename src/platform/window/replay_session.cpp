@@ -42,7 +42,9 @@ class RecordingClock final : public Backend {
     }
   }
 
-  void Present(const Bitmap& screen) override { inner_->Present(screen); }
+  void Present(const Bitmap& screen, const FrameChanges& changes) override {
+    inner_->Present(screen, changes);
+  }
   std::uint32_t RefreshInterval() override { return inner_->RefreshInterval(); }
   void Sleep(std::uint32_t ms) override {
     inner_->Sleep(ms);
@@ -120,7 +122,11 @@ class PlaybackBackend final : public Backend {
     wokeAt_ = std::chrono::steady_clock::now();
   }
 
-  void Present(const Bitmap&) override { ++figures_.presents; }
+  void Present(const Bitmap& screen, const FrameChanges& changes) override {
+    ++figures_.presents;
+    if (observer_ && !FrameShownRight(screen, changes)) ++figures_.framesShownWrong;
+    if (observer_) shown_ = screen;
+  }
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t ms) override { now_ += ms; }
 
@@ -155,8 +161,33 @@ class PlaybackBackend final : public Backend {
     }
   }
 
+  // The frame is every window as it stands, and differs from the frame shown
+  // before only within its changes.
+  bool FrameShownRight(const Bitmap& screen, const FrameChanges& changes) {
+    ComposeScreen(composed_);
+    if (composed_.Pixels() != screen.Pixels() || changes.Height() != screen.Height()) return false;
+    // A display of another size shows nothing of the frame before.
+    if (shown_.Width() != screen.Width() || shown_.Height() != screen.Height()) {
+      for (int y = 0; y < screen.Height(); ++y) {
+        if (changes.Row(y).left != 0 || changes.Row(y).right != screen.Width()) return false;
+      }
+      return true;
+    }
+    for (int y = 0; y < screen.Height(); ++y) {
+      const FrameChanges::Span& row = changes.Row(y);
+      for (int x = 0; x < screen.Width(); ++x) {
+        if ((x < row.left || x >= row.right) && screen.Pixel(x, y) != shown_.Pixel(x, y)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  }
+
   const Replay& replay_;
   FrameObserver observer_;
+  Bitmap shown_;
+  Bitmap composed_;
   std::uint32_t now_;
   std::size_t next_ = 0;
   PlaybackFigures figures_;

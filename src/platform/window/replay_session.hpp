@@ -31,12 +31,16 @@ struct PlaybackFigures {
   std::uint64_t ticks = 0;   // timer messages
   std::uint64_t paints = 0;  // paint messages
   int presents = 0;
+  // Frames shown other than the windows stood, or changed outside the changes
+  // they came with (counted only for a watched playback).
+  int framesShownWrong = 0;
   // The time the program worked between two waits, for each wake that painted.
   std::vector<std::chrono::nanoseconds> frames;
 };
 
 // Told of every frame the program painted, as it goes to wait for the next
-// input (the frame is what the window system would compose now).
+// input (the frame is what the window system would compose now). A playback
+// watched this way also checks every frame it is given to show.
 using FrameObserver = void (*)(std::uint32_t now);
 
 // Installs a back end that plays the replay's input at its ticks; the program

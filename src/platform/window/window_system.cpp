@@ -48,10 +48,17 @@ struct WindowSystem {
   int modalDepth = 0;
   bool desktopFocused = true;
   int roundsSincePoll = 0;
+  // Something may look different: a frame is composed at the next refresh.
   bool screenChanged = true;
+  // Windows came, went or moved: every window is composed again, not only
+  // those drawn in and the ones above them.
+  bool restacked = true;
+  // The back end shows the whole next frame, changed or not.
+  bool wholeFrame = true;
   std::uint32_t lastPresent = 0;
   bool presentedOnce = false;
-  Bitmap composed;
+  Bitmap composed;  // the frame last shown
+  FrameChanges changes;
   InputObserver observer = nullptr;
   std::uint64_t paints = 0;
   std::uint64_t timers = 0;
@@ -164,8 +171,11 @@ bool FireDueTimer() {
     }
   }
   if (!best) return false;
-  // A late timer fires once and starts a fresh period: no burst after a stall.
-  best->due = now + best->period;
+  // A timer a little late (a back end that wakes on a coarser beat than the
+  // timer's period) keeps its cadence and catches up at once; one held up
+  // longer, by a stall, fires once and starts a fresh period: no burst.
+  const std::uint32_t late = now - best->due;
+  best->due = late < kTimerCatchUpMs ? best->due + best->period : now + best->period;
   ++System().timers;
   Deliver(bestWindow, msg::Timer, best->id, 0);
   return true;
@@ -189,7 +199,7 @@ Window* CreateWindowOfKind(WindowKind kind, const Rect& rect, WindowProc proc) {
   w->born = ++s.windowsMade;
   s.owned.push_back(std::move(window));
   s.topLevel.push_back(w);
-  s.screenChanged = true;
+  s.screenChanged = s.restacked = true;
   Deliver(w, msg::Create, 0, 0);
   return w;
 }
@@ -220,7 +230,7 @@ void BringToFront(Window* window) {
   // Child controls travel with their parent, staying just above it.
   std::stable_partition(windows.begin(), windows.end(),
                         [window](const Window* w) { return w->parent != window; });
-  System().screenChanged = true;
+  System().screenChanged = System().restacked = true;
 }
 
 void DestroyWindow(Window* window) {
@@ -248,7 +258,7 @@ void DestroyWindow(Window* window) {
     s.capture = nullptr;
     s.stylusHeld = false;
   }
-  s.screenChanged = true;
+  s.screenChanged = s.restacked = true;
   if (window == s.main) {
     s.main = nullptr;
     if (s.focus == window) s.focus = nullptr;
@@ -292,6 +302,7 @@ DeviceContext BeginPaint(Window* window) {
   DeviceContext dc;
   if (!window || !window->alive) return dc;
   window->painting = true;
+  window->drawnIn = true;
   window->invalid = Rect{};
   dc.surface = &window->surface;
   return dc;
@@ -314,6 +325,7 @@ DeviceContext GetDC(Window* window) {
   DeviceContext dc;
   if (!window || !window->alive) return dc;
   dc.surface = &window->surface;
+  window->drawnIn = true;
   System().screenChanged = true;
   return dc;
 }
@@ -466,23 +478,64 @@ void RemoveInputFilter(InputFilter filter) {
   auto& f = System().filters;
   f.erase(std::remove(f.begin(), f.end(), filter), f.end());
 }
-void ComposeScreen(Bitmap& screen) {
+namespace {
+
+// True when the screen had to take the emulated screen's size afresh.
+bool FitScreen(Bitmap& screen) {
   const ScreenConfig& config = ActiveScreen();
-  if (screen.Width() != config.width || screen.Height() != config.height) {
-    screen = Bitmap(config.width, config.height);
-  }
-  for (Window* w : System().topLevel) {
-    if (!w->alive || !w->visible) continue;
-    const Rect dest = Intersect(w->rect, Rect{0, 0, config.width, config.height});
-    for (int y = dest.top; y < dest.bottom; ++y) {
-      const Colour* src = w->surface.Row(y - w->rect.top) + (dest.left - w->rect.left);
-      std::copy(src, src + dest.Width(), screen.Row(y) + dest.left);
+  if (screen.Width() == config.width && screen.Height() == config.height) return false;
+  screen = Bitmap(config.width, config.height);
+  return true;
+}
+
+// Puts a window's pixels where it lies on the screen; with `changes`, only
+// those that differ from what the screen held, noted there.
+void ComposeWindow(const Window& w, Bitmap& screen, FrameChanges* changes) {
+  const Rect dest = Intersect(w.rect, Rect{0, 0, screen.Width(), screen.Height()});
+  for (int y = dest.top; y < dest.bottom; ++y) {
+    const Colour* src = w.surface.Row(y - w.rect.top) + (dest.left - w.rect.left);
+    Colour* to = screen.Row(y) + dest.left;
+    if (!changes) {
+      std::copy(src, src + dest.Width(), to);
+      continue;
     }
+    const FrameChanges::Span changed = CopyChangedPixels(src, to, dest.Width());
+    changes->Note(y, dest.left + changed.left, dest.left + changed.right);
+  }
+}
+
+// The frame to show next, over the last one: a window not drawn in since then,
+// with none drawn in below it, still shows what it showed.
+void ComposeChanges(WindowSystem& s) {
+  const bool fresh = FitScreen(s.composed);
+  s.changes.Start(s.composed.Width(), s.composed.Height(), fresh || s.wholeFrame);
+  bool below = fresh || s.restacked;
+  for (Window* w : s.topLevel) {
+    if (!w->alive || !w->visible) continue;
+    below = below || w->drawnIn;
+    if (below) ComposeWindow(*w, s.composed, &s.changes);
+  }
+  for (Window* w : s.topLevel) w->drawnIn = false;
+  s.restacked = false;
+  s.wholeFrame = false;
+}
+
+}  // namespace
+
+void ComposeScreen(Bitmap& screen) {
+  FitScreen(screen);
+  for (Window* w : System().topLevel) {
+    if (w->alive && w->visible) ComposeWindow(*w, screen, nullptr);
   }
 }
 
 void MarkScreenChanged() {
-  System().screenChanged = true;
+  System().screenChanged = System().restacked = true;
+}
+
+void MarkFrameLost() {
+  WindowSystem& s = System();
+  s.screenChanged = s.wholeFrame = true;
 }
 
 namespace {
@@ -552,11 +605,13 @@ void PresentIfDue() {
   }
   const std::uint32_t now = backend->Now();
   if (s.presentedOnce && now - s.lastPresent < backend->RefreshInterval()) return;
-  ComposeScreen(s.composed);
-  backend->Present(s.composed);
+  s.screenChanged = false;
+  ComposeChanges(s);
+  // A window painted over with what it showed already makes no frame.
+  if (s.changes.None()) return;
+  backend->Present(s.composed, s.changes);
   s.lastPresent = now;
   s.presentedOnce = true;
-  s.screenChanged = false;
 }
 
 bool RunLoopUntil(const bool& done) {

@@ -29,6 +29,7 @@ class Window {
   Bitmap surface;
   Rect invalid;  // empty when there is nothing to paint
   bool painting = false;
+  bool drawnIn = false;  // since the last frame was composed
   bool visible = true;
   bool alive = true;
   std::vector<WindowTimer> timers;
@@ -87,8 +88,12 @@ void RemoveInputFilter(InputFilter filter);
 // Composes what the player sees: every visible top-level window's surface in
 // z order.
 void ComposeScreen(Bitmap& screen);
-// Something visible changed since the last present.
+// Something visible changed since the last present other than by drawing in a
+// window (one was shown, hidden or moved): the next frame is composed whole.
 void MarkScreenChanged();
+// The back end's display lost what it showed (exposed, resized, new): the next
+// frame is shown whole, changed or not.
+void MarkFrameLost();
 
 // One round of the loop: delivers the most urgent pending message.
 // Returns false when nothing was pending.
