@@ -319,6 +319,52 @@ try {
   await refused.keyboard.press('Enter');
   await sleep(500);
   check(await ended(refused), 'Enter (Yes) leaves without the save');
+
+  // A phone's own keyboard types the name of a new hi-score: a kept PANIC game
+  // with three seconds left runs out, a touch on the name entry brings up the
+  // keyboard, and what it types, completes and takes back is what is kept.
+  const phone = await (await browser.createBrowserContext()).newPage();
+  phone.on('pageerror', (error) => check(false, `no error on the page: ${error.message}`));
+  await phone.setViewport({width: 480, height: 640, hasTouch: true});
+  await open(phone, url);
+  await phone.mouse.click(460, 15);  // the menu's close ends the program: nothing more is saved
+  await sleep(800);
+  const panicKept = readFileSync(join(replaysDir, 'panic_time_up_320x320.replay'), 'utf8')
+                        .split('\n')
+                        .find((l) => l.startsWith('before GameStatus '));
+  await phone.evaluate(async (path, bytes) => {
+    Module.FS.writeFile(path, new Uint8Array(bytes));
+    await new Promise((resolve) => Module.FS.syncfs(false, resolve));
+  }, `${store}/GameStatus`, Array.from(Buffer.from(panicKept.split(' ')[2], 'hex')));
+  await open(phone, url);
+  await sleep(9000);
+  await phone.screenshot({path: join(shotsDir, 'name-entry-zoom1.png')});
+  await tap(phone, [240, 200], 'touch');
+  check(
+      await phone.evaluate(() => document.activeElement.tagName === 'INPUT'),
+      'a touch on the name entry brings up the phone\'s keyboard');
+  const typed = (value) => phone.evaluate((value) => {
+    document.activeElement.value = value;
+    document.activeElement.dispatchEvent(new Event('input'));
+  }, value);
+  await phone.keyboard.press('q');  // a key of a real keyboard goes to the game alone
+  await typed('');                  // a Backspace on the keyboard's empty field
+  await phone.keyboard.sendCharacter('Zo');
+  await typed(' Zo\u00EB');  // a word completed
+  await typed(' Zo');        // and a letter taken back
+  await phone.keyboard.sendCharacter('ey');
+  await phone.keyboard.press('Enter');
+  await sleep(800);
+  const panic = await readStored(phone, 'PrefsPanic');
+  const names = [];
+  // Five places of a name in 12 UTF-16 units and a score.
+  for (let at = 0; panic && at + 28 <= panic.bytes.length; at += 28) {
+    const entry = Buffer.from(panic.bytes.slice(at, at + 28));
+    if (entry.readInt32LE(24) === 5000)
+      names.push(entry.subarray(0, 24).toString('utf16le').replace(/\0+$/, ''));
+  }
+  check(
+      names.length === 1 && names[0] === 'Zoey', `the name typed on the phone is kept (${names})`);
 } finally {
   await close();
   server.close();

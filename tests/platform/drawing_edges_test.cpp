@@ -136,4 +136,34 @@ TEST(DrawingEdges, ChangedPixelsAreCopiedAndSpannedExactly) {
   }
 }
 
+// A frame starts with no change or all of it; changes noted widen their row's
+// span. A screen with no pixels has no change to show.
+TEST(DrawingEdges, FrameChangesGatherEachRowsSpan) {
+  const auto spans = [](const FrameChanges& c) {
+    std::vector<std::pair<int, int>> out;
+    for (int y = 0; y < c.Height(); ++y) out.emplace_back(c.Row(y).left, c.Row(y).right);
+    return out;
+  };
+  using Spans = std::vector<std::pair<int, int>>;
+  FrameChanges changes;
+  changes.Start(5, 2, true);
+  EXPECT_FALSE(changes.None());
+  EXPECT_EQ(spans(changes), (Spans{{0, 5}, {0, 5}}));
+  changes.Start(5, 3, false);
+  EXPECT_TRUE(changes.None());
+  changes.Note(1, 3, 3);
+  EXPECT_TRUE(changes.None()) << "an empty span is no change";
+  changes.Note(1, 2, 4);
+  changes.Note(1, 0, 1);
+  changes.Note(2, 4, 5);
+  EXPECT_FALSE(changes.None());
+  EXPECT_EQ(spans(changes), (Spans{{0, 0}, {0, 4}, {4, 5}}));
+  for (const auto& [width, height] : {std::pair{0, 3}, std::pair{5, 0}}) {
+    changes.Start(width, height, true);
+    EXPECT_TRUE(changes.None()) << width << "x" << height;
+  }
+  changes.Start(1, 1, true);
+  EXPECT_FALSE(changes.None());
+}
+
 }  // namespace

@@ -12,6 +12,10 @@ var LibraryFandriassPage = {
     wake: null,
     stylusDown: false,
     textWanted: false,
+    // The hidden field a phone's own keyboard types into, and what the game
+    // has been sent of it since the field was emptied.
+    textField: null,
+    textSent: '',
     audio: null,
 
     // Waits for the database's one answer to what `ask` starts: 1 or 0, and 0
@@ -126,6 +130,40 @@ var LibraryFandriassPage = {
       return 0;
     },
 
+    // A phone shows its keyboard only for a field focused by the player's
+    // touch: while the game wants text, each touch focuses the hidden field.
+    offerKeyboard: function() {
+      if (Page.textWanted && document.activeElement !== Page.textField)
+        Page.textField.focus({preventScroll: true});
+    },
+
+    // The field starts with a blank the player can delete too, so that a
+    // Backspace on it still reaches the game's own field.
+    emptyTextField: function() {
+      Page.textField.value = ' ';
+      Page.textSent = '';
+    },
+
+    // What the phone's keyboard typed, corrected or took back (a word it
+    // completes replaces what it had typed) reaches the game as the
+    // Backspaces and characters that make the same change.
+    textTyped: function() {
+      var had = ' ' + Page.textSent;
+      var now = Page.textField.value;
+      var same = 0;
+      while (same < had.length && same < now.length && had[same] === now[same]) ++same;
+      for (var gone = had.length; gone > same; --gone) {
+        Page.post(4, 8, 0, 0);
+        Page.post(5, 8, 0, 0);
+      }
+      for (var i = same; i < now.length; ++i) Page.post(6, now.charCodeAt(i), 0, 0);
+      if (now.charAt(0) === ' ') {
+        Page.textSent = now.substring(1);
+      } else {
+        Page.emptyTextField();
+      }
+    },
+
     listen: function() {
       var canvas = Page.canvas;
       // Mouse, pen and touch alike come as pointer events; the mouse events a
@@ -134,6 +172,7 @@ var LibraryFandriassPage = {
         Page.startSound();
         if (!event.isPrimary || event.button !== 0 || Page.stylusDown) return;
         event.preventDefault();
+        Page.offerKeyboard();
         canvas.setPointerCapture(event.pointerId);
         Page.stylusDown = true;
         var p = Page.devicePoint(event);
@@ -146,6 +185,8 @@ var LibraryFandriassPage = {
       });
       var lift = function(event) {
         if (!Page.stylusDown || !event.isPrimary) return;
+        // A touch counts as the player's own only once it lifts.
+        Page.offerKeyboard();
         Page.stylusDown = false;
         var p = Page.devicePoint(event);
         Page.post(3, p[0], p[1], 0);
@@ -174,6 +215,7 @@ var LibraryFandriassPage = {
       document.addEventListener(
           'visibilitychange', function() { Page.post(document.hidden ? 7 : 8, 0, 0, 0); });
       window.addEventListener('resize', Page.layout);
+      Page.textField.addEventListener('input', Page.textTyped);
       // A closed or reloaded tab ends the game as the end of a desktop session
       // does: everything is saved, nothing is asked. The page will not wait,
       // so the program runs to its end at once.
@@ -197,6 +239,20 @@ var LibraryFandriassPage = {
     canvas.width = width;
     canvas.height = height;
     Page.canvas = canvas;
+    var field = document.createElement('input');
+    field.type = 'text';
+    field.setAttribute('autocomplete', 'off');
+    field.setAttribute('autocorrect', 'off');
+    field.setAttribute('autocapitalize', 'words');
+    field.setAttribute('aria-label', 'Name');
+    field.spellcheck = false;
+    // Out of sight; a large enough font keeps a phone from zooming to it.
+    field.style.cssText =
+        'position:fixed;left:0;top:0;width:1px;height:1px;opacity:0;border:0;padding:0;' +
+        'font-size:16px;pointer-events:none';
+    document.body.appendChild(field);
+    Page.textField = field;
+    Page.emptyTextField();
     // A canvas out of step with the page's own painting costs the browser half
     // as much for each frame the game shows.
     Page.context = canvas.getContext('2d', {alpha: false, desynchronized: true});
@@ -271,7 +327,13 @@ var LibraryFandriassPage = {
     canvas.dataset.frames = String((Number(canvas.dataset.frames) || 0) + 1);
   },
 
-  fandriass_page_want_text: function(on) { Page.textWanted = !!on; },
+  fandriass_page_want_text: function(on) {
+    Page.textWanted = !!on;
+    if (on) return;
+    // The phone's keyboard goes with the game's field.
+    if (document.activeElement === Page.textField) Page.textField.blur();
+    Page.emptyTextField();
+  },
 
   // The program ended: the page says so, and a tap starts it again.
   fandriass_page_close: function() {
