@@ -212,6 +212,19 @@ try {
   check(isGreen(await pixel(page, at.easyGreen)), 'the menu shows EASY');
   await page.screenshot({path: join(shotsDir, 'menu-zoom1.png')});
 
+  // A second tab would keep records of its own and undo the first one's: it
+  // says the game is open elsewhere, and the first plays on.
+  const second = await browser.newPage();
+  await second.goto(url);
+  await second.waitForFunction(
+      () => getComputedStyle(document.getElementById('ended')).display !== 'none',
+      {timeout: 10000});
+  check(
+      (await second.evaluate(() => document.getElementById('ended').textContent))
+          .includes('another tab'),
+      'a second tab says the game is open in another');
+  await second.close();
+
   // A game, and a tap that paints a ball with the "next:" colour.
   await startEasyGame(page);
   await sleep(2500);

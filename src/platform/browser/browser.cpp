@@ -209,9 +209,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE void fandriass_page_end() {
 
 namespace platform {
 
-// Tabs cannot find one another: each plays, and the last to save keeps its records.
+// One tab plays at a time: two would each keep their own records, and the last
+// to save would undo what the other kept. A later tab says so and leaves.
 bool ClaimSingleInstance() {
-  return true;
+  return fandriass_page_claim() != 0;
 }
 
 void ReleaseSingleInstance() {}

@@ -24,6 +24,8 @@ void fandriass_page_audio_wake();
 int fandriass_page_mount(const char* folder);
 int fandriass_page_sync();
 int fandriass_page_store_now();
+// 1 when this tab is the one that plays, 0 when another tab of the page does.
+int fandriass_page_claim();
 }
 
 // The kinds of input the page sends.

@@ -335,12 +335,41 @@ var LibraryFandriassPage = {
     Page.emptyTextField();
   },
 
+  // Waits for the page's lock, which the tab then holds for as long as it
+  // lives: 1 once it has it, 0 when another tab keeps it (no answer in two
+  // seconds; a tab being reloaded lets go of it sooner), and 1 when the
+  // browser has no locks to give, since then the game plays as it always did.
+  fandriass_page_claim: function() {
+    if (typeof navigator === 'undefined' || !navigator.locks ||
+        typeof AbortController === 'undefined')
+      return 1;
+    return Asyncify.handleSleep(function(wakeUp) {
+      var answered = false;
+      var answer = function(mine) {
+        if (answered) return;
+        answered = true;
+        Page.otherTab = !mine;
+        wakeUp(mine);
+      };
+      var giveUp = new AbortController();
+      var timer = setTimeout(function() { giveUp.abort(); }, 2000);
+      navigator.locks
+          .request('fandriass-ii', {signal: giveUp.signal}, function() {
+            clearTimeout(timer);
+            answer(1);
+            return new Promise(function() {});
+          })
+          .catch(function(error) { answer(error && error.name === 'AbortError' ? 0 : 1); });
+    });
+  },
+
   // The program ended: the page says so, and a tap starts it again.
   fandriass_page_close: function() {
     Page.ended = true;
     var canvas = Page.canvas;
     if (canvas) canvas.style.display = 'none';
     var ended = document.getElementById('ended');
+    if (ended && Page.otherTab) ended.textContent = 'Fandriass II is open in another tab.';
     if (ended) {
       ended.style.display = 'flex';
       ended.addEventListener('click', function() { location.reload(); });
