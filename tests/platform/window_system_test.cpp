@@ -172,6 +172,28 @@ TEST_F(WindowSystemTest, FramesAreShownOnceEachRefreshOnlyAfterChangesAndNeverHa
   EXPECT_EQ(headless::PresentCount(), 13);
 }
 
+// A window that goes or hides shows what lies under it again, though nothing
+// under it paints; a window drawn in under another stays covered.
+TEST_F(WindowSystemTest, TheDisplayShowsWhatAWindowLeavesWhenItGoesOrHides) {
+  paintColour = Rgb(200, 0, 0);
+  Window* popup = CreateWindowOfKind(WindowKind::Popup, Rect{20, 40, 220, 200}, &RecordingProc);
+  Window* over = CreateWindowOfKind(WindowKind::Popup, Rect{40, 60, 200, 180}, &RecordingProc);
+  headless::Advance(20);
+  paintColour = Rgb(0, 0, 200);
+  InvalidateRect(popup, nullptr);
+  headless::Advance(20);
+  EXPECT_EQ(headless::Shown().Pixel(100, 100), Rgb(200, 0, 0)) << "covered";
+  EXPECT_EQ(headless::Shown().Pixel(30, 50), Rgb(0, 0, 200));
+  over->visible = false;
+  MarkScreenChanged();
+  headless::Advance(20);
+  EXPECT_EQ(headless::Shown().Pixel(100, 100), Rgb(0, 0, 200)) << "hidden";
+  DestroyWindow(popup);
+  headless::Advance(20);
+  EXPECT_EQ(headless::Shown().Pixels(), headless::Screen().Pixels());
+  EXPECT_EQ(headless::Shown().Pixel(100, 100), Rgb(10, 200, 30)) << "gone";
+}
+
 // Windows partly off the screen show what lies on it; hidden and destroyed
 // ones show nothing; the narrowest window still gets its first paint; the
 // screen can change one side only.

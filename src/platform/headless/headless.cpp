@@ -66,7 +66,12 @@ class HeadlessBackend final : public Backend {
     }
   }
 
-  void Present(const Bitmap&, const FrameChanges&) override { ++presents; }
+  // Every frame is checked: the window system composes only over what changed.
+  void Present(const Bitmap& screen, const FrameChanges& changes) override {
+    ++presents;
+    if (!FrameIsRight(shown, screen, changes)) Fault("a frame shows other than its windows");
+    shown = screen;
+  }
   std::uint32_t RefreshInterval() override { return 16; }
   void Sleep(std::uint32_t ms) override { now += ms; }
 
@@ -89,6 +94,7 @@ class HeadlessBackend final : public Backend {
   bool reached = false;
   int busyPolls = 0;
   int presents = 0;
+  Bitmap shown;
 };
 
 HeadlessBackend* backend = nullptr;
@@ -193,6 +199,10 @@ Bitmap Screen() {
   Bitmap screen;
   ComposeScreen(screen);
   return screen;
+}
+
+Bitmap Shown() {
+  return backend ? backend->shown : Bitmap{};
 }
 
 int PresentCount() {

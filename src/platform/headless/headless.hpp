@@ -63,6 +63,9 @@ void ChangeScreenSize(int width, int height);
 
 // What the player would see now: every surface composed as at present time.
 Bitmap Screen();
+// The frame last presented, as the display shows it; every one was checked
+// against the windows as they stood then (a fault otherwise).
+Bitmap Shown();
 int PresentCount();
 bool QuitPosted();
 int QuitCode();

@@ -124,7 +124,7 @@ class PlaybackBackend final : public Backend {
 
   void Present(const Bitmap& screen, const FrameChanges& changes) override {
     ++figures_.presents;
-    if (observer_ && !FrameShownRight(screen, changes)) ++figures_.framesShownWrong;
+    if (observer_ && !FrameIsRight(shown_, screen, changes)) ++figures_.framesShownWrong;
     if (observer_) shown_ = screen;
   }
   std::uint32_t RefreshInterval() override { return 16; }
@@ -161,33 +161,9 @@ class PlaybackBackend final : public Backend {
     }
   }
 
-  // The frame is every window as it stands, and differs from the frame shown
-  // before only within its changes.
-  bool FrameShownRight(const Bitmap& screen, const FrameChanges& changes) {
-    ComposeScreen(composed_);
-    if (composed_.Pixels() != screen.Pixels() || changes.Height() != screen.Height()) return false;
-    // A display of another size shows nothing of the frame before.
-    if (shown_.Width() != screen.Width() || shown_.Height() != screen.Height()) {
-      for (int y = 0; y < screen.Height(); ++y) {
-        if (changes.Row(y).left != 0 || changes.Row(y).right != screen.Width()) return false;
-      }
-      return true;
-    }
-    for (int y = 0; y < screen.Height(); ++y) {
-      const FrameChanges::Span& row = changes.Row(y);
-      for (int x = 0; x < screen.Width(); ++x) {
-        if ((x < row.left || x >= row.right) && screen.Pixel(x, y) != shown_.Pixel(x, y)) {
-          return false;
-        }
-      }
-    }
-    return true;
-  }
-
   const Replay& replay_;
   FrameObserver observer_;
   Bitmap shown_;
-  Bitmap composed_;
   std::uint32_t now_;
   std::size_t next_ = 0;
   PlaybackFigures figures_;

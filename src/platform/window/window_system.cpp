@@ -529,6 +529,22 @@ void ComposeScreen(Bitmap& screen) {
   }
 }
 
+bool FrameIsRight(const Bitmap& before, const Bitmap& frame, const FrameChanges& changes) {
+  Bitmap whole;
+  ComposeScreen(whole);
+  if (whole.Pixels() != frame.Pixels() || changes.Height() != frame.Height()) return false;
+  // A display of another size shows nothing of the frame before.
+  const bool resized = before.Width() != frame.Width() || before.Height() != frame.Height();
+  for (int y = 0; y < frame.Height(); ++y) {
+    const FrameChanges::Span& row = changes.Row(y);
+    if (resized && (row.left != 0 || row.right != frame.Width())) return false;
+    for (int x = 0; x < frame.Width() && !resized; ++x) {
+      if ((x < row.left || x >= row.right) && frame.Pixel(x, y) != before.Pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
 void MarkScreenChanged() {
   System().screenChanged = System().restacked = true;
 }

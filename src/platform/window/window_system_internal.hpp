@@ -88,6 +88,10 @@ void RemoveInputFilter(InputFilter filter);
 // Composes what the player sees: every visible top-level window's surface in
 // z order.
 void ComposeScreen(Bitmap& screen);
+// Whether a frame given to a back end shows every window as it stands, and
+// differs from the frame shown before it (`before`; none: empty) only within
+// its changes. For the back ends that check what they are given.
+bool FrameIsRight(const Bitmap& before, const Bitmap& frame, const FrameChanges& changes);
 // Something visible changed since the last present other than by drawing in a
 // window (one was shown, hidden or moved): the next frame is composed whole.
 void MarkScreenChanged();
