@@ -199,7 +199,7 @@ Window* CreateWindowOfKind(WindowKind kind, const Rect& rect, WindowProc proc) {
   w->born = ++s.windowsMade;
   s.owned.push_back(std::move(window));
   s.topLevel.push_back(w);
-  s.screenChanged = s.restacked = true;
+  MarkScreenChanged();
   Deliver(w, msg::Create, 0, 0);
   return w;
 }
@@ -230,7 +230,7 @@ void BringToFront(Window* window) {
   // Child controls travel with their parent, staying just above it.
   std::stable_partition(windows.begin(), windows.end(),
                         [window](const Window* w) { return w->parent != window; });
-  System().screenChanged = System().restacked = true;
+  MarkScreenChanged();
 }
 
 void DestroyWindow(Window* window) {
@@ -258,7 +258,7 @@ void DestroyWindow(Window* window) {
     s.capture = nullptr;
     s.stylusHeld = false;
   }
-  s.screenChanged = s.restacked = true;
+  MarkScreenChanged();
   if (window == s.main) {
     s.main = nullptr;
     if (s.focus == window) s.focus = nullptr;
